@@ -1,0 +1,14 @@
+// Conversione: imports a version-6 archive into version 7.
+#include <QApplication>
+
+#include "app/form1.h"
+#include "ui/translations.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ui::InstallItalianTranslations(app);
+    Form1 form(dao::DBEngine::Instance());
+    if (!form.Form_Load()) return 0;
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,14 @@
+#include "orders/order_converter_list.h"
+#include "run/catalogue.h"
+
+namespace conversione {
+
+std::vector<TableConverter> OrderConverters() {
+    return {
+        orders::CustomerOrders(), orders::CustomerOrderLines(),
+        orders::SupplierOrders(), orders::SupplierOrderLines(),
+        orders::Quotes(),         orders::QuoteLines(),
+    };
+}
+
+} // namespace conversione

@@ -1,0 +1,12 @@
+#include "purchases/purchase_converter_list.h"
+#include "run/catalogue.h"
+
+namespace conversione {
+
+std::vector<TableConverter> PurchaseConverters() {
+    using namespace purchases;
+    return {DeliveryNotes(),    DeliveryNoteLines(), PurchaseInvoices(), PurchaseInvoiceLines(), StockMovements(),
+            CustomerPayments(), SupplierPayments(),  Returns(),          ReturnLines()};
+}
+
+} // namespace conversione

@@ -1,0 +1,19 @@
+#include "registries/registry_converters.h"
+#include "run/catalogue.h"
+
+namespace conversione {
+
+std::vector<TableConverter> RegistryConverters() {
+    return {
+        AgentsConverter(),
+        CompanyConverter(),
+        ArticlesConverter(),
+        BillOfMaterialsConverter(),
+        CustomersConverter(),
+        CarriersConverter(),
+        SuppliersConverter(),
+        SupplierPriceListConverter(),
+    };
+}
+
+} // namespace conversione

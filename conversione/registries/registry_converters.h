@@ -1,0 +1,17 @@
+#pragma once
+// The registry and price-list converters, one function per table, each giving
+// its converter's data for CopyTableRows.
+#include "run/table_converter.h"
+
+namespace conversione {
+
+TableConverter AgentsConverter();              // agenti
+TableConverter CompanyConverter();             // anagrafica azienda
+TableConverter ArticlesConverter();            // articoli
+TableConverter BillOfMaterialsConverter();     // articoli_famiglia
+TableConverter CustomersConverter();           // clienti
+TableConverter CarriersConverter();            // vettori
+TableConverter SuppliersConverter();           // fornitori
+TableConverter SupplierPriceListConverter();   // listinofornitori (never "Listini")
+
+} // namespace conversione

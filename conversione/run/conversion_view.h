@@ -1,0 +1,34 @@
+#pragma once
+// What the conversion logic needs of the main window: the two file names, the
+// log, the four buttons, message boxes and a yield to the message loop. Form1
+// implements it; tests and benchmarks use a recording implementation.
+#include <string>
+
+namespace conversione {
+
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageIcon { Information, Question, Critical };
+enum class MessageDefault { First, Second };
+
+class ConversionView {
+public:
+    virtual ~ConversionView() = default;
+
+    virtual std::string SourceFileName() const = 0;   // Text1(0)
+    virtual std::string TargetFileName() const = 0;   // Text1(1)
+
+    virtual void AppendLog(const std::string& line) = 0;
+    virtual void SelectLastLogLine() = 0;              // ListIndex = ListCount - 1
+
+    virtual void DisableButtons() = 0;
+    virtual void EnableButtons() = 0;
+
+    // A modal message with the title "Attenzione"; returns the answer code
+    // (OK 1, Cancel 2, Yes 6, No 7).
+    virtual int ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
+                            MessageDefault defaultButton) = 0;
+
+    virtual void YieldToMessageLoop() = 0;
+};
+
+} // namespace conversione

@@ -1,0 +1,170 @@
+#pragma once
+// Internal: one open SQLite file shared by every Database and DataControl of
+// the program, its schema as the engine sees it (Access-style field types kept
+// as declared types), the grouped write transaction and the error mapping.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "dbengine/variant.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace dao {
+
+// Access-2000-style field types. Each is kept in the SQLite schema as a
+// declared type whose SQLite affinity suits its storage:
+//   Text "TEXT(n)", Memo "LONGTEXT", Byte "BYTE", Integer "SHORT", Long "LONG",
+//   Single "SINGLE", Double "DOUBLE", Currency "CURRENCY", DateTime "DATETIME",
+//   YesNo "YESNO", Counter "COUNTER".
+// Storage: texts as UTF-8 TEXT; whole numbers, Yes/No (-1/0) and counters as
+// INTEGER; Single, Double, Currency (four decimals) and dates (serial days) as
+// REAL. Other declared types (tables made by other tools) are Other and read
+// by their storage class.
+enum class FieldKind { Text, Memo, Byte, Integer, Long, Single, Double, Currency, DateTime, YesNo, Counter, Other };
+
+// Parses a declared type ("TEXT(50)", "VARCHAR(20)", "CURRENCY", ...); size is
+// the text size (255 when a text type gives none).
+FieldKind KindOfDeclaredType(std::string_view declared, int& size);
+std::string DeclaredTypeOf(FieldKind kind, int size);
+VarType VarTypeOf(FieldKind kind);
+
+struct ColumnInfo {
+    std::string name;     // as stored
+    std::string quoted;   // "name" quoted for SQL
+    FieldKind kind = FieldKind::Other;
+    int size = 0;         // Text: maximum characters
+    bool notNull = false;
+    Variant defaultValue = Variant::Null();  // already of the field's type
+};
+
+struct TableInfo {
+    std::string name;     // as stored
+    std::string quoted;
+    std::vector<ColumnInfo> columns;
+    std::unordered_map<std::string, int> byFolded;  // folded name -> column
+    int Find(std::string_view name) const;          // -1 when missing
+};
+
+// Converts a value set on a field to the field's type: Null and Empty give
+// Null, an impossible conversion 3421, too long a text 3163.
+Variant ConvertForColumn(const ColumnInfo& column, const Variant& value);
+// The same, into an existing value (keeps its text buffer when it can).
+void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out);
+
+// Binds a converted value to a statement parameter (text bound without copy:
+// the value must outlive the step).
+void BindValue(sqlite3_stmt* stmt, int index, const Variant& value);
+// Reads a stored value back with the field's type.
+Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind);
+
+// Quotes a name for SQL exactly as stored ("a""b").
+std::string QuoteName(std::string_view name);
+
+// A prepared statement, finalized with its owner.
+class Statement {
+public:
+    Statement() = default;
+    Statement(sqlite3* db, std::string_view sql);
+    ~Statement();
+    Statement(Statement&& other) noexcept : stmt_(other.stmt_) { other.stmt_ = nullptr; }
+    Statement& operator=(Statement&& other) noexcept;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt* get() const noexcept { return stmt_; }
+    explicit operator bool() const noexcept { return stmt_ != nullptr; }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Something holding a read cursor on a connection: asked to release it before
+// statements that need the file quiet (DDL, compaction).
+class CursorHolder {
+public:
+    virtual void ReleaseCursor() noexcept = 0;
+
+protected:
+    ~CursorHolder() = default;
+};
+
+// Maps a failed SQLite call to the engine's error and raises it.
+[[noreturn]] void RaiseSqlite(sqlite3* db, int rc, const std::string& context = {});
+
+class Connection {
+public:
+    // Opens an existing file: 3024 missing or a folder, 3343 not a database.
+    static std::shared_ptr<Connection> Open(const std::filesystem::path& path);
+    // Creates a new file: 3204 when it exists, 3044 when its folder is missing.
+    static std::shared_ptr<Connection> Create(const std::filesystem::path& path);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    sqlite3* db() const noexcept { return db_; }
+    bool ReadOnly() const noexcept { return readOnly_; }
+    const std::filesystem::path& Path() const noexcept { return path_; }
+    // False once the file at Path() is no longer the one this connection opened
+    // (deleted, or replaced by a restore): the next binding then opens it anew.
+    bool StillTheFile() const;
+
+    // Schema, cached until this connection changes it (or another one does).
+    std::shared_ptr<const TableInfo> FindTable(std::string_view name);  // null when missing
+    std::shared_ptr<const TableInfo> Table(std::string_view name);      // 3078 when missing
+    void InvalidateSchema();
+
+    // Grouped writes: BeginWrite before a row's statement (3027 on a read-only
+    // file), RowWritten after it succeeded (commits every kRowsPerCommit rows).
+    static constexpr int kRowsPerCommit = 20000;
+    void BeginWrite();
+    void RowWritten() noexcept {
+        ++generation_;
+        rowsPending_ = true;
+        if (++pendingRows_ >= kRowsPerCommit) CommitNoThrow();
+    }
+    void Commit();
+    void CommitNoThrow() noexcept;
+
+    // Counts every change made through this connection (cursors re-read after one).
+    std::uint64_t Generation() const noexcept { return generation_; }
+    void Changed() noexcept { ++generation_; }
+
+    // The next value of a counter field (largest stored + 1, then counted here).
+    std::int64_t NextCounter(const TableInfo& table, int column);
+    void NoteCounter(const TableInfo& table, int column, std::int64_t used);
+
+    void AddCursorHolder(CursorHolder* holder);
+    void RemoveCursorHolder(CursorHolder* holder) noexcept;
+    void ReleaseCursors() noexcept;
+
+    // Runs one statement of the Execute subset (execute.cpp).
+    void Execute(const std::string& statement);
+
+    // Writes a compacted copy of this file (VACUUM INTO).
+    void CompactInto(const std::filesystem::path& target);
+
+private:
+    Connection(sqlite3* db, std::filesystem::path path, bool readOnly);
+    void LoadSchema();
+    void Exec(const char* sql);
+
+    sqlite3* db_ = nullptr;
+    std::filesystem::path path_;
+    unsigned long long device_ = 0, inode_ = 0;
+    bool readOnly_ = false;
+    int pendingRows_ = 0;         // writes in the open transaction
+    bool rowsPending_ = false;    // some of them by Recordset::Update
+    std::uint64_t generation_ = 0;
+    bool schemaLoaded_ = false;
+    int schemaVersion_ = -1;
+    std::unordered_map<std::string, std::shared_ptr<const TableInfo>> tables_;  // by folded name
+    std::unordered_map<std::string, std::int64_t> counters_;                   // folded table \x1f column
+    std::vector<CursorHolder*> cursorHolders_;
+};
+
+} // namespace dao

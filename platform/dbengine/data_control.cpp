@@ -1,0 +1,42 @@
+#include "dbengine/data_control.h"
+
+#include "dbengine/connection.h"
+#include "dbengine/engine.h"
+#include "dbengine/errors.h"
+
+namespace dao {
+
+DataControl::DataControl(DBEngine& engine, std::string connect)
+    : engine_(&engine), connect_(std::move(connect)) {}
+
+DataControl::~DataControl() {
+    recordset_.reset();
+    if (connection_) connection_->CommitNoThrow();
+}
+
+void DataControl::SetDatabaseName(std::string fileName) {
+    // The binding changes: what this control wrote is saved now.
+    if (connection_ && fileName != databaseName_) connection_->Commit();
+    databaseName_ = std::move(fileName);
+}
+
+void DataControl::SetRecordSource(std::string table) { recordSource_ = std::move(table); }
+
+void DataControl::Refresh() {
+    recordset_.reset();
+    if (connection_) {
+        auto previous = std::move(connection_);
+        connection_.reset();
+        previous->Commit();
+    }
+    auto connection = engine_->Connect(databaseName_);
+    recordset_.reset(new Recordset(connection, recordSource_));
+    connection_ = std::move(connection);
+}
+
+Recordset& DataControl::GetRecordset() {
+    if (!recordset_) Raise(kNoCurrentRow, "data control senza recordset");
+    return *recordset_;
+}
+
+} // namespace dao

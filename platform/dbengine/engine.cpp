@@ -1,0 +1,153 @@
+#include "dbengine/engine.h"
+
+#include <exception>
+#include <map>
+#include <mutex>
+
+#include "dbengine/connection.h"
+#include "dbengine/errors.h"
+#include "winfs/paths.h"
+
+namespace dao {
+
+namespace {
+
+// The open files of the program, shared by every engine object so that no two
+// storage connections of one program ever wait on each other.
+struct Registry {
+    std::mutex mutex;
+    std::map<std::string, std::weak_ptr<Connection>> open;
+
+    static Registry& Get() {
+        static Registry registry;
+        return registry;
+    }
+
+    static std::string Key(const std::filesystem::path& path) {
+        std::error_code ec;
+        auto canonical = std::filesystem::weakly_canonical(path, ec);
+        return (ec ? path : canonical).string();
+    }
+
+    std::shared_ptr<Connection> Find(const std::filesystem::path& path) {
+        std::lock_guard lock(mutex);
+        auto it = open.find(Key(path));
+        if (it == open.end()) return nullptr;
+        auto connection = it->second.lock();
+        if (!connection || !connection->StillTheFile()) {
+            // Gone, or the file was replaced: whoever still holds the old
+            // connection keeps it; new bindings open the file anew.
+            if (connection) connection->CommitNoThrow();
+            open.erase(it);
+            return nullptr;
+        }
+        return connection;
+    }
+
+    void Add(const std::filesystem::path& path, const std::shared_ptr<Connection>& connection) {
+        std::lock_guard lock(mutex);
+        for (auto it = open.begin(); it != open.end();) {
+            if (it->second.expired()) it = open.erase(it);
+            else ++it;
+        }
+        open[Key(path)] = connection;
+    }
+
+    std::vector<std::shared_ptr<Connection>> All() {
+        std::lock_guard lock(mutex);
+        std::vector<std::shared_ptr<Connection>> out;
+        for (auto& [key, weak] : open)
+            if (auto c = weak.lock()) out.push_back(std::move(c));
+        return out;
+    }
+};
+
+} // namespace
+
+// --- Database -----------------------------------------------------------------
+
+Database::Database(std::shared_ptr<Connection> connection, std::string name)
+    : connection_(std::move(connection)), name_(std::move(name)) {}
+
+Database::~Database() {
+    if (connection_) connection_->CommitNoThrow();
+}
+
+void Database::Execute(const std::string& statement) {
+    if (!connection_) Raise(3420, name_);
+    connection_->Execute(statement);
+}
+
+void Database::Close() {
+    if (!connection_) return;
+    auto connection = std::move(connection_);
+    connection_.reset();
+    connection->Commit();
+}
+
+bool Database::ReadOnly() const { return connection_ && connection_->ReadOnly(); }
+
+// --- DBEngine -----------------------------------------------------------------
+
+struct DBEngine::Impl {};
+
+// The registry is made before any engine, so that it outlives them all
+// (static objects end in the reverse order of their making).
+DBEngine::DBEngine() : impl_(std::make_unique<Impl>()) { Registry::Get(); }
+
+DBEngine::~DBEngine() {
+    for (auto& connection : Registry::Get().All()) connection->CommitNoThrow();
+}
+
+DBEngine& DBEngine::Instance() {
+    static DBEngine engine;
+    return engine;
+}
+
+std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName) {
+    auto path = winfs::Resolve(fileName);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) Raise(kFileNotFound, fileName);
+    auto& registry = Registry::Get();
+    if (auto connection = registry.Find(path)) return connection;
+    auto connection = Connection::Open(path);
+    registry.Add(path, connection);
+    return connection;
+}
+
+std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& fileName) {
+    return std::unique_ptr<Database>(new Database(Connect(fileName), fileName));
+}
+
+std::unique_ptr<Database> DBEngine::CreateDatabase(const std::string& fileName) {
+    auto path = winfs::Resolve(fileName);
+    auto connection = Connection::Create(path);
+    Registry::Get().Add(path, connection);
+    return std::unique_ptr<Database>(new Database(std::move(connection), fileName));
+}
+
+void DBEngine::CompactDatabase(const std::string& src, const std::string& dst) {
+    auto from = winfs::Resolve(src);
+    auto to = winfs::Resolve(dst);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(from, ec)) Raise(kFileNotFound, src);
+    if (std::filesystem::exists(to, ec)) Raise(kCompactTargetExists, dst);
+    if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(3044, dst);
+    auto connection = Registry::Get().Find(from);
+    if (!connection) connection = Connection::Open(from);   // 3343 when no database
+    connection->CompactInto(to);
+}
+
+void DBEngine::CommitAll() {
+    std::exception_ptr first;
+    for (auto& connection : Registry::Get().All()) {
+        try {
+            connection->Commit();
+        } catch (...) {
+            if (!first) first = std::current_exception();
+        }
+    }
+    if (first) std::rethrow_exception(first);
+}
+
+} // namespace dao

@@ -1,0 +1,85 @@
+#pragma once
+// The engine object and its databases.
+//
+// Database files are SQLite 3 files under Windows-style names (resolved through
+// winfs::Resolve). The engine keeps one storage connection per file, shared by
+// every Database and DataControl of the program, so that work on one file sees
+// itself and never locks itself out. Writes accepted by Recordset::Update may be
+// grouped into one storage transaction per file; they are committed when a data
+// control bound to the file changes its binding or is destroyed, when a Database
+// is closed, when a statement is executed on the file, after a bounded number of
+// rows, and when the engine is destroyed. Statements that Execute runs one after
+// another share one transaction too, committed by the same events (Close included).
+#include <memory>
+#include <string>
+
+namespace dao {
+
+class Connection;     // one open storage file (internal)
+class DBEngine;
+
+class Database {
+public:
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Runs one statement of the supported subset, names in brackets:
+    //   Delete * from [t]
+    //   CREATE TABLE [t] ([f] TEXT(50) NOT NULL, [g] CURRENCY, ..., CONSTRAINT [pk] PRIMARY KEY ([f]))
+    //     types: TEXT(n) / VARCHAR(n), MEMO, BYTE, INTEGER / SHORT, LONG, SINGLE, DOUBLE,
+    //            CURRENCY, DATETIME, YESNO / BIT, COUNTER / AUTOINCREMENT;
+    //     column options: NOT NULL, DEFAULT <literal>, CHECK (<expr>) (a broken check is 3317)
+    //   CREATE [UNIQUE] INDEX [i] ON [t] ([f], ...)
+    //   INSERT INTO [t] ([f], ...) VALUES (<literal>, ...)   literals: 'text', numbers, #yyyy-mm-dd[ hh:mm:ss]#, NULL, TRUE, FALSE
+    //   DROP TABLE [t]
+    // Anything else raises 3129.
+    void Execute(const std::string& statement);
+
+    // Commits pending writes and releases this handle (also done by the destructor).
+    void Close();
+
+    const std::string& Name() const noexcept { return name_; }
+    bool ReadOnly() const;
+
+private:
+    friend class DBEngine;
+    Database(std::shared_ptr<Connection> connection, std::string name);
+    std::shared_ptr<Connection> connection_;
+    std::string name_;
+};
+
+class DBEngine {
+public:
+    DBEngine();
+    ~DBEngine();                         // commits everything pending
+    DBEngine(const DBEngine&) = delete;
+    DBEngine& operator=(const DBEngine&) = delete;
+
+    // The program's one engine, created on first use.
+    static DBEngine& Instance();
+
+    // Opens an existing database, shared and writable (read-only when the file
+    // cannot be written). 3024 missing file or folder given, 3343 not a database.
+    std::unique_ptr<Database> OpenDatabase(const std::string& fileName);
+
+    // Creates a new, empty database file (schema scripts then run Execute on it).
+    // Raises 3204 when the file exists.
+    std::unique_ptr<Database> CreateDatabase(const std::string& fileName);
+
+    // Writes a compacted copy of src to dst and leaves src unchanged.
+    // 3024 src missing, 3343 src not a database, 3204 dst exists.
+    void CompactDatabase(const std::string& src, const std::string& dst);
+
+    // Commits pending writes on every open file.
+    void CommitAll();
+
+    // Internal: the shared connection of a file (opened on first use).
+    std::shared_ptr<Connection> Connect(const std::string& fileName);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace dao

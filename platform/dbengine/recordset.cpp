@@ -1,0 +1,301 @@
+#include "dbengine/recordset.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include "dbengine/connection.h"
+#include "dbengine/errors.h"
+
+namespace dao {
+
+namespace {
+
+constexpr int kUpdateWithoutAddNew = 3020;
+constexpr int kRecordDeleted = 3167;
+
+struct StringHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+};
+
+// Resets a statement when the step is over, whatever its outcome.
+struct ResetGuard {
+    sqlite3_stmt* stmt;
+    ~ResetGuard() { sqlite3_reset(stmt); }
+};
+
+} // namespace
+
+// The rows of the table are the rowids read at opening (storage order) plus
+// those this recordset added. The current row is read through one forward
+// cursor that steps along while the walk goes forward, and seeks otherwise.
+struct Recordset::Impl final : CursorHolder {
+    enum class Mode { None, Adding, Editing };
+
+    std::shared_ptr<Connection> connection;
+    std::shared_ptr<const TableInfo> table;
+    std::vector<std::int64_t> rowids;
+    std::int64_t pos = 0;                  // -1 BOF, rowids.size() EOF
+    Mode mode = Mode::None;
+    std::vector<Variant> buffer;           // the new or edited row
+    std::vector<char> given;               // new row: field set since AddNew (else its default)
+    std::int64_t editRowid = 0;
+
+    Statement cursor;                      // rowid and every field from ?1 on, in storage order
+    bool cursorActive = false;
+    std::int64_t cursorRowid = 0;
+    std::uint64_t cursorGeneration = 0;
+    Statement insert;
+    Statement update;
+
+    std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings;  // name as asked -> field
+
+    Impl(std::shared_ptr<Connection> c, std::shared_ptr<const TableInfo> t)
+        : connection(std::move(c)), table(std::move(t)) {
+        buffer.resize(table->columns.size());
+        given.resize(table->columns.size());
+        LoadRowids();
+        connection->AddCursorHolder(this);
+    }
+
+    ~Impl() {
+        connection->RemoveCursorHolder(this);
+        ReleaseCursor();
+    }
+
+    void ReleaseCursor() noexcept override {
+        if (cursor) sqlite3_reset(cursor.get());
+        cursorActive = false;
+    }
+
+    sqlite3* db() const { return connection->db(); }
+
+    std::string ColumnList() const {
+        std::string list;
+        for (std::size_t i = 0; i < table->columns.size(); ++i) {
+            if (i) list += ", ";
+            list += table->columns[i].quoted;
+        }
+        return list;
+    }
+
+    void LoadRowids() {
+        Statement all(db(), "SELECT _rowid_ FROM " + table->quoted);
+        int rc;
+        while ((rc = sqlite3_step(all.get())) == SQLITE_ROW) rowids.push_back(sqlite3_column_int64(all.get(), 0));
+        if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+        if (!std::is_sorted(rowids.begin(), rowids.end())) std::sort(rowids.begin(), rowids.end());
+    }
+
+    std::int64_t Count() const { return static_cast<std::int64_t>(rowids.size()); }
+    bool HasCurrent() const { return pos >= 0 && pos < Count(); }
+
+    int FieldIndex(std::string_view name) {
+        auto it = spellings.find(name);
+        if (it != spellings.end()) return it->second;
+        int index = table->Find(name);
+        if (index < 0) Raise(kFieldNotFound, std::string(name));
+        spellings.emplace(std::string(name), index);
+        return index;
+    }
+
+    bool StepCursor() {
+        int rc = sqlite3_step(cursor.get());
+        if (rc == SQLITE_ROW) {
+            cursorRowid = sqlite3_column_int64(cursor.get(), 0);
+            return true;
+        }
+        sqlite3_reset(cursor.get());
+        cursorActive = false;
+        if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+        return false;
+    }
+
+    // Puts the cursor on the current row.
+    void EnsureRow() {
+        const std::int64_t target = rowids[static_cast<std::size_t>(pos)];
+        if (cursorActive && cursorGeneration == connection->Generation()) {
+            if (cursorRowid == target) return;
+            for (int steps = 0; steps < 4 && cursorRowid < target; ++steps) {
+                if (!StepCursor()) break;
+                if (cursorRowid == target) return;
+            }
+        }
+        if (!cursor) cursor = Statement(db(), "SELECT _rowid_, " + ColumnList() + " FROM " + table->quoted +
+                                                  " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
+        sqlite3_reset(cursor.get());
+        sqlite3_bind_int64(cursor.get(), 1, target);
+        cursorActive = true;
+        cursorGeneration = connection->Generation();
+        if (StepCursor() && cursorRowid == target) return;
+        ReleaseCursor();
+        Raise(kRecordDeleted, table->name);
+    }
+
+    // The value of a field in the new or edited row.
+    const Variant& Pending(std::size_t index) const {
+        return mode == Mode::Adding && !given[index] ? table->columns[index].defaultValue : buffer[index];
+    }
+
+    Variant Value(int index) {
+        if (mode != Mode::None) return Pending(static_cast<std::size_t>(index));
+        if (!HasCurrent()) Raise(kNoCurrentRow);
+        EnsureRow();
+        return ReadValue(cursor.get(), index + 1, table->columns[static_cast<std::size_t>(index)].kind);
+    }
+
+    void SetValue(int index, const Variant& value) {
+        if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
+        const auto i = static_cast<std::size_t>(index);
+        ConvertForColumnInto(table->columns[i], value, buffer[i]);   // a refused value changes nothing
+        given[i] = 1;
+    }
+
+    void Leave() { mode = Mode::None; }
+
+    void AddNew() {
+        std::fill(given.begin(), given.end(), 0);   // every field starts from its default
+        mode = Mode::Adding;
+    }
+
+    void Edit() {
+        if (!HasCurrent()) Raise(kNoCurrentRow);
+        mode = Mode::None;
+        for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = Value(static_cast<int>(i));
+        editRowid = rowids[static_cast<std::size_t>(pos)];
+        mode = Mode::Editing;
+    }
+
+    void NumberCounters() {
+        for (std::size_t c = 0; c < table->columns.size(); ++c) {
+            if (table->columns[c].kind != FieldKind::Counter) continue;
+            if (!given[c]) {
+                buffer[c] = Variant::Null();
+                given[c] = 1;
+            }
+            if (buffer[c].IsNull())
+                buffer[c] = Variant::Long(static_cast<std::int32_t>(connection->NextCounter(*table, static_cast<int>(c))));
+            else
+                connection->NoteCounter(*table, static_cast<int>(c), buffer[c].RawInt());
+        }
+    }
+
+    void Update() {
+        if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
+        connection->BeginWrite();
+        const int n = static_cast<int>(buffer.size());
+        sqlite3_stmt* stmt;
+        if (mode == Mode::Adding) {
+            if (!insert) {
+                std::string params;
+                for (int i = 0; i < n; ++i) params += i ? ", ?" : "?";
+                insert = Statement(db(), "INSERT INTO " + table->quoted + " (" + ColumnList() + ") VALUES (" + params + ")");
+            }
+            NumberCounters();
+            stmt = insert.get();
+        } else {
+            if (!update) {
+                std::string set;
+                for (int i = 0; i < n; ++i) {
+                    if (i) set += ", ";
+                    set += table->columns[static_cast<std::size_t>(i)].quoted + " = ?" + std::to_string(i + 1);
+                }
+                update = Statement(db(), "UPDATE " + table->quoted + " SET " + set + " WHERE _rowid_ = ?" + std::to_string(n + 1));
+            }
+            stmt = update.get();
+            sqlite3_bind_int64(stmt, n + 1, editRowid);
+        }
+        {
+            ResetGuard reset{stmt};
+            for (int i = 0; i < n; ++i) BindValue(stmt, i + 1, Pending(static_cast<std::size_t>(i)));
+            int rc = sqlite3_step(stmt);
+            if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+            if (mode == Mode::Editing && sqlite3_changes(db()) == 0) Raise(kRecordDeleted, table->name);
+        }
+        if (mode == Mode::Adding) {
+            const bool atEof = pos >= Count();
+            rowids.push_back(sqlite3_last_insert_rowid(db()));
+            if (atEof) pos = Count();
+        }
+        mode = Mode::None;
+        connection->RowWritten();
+    }
+};
+
+// --- Field / Fields -------------------------------------------------------------
+
+const std::string& Field::Name() const { return owner_->impl().table->columns[static_cast<std::size_t>(index_)].name; }
+Variant Field::Value() const { return owner_->impl().Value(index_); }
+void Field::SetValue(const Variant& value) { owner_->impl().SetValue(index_, value); }
+VarType Field::Type() const {
+    FieldKind kind = owner_->impl().table->columns[static_cast<std::size_t>(index_)].kind;
+    return kind == FieldKind::Other ? VarType::String : VarTypeOf(kind);
+}
+
+int Fields::Count() const { return static_cast<int>(owner_->fieldObjects_.size()); }
+
+Field& Fields::operator[](int index) {
+    if (index < 0 || index >= Count()) Raise(kFieldNotFound, std::to_string(index));
+    return owner_->fieldObjects_[static_cast<std::size_t>(index)];
+}
+
+Field& Fields::operator[](std::string_view name) {
+    return owner_->fieldObjects_[static_cast<std::size_t>(owner_->impl().FieldIndex(name))];
+}
+
+// --- Recordset ------------------------------------------------------------------
+
+Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& table) {
+    auto info = connection->Table(table);
+    impl_ = std::make_unique<Impl>(std::move(connection), std::move(info));
+    const int n = static_cast<int>(impl_->table->columns.size());
+    fieldObjects_.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) fieldObjects_.push_back(Field(*this, i));
+}
+
+Recordset::~Recordset() = default;
+
+std::int32_t Recordset::RecordCount() const { return static_cast<std::int32_t>(impl_->Count()); }
+
+void Recordset::MoveFirst() {
+    impl_->Leave();
+    if (impl_->Count() == 0) Raise(kNoCurrentRow);
+    impl_->pos = 0;
+}
+
+void Recordset::MoveLast() {
+    impl_->Leave();
+    if (impl_->Count() == 0) Raise(kNoCurrentRow);
+    impl_->pos = impl_->Count() - 1;
+}
+
+void Recordset::MoveNext() {
+    impl_->Leave();
+    if (impl_->pos >= impl_->Count()) Raise(kNoCurrentRow);
+    // Past the last row the read cursor is let go (the file is not held).
+    if (++impl_->pos == impl_->Count()) impl_->ReleaseCursor();
+}
+
+bool Recordset::AtEOF() const { return impl_->Count() == 0 || impl_->pos >= impl_->Count(); }
+bool Recordset::AtBOF() const { return impl_->Count() == 0 || impl_->pos < 0; }
+
+double Recordset::PercentPosition() const {
+    const auto n = impl_->Count();
+    if (n == 0 || impl_->pos < 0) return 0;
+    if (impl_->pos >= n - 1) return 100;
+    return 100.0 * static_cast<double>(impl_->pos) / static_cast<double>(n - 1);
+}
+
+void Recordset::AddNew() { impl_->AddNew(); }
+void Recordset::Edit() { impl_->Edit(); }
+void Recordset::Update() { impl_->Update(); }
+
+void Recordset::CancelUpdate() {
+    if (impl_->mode == Impl::Mode::None) Raise(kUpdateWithoutAddNew);
+    impl_->Leave();
+}
+
+const std::string& Recordset::Name() const { return impl_->table->name; }
+
+} // namespace dao

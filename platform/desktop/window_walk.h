@@ -1,0 +1,28 @@
+#pragma once
+// The running-application check: is there a top-level window with a given
+// title at or below the program's own active window?
+#include <functional>
+#include <string>
+
+struct _XDisplay;
+
+namespace desktop {
+
+// exact: the whole title equals name; otherwise name occurs in the title.
+// Both case-sensitive.
+bool TitleMatches(const std::string& title, const std::string& name, bool exact);
+
+// Looks at start and then at each top-level window below it, down to the
+// bottom of the stack, and stops at the first non-empty title that matches.
+// Windows above start are never looked at. yield runs once after each window
+// that does not match, so the caller's window stays responsive. start 0 finds
+// nothing.
+bool WalkDownForTitle(_XDisplay* display, unsigned long start, const std::string& name, bool exact,
+                      const std::function<void()>& yield);
+
+// The walk from the program's active top-level window (QApplication's), with
+// a yield to Qt's message loop at each step. False when the program has no
+// active window or runs without an X display (e.g. Qt's offscreen platform).
+bool TaskExists(const std::string& name, bool exact);
+
+} // namespace desktop

@@ -1,0 +1,78 @@
+#pragma once
+// The common file dialog seam (one dialog object per window, as the programs
+// use it): a filter "File Dati (*.mdb)|*.mdb", a filter index, and a file name
+// kept from one use to the next and left unchanged when the user cancels.
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace ui {
+
+class FileDialogBackend {
+public:
+    virtual ~FileDialogBackend() = default;
+    // Asks for a file to open; nullopt when the user cancels.
+    virtual std::optional<std::string> AskOpen(const std::string& filter, int filterIndex,
+                                               const std::string& currentName, QWidget* parent) = 0;
+};
+
+class CommonDialog {
+public:
+    explicit CommonDialog(QWidget* parent = nullptr) : parent_(parent) {}
+
+    void SetFilter(std::string filter) { filter_ = std::move(filter); }
+    const std::string& Filter() const { return filter_; }
+    void SetFilterIndex(int index) { filterIndex_ = index; }
+    int FilterIndex() const { return filterIndex_; }
+    const std::string& FileName() const { return fileName_; }
+    void SetFileName(std::string name) { fileName_ = std::move(name); }
+
+    // Shows the dialog; on a choice FileName becomes the chosen full path, on a
+    // cancel it stays as it was.
+    void ShowOpen();
+
+private:
+    QWidget* parent_;
+    std::string filter_;
+    int filterIndex_ = 0;
+    std::string fileName_;
+};
+
+// The one backend in force (the Qt version unless a test installed another).
+FileDialogBackend& CurrentFileDialogBackend();
+void InstallFileDialogBackend(FileDialogBackend* backend);   // nullptr restores the Qt version
+
+// QFileDialog::getOpenFileName with the filter translated to Qt's form.
+class QtFileDialogBackend : public FileDialogBackend {
+public:
+    std::optional<std::string> AskOpen(const std::string& filter, int filterIndex,
+                                       const std::string& currentName, QWidget* parent) override;
+};
+
+// Records each request and answers from a queue (nullopt = cancel); an empty
+// queue cancels. Installs itself for its lifetime and then puts back the one
+// it replaced.
+class ScriptedFileDialog : public FileDialogBackend {
+public:
+    struct Request { std::string filter; int filterIndex; std::string currentName; };
+    ScriptedFileDialog();
+    ~ScriptedFileDialog() override;
+    ScriptedFileDialog(const ScriptedFileDialog&) = delete;
+    ScriptedFileDialog& operator=(const ScriptedFileDialog&) = delete;
+    void Choose(std::string path) { answers_.emplace_back(std::move(path)); }
+    void Cancel() { answers_.emplace_back(std::nullopt); }
+    std::optional<std::string> AskOpen(const std::string& filter, int filterIndex,
+                                       const std::string& currentName, QWidget* parent) override;
+    const std::vector<Request>& Requests() const { return requests_; }
+
+private:
+    FileDialogBackend* previous_;
+    std::deque<std::optional<std::string>> answers_;
+    std::vector<Request> requests_;
+};
+
+} // namespace ui

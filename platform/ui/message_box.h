@@ -1,0 +1,69 @@
+#pragma once
+// The message-box seam. Programs call ShowMessage; the Qt version shows a
+// QMessageBox, tests install a ScriptedMessageBoxes that records each call and
+// answers from a script.
+#include <deque>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace ui {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Information, Question, Critical, Exclamation };
+enum class DefaultButton { First, Second };
+enum Answer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+
+struct MessageRequest {
+    std::string text;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    DefaultButton defaultButton = DefaultButton::First;
+    std::string title;
+};
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows the message modally and returns the answer code (1, 2, 6 or 7).
+    virtual int Show(const MessageRequest& request, QWidget* parent) = 0;
+};
+
+// The one in force (the Qt version unless a test installed another).
+MessageBoxes& CurrentMessageBoxes();
+void InstallMessageBoxes(MessageBoxes* boxes);   // nullptr restores the Qt version
+
+// The answer of the default button (what Enter gives): 1, 2, 6 or 7.
+int DefaultAnswer(Buttons buttons, DefaultButton defaultButton);
+
+// Convenience: CurrentMessageBoxes().Show(...).
+int ShowMessage(QWidget* parent, const std::string& text, Buttons buttons, Icon icon,
+                const std::string& title, DefaultButton defaultButton = DefaultButton::First);
+
+// Shows QMessageBox with the standard buttons in the interface's language.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    int Show(const MessageRequest& request, QWidget* parent) override;
+};
+
+// Records every request and answers from a queue; an empty queue answers the
+// default button. Installs itself for its lifetime and then puts back the one
+// it replaced.
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    ScriptedMessageBoxes();
+    ~ScriptedMessageBoxes() override;
+    ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
+    ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
+    void Answer(int code) { answers_.push_back(code); }
+    int Show(const MessageRequest& request, QWidget* parent) override;
+    const std::vector<MessageRequest>& Requests() const { return requests_; }
+
+private:
+    MessageBoxes* previous_;
+    std::deque<int> answers_;
+    std::vector<MessageRequest> requests_;
+};
+
+} // namespace ui

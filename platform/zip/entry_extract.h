@@ -1,0 +1,23 @@
+#pragma once
+// Taking one entry out of an archive into a folder.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "zip/libzip_archive.h"
+
+namespace zipcomp::detail {
+
+// The entry whose file name (its name less any folders in it) is `name`,
+// without regard to case; an entry named exactly `name` comes first.
+std::optional<std::uint64_t> FindEntry(const ZipReader& reader, const std::string& name);
+
+// Writes the entry as `name` into `folder`: into a temporary file there first,
+// which replaces a file of that name (matched without regard to case) only
+// after the whole entry was read and its CRC checked. Whatever the entry's
+// own name says, nothing is written outside `folder`.
+void ExtractEntry(ZipReader& reader, std::uint64_t index, const std::filesystem::path& folder,
+                  const std::string& name);
+
+} // namespace zipcomp::detail

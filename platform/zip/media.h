@@ -1,0 +1,34 @@
+#pragma once
+// Putting a whole zip on one or more media, and getting it back from them.
+// A medium is the folder of the archive path; changing it is the DiskRequest
+// handler's business.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+namespace zipcomp::detail {
+
+struct Media {
+    // Room for the archive file on the medium now in the drive.
+    std::function<std::uint64_t(const std::filesystem::path& archive)> room;
+    // Asks for disk n and returns when the user says it is in the drive.
+    std::function<void(std::int16_t disk)> request;
+};
+
+// The room for `archive` on its medium: `capacity` when set, else the free
+// space of its folder plus an archive already there (it is replaced), less a
+// small margin for the file system's own blocks.
+std::uint64_t MediumRoom(const std::filesystem::path& archive, std::optional<std::uint64_t> capacity);
+
+// Writes the zip at `whole` to `archive`: as it is when it fits the medium,
+// else in parts over as many media as it takes. A part that could not be
+// written completely is removed.
+void PlaceOnMedia(const std::filesystem::path& whole, const std::filesystem::path& archive, const Media& media);
+
+// The archive at `archive` as one standard zip: the file itself when it is
+// plain, else all its parts joined into a file in `scratch`.
+std::filesystem::path GatherFromMedia(const std::filesystem::path& archive, const std::filesystem::path& scratch,
+                                      const Media& media);
+
+} // namespace zipcomp::detail

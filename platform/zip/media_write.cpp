@@ -1,0 +1,101 @@
+// Writing a whole zip to its media, spanning when it does not fit.
+#include <algorithm>
+#include <cerrno>
+#include <random>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "zip/host_file.h"
+#include "zip/media.h"
+#include "zip/span_part.h"
+#include "zip/zip_errors.h"
+
+namespace fs = std::filesystem;
+
+namespace zipcomp::detail {
+
+namespace {
+
+// How many times a disk is asked for before the operation gives up.
+constexpr int kRequestsPerDisk = 3;
+
+std::uint64_t NewBackupId() {
+    std::random_device random;
+    return (static_cast<std::uint64_t>(random()) << 32) ^ random();
+}
+
+// Writes the header (when there is one) and `length` bytes of `whole` from
+// `offset` as the file `archive`; removes what it wrote when that fails.
+void WriteMediumFile(const fs::path& archive, const SpanPart* part, int whole, const fs::path& wholePath,
+                     std::uint64_t offset, std::uint64_t length) {
+    Fd out = CreateTruncated(archive);
+    try {
+        if (part) {
+            unsigned char header[SpanPart::kHeaderSize];
+            EncodeSpanHeader(*part, header);
+            WriteAll(out.get(), header, sizeof header, archive);
+        }
+        CopyRange(whole, wholePath, offset, length, out.get(), archive);
+        Sync(out.get(), archive);
+        out.Close(archive);
+    } catch (...) {
+        out = Fd();
+        ::unlink(archive.c_str());
+        throw;
+    }
+}
+
+// A part of this same backup still in the drive means the disk was not changed.
+bool HoldsPartOf(const fs::path& archive, std::uint64_t backupId) {
+    try {
+        const std::optional<SpanPart> part = ReadSpanPart(archive);
+        return part && part->backupId == backupId;
+    } catch (const Failure&) {
+        return false;  // a damaged part of anything is overwritten like any file
+    }
+}
+
+// The medium for the next part, once the handler says it is in: its folder
+// is made when the new medium lacks it.
+void AwaitNextMedium(const fs::path& archive, std::uint64_t backupId, std::uint16_t disk, const Media& media) {
+    for (int attempt = 1;; ++attempt) {
+        if (media.request) media.request(static_cast<std::int16_t>(disk));
+        if (!HoldsPartOf(archive, backupId)) break;
+        if (attempt == kRequestsPerDisk) Fail(kWrongDisk);
+    }
+    const fs::path folder = archive.parent_path();
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0 && ::mkdir(folder.c_str(), 0777) != 0) Fail(kPathNotFound);
+    RequireFolder(folder);
+}
+
+} // namespace
+
+void PlaceOnMedia(const fs::path& wholePath, const fs::path& archive, const Media& media) {
+    Fd whole = OpenForReading(wholePath);
+    const std::uint64_t total = FileSize(whole.get(), wholePath);
+    RequireFolder(archive.parent_path());
+
+    std::uint64_t room = media.room(archive);
+    if (total <= room) {
+        WriteMediumFile(archive, nullptr, whole.get(), wholePath, 0, total);
+        return;
+    }
+
+    SpanPart part;
+    part.backupId = NewBackupId();
+    part.total = total;
+    for (part.disk = 1;; ++part.disk) {
+        if (room <= SpanPart::kHeaderSize) Fail(kDiskFull);
+        part.length = std::min(room - SpanPart::kHeaderSize, total - part.offset);
+        WriteMediumFile(archive, &part, whole.get(), wholePath, part.offset, part.length);
+        part.offset += part.length;
+        if (part.offset == total) return;
+        if (part.disk == UINT16_MAX) Fail(kDiskFull);
+        AwaitNextMedium(archive, part.backupId, static_cast<std::uint16_t>(part.disk + 1), media);
+        room = media.room(archive);
+    }
+}
+
+} // namespace zipcomp::detail

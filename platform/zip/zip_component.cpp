@@ -1,0 +1,92 @@
+#include "zip/zip_component.h"
+
+#include <new>
+
+#include "winfs/paths.h"
+#include "zip/entry_extract.h"
+#include "zip/host_file.h"
+#include "zip/libzip_archive.h"
+#include "zip/media.h"
+#include "zip/zip_errors.h"
+
+namespace fs = std::filesystem;
+
+namespace zipcomp {
+
+namespace {
+
+using namespace detail;
+
+// Faults become the result number; the DiskRequest handler's own exceptions
+// pass through.
+template <class Body>
+std::int16_t Run(Body&& body) {
+    try {
+        body();
+        return kSuccess;
+    } catch (const Failure& failure) {
+        return failure.number;
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    }
+}
+
+std::string FileNamePart(const std::string& path) {
+    const std::size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+} // namespace
+
+void ZipComponent::RequestDisk(std::int16_t disk) {
+    if (DiskRequest) DiskRequest(disk);
+}
+
+std::int16_t ZipComponent::ZipCompress(std::int16_t /*how*/) {
+    return Run([this] {
+        if (ZipFileSpec.empty() || ZipArchiveName.empty()) Fail(kNothingToDo);
+        const std::string entry = FileNamePart(ZipFileSpec);
+        if (entry.empty()) Fail(kPathFileAccessError);
+        const fs::path source = winfs::Resolve(ZipFileSpec);
+        const fs::path archive = winfs::Resolve(ZipArchiveName);
+        RequireFolder(archive.parent_path());
+
+        ScratchFolder scratch;
+        const fs::path whole = scratch.path() / "whole.zip";
+        WriteSingleEntryZip(source, entry, whole);
+        const Media media{[this](const fs::path& a) { return MediumRoom(a, MediumCapacity); },
+                          [this](std::int16_t disk) { RequestDisk(disk); }};
+        PlaceOnMedia(whole, archive, media);
+    });
+}
+
+std::int16_t ZipComponent::ZipExtract(std::int16_t /*how*/) {
+    return Run([this] {
+        const std::string name = FileNamePart(ZipFileSpec);
+        if (name.empty() || name == "." || name == ".." || ZipArchiveName.empty() || ZipTargetFolder.empty())
+            Fail(kNothingToDo);
+        const fs::path folder = winfs::Resolve(ZipTargetFolder);
+        RequireFolder(folder);
+
+        ScratchFolder scratch;
+        const Media media{nullptr, [this](std::int16_t disk) { RequestDisk(disk); }};
+        const fs::path file = GatherFromMedia(winfs::Resolve(ZipArchiveName), scratch.path(), media);
+        ZipReader reader(file, false);
+        const std::optional<std::uint64_t> index = FindEntry(reader, name);
+        if (!index) Fail(kEntryNotFound);
+        ExtractEntry(reader, *index, folder, name);
+    });
+}
+
+std::int16_t ZipComponent::ZipTest() {
+    return Run([this] {
+        if (ZipArchiveName.empty()) Fail(kNothingToDo);
+        ScratchFolder scratch;
+        const Media media{nullptr, [this](std::int16_t disk) { RequestDisk(disk); }};
+        const fs::path file = GatherFromMedia(winfs::Resolve(ZipArchiveName), scratch.path(), media);
+        ZipReader reader(file, true);
+        for (std::uint64_t i = 0; i < reader.EntryCount(); ++i) reader.ReadEntry(i, [](std::string_view) {});
+    });
+}
+
+} // namespace zipcomp

@@ -1,0 +1,59 @@
+#pragma once
+// The zip component: compresses one file into a zip archive, tests an archive
+// and extracts one entry of it. Paths are Windows paths through the drive
+// resolver ("a:\v7backup.zip"); a POSIX absolute path passes as it is.
+//
+// Each operation returns 0 or a ZipResult number; it never throws for a fault
+// of the files or of the archive. An exception thrown by the DiskRequest
+// handler ends the operation, its temporary files are removed, and the
+// exception reaches the caller.
+//
+// Media: an archive larger than the room on its medium is written in parts,
+// one per medium, each under the archive's name. After a full medium the
+// component raises DiskRequest(n) for disk n and, when the handler returns,
+// writes on whatever medium is then in the drive. Reading a spanned archive
+// starts from the part in the drive and asks the same way for every other
+// disk. An archive that fits is a plain standard zip.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace zipcomp {
+
+class ZipComponent {
+public:
+    // Compress: the path of the file to store. Extract: the name of the entry
+    // to take out (a path in it is ignored, only the file name counts).
+    std::string ZipFileSpec;
+    // The archive to write, test or read.
+    std::string ZipArchiveName;
+    // Extract: the folder the entry is written into.
+    std::string ZipTargetFolder;
+
+    // Raised with the number of the disk needed next (2, 3 ... when writing;
+    // any missing one when reading).
+    std::function<void(std::int16_t disk)> DiskRequest;
+
+    // Room for the archive on each medium, in bytes. Unset: the real free
+    // space of the medium's folder (plus an archive there, which is replaced).
+    std::optional<std::uint64_t> MediumCapacity;
+
+    // Writes ZipFileSpec into ZipArchiveName as its one entry (deflated,
+    // under the file's name), replacing an archive already there. `how`:
+    // only 0 exists.
+    std::int16_t ZipCompress(std::int16_t how);
+
+    // Writes the entry named by ZipFileSpec into ZipTargetFolder, replacing a
+    // file of that name only once the whole entry was read and its CRC
+    // checked. `how`: only 0 exists.
+    std::int16_t ZipExtract(std::int16_t how);
+
+    // Reads every entry of ZipArchiveName and checks its CRC.
+    std::int16_t ZipTest();
+
+private:
+    void RequestDisk(std::int16_t disk);
+};
+
+} // namespace zipcomp

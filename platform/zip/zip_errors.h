@@ -1,0 +1,27 @@
+#pragma once
+// The numbers ZipCompress, ZipExtract and ZipTest return. File failures carry
+// the Basic numbers the programs already know; faults of the archive itself
+// have numbers of their own from 500 up.
+#include <cstdint>
+
+namespace zipcomp {
+
+enum ZipResult : std::int16_t {
+    kSuccess = 0,
+    kOutOfMemory = 7,
+    kFileNotFound = 53,         // the file to compress, or the archive
+    kDeviceIoError = 57,
+    kDiskFull = 61,             // no room on the medium
+    kPermissionDenied = 70,
+    kPathFileAccessError = 75,
+    kPathNotFound = 76,         // a folder on the way is missing
+    kNothingToDo = 500,         // empty file spec, archive name or target folder
+    kNotAZip = 501,
+    kEntryNotFound = 502,       // the archive holds no entry of that name
+    kCrcFailed = 503,
+    kDamagedArchive = 504,      // truncated, inconsistent or undecodable
+    kUnsupported = 505,         // compression or encryption this component cannot read
+    kWrongDisk = 506,           // the medium in the drive is not the disk asked for
+};
+
+} // namespace zipcomp

@@ -1,0 +1,287 @@
+// The run driver on demo-sized archives: the whole log of a run, the checks
+// that refuse a run, the errors that end one, and the version-6 file left
+// untouched whatever happens.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+
+#include "demo_archive.h"
+#include "run/catalogue.h"
+#include "run/run_conversion.h"
+
+namespace {
+
+using run_testing::DemoArchive;
+using run_testing::OpeningLines;
+using run_testing::StampOf;
+using Lines = std::vector<std::string>;
+
+// The lines of the lookup converters on the demo rows.
+const std::map<std::string, std::string>& LookupDemoLines() {
+    static const std::map<std::string, std::string> lines{
+        {"ConvertAgentCategories", "TABELLA CATEGORIE AGENTI convertite 2 voci"},
+        {"ConvertArticleCategories", "TABELLA CATEGORIE ARTICOLI convertite 5 voci"},
+        {"ConvertCustomerCategories", "TABELLA CATEGORIE CLIENTI convertite 3 voci"},
+        {"ConvertSupplierCategories", "TABELLA CATEGORIE FORNITORI nessuna voce presente"},
+        {"ConvertDepots", "TABELLA DEPOSITI  convertite 2 voci"},
+        {"ConvertCurrencies", "TABELLA VALUTE  convertite 4 voci"},
+        {"ConvertShippingMeans", "TABELLA AMEZZO convertite 3 voci"},
+        {"ConvertGoodsAppearance", "TABELLA ASPETTO convertite 4 voci"},
+        {"ConvertBanks", "TABELLA BANCHE convertite 3 voci"},
+        {"ConvertWwwTable", "TABELLA WWW convertite 2 voci"},
+        {"ConvertPaymentMethods", "TABELLA PAGAMENTI convertite 5 voci"},
+        {"ConvertCarriageTerms", "TABELLA PORTO convertite 3 voci"},
+        {"ConvertProductSectors", "TABELLA SETTORI MERC. convertite 4 voci"},
+        {"ConvertPaymentTypes", "TABELLA TIPO PAGAMENTI convertite 4 voci"},
+        {"ConvertTransportTypes", "TABELLA TRASPORTO convertite 3 voci"},
+        {"ConvertUnits", "TABELLA UNITA' convertite 7 voci"},
+        {"ConvertZones", "TABELLA ZONE convertite 5 voci"},
+        {"ConvertVatRates", "TABELLA ALIQUOTE convertite 5 voci"},
+    };
+    return lines;
+}
+
+// A converter of another group: its empty or count line by the demo source.
+std::string ExpectedLine(DemoArchive& archive, const conversione::TableConverter& converter) {
+    int rows = archive.CountRows(archive.source, converter.sourceTable);
+    return rows == 0 ? converter.emptyLine : converter.countPrefix + std::to_string(rows) + " voci";
+}
+
+Lines ExpectedDemoLog(DemoArchive& archive) {
+    Lines lines = OpeningLines();
+    for (const conversione::TableConverter& converter : conversione::ConvertersInRunOrder()) {
+        if (converter.shape == conversione::ConverterShape::EditFirstRow) continue;   // logs nothing
+        auto mine = LookupDemoLines().find(converter.name);
+        lines.push_back(mine != LookupDemoLines().end() ? mine->second : ExpectedLine(archive, converter));
+    }
+    lines.push_back("PROCEDURA CONCLUSA CON SUCCESSO");
+    return lines;
+}
+
+TEST(WholeRun, LogsEveryTableInRunOrderAndEndsWithSuccess) {
+    DemoArchive archive;
+    const auto stamp = StampOf(archive.source);
+    Lines expected = ExpectedDemoLog(archive);
+    archive.Run();
+    EXPECT_EQ(archive.view.log, expected);
+    EXPECT_EQ(archive.view.selectedLine, static_cast<int>(expected.size()) - 1);
+    EXPECT_TRUE(archive.view.buttonsEnabled);
+    EXPECT_EQ(archive.view.yields, 2);
+    ASSERT_EQ(archive.view.messages.size(), 1u);
+    EXPECT_EQ(archive.view.messages[0].text, "Vuoi vuotare le tabelle in VANTORIMA 7 e procedere alla conversione ?");
+    EXPECT_EQ(archive.view.messages[0].buttons, conversione::MessageButtons::YesNo);
+    EXPECT_EQ(archive.view.messages[0].icon, conversione::MessageIcon::Question);
+    EXPECT_EQ(archive.view.messages[0].defaultButton, conversione::MessageDefault::Second);
+    EXPECT_EQ(StampOf(archive.source), stamp);
+
+    // The payment methods got fresh codes; the configuration row was edited.
+    EXPECT_EQ(archive.CountRows(archive.target, "tamodpag"), 5);
+    EXPECT_EQ(archive.CountRows(archive.target, "configurazione"), 1);
+}
+
+TEST(WholeRun, ASecondRunIntoTheSameArchiveGivesTheSameTablesAndLog) {
+    DemoArchive archive;
+    archive.Run();
+    const Lines first = archive.view.log;
+    std::map<std::string, int> counts;
+    for (const std::string& table : conversione::EmptiedTables())
+        counts[table] = archive.CountRows(archive.target, table);
+    archive.Run();
+    EXPECT_EQ(archive.view.log, first);
+    for (const std::string& table : conversione::EmptiedTables())
+        EXPECT_EQ(archive.CountRows(archive.target, table), counts[table]) << table;   // line tables included
+}
+
+TEST(WholeRun, TheEmptyingFollowsItsOrderAndSparesConfigurationAndPriceLists) {
+    DemoArchive archive;
+    archive.Run();
+    const std::vector<std::string>& tables = conversione::EmptiedTables();
+    // Give every emptied table a row, then remove one table from the middle of the list.
+    std::map<std::string, int> rows;
+    for (const std::string& table : tables) rows[table] = archive.CountRows(archive.target, table);
+    archive.ExecuteTarget("INSERT INTO [Listini] ([id articolo], [listino], [prezzo]) VALUES (1, 'L1', 10.5)");
+    const std::size_t missing = 27;   // TaBanche
+    ASSERT_EQ(tables[missing], "TaBanche");
+    archive.ExecuteTarget("DROP TABLE [tabanche]");
+
+    archive.Run();
+    EXPECT_EQ(archive.view.log.back(), "VERSIONE VANTORIMA 7 ERRATA !");
+    EXPECT_NE(archive.view.log.end()[-2], "Dati tabelle di Vantorima 7 cancellati");
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        if (i == missing) continue;
+        const int expected = i < missing ? 0 : rows[tables[i]];
+        EXPECT_EQ(archive.CountRows(archive.target, tables[i]), expected) << tables[i];
+    }
+    EXPECT_EQ(archive.CountRows(archive.target, "Listini"), 1);
+    EXPECT_EQ(archive.CountRows(archive.target, "configurazione"), 1);
+    EXPECT_TRUE(archive.view.buttonsEnabled);
+}
+
+TEST(WholeRun, ARefusedRowEndsOnlyItsTableAndTheRunEndsWithErrors) {
+    DemoArchive archive;
+    archive.ExecuteSource("INSERT INTO [taunita] ([descrizione], [commento]) VALUES ('PZ', 'doppione')");
+    archive.ExecuteSource("INSERT INTO [tazone] ([codice], [descrizione]) VALUES (NULL, 'senza codice')");
+    archive.Run();
+    const Lines& log = archive.view.log;
+    auto at = [&](const std::string& line) { return std::find(log.begin(), log.end(), line) - log.begin(); };
+    EXPECT_LT(at("TABELLA UNITA' Errore nr. 3022"), at("TABELLA ZONE Errore nr. 3314"));
+    EXPECT_LT(at("TABELLA ZONE Errore nr. 3314"), at("TABELLA ALIQUOTE convertite 5 voci"));
+    EXPECT_EQ(log.back(), "PROCEDURA CONCLUSA CON ERRORI");
+    EXPECT_EQ(archive.CountRows(archive.target, "taunita"), 7);
+    EXPECT_TRUE(archive.view.buttonsEnabled);
+}
+
+// Runs refused before anything is written: the lines, the messages, the buttons.
+class RefusedRun : public ::testing::Test {
+protected:
+    void ExpectRefused(const Lines& log) {
+        archive.view.log.clear();
+        conversione::RunConversion(*archive.state);
+        EXPECT_EQ(archive.view.log, log);
+        EXPECT_TRUE(archive.view.buttonsEnabled);
+        EXPECT_EQ(StampOf(archive.source), sourceStamp);
+        EXPECT_EQ(StampOf(archive.target), targetStamp);
+    }
+    DemoArchive archive;
+    run_testing::FileStamp sourceStamp = StampOf(archive.source);
+    run_testing::FileStamp targetStamp = StampOf(archive.target);
+};
+
+TEST_F(RefusedRun, BoxesAtTheirInitialTextsAskForAChoice) {
+    archive.view.source = "Selezionare file di provenienza";
+    ExpectRefused({});
+    archive.view.source = archive.source;
+    archive.view.target = "Selezionare file di destinazione";
+    ExpectRefused({});
+    ASSERT_EQ(archive.view.messages.size(), 2u);
+    EXPECT_EQ(archive.view.messages[0].text, "Selezionare file di provenienza !");
+    EXPECT_EQ(archive.view.messages[1].text, "Selezionare file di destinazione !");
+    EXPECT_EQ(archive.view.messages[1].icon, conversione::MessageIcon::Information);
+    EXPECT_EQ(archive.view.messages[1].buttons, conversione::MessageButtons::Ok);
+}
+
+TEST_F(RefusedRun, NamesAreRecognisedByTheirLast14CharactersInAnyCase) {
+    for (const std::string& name : {archive.source + ".bak", std::string("ANTORIMA6.MDB"),
+                                    std::string("Selezionare file di Provenienza"), std::string()}) {
+        archive.view.source = name;
+        ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 ERRATO"});
+    }
+    archive.view.source = archive.source;
+    archive.view.target = archive.source;   // the same file in both boxes
+    ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
+                   "File Vantorima 7 ERRATO"});
+    archive.view.target = archive.dir.file("VANTORIMA7.MDB.old");
+    ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
+                   "File Vantorima 7 ERRATO"});
+    EXPECT_TRUE(archive.view.messages.empty());
+
+    // Lower case passes both tests; the operator then refuses the emptying.
+    std::filesystem::rename(archive.source, archive.dir.file("Vantorima6.mdb"));
+    archive.source = archive.view.source = archive.dir.file("Vantorima6.mdb");
+    archive.view.target = archive.target;
+    sourceStamp = StampOf(archive.source);
+    archive.view.answers = {7};
+    ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
+                   "File Vantorima 7 CORRETTO", "Richiesta di Cancellazione dati tabelle ed esecuzione Conversione",
+                   "Non vuotare tabelle e abbandonare Conversione"});
+}
+
+TEST_F(RefusedRun, ATargetThatIsTheSourceUnderAnotherNameIsRefused) {
+    std::filesystem::create_directory(archive.dir.path() / "altro");
+    std::filesystem::create_symlink(archive.source, archive.dir.path() / "altro" / "VANTORIMA7.MDB");
+    archive.view.target = (archive.dir.path() / "altro" / "VANTORIMA7.MDB").string();
+    archive.view.answers = {6};
+    ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
+                   "File Vantorima 7 ERRATO"});
+}
+
+TEST_F(RefusedRun, ASourceOfAnotherReleaseIsShownAsRead) {
+    archive.ExecuteSource("Delete * from [versione]");
+    archive.ExecuteSource("INSERT INTO [versione] ([numero], [data]) VALUES ('Versione 6.0.12', 'del 3 marzo 2004')");
+    sourceStamp = StampOf(archive.source);
+    ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO"});
+    ASSERT_EQ(archive.view.messages.size(), 1u);
+    EXPECT_EQ(archive.view.messages[0].text,
+              "Trovata la versione di Vantorima 6: \r\nVersione 6.0.12 del 3 marzo 2004\r\n\r\n"
+              "E' necessario aggiornare Vantorima 6\r\nalla versione 6.0.13 prima di \r\n"
+              "eseguire questo aggiornamento. \r\n");
+    EXPECT_EQ(archive.view.messages[0].icon, conversione::MessageIcon::Information);
+
+    // Any split of the release between the two fields, in any case, passes.
+    archive.ExecuteSource("Delete * from [versione]");
+    archive.ExecuteSource("INSERT INTO [versione] ([numero], [data]) VALUES ('versione 6.0.13 del', '17 Settembre 2004')");
+    archive.Run();
+    EXPECT_EQ(archive.view.log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
+}
+
+// Errors that end a run after the checks began: the line names the file
+// and side, the buttons come back, the source is untouched.
+class EndedRun : public ::testing::Test {
+protected:
+    void ExpectEndedWith(const std::string& line) {
+        const bool sourceExists = std::filesystem::exists(archive.view.source);
+        const auto stamp = sourceExists ? StampOf(archive.view.source) : run_testing::FileStamp{};
+        archive.Run();
+        ASSERT_FALSE(archive.view.log.empty());
+        EXPECT_EQ(archive.view.log.back().substr(0, line.size()), line);
+        EXPECT_EQ(archive.view.selectedLine, static_cast<int>(archive.view.log.size()) - 1);
+        EXPECT_TRUE(archive.view.buttonsEnabled);
+        if (sourceExists) {
+            EXPECT_EQ(StampOf(archive.view.source), stamp);
+        }
+    }
+    DemoArchive archive;
+};
+
+TEST_F(EndedRun, AMissingFileIsNamedBySide) {
+    archive.view.source = archive.dir.file("manca/VANTORIMA6.MDB");
+    ExpectEndedWith("FILE VANTORIMA 6 NON TROVATO !");
+    EXPECT_EQ(archive.view.log.size(), 3u);
+
+    archive.view.source = archive.source;
+    archive.view.target = archive.dir.file("manca/vantorima7.mdb");
+    ExpectEndedWith("FILE VANTORIMA 7 NON TROVATO !");
+    EXPECT_EQ(archive.view.log.end()[-2], "Cancellazione dati tabelle di Vantorima 7");
+}
+
+TEST_F(EndedRun, AMissingTableIsNamedBySide) {
+    archive.ExecuteSource("DROP TABLE [versione]");
+    ExpectEndedWith("VERSIONE VANTORIMA 6 ERRATA !");
+    EXPECT_EQ(archive.view.log.size(), 3u);
+
+    DemoArchive other;
+    other.ExecuteSource("DROP TABLE [taporto]");
+    other.Run();
+    EXPECT_EQ(other.view.log.back(), "VERSIONE VANTORIMA 6 ERRATA !");
+    EXPECT_EQ(other.view.log.end()[-2], "TABELLA PAGAMENTI convertite 5 voci");   // the converter before it
+}
+
+TEST_F(EndedRun, AnEmptyReleaseTableIsReportedWithNumberAndDescription) {
+    archive.ExecuteSource("Delete * from [versione]");
+    ExpectEndedWith("PROCEDURA INTERROTTA Errore nr. 3021 - ");
+    EXPECT_GT(archive.view.log.back().size(), std::string("PROCEDURA INTERROTTA Errore nr. 3021 - ").size());
+}
+
+TEST_F(EndedRun, ATextFileNamedLikeTheSourceIsNoDatabase) {
+    const std::string text = archive.dir.file("testo/VANTORIMA6.MDB");
+    std::filesystem::create_directory(archive.dir.path() / "testo");
+    std::ofstream(text) << "questo non e' un archivio\r\n";
+    archive.view.source = text;
+    ExpectEndedWith("PROCEDURA INTERROTTA Errore nr. 3343 - ");
+}
+
+TEST_F(EndedRun, AValueTheTargetCannotTakeEndsTheRun) {
+    archive.ExecuteSource("DROP TABLE [tabewww]");
+    archive.ExecuteSource("CREATE TABLE [tabewww] ([id] TEXT(10), [nominativo] TEXT(50), [www] TEXT(100))");
+    archive.ExecuteSource("INSERT INTO [tabewww] ([id], [nominativo], [www]) VALUES ('W-1', 'Sito', 'http://a.it')");
+    archive.Run();
+    const std::string& last = archive.view.log.back();
+    EXPECT_TRUE(last.rfind("PROCEDURA INTERROTTA Errore nr. 3421 - ", 0) == 0 ||
+                last.rfind("PROCEDURA INTERROTTA Errore nr. 13 - ", 0) == 0) << last;
+    EXPECT_EQ(archive.view.log.end()[-2], "TABELLA BANCHE convertite 3 voci");
+    EXPECT_TRUE(archive.view.buttonsEnabled);
+}
+
+} // namespace

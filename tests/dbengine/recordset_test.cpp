@@ -1,0 +1,257 @@
+// Data controls and recordsets: binding, the walk in storage order, the record
+// count, field lookup by name, new and edited rows.
+#include "engine_fixture.h"
+
+namespace dbtest {
+namespace {
+
+using dao::Variant;
+using dao::VarType;
+
+class RecordsetTest : public EngineTest {
+protected:
+    void SetUp() override {
+        path_ = MakeDatabase("v7.mdb", {
+            "CREATE TABLE [taunita] ([descrizione] TEXT(30) NOT NULL, [commento] TEXT(50), [qtà] DOUBLE, "
+            "[id tabella] LONG, CONSTRAINT [pk] PRIMARY KEY ([descrizione]))",
+            "INSERT INTO [taunita] ([descrizione], [commento], [qtà], [id tabella]) VALUES ('pz', 'pezzi', 1.5, 3)",
+            "INSERT INTO [taunita] ([descrizione], [commento], [qtà], [id tabella]) VALUES ('kg', NULL, 2, 1)",
+            "INSERT INTO [taunita] ([descrizione], [commento], [qtà], [id tabella]) VALUES ('cf', 'confezioni', 3, 2)",
+            "CREATE TABLE [vuota] ([a] TEXT(10), [b] LONG DEFAULT 7, [c] YESNO DEFAULT TRUE, [d] TEXT(5) DEFAULT 'x')",
+        });
+    }
+    std::string path_;
+};
+
+TEST_F(RecordsetTest, WalksRowsInStorageOrderNotKeyOrder) {
+    auto data = Bind(path_, "taunita");
+    auto& rs = data->GetRecordset();
+    std::vector<std::string> seen;
+    while (!rs.AtEOF()) {
+        seen.push_back(rs.Fields("descrizione").Value().ToString());
+        rs.MoveNext();
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"pz", "kg", "cf"}));
+    EXPECT_EQ(ErrorOf([&] { rs.MoveNext(); }), dao::kNoCurrentRow);
+}
+
+TEST_F(RecordsetTest, RecordCountIsZeroOnlyForAnEmptyTableAndExactAfterMoveLast) {
+    auto data = Bind(path_, "taunita");
+    EXPECT_GT(data->GetRecordset().RecordCount(), 0);
+    data->GetRecordset().MoveLast();
+    EXPECT_EQ(data->GetRecordset().RecordCount(), 3);
+
+    auto empty = Bind(path_, "vuota");
+    EXPECT_EQ(empty->GetRecordset().RecordCount(), 0);
+    EXPECT_TRUE(empty->GetRecordset().AtEOF());
+    EXPECT_TRUE(empty->GetRecordset().AtBOF());
+}
+
+TEST_F(RecordsetTest, MovesAndPercentPosition) {
+    auto data = Bind(path_, "taunita");
+    auto& rs = data->GetRecordset();
+    EXPECT_FALSE(rs.AtBOF());
+    EXPECT_DOUBLE_EQ(rs.PercentPosition(), 0.0);
+    rs.MoveLast();
+    EXPECT_EQ(rs.Fields("descrizione").Value(), Variant("cf"));
+    EXPECT_DOUBLE_EQ(rs.PercentPosition(), 100.0);
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Fields("descrizione").Value(), Variant("pz"));
+    rs.MoveNext();
+    EXPECT_DOUBLE_EQ(rs.PercentPosition(), 50.0);
+    rs.MoveNext();
+    rs.MoveNext();
+    EXPECT_TRUE(rs.AtEOF());
+    EXPECT_EQ(ErrorOf([&] { rs.Fields("descrizione").Value(); }), dao::kNoCurrentRow);
+}
+
+TEST_F(RecordsetTest, ValuesReadBackWithTheirFieldTypes) {
+    auto data = Bind(path_, "taunita");
+    auto& rs = data->GetRecordset();
+    EXPECT_EQ(rs.Fields("qtà").Value(), Variant::Double(1.5));
+    EXPECT_EQ(rs.Fields("id tabella").Value(), Variant::Long(3));
+    rs.MoveNext();
+    EXPECT_TRUE(rs.Fields("commento").Value().IsNull());
+    EXPECT_EQ(rs.Fields(0).Name(), "descrizione");
+    EXPECT_EQ(rs.Fields().Count(), 4);
+    EXPECT_EQ(rs.Fields("commento").Type(), VarType::String);
+}
+
+TEST_F(RecordsetTest, FieldsAndTablesMatchWithoutRegardToLetterCase) {
+    auto data = Bind(path_, "TAUNITA");
+    auto& rs = data->GetRecordset();
+    EXPECT_EQ(rs.Name(), "taunita");
+    EXPECT_EQ(rs.Fields("QTÀ").Name(), "qtà");
+    EXPECT_EQ(rs.Fields("Id Tabella").Name(), "id tabella");
+    EXPECT_EQ(rs.Fields("DESCRIZIONE").Value(), Variant("pz"));
+    EXPECT_EQ(ErrorOf([&] { rs.Fields("qta"); }), dao::kFieldNotFound);
+    EXPECT_EQ(ErrorOf([&] { rs.Fields(4); }), dao::kFieldNotFound);
+    EXPECT_EQ(ErrorOf([&] { rs.Fields(-1); }), dao::kFieldNotFound);
+}
+
+TEST_F(RecordsetTest, AddNewStartsFromTheDefaultsAndUpdateSavesTheRow) {
+    {
+        auto data = Bind(path_, "vuota");
+        auto& rs = data->GetRecordset();
+        rs.AddNew();
+        EXPECT_TRUE(rs.Fields("a").Value().IsNull());
+        EXPECT_EQ(rs.Fields("b").Value(), Variant::Long(7));
+        EXPECT_EQ(rs.Fields("c").Value(), Variant(true));
+        EXPECT_EQ(rs.Fields("d").Value(), Variant("x"));
+        rs.Fields("a").SetValue(Variant("uno"));
+        rs.Update();
+        rs.AddNew();
+        rs.Fields("a").SetValue(Variant("due"));
+        rs.Fields("b").SetValue(Variant::Null());
+        rs.Fields("c").SetValue(Variant(false));
+        rs.Update();
+        EXPECT_EQ(rs.RecordCount(), 2);
+    }
+    auto data = Bind(path_, "vuota");
+    auto& rs = data->GetRecordset();
+    EXPECT_EQ(rs.Fields("a").Value(), Variant("uno"));
+    EXPECT_EQ(rs.Fields("c").Value(), Variant(true));
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields("a").Value(), Variant("due"));
+    EXPECT_TRUE(rs.Fields("b").Value().IsNull());
+    EXPECT_EQ(rs.Fields("c").Value(), Variant(false));
+}
+
+TEST_F(RecordsetTest, ARefusedValueLeavesTheFieldAsItWas) {
+    auto data = Bind(path_, "vuota");
+    auto& rs = data->GetRecordset();
+    rs.AddNew();
+    EXPECT_EQ(ErrorOf([&] { rs.Fields("b").SetValue(Variant("sette")); }), dao::kTypeRefused);
+    EXPECT_EQ(rs.Fields("b").Value(), Variant::Long(7));
+    rs.Fields("d").SetValue(Variant("abc"));
+    EXPECT_EQ(ErrorOf([&] { rs.Fields("d").SetValue(Variant("abcdef")); }), dao::kTextTooLong);
+    EXPECT_EQ(rs.Fields("d").Value(), Variant("abc"));
+    rs.Update();
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Fields("b").Value(), Variant::Long(7));
+    EXPECT_EQ(rs.Fields("d").Value(), Variant("abc"));
+}
+
+TEST_F(RecordsetTest, EmptyIsStoredAsNull) {
+    auto data = Bind(path_, "vuota");
+    auto& rs = data->GetRecordset();
+    rs.AddNew();
+    rs.Fields("b").SetValue(Variant());
+    EXPECT_TRUE(rs.Fields("b").Value().IsNull());
+}
+
+TEST_F(RecordsetTest, EditChangesTheCurrentRowInPlace) {
+    {
+        auto data = Bind(path_, "taunita");
+        auto& rs = data->GetRecordset();
+        rs.MoveNext();
+        rs.Edit();
+        EXPECT_EQ(rs.Fields("descrizione").Value(), Variant("kg"));
+        rs.Fields("commento").SetValue(Variant("chili"));
+        rs.Update();
+        EXPECT_EQ(rs.Fields("commento").Value(), Variant("chili"));
+        EXPECT_EQ(rs.RecordCount(), 3);
+    }
+    auto data = Bind(path_, "taunita");
+    auto& rs = data->GetRecordset();
+    rs.MoveLast();
+    EXPECT_EQ(rs.RecordCount(), 3);
+    rs.MoveFirst();
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields("commento").Value(), Variant("chili"));
+    EXPECT_EQ(rs.Fields("descrizione").Value(), Variant("kg"));
+}
+
+TEST_F(RecordsetTest, EditWithoutACurrentRowIs3021) {
+    auto empty = Bind(path_, "vuota");
+    EXPECT_EQ(ErrorOf([&] { empty->GetRecordset().Edit(); }), dao::kNoCurrentRow);
+    auto data = Bind(path_, "taunita");
+    auto& rs = data->GetRecordset();
+    rs.MoveLast();
+    rs.MoveNext();
+    EXPECT_EQ(ErrorOf([&] { rs.Edit(); }), dao::kNoCurrentRow);
+}
+
+TEST_F(RecordsetTest, SetValueOutsideAddNewOrEditIsRefused) {
+    auto data = Bind(path_, "taunita");
+    EXPECT_EQ(ErrorOf([&] { data->GetRecordset().Fields("commento").SetValue(Variant("x")); }), 3020);
+    EXPECT_EQ(ErrorOf([&] { data->GetRecordset().Update(); }), 3020);
+}
+
+TEST_F(RecordsetTest, CancelUpdateDropsTheNewRow) {
+    auto data = Bind(path_, "vuota");
+    auto& rs = data->GetRecordset();
+    rs.AddNew();
+    rs.Fields("a").SetValue(Variant("via"));
+    rs.CancelUpdate();
+    EXPECT_EQ(rs.RecordCount(), 0);
+    data.reset();
+    EXPECT_EQ(QueryFile(path_, "SELECT count(*) FROM vuota"), 0);
+}
+
+TEST_F(RecordsetTest, AnEmptySourceDoesNotNeedTheTarget) {
+    auto source = Bind(path_, "vuota");
+    EXPECT_EQ(source->GetRecordset().RecordCount(), 0);
+    EXPECT_EQ(ErrorOf([&] { source->GetRecordset().MoveLast(); }), dao::kNoCurrentRow);
+    EXPECT_EQ(ErrorOf([&] { source->GetRecordset().MoveFirst(); }), dao::kNoCurrentRow);
+}
+
+TEST_F(RecordsetTest, DataControlBeforeRefreshHasNoRecordset) {
+    dao::DataControl data(engine_);
+    EXPECT_EQ(data.Connect(), "Access 2000;");
+    EXPECT_EQ(ErrorOf([&] { data.GetRecordset(); }), dao::kNoCurrentRow);
+}
+
+TEST_F(RecordsetTest, RebindingReadsTheTableAgainFromItsFirstRow) {
+    auto data = Bind(path_, "taunita");
+    data->GetRecordset().MoveLast();
+    data->SetRecordSource("vuota");
+    data->Refresh();
+    EXPECT_EQ(data->GetRecordset().RecordCount(), 0);
+    data->SetRecordSource("TaUnita");
+    data->Refresh();
+    EXPECT_EQ(data->GetRecordset().Fields("descrizione").Value(), Variant("pz"));
+}
+
+TEST_F(RecordsetTest, TwoControlsOnTheSameFileDoNotLockEachOtherOut) {
+    auto target = Bind(path_, "vuota");
+    auto source = Bind(path_, "taunita");
+    auto& in = source->GetRecordset();
+    auto& out = target->GetRecordset();
+    while (!in.AtEOF()) {
+        out.AddNew();
+        out.Fields("a").SetValue(in.Fields("descrizione").Value());
+        out.Update();
+        in.MoveNext();
+    }
+    // A database opened on the same file meanwhile executes at once.
+    auto db = engine_.OpenDatabase(path_);
+    db->Execute("Delete * from [taunita]");
+    db->Close();
+    EXPECT_EQ(QueryFile(path_, "SELECT count(*) FROM vuota"), 3);
+    EXPECT_EQ(QueryFile(path_, "SELECT count(*) FROM taunita"), 0);
+}
+
+TEST_F(RecordsetTest, CopyingATableIntoItselfStopsAtTheRowsItHadWhenOpened) {
+    auto source = Bind(path_, "taunita");
+    auto target = Bind(path_, "taunita");
+    auto& in = source->GetRecordset();
+    auto& out = target->GetRecordset();
+    in.MoveLast();
+    const int count = in.RecordCount();
+    in.MoveFirst();
+    for (int i = 0; i < count; ++i) {
+        out.AddNew();
+        out.Fields("descrizione").SetValue(Variant(in.Fields("descrizione").Value().ToString() + "2"));
+        out.Fields("qtà").SetValue(in.Fields("qtà").Value());
+        out.Update();
+        in.MoveNext();
+    }
+    EXPECT_TRUE(in.AtEOF());
+    target.reset();
+    source.reset();
+    EXPECT_EQ(QueryFile(path_, "SELECT count(*) FROM taunita"), 6);
+}
+
+} // namespace
+} // namespace dbtest

@@ -1,0 +1,43 @@
+#pragma once
+// Common ground of the menu tests: a Qt application, a drives folder of the
+// test's own, scripted message boxes, a printer that can be taken away and
+// the program-wide state as a fresh program has it.
+#include <optional>
+
+#include <gtest/gtest.h>
+
+#include "app/module1.h"
+#include "desktop/qt_application.h"
+#include "ui/message_box.h"
+#include "utilita/drives_folder.h"
+
+namespace testing_support {
+
+class UtilitaFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureQtApplication();
+        boxes_.emplace();
+        utilita::ArchiveFolder.clear();
+        utilita::UserNotEnabled = false;
+        utilita::LastAnswer = 0;
+        utilita::SetPrinterQuery([this] { return printerPresent; });
+    }
+    void TearDown() override { utilita::SetPrinterQuery(nullptr); }
+
+    ui::ScriptedMessageBoxes& Boxes() { return *boxes_; }
+    const std::vector<ui::MessageRequest>& Messages() const { return boxes_->Requests(); }
+    // Forgets the messages so far and the answers not given.
+    void ResetMessages() {
+        boxes_.reset();
+        boxes_.emplace();
+    }
+
+    bool printerPresent = true;
+    DrivesFolder drives;
+
+private:
+    std::optional<ui::ScriptedMessageBoxes> boxes_;
+};
+
+} // namespace testing_support

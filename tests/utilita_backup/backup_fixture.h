@@ -1,0 +1,74 @@
+#pragma once
+// A backup and restore window over a drives folder of the test's own, with
+// the database "C:\archivi\vantorima7.mdb", and message boxes that record
+// what the window showed at the time of each one.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/backup_form.h"
+#include "ui/message_box.h"
+#include "zip/zip_files.h"
+
+namespace backup_testing {
+
+namespace fs = std::filesystem;
+
+struct Shown {
+    std::string text;
+    std::string title;
+    ui::Icon icon;
+    ui::Buttons buttons;
+    std::string status;       // Label1 while the box was up
+    Qt::CursorShape pointer;  // the window's pointer meanwhile
+};
+
+class RecordingBoxes : public ui::MessageBoxes {
+public:
+    RecordingBoxes();
+    ~RecordingBoxes() override;
+    RecordingBoxes(const RecordingBoxes&) = delete;
+    RecordingBoxes& operator=(const RecordingBoxes&) = delete;
+
+    int Show(const ui::MessageRequest& request, QWidget* parent) override;
+
+    std::vector<Shown> shown;
+    // Runs while the box with that text is up (the user acting meanwhile).
+    std::function<void(const std::string& text)> whileShown;
+    QWidget* window = nullptr;
+
+private:
+    ui::MessageBoxes* previous_;
+};
+
+class BackupWindowTest : public zip_testing::DrivesTest {
+protected:
+    BackupWindowTest();
+    ~BackupWindowTest() override;
+
+    fs::path DatabaseFile() const { return Drive('c') / "archivi" / "vantorima7.mdb"; }
+
+    template <class T>
+    T* Control(const char* name) const {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+    QLineEdit* DriveBox() const { return Control<QLineEdit>("Text2"); }
+    QLabel* Status() const { return Control<QLabel>("Label1"); }
+
+    // The drive box's text, then the operation through its button.
+    void RunBackup(const QString& drive);
+    void RunRestore(const QString& drive);
+    std::vector<std::string> Texts() const;
+
+    std::string database;
+    std::unique_ptr<utilita::backup::Form1> form;
+    RecordingBoxes boxes;
+};
+
+} // namespace backup_testing

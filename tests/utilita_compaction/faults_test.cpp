@@ -1,0 +1,196 @@
+// Runs that stop at a step: the message with the step, the error and where
+// the data is, the window put back, the folder as that step leaves it, and
+// every row still in a database or in its compacted copy.
+#include <filesystem>
+#include <optional>
+#include <set>
+
+#include "utilita_compaction/procedure_fixture.h"
+#include "utilita_compaction/write_lock.h"
+
+namespace compaction_testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Fault = ProcedureTest;
+
+TEST_F(Fault, MissingSecondDatabaseStopsAtItsCompactionWithTheFirstCopyWritten) {
+    fs::remove(archive.Host(kSecond));
+
+    const Outcome outcome = Run();
+
+    ExpectFailure(outcome, Step::SecondCompaction, 3024);
+    EXPECT_EQ(Message(),
+              "Procedura interrotta !\r\n"
+              "Passo non riuscito: compattazione di C:\\archivi\\vantorima7a.mdb in C:\\archivi\\vantorima7asave.mdb\r\n"
+              "Errore nr. 3024 : Impossibile trovare il file.\r\n"
+              "Gli archivi non sono stati modificati.");
+    EXPECT_EQ(view.events, kStoppedBeforeThirdMark);
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kFirstCopy}));
+    ExpectUntouched(kFirst, firstBytes);
+    ExpectRowsOf(firstRows, kFirstCopy);
+}
+
+TEST_F(Fault, CopyLeftByAnEarlierRunIsNeitherReplacedNorRemoved) {
+    // Left by a run that stopped after deleting its database: the only home
+    // of those rows, which differ from the database now in place.
+    archive.BuildDatabase(kFirstCopy, 3);
+    const TableRows leftRows = ArchiveFolder::Rows(archive.Host(kFirstCopy));
+    const std::string leftBytes = ArchiveFolder::Bytes(archive.Host(kFirstCopy));
+
+    const Outcome first = Run();
+
+    ExpectFailure(first, Step::FirstCompaction, 3204);
+    EXPECT_NE(Message().find("compattazione di C:\\archivi\\vantorima7.mdb in C:\\archivi\\vantorima7save.mdb\r\n"
+                             "Errore nr. 3204 : Il database esiste già.\r\n"),
+              std::string::npos)
+        << Message();
+    EXPECT_EQ(view.events, kStoppedBeforeThirdMark);
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond, kFirstCopy}));
+    ExpectUntouched(kFirst, firstBytes);
+    ExpectUntouched(kSecond, secondBytes);
+    ExpectUntouched(kFirstCopy, leftBytes);
+
+    // A copy of the second database left over: the first copy is written, the
+    // second refused, and again nothing is deleted.
+    fs::rename(archive.Host(kFirstCopy), archive.Aside(kFirstCopy));
+    archive.BuildDatabase(kSecondCopy, 4);
+    const std::string leftSecondBytes = ArchiveFolder::Bytes(archive.Host(kSecondCopy));
+    view = RecordingView();
+
+    const Outcome second = Run();
+
+    ExpectFailure(second, Step::SecondCompaction, 3204);
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond, kFirstCopy, kSecondCopy}));
+    ExpectUntouched(kFirst, firstBytes);
+    ExpectUntouched(kSecond, secondBytes);
+    ExpectUntouched(kSecondCopy, leftSecondBytes);
+    ExpectRowsOf(firstRows, kFirstCopy);
+    EXPECT_EQ(ArchiveFolder::Rows(archive.Aside(kFirstCopy)), leftRows);
+}
+
+TEST_F(Fault, FileThatIsNotADatabaseStopsItsCompaction) {
+    const std::string notADatabase = "Questo file non contiene un archivio.\r\n";
+    archive.Write(kFirst, notADatabase);
+
+    ExpectFailure(Run(), Step::FirstCompaction, 3343);
+    EXPECT_NE(Message().find("Errore nr. 3343 : Formato di database non riconosciuto.\r\n"), std::string::npos);
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond}));
+    ExpectUntouched(kFirst, notADatabase);
+    ExpectUntouched(kSecond, secondBytes);
+
+    // The second one: the first copy stays beside its untouched database.
+    archive.BuildDatabase("rebuilt.mdb", 1);
+    fs::remove(archive.Host(kFirst));
+    fs::rename(archive.Host("rebuilt.mdb"), archive.Host(kFirst));
+    const std::string rebuiltBytes = ArchiveFolder::Bytes(archive.Host(kFirst));
+    archive.Write(kSecond, notADatabase);
+    view = RecordingView();
+
+    ExpectFailure(Run(), Step::SecondCompaction, 3343);
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond, kFirstCopy}));
+    ExpectUntouched(kFirst, rebuiltBytes);
+    ExpectUntouched(kSecond, notADatabase);
+    ExpectRowsOf(firstRows, kFirstCopy);
+}
+
+TEST_F(Fault, ReadOnlyArchiveFolderStopsTheFirstCompaction) {
+    {
+        WriteLock readOnly(archive.Folder(), WriteLock::Kind::ReadOnly);
+        if (!readOnly.Held()) GTEST_SKIP() << readOnly.Reason();
+
+        const Outcome outcome = Run();
+
+        ExpectFailure(outcome, Step::FirstCompaction, 3044);
+        EXPECT_EQ(view.events, kStoppedBeforeThirdMark);
+        EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond}));
+    }
+    ExpectUntouched(kFirst, firstBytes);
+    ExpectUntouched(kSecond, secondBytes);
+}
+
+TEST_F(Fault, FolderTurnedReadOnlyAfterTheCompactionsStopsTheFirstDelete) {
+    std::optional<WriteLock> readOnly;
+    view.onYield = [&](int yield) {
+        if (yield == 3) readOnly.emplace(archive.Folder(), WriteLock::Kind::ReadOnly);
+    };
+
+    const Outcome outcome = Run();
+    ASSERT_TRUE(readOnly) << "the run never reached its third yield";
+    if (!readOnly->Held()) GTEST_SKIP() << readOnly->Reason();
+    readOnly.reset();
+
+    ExpectFailure(outcome, Step::FirstDelete, 70);
+    EXPECT_EQ(Message(),
+              "Procedura interrotta !\r\n"
+              "Passo non riuscito: eliminazione di C:\\archivi\\vantorima7.mdb\r\n"
+              "Errore nr. 70 : Autorizzazione negata\r\n"
+              "Gli archivi non sono stati modificati.");
+    EXPECT_EQ(view.events, kPastThirdMark);
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond, kFirstCopy, kSecondCopy}));
+    ExpectUntouched(kFirst, firstBytes);
+    ExpectUntouched(kSecond, secondBytes);
+    ExpectRowsOf(firstRows, kFirstCopy);
+    ExpectRowsOf(secondRows, kSecondCopy);
+}
+
+TEST_F(Fault, SecondDatabaseGoneBeforeItsDeleteLeavesTheFirstOnlyInItsCopy) {
+    view.onYield = [&](int yield) {
+        if (yield == 3) fs::rename(archive.Host(kSecond), archive.Aside(kSecond));
+    };
+
+    ExpectFailure(Run(), Step::SecondDelete, 53);
+    EXPECT_EQ(Message(),
+              "Procedura interrotta !\r\n"
+              "Passo non riuscito: eliminazione di C:\\archivi\\vantorima7a.mdb\r\n"
+              "Errore nr. 53 : Impossibile trovare il file\r\n"
+              "I dati di C:\\archivi\\vantorima7.mdb sono in C:\\archivi\\vantorima7save.mdb");
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirstCopy, kSecondCopy}));
+    ExpectRowsOf(firstRows, kFirstCopy);
+    ExpectRowsOf(secondRows, kSecondCopy);
+}
+
+// A copy that may not be renamed needs the immutable attribute: only a
+// privileged user can set it.
+TEST_F(Fault, CopyThatCannotTakeItsNameStopsTheRenames) {
+    std::optional<WriteLock> locked;
+    view.onYield = [&](int yield) {
+        if (yield == 3) locked.emplace(archive.Host(kFirstCopy), WriteLock::Kind::Immutable);
+    };
+    const Outcome first = Run();
+    ASSERT_TRUE(locked) << "the run never reached its third yield";
+    if (!locked->Held()) GTEST_SKIP() << locked->Reason();
+    locked.reset();
+
+    ExpectFailure(first, Step::FirstRename, 70);
+    EXPECT_NE(Message().find("rinomina di C:\\archivi\\vantorima7save.mdb in C:\\archivi\\vantorima7.mdb\r\n"
+                             "Errore nr. 70 : Autorizzazione negata\r\n"
+                             "I dati di C:\\archivi\\vantorima7.mdb e C:\\archivi\\vantorima7a.mdb sono in "
+                             "C:\\archivi\\vantorima7save.mdb e C:\\archivi\\vantorima7asave.mdb"),
+              std::string::npos)
+        << Message();
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirstCopy, kSecondCopy}));
+    ExpectRowsOf(firstRows, kFirstCopy);
+    ExpectRowsOf(secondRows, kSecondCopy);
+
+    // From fresh databases again, the second copy locked this time.
+    fs::rename(archive.Host(kFirstCopy), archive.Host(kFirst));
+    fs::rename(archive.Host(kSecondCopy), archive.Host(kSecond));
+    view = RecordingView();
+    view.onYield = [&](int yield) {
+        if (yield == 3) locked.emplace(archive.Host(kSecondCopy), WriteLock::Kind::Immutable);
+    };
+    const Outcome second = Run();
+    locked.reset();
+
+    ExpectFailure(second, Step::SecondRename, 70);
+    EXPECT_NE(Message().find("I dati di C:\\archivi\\vantorima7a.mdb sono in C:\\archivi\\vantorima7asave.mdb"),
+              std::string::npos);
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecondCopy}));
+    ExpectRowsOf(firstRows, kFirst);
+    ExpectRowsOf(secondRows, kSecondCopy);
+}
+
+} // namespace
+} // namespace compaction_testing

@@ -1,0 +1,83 @@
+// Bad input and damaged archives: each ends with its number, and a failed
+// restore never touches the database.
+#include <functional>
+
+#include "component_fixture.h"
+#include "zip/zip_errors.h"
+
+namespace zip_testing {
+namespace {
+
+using namespace zipcomp;
+using ZipFaults = ComponentTest;
+
+TEST_F(ZipFaults, CompressReportsWhatIsMissing) {
+    EXPECT_EQ(Backup("q:\\v7copia\\v7backup.zip"), kPathNotFound);  // no drive q
+    EXPECT_FALSE(fs::exists(Drive('q')));
+    EXPECT_EQ(Backup("c:\\v7copia\\v7backup.zip"), kPathNotFound);  // no folder v7copia
+
+    fs::remove(DatabaseFile());
+    EXPECT_EQ(Backup(), kFileNotFound);
+    EXPECT_TRUE(Listing(Drive('a')).empty());
+
+    zip.ZipFileSpec.clear();
+    EXPECT_EQ(zip.ZipCompress(0), kNothingToDo);
+}
+
+TEST_F(ZipFaults, FullMediumIsDiskFullAndLeavesNoPartBehind) {
+    int requests = 0;
+    zip.DiskRequest = [&](std::int16_t) { ++requests; };
+    zip.MediumCapacity = 40;  // not even a part's header
+    EXPECT_EQ(Backup(), kDiskFull);
+    EXPECT_EQ(requests, 0);
+    EXPECT_TRUE(Listing(Drive('a')).empty());
+}
+
+TEST_F(ZipFaults, FailedRestoreLeavesTheDatabaseAsItWas) {
+    const fs::path archive = Drive('a') / "v7backup.zip";
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::int16_t extract;
+        std::int16_t test;
+    };
+    const std::vector<Case> cases = {
+        {"no archive", [&] { fs::remove(archive); }, kFileNotFound, kFileNotFound},
+        {"not a zip", [&] { WriteBytes(archive, DatabaseBytes(5000, 3)); }, kNotAZip, kNotAZip},
+        {"no entry vantorima7.mdb",
+         [&] { MakeStoredZip(archive, {{"vantorima7a.mdb", "other"}, {"vantorima7.mdb.old", "x"}}); },
+         kEntryNotFound, kSuccess},
+        {"truncated",
+         [&] {
+             ASSERT_EQ(Backup(), 0);
+             fs::resize_file(archive, fs::file_size(archive) / 2);
+         },
+         kDamagedArchive, kDamagedArchive},
+        {"CRC fails",
+         [&] {
+             MakeStoredZip(archive, {{"vantorima7.mdb", "rows --spoil here-- more rows"}});
+             SpoilAt(archive, "--spoil here--");
+         },
+         kCrcFailed, kCrcFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(DatabaseFile(), database);
+        c.make();
+        EXPECT_EQ(Test(), c.test);
+        EXPECT_EQ(Restore(), c.extract);
+        EXPECT_EQ(ReadBytes(DatabaseFile()), database);
+        EXPECT_EQ(Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
+    }
+}
+
+TEST_F(ZipFaults, RestoreIntoAMissingFolderOrFromAMissingDrive) {
+    ASSERT_EQ(Backup(), 0);
+    EXPECT_EQ(Restore("q:\\v7copia\\v7backup.zip"), kPathNotFound);
+    zip.ZipTargetFolder = "C:\\nowhere";
+    EXPECT_EQ(zip.ZipExtract(0), kPathNotFound);
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
+}
+
+} // namespace
+} // namespace zip_testing

@@ -1,0 +1,141 @@
+// The backup and the restore, with every message they show.
+#include <exception>
+#include <new>
+
+#include <QLineEdit>
+
+#include "app/backup_archive_path.h"
+#include "app/backup_drive_box.h"
+#include "app/backup_form.h"
+#include "app/backup_messages.h"
+#include "app/module1.h"
+#include "winfs/files.h"
+#include "winfs/runtime_error.h"
+
+namespace utilita::backup {
+
+namespace {
+
+constexpr int kOutOfMemory = 7;
+constexpr int kInternalError = 51;
+constexpr int kBadFileName = 52;
+
+// Marks the window busy for one operation, however it ends.
+class Running {
+public:
+    explicit Running(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Running() { flag_ = false; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+void Form1::Backup() {
+    const std::string drive = Text2->text().toStdString();
+    if (drive.empty() || running_) return;
+    Running running(running_);
+    Phase phase = Phase::Copy;
+    try {
+        RunBackup(phase);
+    } catch (const vb::RuntimeError& error) {
+        ReportEscaped(phase, error.Number());
+    } catch (const std::bad_alloc&) {
+        ReportEscaped(phase, kOutOfMemory);
+    } catch (const std::exception&) {
+        ReportEscaped(phase, kInternalError);
+    }
+}
+
+void Form1::RunBackup(Phase& phase) {
+    const std::string drive = Text2->text().toStdString();
+    if (drive == "A" || drive == "B") ShowInfo(kInsertDiskInDrive + drive + ":");
+    const std::optional<ArchivePlace> place = ArchivePlaceFor(drive);
+    if (place) {
+        try {
+            winfs::MakeFolder(place->folder);
+        } catch (const vb::RuntimeError&) {
+            // It may exist already, or the drive may have no such place: the
+            // component tells which when it writes.
+        }
+    }
+    SetStatus(kPleaseWait);
+    Zip1.ZipFileSpec = ArchiveFolder + kDatabasePath;
+    Zip1.ZipArchiveName = place ? place->archive : std::string();
+    Hourglass();
+    // A text that names no drive fails as a bad file name would.
+    const int copied = place ? Zip1.ZipCompress(0) : kBadFileName;
+    if (copied != 0) {
+        ShowInfo(kCopyFailed + std::to_string(copied));
+        SetStatus(kWaiting);
+        DefaultPointer();
+        return;
+    }
+    phase = Phase::Test;
+    ShowInfo(kCopyDone);
+    // The test runs after every copy, whatever "Test a fine copia" says.
+    const int tested = Zip1.ZipTest();
+    if (tested == 0) {
+        ShowInfo(kTestDone);
+        DefaultPointer();
+        SetStatus(kWaiting);
+    } else {
+        ShowInfo(kTestFailed + std::to_string(tested));
+        SetStatus(kWaiting);
+        DefaultPointer();
+    }
+}
+
+void Form1::Restore() {
+    const std::string drive = Text2->text().toStdString();
+    if (drive.empty() || running_) return;
+    Running running(running_);
+    try {
+        RunRestore();
+    } catch (const vb::RuntimeError& error) {
+        ReportEscaped(Phase::Restore, error.Number());
+    } catch (const std::bad_alloc&) {
+        ReportEscaped(Phase::Restore, kOutOfMemory);
+    } catch (const std::exception&) {
+        ReportEscaped(Phase::Restore, kInternalError);
+    }
+}
+
+void Form1::RunRestore() {
+    const std::string drive = Text2->text().toStdString();
+    if (drive == "A" || drive == "B") ShowInfo(kInsertDiskInDrive + drive + ":");
+    Zip1.ZipFileSpec = kDatabaseEntry;
+    Zip1.ZipTargetFolder = ArchiveFolder;
+    const std::optional<ArchivePlace> place = ArchivePlaceFor(drive);
+    Zip1.ZipArchiveName = place ? place->archive : std::string();
+    SetStatus(kPleaseWait);
+    Hourglass();
+    // No question first: the component replaces the database only with a
+    // whole, checked entry.
+    const int restored = place ? Zip1.ZipExtract(0) : kBadFileName;
+    if (restored != 0) {
+        ShowInfo(kRestoreFailed + std::to_string(restored));
+        SetStatus(kWaiting);
+        DefaultPointer();
+    } else {
+        ShowInfo(kRestoreDone);
+        DefaultPointer();
+        SetStatus(kWaiting);
+    }
+}
+
+void Form1::ReportEscaped(Phase phase, int number) {
+    const char* failed = phase == Phase::Copy ? kCopyFailed : phase == Phase::Test ? kTestFailed : kRestoreFailed;
+    try {
+        ShowInfo(failed + std::to_string(number));
+    } catch (...) {
+        // The report itself failed; the window is put back all the same.
+    }
+    SetStatus(kWaiting);
+    DefaultPointer();
+}
+
+} // namespace utilita::backup

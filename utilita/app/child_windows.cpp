@@ -1,0 +1,20 @@
+// The windows the menu commands open. Backup and restore, compaction and the
+// print layouts are separate windows still to come; until then a command ends
+// after its checks.
+#include "app/main_form.h"
+
+#include "app/backup_form.h"
+
+namespace utilita {
+
+void MainForm::OpenBackupWindow(bool restore) {
+    backup::Form1 form(this);
+    form.Prepare(restore ? backup::Mode::Restore : backup::Mode::Backup);
+    form.exec();
+}
+
+void MainForm::OpenCompactionWindow() {}
+
+void MainForm::OpenPrintLayoutWindow() {}
+
+} // namespace utilita

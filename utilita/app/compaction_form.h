@@ -1,0 +1,49 @@
+#pragma once
+// The compaction window. The menu opens it modally; "Recupera e &Compatta"
+// runs the procedure, "&Uscita" and F12 close it, except while a run is going.
+#include <string>
+
+#include <QDialog>
+
+#include "app/compaction_procedure.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace utilita::compaction {
+
+class Form2 : public QDialog, private CompactionView {
+    Q_OBJECT
+
+public:
+    explicit Form2(QWidget* parent = nullptr);
+
+    // True while the procedure runs (during its yields).
+    bool Running() const { return running_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void BuildControls();
+    void Command2_Click();
+    void Command1_Click(int index);
+
+    void SetStatus(const std::string& text) override;
+    void SetHourglass(bool on) override;
+    void SetMark(int index, bool ticked) override;
+    void Yield() override;
+    void ShowMessage(const std::string& text, ui::Icon icon, const std::string& title) override;
+
+    bool running_ = false;
+
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1[1] = {nullptr};
+    QCheckBox* cec[3] = {nullptr, nullptr, nullptr};
+    QLabel* Label2[1] = {nullptr};
+};
+
+} // namespace utilita::compaction

@@ -1,0 +1,79 @@
+// The controls of the compaction window with their design-time texts.
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/compaction_form.h"
+#include "app/compaction_messages.h"
+#include "app/label_caption.h"
+
+namespace utilita::compaction {
+
+namespace {
+
+// A progress mark: the program ticks and clears it, the user cannot.
+QCheckBox* MakeMark(QWidget* parent, const char* name, const QString& caption) {
+    auto* mark = new QCheckBox(caption, parent);
+    mark->setObjectName(QString::fromLatin1(name));
+    mark->setFocusPolicy(Qt::NoFocus);
+    mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return mark;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap pixmap) {
+    auto* button = new QPushButton(parent->style()->standardIcon(pixmap), caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter alone must not start the procedure.
+    button->setAutoDefault(false);
+    button->setMinimumHeight(36);
+    return button;
+}
+
+} // namespace
+
+void Form2::BuildControls() {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+
+    // The marks inside the panel, beside its picture.
+    auto* SSPanel2 = new QFrame(this);
+    SSPanel2->setObjectName(QStringLiteral("SSPanel2"));
+    SSPanel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    SSPanel2->setLineWidth(2);
+    auto* Image1 = new QLabel(SSPanel2);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(48, 48));
+    cec[0] = MakeMark(SSPanel2, "cec(0)", QStringLiteral("Recupera Vantorima7.MDB && Vantorima7A.MDB"));
+    cec[1] = MakeMark(SSPanel2, "cec(1)", QStringLiteral("Compatta Vantorima7.MDB && Vantorima7A.MDB"));
+    cec[2] = MakeMark(SSPanel2, "cec(2)", QStringLiteral("Allineamento indici nei files di archivio"));
+    auto* marks = new QVBoxLayout;
+    for (QCheckBox* mark : cec) marks->addWidget(mark);
+    auto* panel = new QHBoxLayout(SSPanel2);
+    panel->addWidget(Image1, 0, Qt::AlignTop);
+    panel->addSpacing(8);
+    panel->addLayout(marks, 1);
+
+    Label2[0] = new QLabel(LabelText(QString::fromUtf8(kWaiting)), this);
+    Label2[0]->setObjectName(QStringLiteral("Label2(0)"));
+    Label2[0]->setTextFormat(Qt::PlainText);
+    Label2[0]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    Command2 = MakeButton(this, "Command2", QStringLiteral("Recupera e &Compatta"), QStyle::SP_DialogResetButton);
+    Command1[0] = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(Command2);
+    commands->addStretch();
+    commands->addWidget(Command1[0]);
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(SSPanel2);
+    window->addWidget(Label2[0]);
+    window->addLayout(commands);
+    resize(440, 240);
+}
+
+} // namespace utilita::compaction

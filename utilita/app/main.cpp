@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "app/main_form.h"
+#include "desktop/single_instance.h"
+#include "ui/translations.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ui::InstallItalianTranslations(app);
+
+    // Lives as long as the program: it holds the single-instance lock.
+    desktop::SingleInstance instance("utilita");
+    utilita::MainForm form([&instance] { return instance.OtherInstanceRunning(); });
+    if (!form.Load()) return 0;
+    form.show();
+    return app.exec();
+}
