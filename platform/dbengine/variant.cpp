@@ -329,7 +329,6 @@ double Variant::ToDouble() const {
     case VarType::String: {
         double d;
         if (ParseNumber(RawString(), d)) return d;
-        if (ParseDate(RawString(), d)) return d;
         std::string_view t = Trim(RawString());
         if (EqualsNoCase(t, "true") || EqualsNoCase(t, "vero")) return -1;
         if (EqualsNoCase(t, "false") || EqualsNoCase(t, "falso")) return 0;

@@ -15,7 +15,7 @@ enum ZipResult : std::int16_t {
     kPermissionDenied = 70,
     kPathFileAccessError = 75,
     kPathNotFound = 76,         // a folder on the way is missing
-    kNothingToDo = 500,         // empty file spec, archive name or target folder
+    kNothingToDo = 500,         // empty ZipFileSpec, ZipArchiveName or ZipTargetFolder
     kNotAZip = 501,
     kEntryNotFound = 502,       // the archive holds no entry of that name
     kCrcFailed = 503,

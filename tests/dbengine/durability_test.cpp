@@ -1,5 +1,8 @@
 // Every row that Update accepted stays saved: through refusals, rebinding,
 // closing, statements on the same file and the end of the engine.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "engine_fixture.h"
 
 namespace dbtest {
@@ -153,6 +156,39 @@ TEST_F(DurabilityTest, ALongBindingIsSavedInBoundedGroups) {
     EXPECT_GE(TargetRows(), 20000);
     data.reset();
     EXPECT_EQ(TargetRows(), rows);
+}
+
+TEST_F(DurabilityTest, ACrashInTheMiddleOfABindingLosesOnlyTheOpenGroupAndLeavesTheFileOpenable) {
+    const int rows = 20000 + 500;
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The child program copies rows and dies without ending anything.
+        dao::DataControl data(engine_);
+        data.SetDatabaseName(target_);
+        data.SetRecordSource("clienti");
+        data.Refresh();
+        auto& rs = data.GetRecordset();
+        for (int i = 0; i < rows; ++i) {
+            rs.AddNew();
+            rs.Fields("codice").SetValue(Variant(std::to_string(i)));
+            rs.Update();
+        }
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    auto data = Bind(target_, "clienti");
+    auto& rs = data->GetRecordset();
+    rs.MoveLast();
+    EXPECT_EQ(rs.RecordCount(), 20000);
+    EXPECT_EQ(rs.Fields("codice").Value(), Variant("19999"));
+    rs.AddNew();
+    rs.Fields("codice").SetValue(Variant("dopo"));
+    rs.Update();
+    data.reset();
+    EXPECT_EQ(TargetRows(), 20001);
 }
 
 TEST_F(DurabilityTest, ExecutedStatementsStayExecutedWhenALaterOneFails) {

@@ -73,6 +73,8 @@ TEST(VariantTest, TextToNumberAcceptsPointOrComma) {
     EXPECT_EQ(Variant("12").ToLong(), 12);
     EXPECT_EQ(ErrorOf([] { Variant("1.000,5").ToDouble(); }), 13);
     EXPECT_EQ(ErrorOf([] { Variant("abc").ToDouble(); }), 13);
+    EXPECT_EQ(ErrorOf([] { Variant("05/03/2024").ToDouble(); }), 13);   // a date text is no number
+    EXPECT_DOUBLE_EQ(Variant::Date(2024, 3, 5).ToDouble(), 45356.0);
     EXPECT_EQ(ErrorOf([] { Variant("").ToLong(); }), 13);
 }
 

@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 
 #include "app/backup_form.h"
+#include "app/compaction_form.h"
 
 namespace utilita {
 
@@ -13,7 +14,10 @@ void MainForm::OpenBackupWindow(bool restore) {
     form.exec();
 }
 
-void MainForm::OpenCompactionWindow() {}
+void MainForm::OpenCompactionWindow() {
+    compaction::Form2 form(this);
+    form.exec();
+}
 
 void MainForm::OpenPrintLayoutWindow() {}
 

@@ -61,6 +61,7 @@ void Form2::BuildControls() {
     Label2[0]->setObjectName(QStringLiteral("Label2(0)"));
     Label2[0]->setTextFormat(Qt::PlainText);
     Label2[0]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Label2[0]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     Command2 = MakeButton(this, "Command2", QStringLiteral("Recupera e &Compatta"), QStyle::SP_DialogResetButton);
     Command1[0] = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
@@ -70,10 +71,10 @@ void Form2::BuildControls() {
     commands->addWidget(Command1[0]);
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(SSPanel2);
+    window->addWidget(SSPanel2, 1);
     window->addWidget(Label2[0]);
     window->addLayout(commands);
-    resize(440, 240);
+    resize(440, 220);
 }
 
 } // namespace utilita::compaction
