@@ -62,6 +62,7 @@ void Form2::BuildControls() {
     Label2[0]->setTextFormat(Qt::PlainText);
     Label2[0]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2[0]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    Label2[0]->setMargin(2);
 
     Command2 = MakeButton(this, "Command2", QStringLiteral("Recupera e &Compatta"), QStyle::SP_DialogResetButton);
     Command1[0] = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
