@@ -14,13 +14,24 @@ std::string StoredTable(sqlite3* db, const std::string& schemaName, const std::s
 // The stored name of a column; "" when missing.
 std::string StoredColumn(sqlite3* db, const std::string& schemaName, const std::string& table,
                          const std::string& column);
-// Folded names of the columns in a unique index or primary key of the table.
-std::set<std::string> UniqueColumns(sqlite3* db, const std::string& table);
+
+struct ColumnType {
+    std::string name;       // as stored
+    std::string declared;   // the engine's declared type: "TEXT(5)", "LONG", "COUNTER", ...
+};
+std::vector<ColumnType> Columns(sqlite3* db, const std::string& schemaName, const std::string& table);
+
+// Every primary key and unique index of the table, each as its folded column names.
+std::vector<std::set<std::string>> UniqueKeys(sqlite3* db, const std::string& schemaName, const std::string& table);
 
 // Stored names of the columns declared COUNTER.
 std::vector<std::string> CounterColumns(sqlite3* db, const std::string& table);
 
-std::string Quote(const std::string& name);   // "name" for SQL
+long CountRows(sqlite3* db, const std::string& schemaName, const std::string& table);  // -1 on failure
+
+std::string Quote(const std::string& name);          // "name" for SQL
+std::string TextLiteral(const std::string& text);    // 'text' for SQL
 void Exec(sqlite3* db, const std::string& sql);
+sqlite3* OpenFile(const std::string& file, bool readOnly);  // throws when it cannot
 
 } // namespace bench

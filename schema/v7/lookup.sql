@@ -47,7 +47,7 @@ CREATE TABLE [tatipopag] ([codice] TEXT(5) NOT NULL, [descrizione] TEXT(50), [ra
   [scad1] INTEGER, [scad2] INTEGER, [scad3] INTEGER, [scad4] INTEGER, [scad5] INTEGER, [scad6] INTEGER,
   [scad7] INTEGER, [scad8] INTEGER, [scad9] INTEGER, [scad10] INTEGER, [scad11] INTEGER, [scad12] INTEGER,
   [finemese] YESNO DEFAULT FALSE, CONSTRAINT [pk_tatipopag] PRIMARY KEY ([codice]));
-CREATE TABLE [tamodpag] ([codice] TEXT(5) NOT NULL, [descrizione] TEXT(50),
+CREATE TABLE [tamodpag] ([codice] TEXT(10) NOT NULL, [descrizione] TEXT(50),
   CONSTRAINT [pk_tamodpag] PRIMARY KEY ([codice]));
 CREATE TABLE [tabanche] ([id] COUNTER, [descrizione] TEXT(50), [abi] TEXT(5), [cab] TEXT(5),
   CONSTRAINT [pk_tabanche] PRIMARY KEY ([id]));

@@ -68,7 +68,7 @@ std::vector<Expected> Instalments() {
     return list;
 }
 
-struct Spec {
+struct Case {
     std::string name;
     std::string source;
     std::string target;
@@ -80,7 +80,7 @@ struct Spec {
     std::string key;    // a copied field a clashing target row repeats
 };
 
-std::vector<Spec> Specs() {
+std::vector<Case> Cases() {
     const dao::Variant yes(true), no(false);
     return {
         {"ConvertDeliveryNotes", "ddt", "ddt", "TABELLA DDT nessuna voce presente", "TABELLA DDT convertite ",
@@ -150,8 +150,8 @@ std::vector<Spec> Specs() {
     };
 }
 
-std::string NameOf(const ::testing::TestParamInfo<Spec>& info) { return info.param.name; }
-void PrintTo(const Spec& spec, std::ostream* out) { *out << spec.name; }
+std::string NameOf(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+void PrintTo(const Case& tableCase, std::ostream* out) { *out << tableCase.name; }
 
 // A value with its type, for failure messages.
 std::string Show(const dao::Variant& value) {
@@ -197,16 +197,16 @@ void SetDistinct(dao::Field& field, int seed, int index) {
 
 // Adds a source row with a distinct value in every field, or with Null in
 // every field but the key.
-void AddSourceRow(ConverterHarness& h, const Spec& spec, int seed, bool nullsButKey = false) {
+void AddSourceRow(ConverterHarness& h, const Case& tableCase, int seed, bool nullsButKey = false) {
     dao::DataControl control(h.Engine());
     control.SetDatabaseName(h.SourceFile());
-    control.SetRecordSource(spec.source);
+    control.SetRecordSource(tableCase.source);
     control.Refresh();
     dao::Recordset& rows = control.GetRecordset();
     rows.AddNew();
     for (int i = 0; i < rows.Fields().Count(); ++i) {
         dao::Field& field = rows.Fields(i);
-        if (nullsButKey && winfs::FoldCase(field.Name()) != winfs::FoldCase(spec.key)) continue;
+        if (nullsButKey && winfs::FoldCase(field.Name()) != winfs::FoldCase(tableCase.key)) continue;
         SetDistinct(field, seed, i);
     }
     rows.Update();
@@ -222,8 +222,8 @@ std::string MonthText(const dao::Variant& date) {
 
 // Checks one target row against its source row: every listed field, then the
 // fields outside the list.
-void ExpectConverted(const Spec& spec, const Row& source, const Row& target) {
-    for (const Expected& e : spec.fields) {
+void ExpectConverted(const Case& tableCase, const Row& source, const Row& target) {
+    for (const Expected& e : tableCase.fields) {
         SCOPED_TRACE(e.target);
         ASSERT_EQ(target.count(e.target), 1u) << "target lacks the field";
         const dao::Variant& written = target.at(e.target);
@@ -241,14 +241,14 @@ void ExpectConverted(const Spec& spec, const Row& source, const Row& target) {
         default: ADD_FAILURE() << "unexpected kind";
         }
     }
-    for (const auto& [name, value] : spec.untouched) {
+    for (const auto& [name, value] : tableCase.untouched) {
         SCOPED_TRACE(name);
         ASSERT_EQ(target.count(name), 1u) << "target lacks the field";
         EXPECT_EQ(target.at(name), value) << Show(target.at(name));
     }
 }
 
-class PurchaseConverter : public ::testing::TestWithParam<Spec> {
+class PurchaseConverter : public ::testing::TestWithParam<Case> {
 protected:
     const TableConverter& converter() const { return FindConverter(GetParam().name); }
     ConverterHarness h;
@@ -257,73 +257,73 @@ protected:
 // The list as the converter states it: names in order, kinds, constants with
 // their types (the text "0" is not the number 0, False is not "False").
 TEST_P(PurchaseConverter, StatesItsFieldsInOrder) {
-    const Spec& spec = GetParam();
+    const Case& tableCase = GetParam();
     const TableConverter& c = converter();
-    EXPECT_EQ(c.sourceTable, spec.source);
-    EXPECT_EQ(c.targetTable, spec.target);
-    ASSERT_EQ(c.fields.size(), spec.fields.size());
-    for (std::size_t i = 0; i < spec.fields.size(); ++i) {
-        SCOPED_TRACE("field " + std::to_string(i + 1) + " " + spec.fields[i].target);
-        EXPECT_EQ(c.fields[i].target, spec.fields[i].target);
-        EXPECT_EQ(c.fields[i].kind, spec.fields[i].kind);
-        if (spec.fields[i].kind == AssignmentKind::Constant) {
-            EXPECT_EQ(c.fields[i].constant, spec.fields[i].constant) << Show(c.fields[i].constant);
+    EXPECT_EQ(c.sourceTable, tableCase.source);
+    EXPECT_EQ(c.targetTable, tableCase.target);
+    ASSERT_EQ(c.fields.size(), tableCase.fields.size());
+    for (std::size_t i = 0; i < tableCase.fields.size(); ++i) {
+        SCOPED_TRACE("field " + std::to_string(i + 1) + " " + tableCase.fields[i].target);
+        EXPECT_EQ(c.fields[i].target, tableCase.fields[i].target);
+        EXPECT_EQ(c.fields[i].kind, tableCase.fields[i].kind);
+        if (tableCase.fields[i].kind == AssignmentKind::Constant) {
+            EXPECT_EQ(c.fields[i].constant, tableCase.fields[i].constant) << Show(c.fields[i].constant);
         } else {
-            EXPECT_EQ(c.fields[i].source, spec.fields[i].source);
+            EXPECT_EQ(c.fields[i].source, tableCase.fields[i].source);
         }
     }
 }
 
 TEST_P(PurchaseConverter, WritesItsLogLinesByteForByte) {
-    const Spec& spec = GetParam();
-    EXPECT_TRUE(h.EmptyLineIs(converter(), spec.emptyLine));
-    EXPECT_TRUE(h.ReadTarget(spec.target).empty());
-    for (int seed = 1; seed <= 3; ++seed) AddSourceRow(h, spec, seed);
-    EXPECT_EQ(h.Run(converter()), Lines{spec.countPrefix + "3 voci"});
+    const Case& tableCase = GetParam();
+    EXPECT_TRUE(h.EmptyLineIs(converter(), tableCase.emptyLine));
+    EXPECT_TRUE(h.ReadTarget(tableCase.target).empty());
+    for (int seed = 1; seed <= 3; ++seed) AddSourceRow(h, tableCase, seed);
+    EXPECT_EQ(h.Run(converter()), Lines{tableCase.countPrefix + "3 voci"});
     EXPECT_EQ(h.View().selectedLine, 0);
 }
 
 TEST_P(PurchaseConverter, CopiesNamedFieldsNullsIncludedAndLeavesTheOthers) {
-    const Spec& spec = GetParam();
-    AddSourceRow(h, spec, 1);
-    AddSourceRow(h, spec, 2, /*nullsButKey=*/true);
-    ASSERT_EQ(h.Run(converter()), Lines{spec.countPrefix + "2 voci"});
-    Rows source = h.ReadSource(spec.source);
-    Rows target = h.ReadTarget(spec.target);
+    const Case& tableCase = GetParam();
+    AddSourceRow(h, tableCase, 1);
+    AddSourceRow(h, tableCase, 2, /*nullsButKey=*/true);
+    ASSERT_EQ(h.Run(converter()), Lines{tableCase.countPrefix + "2 voci"});
+    Rows source = h.ReadSource(tableCase.source);
+    Rows target = h.ReadTarget(tableCase.target);
     ASSERT_EQ(target.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
         SCOPED_TRACE("row " + std::to_string(i + 1));
-        ExpectConverted(spec, source[i], target[i]);
+        ExpectConverted(tableCase, source[i], target[i]);
     }
 }
 
 // Row 2 clashes with a row already in the target: row 1 stays, rows 2 and 3
 // are not written, and the next converter of the run works as usual.
 TEST_P(PurchaseConverter, RefusedRowEndsOnlyItsTable) {
-    const Spec& spec = GetParam();
-    const std::vector<Spec> specs = Specs();
+    const Case& tableCase = GetParam();
+    const std::vector<Case> specs = Cases();
     std::size_t at = 0;
-    while (specs[at].name != spec.name) ++at;
-    const Spec& next = specs[(at + 1) % specs.size()];
+    while (specs[at].name != tableCase.name) ++at;
+    const Case& next = specs[(at + 1) % specs.size()];
 
-    for (int seed = 1; seed <= 3; ++seed) AddSourceRow(h, spec, seed);
-    h.ExecuteTarget("CREATE UNIQUE INDEX [test_clash] ON [" + spec.target + "] ([" + spec.key + "])");
-    const dao::Variant clash = h.ReadSource(spec.source)[1].at(spec.key);
-    h.InsertTarget(spec.target, {{spec.key, clash}});
+    for (int seed = 1; seed <= 3; ++seed) AddSourceRow(h, tableCase, seed);
+    h.ExecuteTarget("CREATE UNIQUE INDEX [test_clash] ON [" + tableCase.target + "] ([" + tableCase.key + "])");
+    const dao::Variant clash = h.ReadSource(tableCase.source)[1].at(tableCase.key);
+    h.InsertTarget(tableCase.target, {{tableCase.key, clash}});
 
-    EXPECT_TRUE(h.ErrorLineIs(converter(), spec.errorPrefix, 3022));
+    EXPECT_TRUE(h.ErrorLineIs(converter(), tableCase.errorPrefix, 3022));
     EXPECT_EQ(h.State().Answer, 2);
     EXPECT_EQ(h.State().RowCount, 3);
-    Rows target = h.ReadTarget(spec.target);
+    Rows target = h.ReadTarget(tableCase.target);
     ASSERT_EQ(target.size(), 2u);
-    EXPECT_EQ(target[0].at(spec.key), clash);
-    EXPECT_EQ(target[1].at(spec.key), h.ReadSource(spec.source)[0].at(spec.key));
+    EXPECT_EQ(target[0].at(tableCase.key), clash);
+    EXPECT_EQ(target[1].at(tableCase.key), h.ReadSource(tableCase.source)[0].at(tableCase.key));
 
     AddSourceRow(h, next, 1);
     EXPECT_EQ(h.Run(FindConverter(next.name)), Lines{next.countPrefix + "1 voci"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Purchases, PurchaseConverter, ::testing::ValuesIn(Specs()), NameOf);
+INSTANTIATE_TEST_SUITE_P(Purchases, PurchaseConverter, ::testing::ValuesIn(Cases()), NameOf);
 
 // The run places each converter by its name.
 TEST(PurchaseConverters, StandAtTheirPlacesInTheRun) {
@@ -369,7 +369,7 @@ TEST(DeliveryNoteMonth, OfATextThatIsNoDateRisesToTheRun) {
     ConverterHarness h;
     h.ExecuteSource("DROP TABLE [ddt]");
     std::string create = "CREATE TABLE [ddt] ([data_fattura] TEXT(20)";
-    const Spec notes = Specs()[0];
+    const Case notes = Cases()[0];
     for (const Expected& e : notes.fields)
         if (e.kind == AssignmentKind::Copy && e.source != "data_fattura") create += ", [" + e.source + "] TEXT(50)";
     h.ExecuteSource(create + ")");
@@ -396,12 +396,12 @@ TEST(PurchaseDemoRows, ConvertWhole) {
         database->Close();
     }
     h.View().source = demo;
-    for (const Spec& spec : Specs()) {
-        SCOPED_TRACE(spec.name);
-        const Lines lines = h.Run(FindConverter(spec.name));
-        const std::size_t rows = h.ReadTarget(spec.target).size();
+    for (const Case& tableCase : Cases()) {
+        SCOPED_TRACE(tableCase.name);
+        const Lines lines = h.Run(FindConverter(tableCase.name));
+        const std::size_t rows = h.ReadTarget(tableCase.target).size();
         EXPECT_GE(rows, 10u);
-        EXPECT_EQ(lines, Lines{spec.countPrefix + std::to_string(rows) + " voci"});
+        EXPECT_EQ(lines, Lines{tableCase.countPrefix + std::to_string(rows) + " voci"});
     }
     Rows notes = h.ReadTarget("ddt");
     int withoutDate = 0;

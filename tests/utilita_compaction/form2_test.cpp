@@ -180,14 +180,6 @@ TEST_F(CompactionWindow, FailureIsReportedAndTheWindowStaysOpenAndIdle) {
     EXPECT_NE(report.text.find("Errore nr. 3024"), std::string::npos) << report.text;
     EXPECT_TRUE(form.isVisible());
     ExpectIdle(form);
-
-    // Put right, the next run goes through from the same window.
-    std::filesystem::remove(archive.Host(kFirstCopy));
-    archive.BuildDatabase(kSecond, 2);
-    Child<QPushButton>(form, "Command2")->click();
-    ASSERT_EQ(boxes.Requests().size(), 2u);
-    EXPECT_EQ(boxes.Requests()[1].text, "Procedura terminata !");
-    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond}));
 }
 
 TEST_F(CompactionWindow, MenuCommandOpensItModallyOverTheMenu) {

@@ -13,7 +13,7 @@
 
 namespace utilita::backup {
 
-Form1::Form1(QWidget* parent) : QDialog(parent) {
+Form1::Form1(QWidget* parent) : ChildDialog(parent) {
     BuildControls();
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -52,28 +52,6 @@ void Form1::Text2_LostFocus() {
 }
 
 void Form1::Zip1_DiskRequest(std::int16_t disk) { ShowInfo(kInsertDiskNumber + std::to_string(disk)); }
-
-void Form1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F12) {
-        close();
-        return;
-    }
-    // Escape closes a dialog; this window closes only by its own commands.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    // Closing in the middle of an operation would pull the window from under it.
-    if (running_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
 
 void Form1::ShowInfo(const std::string& text) {
     ui::ShowMessage(this, text, ui::Buttons::Ok, ui::Icon::Information, kMessageTitle);

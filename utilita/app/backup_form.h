@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include <QDialog>
+#include "app/child_dialog.h"
 
 #include "zip/zip_component.h"
 
@@ -20,7 +20,7 @@ class DriveBox;
 
 enum class Mode { Backup, Restore };
 
-class Form1 : public QDialog {
+class Form1 : public ChildDialog {
     Q_OBJECT
 
 public:
@@ -35,10 +35,6 @@ public:
 
     // The zip component the operations use (tests set a medium's capacity).
     zipcomp::ZipComponent& Zip() { return Zip1; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class Phase { Copy, Test, Restore };
@@ -63,7 +59,6 @@ private:
     void Hourglass();
     void DefaultPointer();
 
-    bool running_ = false;
 
     QGroupBox* Frame1 = nullptr;
     DriveBox* Text2 = nullptr;

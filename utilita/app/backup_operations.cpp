@@ -20,24 +20,12 @@ constexpr int kOutOfMemory = 7;
 constexpr int kInternalError = 51;
 constexpr int kBadFileName = 52;
 
-// Marks the window busy for one operation, however it ends.
-class Running {
-public:
-    explicit Running(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Running() { flag_ = false; }
-    Running(const Running&) = delete;
-    Running& operator=(const Running&) = delete;
-
-private:
-    bool& flag_;
-};
-
 } // namespace
 
 void Form1::Backup() {
     const std::string drive = Text2->text().toStdString();
-    if (drive.empty() || running_) return;
-    Running running(running_);
+    if (drive.empty() || Running()) return;
+    RunningGuard running(*this);
     Phase phase = Phase::Copy;
     try {
         RunBackup(phase);
@@ -91,8 +79,8 @@ void Form1::RunBackup(Phase& phase) {
 
 void Form1::Restore() {
     const std::string drive = Text2->text().toStdString();
-    if (drive.empty() || running_) return;
-    Running running(running_);
+    if (drive.empty() || Running()) return;
+    RunningGuard running(*this);
     try {
         RunRestore();
     } catch (const vb::RuntimeError& error) {

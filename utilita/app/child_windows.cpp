@@ -1,6 +1,5 @@
-// The windows the menu commands open. Backup and restore, compaction and the
-// print layouts are separate windows still to come; until then a command ends
-// after its checks.
+// The windows the menu commands open: backup and restore and compaction
+// modally, the print layouts modelessly.
 #include "app/main_form.h"
 
 #include "app/backup_form.h"

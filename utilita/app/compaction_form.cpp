@@ -1,9 +1,7 @@
 #include "app/compaction_form.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,7 +10,7 @@
 
 namespace utilita::compaction {
 
-Form2::Form2(QWidget* parent) : QDialog(parent) {
+Form2::Form2(QWidget* parent) : ChildDialog(parent) {
     BuildControls();
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
@@ -20,39 +18,12 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
 
 void Form2::Command2_Click() {
     // A click during one of the run's yields must not start a second run.
-    if (running_) return;
-    running_ = true;
+    if (Running()) return;
+    RunningGuard running(*this);
     RunCompaction(ArchiveFolder, *this);
-    running_ = false;
 }
 
 void Form2::Command1_Click(int /*index*/) { close(); }
-
-void Form2::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F12) {
-        close();
-        return;
-    }
-    // Escape closes a dialog; this window closes only by its own commands.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void Form2::closeEvent(QCloseEvent* event) {
-    // The run is in the middle of moving the databases: the window stays.
-    if (running_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void Form2::reject() {
-    if (!running_) QDialog::reject();
-}
 
 void Form2::SetStatus(const std::string& text) { Label2[0]->setText(LabelText(QString::fromStdString(text))); }
 

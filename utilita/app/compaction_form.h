@@ -3,7 +3,7 @@
 // runs the procedure, "&Uscita" and F12 close it, except while a run is going.
 #include <string>
 
-#include <QDialog>
+#include "app/child_dialog.h"
 
 #include "app/compaction_procedure.h"
 
@@ -13,19 +13,11 @@ class QPushButton;
 
 namespace utilita::compaction {
 
-class Form2 : public QDialog, private CompactionView {
+class Form2 : public ChildDialog, private CompactionView {
     Q_OBJECT
 
 public:
     explicit Form2(QWidget* parent = nullptr);
-
-    // True while the procedure runs (during its yields).
-    bool Running() const { return running_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void BuildControls();
@@ -37,8 +29,6 @@ private:
     void SetMark(int index, bool ticked) override;
     void Yield() override;
     void ShowMessage(const std::string& text, ui::Icon icon, const std::string& title) override;
-
-    bool running_ = false;
 
     QPushButton* Command2 = nullptr;
     QPushButton* Command1[1] = {nullptr};

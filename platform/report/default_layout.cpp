@@ -1,0 +1,75 @@
+#include "report/default_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "report/report_codes.h"
+#include "report/value_format.h"
+
+namespace report {
+
+namespace {
+
+constexpr double kMargin = 10;
+constexpr double kBlockTop = 12;
+constexpr double kBlockFont = 9;
+constexpr double kLastBlockRow = 190;     // the block may not push the table lower than this
+
+} // namespace
+
+ValueFormat SuggestedFormat(const Definition& value) {
+    if (value.type != FieldTypeText) return ValueFormat::Auto;
+    const bool decimal = value.contents.find_first_of(".,") != std::string::npos;
+    return decimal && ParseNumber(value.contents) ? ValueFormat::Amount : ValueFormat::Auto;
+}
+
+Align SuggestedAlign(const Definition& value) {
+    return value.type == FieldTypeNumeric || SuggestedFormat(value) == ValueFormat::Amount ? Align::Right
+                                                                                            : Align::Left;
+}
+
+Layout DefaultLayout(const DefinitionList& variables, const DefinitionList& fields) {
+    Layout layout;
+    const double usable = layout.pageWidth - 2 * kMargin;
+    const double step = LineHeight(kBlockFont) + 0.5;
+
+    // As many columns as keep the block above the table's room.
+    const auto count = static_cast<int>(variables.Items().size());
+    int blockColumns = 2;
+    while (blockColumns < 4 && kBlockTop + std::ceil(double(count) / blockColumns) * step > kLastBlockRow)
+        ++blockColumns;
+    const int rows = count == 0 ? 0 : static_cast<int>(std::ceil(double(count) / blockColumns));
+    const double columnWidth = usable / blockColumns;
+    for (int i = 0; i < count; ++i) {
+        const Definition& v = variables.Items()[static_cast<std::size_t>(i)];
+        HeaderItem item;
+        item.kind = ItemKind::Variable;
+        item.source = v.name;
+        item.caption = v.name + ": ";
+        item.x = kMargin + (i / std::max(rows, 1)) * columnWidth;
+        item.y = kBlockTop + (i % std::max(rows, 1)) * step;
+        item.width = columnWidth - 2;
+        item.fontSize = kBlockFont;
+        item.format = SuggestedFormat(v);
+        layout.header.push_back(item);
+    }
+
+    LineTable& table = layout.table;
+    table.left = kMargin;
+    table.top = kBlockTop + rows * step + 8;
+    table.bottom = layout.pageHeight - 12;
+    const std::size_t n = fields.Items().size();
+    table.fontSize = n > 8 ? 8 : 9;
+    for (const Definition& f : fields.Items()) {
+        TableColumn column;
+        column.field = f.name;
+        column.title = f.name;
+        column.width = usable / static_cast<double>(n);
+        column.align = SuggestedAlign(f);
+        column.format = SuggestedFormat(f);
+        table.columns.push_back(column);
+    }
+    return layout;
+}
+
+} // namespace report

@@ -1,0 +1,27 @@
+#include "report/definitions.h"
+
+#include "winfs/paths.h"
+
+namespace report {
+
+void DefinitionList::Set(const std::string& name, const std::string& contents, std::int32_t type) {
+    for (Definition& d : items_) {
+        if (d.name == name) {
+            d.contents = contents;
+            d.type = type;
+            return;
+        }
+    }
+    items_.push_back({name, contents, type});
+}
+
+const Definition* DefinitionList::Find(const std::string& name) const {
+    for (const Definition& d : items_)
+        if (d.name == name) return &d;
+    const std::string folded = winfs::FoldCase(name);
+    for (const Definition& d : items_)
+        if (winfs::FoldCase(d.name) == folded) return &d;
+    return nullptr;
+}
+
+} // namespace report

@@ -1,0 +1,142 @@
+#include "report/layout_file.h"
+
+#include <algorithm>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace report {
+
+namespace {
+
+constexpr const char* kFormatTag = "vantorima-layout";
+constexpr int kVersion = 1;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// A length read from the file, kept on the paper.
+double Length(const QJsonObject& o, const char* key, double fallback, double max) {
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (!v.isDouble()) return fallback;
+    return std::clamp(v.toDouble(), 0.0, max);
+}
+
+double FontSize(const QJsonObject& o, double fallback) {
+    const QJsonValue v = o.value(QLatin1String("size"));
+    if (!v.isDouble()) return fallback;
+    return std::clamp(v.toDouble(), 4.0, 72.0);
+}
+
+QJsonObject ToJson(const HeaderItem& item) {
+    QJsonObject o;
+    o[QLatin1String("kind")] = item.kind == ItemKind::Text ? QStringLiteral("text") : QStringLiteral("variable");
+    o[QLatin1String("source")] = Q(item.source);
+    if (!item.caption.empty()) o[QLatin1String("caption")] = Q(item.caption);
+    o[QLatin1String("x")] = item.x;
+    o[QLatin1String("y")] = item.y;
+    o[QLatin1String("width")] = item.width;
+    o[QLatin1String("size")] = item.fontSize;
+    o[QLatin1String("bold")] = item.bold;
+    o[QLatin1String("format")] = QLatin1String(FormatName(item.format));
+    return o;
+}
+
+HeaderItem HeaderItemFrom(const QJsonObject& o, const Layout& page) {
+    HeaderItem item;
+    item.kind = o.value(QLatin1String("kind")).toString() == QLatin1String("text") ? ItemKind::Text
+                                                                                  : ItemKind::Variable;
+    item.source = o.value(QLatin1String("source")).toString().toStdString();
+    item.caption = o.value(QLatin1String("caption")).toString().toStdString();
+    item.x = Length(o, "x", item.x, page.pageWidth);
+    item.y = Length(o, "y", item.y, page.pageHeight);
+    item.width = Length(o, "width", item.width, page.pageWidth);
+    item.fontSize = FontSize(o, item.fontSize);
+    item.bold = o.value(QLatin1String("bold")).toBool(false);
+    item.format = FormatFromName(o.value(QLatin1String("format")).toString().toStdString());
+    return item;
+}
+
+QJsonObject ToJson(const TableColumn& column) {
+    QJsonObject o;
+    o[QLatin1String("field")] = Q(column.field);
+    o[QLatin1String("title")] = Q(column.title);
+    o[QLatin1String("width")] = column.width;
+    o[QLatin1String("align")] = QLatin1String(AlignName(column.align));
+    o[QLatin1String("format")] = QLatin1String(FormatName(column.format));
+    return o;
+}
+
+TableColumn ColumnFrom(const QJsonObject& o, const Layout& page) {
+    TableColumn column;
+    column.field = o.value(QLatin1String("field")).toString().toStdString();
+    column.title = o.value(QLatin1String("title")).toString().toStdString();
+    column.width = Length(o, "width", column.width, page.pageWidth);
+    column.align = AlignFromName(o.value(QLatin1String("align")).toString().toStdString());
+    column.format = FormatFromName(o.value(QLatin1String("format")).toString().toStdString());
+    return column;
+}
+
+} // namespace
+
+LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout) {
+    QFile in(QString::fromStdString(file.string()));
+    if (!in.exists()) return LayoutLoad::Missing;
+    if (!in.open(QIODevice::ReadOnly)) return LayoutLoad::Unreadable;
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(in.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) return LayoutLoad::Unreadable;
+    const QJsonObject root = document.object();
+    if (root.value(QLatin1String("format")).toString() != QLatin1String(kFormatTag)) return LayoutLoad::Unreadable;
+    if (root.value(QLatin1String("version")).toInt() > kVersion) return LayoutLoad::Unreadable;
+
+    Layout read;
+    const QJsonObject page = root.value(QLatin1String("page")).toObject();
+    read.pageWidth = Length(page, "width", read.pageWidth, 1000);
+    read.pageHeight = Length(page, "height", read.pageHeight, 1000);
+    for (const QJsonValue v : root.value(QLatin1String("header")).toArray())
+        read.header.push_back(HeaderItemFrom(v.toObject(), read));
+    const QJsonObject table = root.value(QLatin1String("table")).toObject();
+    read.table.left = Length(table, "left", read.table.left, read.pageWidth);
+    read.table.top = Length(table, "top", read.table.top, read.pageHeight);
+    read.table.bottom = Length(table, "bottom", read.table.bottom, read.pageHeight);
+    read.table.fontSize = FontSize(table, read.table.fontSize);
+    for (const QJsonValue v : table.value(QLatin1String("columns")).toArray())
+        read.table.columns.push_back(ColumnFrom(v.toObject(), read));
+    layout = std::move(read);
+    return LayoutLoad::Loaded;
+}
+
+bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::string& error) {
+    QJsonObject root;
+    root[QLatin1String("format")] = QLatin1String(kFormatTag);
+    root[QLatin1String("version")] = kVersion;
+    QJsonObject page;
+    page[QLatin1String("width")] = layout.pageWidth;
+    page[QLatin1String("height")] = layout.pageHeight;
+    root[QLatin1String("page")] = page;
+    QJsonArray header;
+    for (const HeaderItem& item : layout.header) header.append(ToJson(item));
+    root[QLatin1String("header")] = header;
+    QJsonObject table;
+    table[QLatin1String("left")] = layout.table.left;
+    table[QLatin1String("top")] = layout.table.top;
+    table[QLatin1String("bottom")] = layout.table.bottom;
+    table[QLatin1String("size")] = layout.table.fontSize;
+    QJsonArray columns;
+    for (const TableColumn& column : layout.table.columns) columns.append(ToJson(column));
+    table[QLatin1String("columns")] = columns;
+    root[QLatin1String("table")] = table;
+
+    QSaveFile out(QString::fromStdString(file.string()));
+    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 ||
+        !out.commit()) {
+        error = out.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace report

@@ -1,0 +1,19 @@
+#pragma once
+// Layout files: JSON text of our own ({"format": "vantorima-layout", ...}),
+// whatever the name ends in (.LST).
+#include <filesystem>
+#include <string>
+
+#include "report/layout.h"
+
+namespace report {
+
+enum class LayoutLoad { Loaded, Missing, Unreadable };
+
+// Reads a host file into layout; layout is untouched unless Loaded.
+LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout);
+
+// Writes the layout whole or not at all; false with a reason on failure.
+bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::string& error);
+
+} // namespace report

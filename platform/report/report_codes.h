@@ -1,0 +1,30 @@
+#pragma once
+// The numbers callers pass to the report engine and test in its answers.
+#include <cstdint>
+
+namespace report {
+
+// Type codes of a declared variable or field.
+inline constexpr std::int32_t FieldTypeNumeric = 0x08000000;
+inline constexpr std::int32_t FieldTypeDate = 0x04000002;
+inline constexpr std::int32_t FieldTypeBoolean = 0x02000000;
+inline constexpr std::int32_t FieldTypeText = 0x10000000;
+
+// The one project kind the engine knows: a page part over a table of lines.
+inline constexpr std::int32_t kProjectList = 2;
+
+// Print modes of BeginPrintJob.
+inline constexpr std::int32_t kPrintToPrinter = 256;
+inline constexpr std::int32_t kPrintToPreview = 512;
+
+// Answers.
+inline constexpr std::int32_t kResultOk = 0;
+inline constexpr std::int32_t ResultCancelled = -99;      // the operator cancelled
+inline constexpr std::int32_t ResultRepeat = -998;        // no room: output the page part, then call again
+inline constexpr std::int32_t kResultNoLayout = -101;     // the layout file does not exist
+inline constexpr std::int32_t kResultBadLayout = -102;    // the layout file is not one of ours
+inline constexpr std::int32_t kResultNoOutput = -103;     // the printer or the output file cannot be written
+inline constexpr std::int32_t kResultNoJob = -104;        // a job operation without an open job
+inline constexpr std::int32_t kResultBadArgument = -105;  // unknown project kind or print mode
+
+} // namespace report

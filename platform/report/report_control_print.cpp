@@ -1,0 +1,104 @@
+// The print job operations of the report control.
+#include <system_error>
+
+#include "report/layout_file.h"
+#include "report/print_job.h"
+#include "report/print_output.h"
+#include "report/report_control.h"
+#include "winfs/paths.h"
+
+namespace report {
+
+std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string& layoutFile, std::int32_t printMode,
+                                          std::int32_t, QWidget* window, const std::string& progressTitle) {
+    // A job left open by its caller is dropped, unprinted.
+    job_.reset();
+    outputFile_.clear();
+    if (projectKind != kProjectList || (printMode != kPrintToPrinter && printMode != kPrintToPreview))
+        return kResultBadArgument;
+    Layout layout;
+    switch (LoadLayout(winfs::Resolve(layoutFile), layout)) {
+    case LayoutLoad::Loaded: break;
+    case LayoutLoad::Missing: return kResultNoLayout;
+    case LayoutLoad::Unreadable: return kResultBadLayout;
+    }
+
+    auto job = std::make_unique<PrintJob>(layout, printMode);
+    job->layoutFile = layoutFile;
+    job->window = window;
+    Screens& screens = CurrentScreens();
+    if (printMode == kPrintToPrinter && !screens.PrinterAvailable()) {
+        job->printer.setOutputFormat(QPrinter::PdfFormat);
+        job->printer.setOutputFileName(QString::fromStdString(PdfFileFor(layoutFile).string()));
+    }
+    job->printer.setDocName(QString::fromStdString(winfs::Resolve(layoutFile).stem().string()));
+    PreparePrinter(job->printer, layout);
+    job->progress = screens.OpenProgress(window, progressTitle);
+    job_ = std::move(job);
+    return kResultOk;
+}
+
+std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string& text) {
+    if (!job_) return kResultNoJob;
+    if (!CurrentScreens().PrintOptions(window, text, job_->printer)) {
+        job_->cancelled = true;
+        return ResultCancelled;
+    }
+    return kResultOk;
+}
+
+std::int32_t ReportControl::OutputPageObjects() {
+    if (!job_) return kResultNoJob;
+    job_->composer.OutputPageObjects(variables_);
+    return kResultOk;
+}
+
+std::int32_t ReportControl::SetProgress(const std::string& text, std::int32_t percent) {
+    if (!job_) return kResultNoJob;
+    if (job_->progress) job_->progress->SetProgress(text, percent);
+    return kResultOk;
+}
+
+std::int32_t ReportControl::OutputLine() {
+    if (!job_) return kResultNoJob;
+    // After a cancel the rest is not laid out: nothing will be printed.
+    if (job_->CheckCancelled()) return ResultCancelled;
+    return job_->composer.OutputLine(fields_) ? kResultOk : ResultRepeat;
+}
+
+std::int32_t ReportControl::FinishLines() {
+    if (!job_) return kResultNoJob;
+    if (job_->CheckCancelled()) return ResultCancelled;
+    job_->composer.FinishLines();
+    return kResultOk;
+}
+
+std::int32_t ReportControl::EndPrintJob(std::int32_t) {
+    if (!job_) return kResultNoJob;
+    std::unique_ptr<PrintJob> job = std::move(job_);
+    job->progress.reset();
+    const std::vector<Page>& pages = job->composer.Pages();
+    if (job->cancelled || pages.empty()) return kResultOk;
+    if (job->mode == kPrintToPreview)
+        return WritePages(PreviewFileFor(job->layoutFile), pages) ? kResultOk : kResultNoOutput;
+    if (!PrintPages(job->printer, pages)) return kResultNoOutput;
+    if (job->printer.outputFormat() == QPrinter::PdfFormat || !job->printer.outputFileName().isEmpty())
+        outputFile_ = job->printer.outputFileName().toStdString();
+    return kResultOk;
+}
+
+std::int32_t ReportControl::ShowPreview(std::string& layoutFile, const std::string&, QWidget* window) {
+    std::vector<Page> pages;
+    if (!ReadPages(PreviewFileFor(layoutFile), pages)) return kResultNoOutput;
+    CurrentScreens().ShowPreview(window, "Anteprima di stampa - " + winfs::Resolve(layoutFile).filename().string(),
+                                 pages);
+    return kResultOk;
+}
+
+std::int32_t ReportControl::DiscardPreview(std::string& layoutFile, const std::string&) {
+    std::error_code ec;
+    std::filesystem::remove(PreviewFileFor(layoutFile), ec);
+    return kResultOk;
+}
+
+} // namespace report

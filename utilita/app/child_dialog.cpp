@@ -1,0 +1,32 @@
+#include "app/child_dialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace utilita {
+
+void ChildDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F12) {
+        close();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ChildDialog::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void ChildDialog::reject() {
+    if (!running_) QDialog::reject();
+}
+
+} // namespace utilita
