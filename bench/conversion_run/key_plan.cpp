@@ -15,6 +15,10 @@ using Key = std::set<std::string>;   // folded column names
 
 bool IsWholeNumber(const std::string& declared) { return declared == "LONG" || declared == "COUNTER"; }
 
+// Whole-number fields that name a registry row without being a key: renumbered
+// with the keys, so that a copy of a document names the same copy of its customer.
+const std::set<std::string> kReferences{"id_paziente", "codeagente", "fornitore"};
+
 // A version-7 key in source names. Empty when the run itself keeps it unique
 // (a row code, or a counter the converter leaves to the engine).
 Key SourceKeyOf(const Key& targetKey, const conversione::TableConverter& converter,
@@ -96,7 +100,7 @@ std::vector<TablePlan> PlanTables(sqlite3* db) {
         if (converter.shape == conversione::ConverterShape::CopyRows) tables.push_back(ReadTable(db, converter));
 
     // A whole-number key field is renumbered in every table that has it.
-    std::set<std::string> renumbered;
+    std::set<std::string> renumbered = kReferences;
     for (const TableKeys& t : tables)
         for (const Key& key : t.keys)
             for (const ColumnPlan& c : t.plan.columns)

@@ -18,11 +18,7 @@ std::string Literal(const dao::Variant& value) {
     case dao::VarType::Empty:
     case dao::VarType::Null: return "NULL";
     case dao::VarType::Boolean: return value.ToBool() ? "-1" : "0";
-    case dao::VarType::String: {
-        std::string text = "'";
-        for (char c : value.ToString()) text += c == '\'' ? std::string("''") : std::string(1, c);
-        return text + "'";
-    }
+    case dao::VarType::String: return TextLiteral(value.ToString());
     default:
         std::snprintf(number, sizeof number, "%.17g", value.ToDouble());
         return number;
@@ -73,43 +69,12 @@ void CopyTable(sqlite3* db, const conversione::TableConverter& converter) {
                  Quote(source));
 }
 
-long CountRows(sqlite3* db, const std::string& schemaName, const std::string& table) {
-    sqlite3_stmt* stmt = nullptr;
-    const std::string sql = "SELECT count(*) FROM " + schemaName + "." + Quote(table);
-    long count = -1;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
-        count = static_cast<long>(sqlite3_column_int64(stmt, 0));
-    sqlite3_finalize(stmt);
-    return count;
-}
-
 } // namespace
 
-std::string RowCountDifferences(const std::string& firstFile, const std::string& secondFile) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(firstFile.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    std::string differences;
-    try {
-        Exec(db, "ATTACH DATABASE " + Literal(dao::Variant(secondFile)) + " AS other");
-        for (const conversione::TableConverter& converter : conversione::ConvertersInRunOrder()) {
-            const std::string table = StoredTable(db, "main", converter.targetTable);
-            const long first = CountRows(db, "main", table);
-            const long second = CountRows(db, "other", table);
-            if (first != second)
-                differences += " " + table + " " + std::to_string(first) + "/" + std::to_string(second);
-        }
-    } catch (const std::exception& error) {
-        differences += error.what();
-    }
-    sqlite3_close(db);
-    return differences;
-}
-
 void CopyWithSql(const std::string& sourceFile, const std::string& targetFile) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(targetFile.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot open " + targetFile);
+    sqlite3* db = OpenFile(targetFile, false);
     try {
-        Exec(db, "ATTACH DATABASE " + Literal(dao::Variant(sourceFile)) + " AS src");
+        Exec(db, "ATTACH DATABASE " + TextLiteral(sourceFile) + " AS src");
         Exec(db, "BEGIN");
         for (const std::string& table : conversione::EmptiedTables()) {
             std::string stored = StoredTable(db, "main", table);

@@ -81,8 +81,9 @@ bool Form1::Form_Load() {
 
 void Form1::bottone_Click(int index) {
     try {
-        // The dialog may move the current folder; it is put back afterwards.
-        const std::filesystem::path saved = std::filesystem::current_path();
+        // The dialog may move the current folder; the program's own folder is
+        // made current again afterwards.
+        const std::filesystem::path saved = QCoreApplication::applicationDirPath().toStdString();
         cm1_.SetFilter("File Dati (*.mdb)|*.mdb");
         cm1_.SetFilterIndex(1);
         cm1_.ShowOpen();

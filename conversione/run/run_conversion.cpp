@@ -90,6 +90,8 @@ void Run(ConversionState& state) {
     view.AppendLog("Cancellazione dati tabelle");
     EmptyTargetTables(state);
     ConvertAll(state);
+    // Success is reported only once what the run wrote is on disk.
+    state.engine.CommitAll();
 
     WriteFinalLine(state, state.tableErrorLines == 0 ? "PROCEDURA CONCLUSA CON SUCCESSO"
                                                       : "PROCEDURA CONCLUSA CON ERRORI");
@@ -107,8 +109,8 @@ void RunConversion(ConversionState& state) {
         WriteFinalLine(state, RunErrorLine(state, error));
         state.view.EnableButtons();
     }
-    // What the last converters wrote is on disk when the run ends, not held
-    // in a pending transaction while the program waits.
+    // After a run that ended early, what it wrote is on disk too, not held in
+    // a pending transaction while the program waits.
     try {
         state.engine.CommitAll();
     } catch (const vb::RuntimeError& error) {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include <QString>
 
 #include "report/report_codes.h"
 #include "report/value_format.h"
@@ -60,11 +63,23 @@ Layout DefaultLayout(const DefinitionList& variables, const DefinitionList& fiel
     table.bottom = layout.pageHeight - 12;
     const std::size_t n = fields.Items().size();
     table.fontSize = n > 8 ? 8 : 9;
+    // Each column as wide as its title or sample asks, within bounds, so
+    // that descriptions get the room that codes do not need.
+    std::vector<double> weights;
+    double total = 0;
     for (const Definition& f : fields.Items()) {
+        // Titles are bold: a little more room than their letters.
+        const double title = static_cast<double>(QString::fromStdString(f.name).size()) * 1.2 + 2;
+        const auto sample = static_cast<double>(QString::fromStdString(f.contents).size());
+        weights.push_back(std::clamp(std::max(title, sample), 5.0, 40.0));
+        total += weights.back();
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const Definition& f = fields.Items()[i];
         TableColumn column;
         column.field = f.name;
         column.title = f.name;
-        column.width = usable / static_cast<double>(n);
+        column.width = usable * weights[i] / total;
         column.align = SuggestedAlign(f);
         column.format = SuggestedFormat(f);
         table.columns.push_back(column);

@@ -42,6 +42,9 @@ void PaintPage(QPainter& painter, const Page& page, double pxPerMm, QPointF orig
     }
     painter.setPen(QPen(Qt::black));
     QFont font(QStringLiteral("DejaVu Sans"));
+    // Without shaping there are no ligatures: the PDF's text reads back and
+    // searches as it was written ("fi", not one joined glyph).
+    font.setStyleStrategy(QFont::PreferNoShaping);
     for (const PageText& text : page.texts) {
         // Pixel sizes from millimetres keep every device in proportion,
         // whatever resolution it reports for points.

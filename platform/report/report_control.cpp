@@ -1,6 +1,7 @@
 // Definitions and design of the report control.
 #include "report/report_control.h"
 
+#include <cstdio>
 #include <functional>
 
 #include <QStandardPaths>

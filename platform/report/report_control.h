@@ -68,10 +68,12 @@ public:
     std::int32_t EndPrintJob(std::int32_t options);
     std::int32_t ShowPreview(std::string& layoutFile, const std::string& text, QWidget* window);
     std::int32_t DiscardPreview(std::string& layoutFile, const std::string& text);
+    // Drops an open job unprinted (its caller failed half way).
+    void AbandonPrintJob();
 
-    // The file the last finished job was written to (a PDF when there was no
-    // printer, or the file the operator chose in the options); empty after a
-    // printer, a preview or a cancel.
+    // The file the last finished job was written to, or failed to be written
+    // to (a PDF when there was no printer, or the file the operator chose in
+    // the options); empty after a printer, a preview or a cancel.
     const std::string& OutputFileName() const { return outputFile_; }
     bool JobOpen() const { return job_ != nullptr; }
 

@@ -79,12 +79,17 @@ std::int32_t ReportControl::EndPrintJob(std::int32_t) {
     job->progress.reset();
     const std::vector<Page>& pages = job->composer.Pages();
     if (job->cancelled || pages.empty()) return kResultOk;
-    if (job->mode == kPrintToPreview)
-        return WritePages(PreviewFileFor(job->layoutFile), pages) ? kResultOk : kResultNoOutput;
-    if (!PrintPages(job->printer, pages)) return kResultNoOutput;
-    if (job->printer.outputFormat() == QPrinter::PdfFormat || !job->printer.outputFileName().isEmpty())
-        outputFile_ = job->printer.outputFileName().toStdString();
-    return kResultOk;
+    if (job->mode == kPrintToPreview) {
+        if (WritePages(PreviewFileFor(job->layoutFile), pages)) return kResultOk;
+        outputFile_ = PreviewFileFor(job->layoutFile).string();
+        return kResultNoOutput;
+    }
+    outputFile_ = job->printer.outputFileName().toStdString();
+    return PrintPages(job->printer, pages) ? kResultOk : kResultNoOutput;
+}
+
+void ReportControl::AbandonPrintJob() {
+    job_.reset();
 }
 
 std::int32_t ReportControl::ShowPreview(std::string& layoutFile, const std::string&, QWidget* window) {

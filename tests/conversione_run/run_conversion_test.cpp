@@ -3,8 +3,11 @@
 // untouched whatever happens.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <map>
 
 #include "demo_archive.h"
@@ -131,6 +134,49 @@ TEST(WholeRun, ARefusedRowEndsOnlyItsTableAndTheRunEndsWithErrors) {
     EXPECT_EQ(log.back(), "PROCEDURA CONCLUSA CON ERRORI");
     EXPECT_EQ(archive.CountRows(archive.target, "taunita"), 7);
     EXPECT_TRUE(archive.view.buttonsEnabled);
+}
+
+// A window that lets a test look at the files the moment a line is logged.
+class WatchingView : public testing_support::RecordingView {
+public:
+    std::function<void(const std::string&)> onLine;
+    void AppendLog(const std::string& line) override {
+        RecordingView::AppendLog(line);
+        if (onLine) onLine(line);
+    }
+};
+
+// One number read straight from the file, as another program would read it.
+long long ReadFromDisk(const std::string& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    long long value = -1;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+            value = sqlite3_column_int64(stmt, 0);
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return value;
+}
+
+TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
+    DemoArchive archive;
+    WatchingView view;
+    view.source = archive.source;
+    view.target = archive.target;
+    view.answers = {6};
+    long long ftpf = -1, units = -1;
+    view.onLine = [&](const std::string& line) {
+        if (line != "PROCEDURA CONCLUSA CON SUCCESSO") return;
+        ftpf = ReadFromDisk(archive.target, "SELECT FTPF FROM configurazione");
+        units = ReadFromDisk(archive.target, "SELECT count(*) FROM taunita");
+    };
+    conversione::ConversionState state(view, archive.engine);
+    conversione::RunConversion(state);
+    ASSERT_EQ(view.log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
+    EXPECT_EQ(ftpf, 12);   // the configuration, edited last
+    EXPECT_EQ(units, 7);
 }
 
 // Runs refused before anything is written: the lines, the messages, the buttons.

@@ -301,10 +301,10 @@ TEST_P(PurchaseConverter, CopiesNamedFieldsNullsIncludedAndLeavesTheOthers) {
 // are not written, and the next converter of the run works as usual.
 TEST_P(PurchaseConverter, RefusedRowEndsOnlyItsTable) {
     const Case& tableCase = GetParam();
-    const std::vector<Case> specs = Cases();
+    const std::vector<Case> cases = Cases();
     std::size_t at = 0;
-    while (specs[at].name != tableCase.name) ++at;
-    const Case& next = specs[(at + 1) % specs.size()];
+    while (cases[at].name != tableCase.name) ++at;
+    const Case& next = cases[(at + 1) % cases.size()];
 
     for (int seed = 1; seed <= 3; ++seed) AddSourceRow(h, tableCase, seed);
     h.ExecuteTarget("CREATE UNIQUE INDEX [test_clash] ON [" + tableCase.target + "] ([" + tableCase.key + "])");

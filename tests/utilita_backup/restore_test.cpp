@@ -1,5 +1,8 @@
 // The restore through the window: the database comes back from a good
 // archive and stays as it was after any failure.
+#include <sqlite3.h>
+
+#include "app/module1.h"
 #include "backup_fixture.h"
 #include "winfs/runtime_error.h"
 
@@ -27,6 +30,64 @@ protected:
 };
 
 const std::string kDone = "Ripristino effettuato con successo!";
+
+void Sql(sqlite3* db, const std::string& statement) {
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, statement.c_str(), nullptr, nullptr, &error);
+    const std::string message = error ? error : "";
+    sqlite3_free(error);
+    ASSERT_EQ(rc, SQLITE_OK) << statement << ": " << message;
+}
+
+// A database file with one table of `rows` rows.
+void MakeDatabase(const fs::path& file, const std::string& table, int rows) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    Sql(db, "CREATE TABLE " + table + " (id INTEGER PRIMARY KEY, x TEXT)");
+    Sql(db, "BEGIN");
+    for (int i = 0; i < rows; ++i) Sql(db, "INSERT INTO " + table + " (x) VALUES (hex(randomblob(100)))");
+    Sql(db, "COMMIT");
+    sqlite3_close(db);
+}
+
+// The file and its rollback journal as a writer killed halfway through a
+// large change leaves them: part of the change already in the file, the pages
+// to put back in the journal.
+void LeaveAsAKilledWriter(const fs::path& file, const fs::path& scratch) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    Sql(db, "PRAGMA cache_size=10");
+    Sql(db, "BEGIN");
+    Sql(db, "UPDATE t SET x = x || x");
+    fs::path journal = file;
+    journal += "-journal";
+    // A journal whose header is written is one the next opening plays back.
+    ASSERT_EQ(ReadBytes(journal).substr(0, 8), std::string("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8));
+    fs::copy_file(file, scratch / "file", fs::copy_options::overwrite_existing);
+    fs::copy_file(journal, scratch / "journal", fs::copy_options::overwrite_existing);
+    Sql(db, "ROLLBACK");
+    sqlite3_close(db);
+    fs::copy_file(scratch / "file", file, fs::copy_options::overwrite_existing);
+    fs::copy_file(scratch / "journal", journal, fs::copy_options::overwrite_existing);
+}
+
+// What a later opening of the file finds: "ok" and the rows of the table.
+std::string CheckedRows(const fs::path& file, const std::string& table) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) return "cannot open";
+    std::string found;
+    sqlite3_stmt* statement = nullptr;
+    const std::string query = "SELECT (SELECT group_concat(integrity_check) FROM pragma_integrity_check) || ' ' || "
+                              "(SELECT count(*) FROM " + table + ")";
+    if (sqlite3_prepare_v2(db, query.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW)
+        found = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    else
+        found = sqlite3_errmsg(db);
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return found;
+}
 const std::string kInsertA = "Inserire disco nel drive A:";
 
 TEST_F(Restore, BringsTheDatabaseBackFromTheBackup) {
@@ -108,6 +169,35 @@ TEST_F(Restore, FailureIsReportedWithItsNumberAndTheDatabaseIsKept) {
         EXPECT_EQ(ReadBytes(DatabaseFile()), database);
         EXPECT_EQ(zip_testing::Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
     }
+}
+
+TEST_F(Restore, RestoredDatabaseIsNotSpoiledByTheJournalOfTheOneItReplaced) {
+    fs::remove(DatabaseFile());
+    MakeDatabase(DatabaseFile(), "backed_up", 300);
+    BackUpOnDriveA();
+    fs::remove(DatabaseFile());
+    MakeDatabase(DatabaseFile(), "t", 2000);
+    LeaveAsAKilledWriter(DatabaseFile(), Root());
+
+    RunRestore("A");
+
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kInsertA, kDone}));
+    EXPECT_EQ(CheckedRows(DatabaseFile(), "backed_up"), "ok 300");
+}
+
+TEST_F(Restore, EmptyArchiveFolderRestoresTheDatabaseAtTheRootAsTheBackupTookIt) {
+    // The start-up lets the program run with an empty folder when the
+    // marker lies at the root; the database is then "\vantorima7.mdb".
+    utilita::ArchiveFolder.clear();
+    const fs::path atRoot = Drive('c') / "vantorima7.mdb";
+    WriteBytes(atRoot, database);
+    BackUpOnDriveA();
+    WriteBytes(atRoot, "changed");
+
+    RunRestore("A");
+
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kInsertA, kDone}));
+    EXPECT_TRUE(ReadBytes(atRoot) == database);
 }
 
 TEST_F(Restore, SpannedBackupIsRestoredAskingForEachDisk) {

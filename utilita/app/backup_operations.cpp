@@ -20,6 +20,17 @@ constexpr int kOutOfMemory = 7;
 constexpr int kInternalError = 51;
 constexpr int kBadFileName = 52;
 
+// The engine keeps the undo of an unfinished change in a journal beside the
+// database; one left by a writer that was killed belongs to the file just
+// replaced, and the next opening would play it into the restored one.
+void RemoveJournalOf(const std::string& database) {
+    try {
+        winfs::DeleteFile(database + "-journal");
+    } catch (const vb::RuntimeError& error) {
+        if (error.Number() != 53) throw;
+    }
+}
+
 } // namespace
 
 void Form1::Backup() {
@@ -96,7 +107,9 @@ void Form1::RunRestore() {
     const std::string drive = Text2->text().toStdString();
     if (drive == "A" || drive == "B") ShowInfo(kInsertDiskInDrive + drive + ":");
     Zip1.ZipFileSpec = kDatabaseEntry;
-    Zip1.ZipTargetFolder = ArchiveFolder;
+    // An empty folder puts the database at the root ("\vantorima7.mdb"),
+    // where the backup took it from.
+    Zip1.ZipTargetFolder = ArchiveFolder.empty() ? std::string("\\") : ArchiveFolder;
     const std::optional<ArchivePlace> place = ArchivePlaceFor(drive);
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     SetStatus(kPleaseWait);
@@ -109,6 +122,7 @@ void Form1::RunRestore() {
         SetStatus(kWaiting);
         DefaultPointer();
     } else {
+        RemoveJournalOf(ArchiveFolder + kDatabasePath);
         ShowInfo(kRestoreDone);
         DefaultPointer();
         SetStatus(kWaiting);

@@ -4,6 +4,7 @@
 
 #include "app/backup_form.h"
 #include "app/compaction_form.h"
+#include "app/print_layout_form.h"
 
 namespace utilita {
 
@@ -18,6 +19,19 @@ void MainForm::OpenCompactionWindow() {
     form.exec();
 }
 
-void MainForm::OpenPrintLayoutWindow() {}
+void MainForm::OpenPrintLayoutWindow() {
+    // One window at a time: the command brings an open one forward. A closed
+    // one is only waiting to be deleted.
+    print::laform* window = nullptr;
+    for (print::laform* open : findChildren<print::laform*>(QString(), Qt::FindDirectChildrenOnly))
+        if (open->isVisible()) window = open;
+    if (!window) {
+        window = new print::laform(this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 } // namespace utilita

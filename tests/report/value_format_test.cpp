@@ -1,0 +1,37 @@
+// What a declared value looks like on paper.
+#include <gtest/gtest.h>
+
+#include "report/report_codes.h"
+#include "report/value_format.h"
+
+namespace {
+
+using namespace report;
+
+QString Shown(const char* contents, std::int32_t type, ValueFormat format = ValueFormat::Auto) {
+    const Definition d{"x", contents, type};
+    return FormatValue(&d, format);
+}
+
+TEST(ValueFormat, AutoFollowsTheDeclaredType) {
+    EXPECT_EQ(Shown("45366", FieldTypeDate), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(Shown("45365.395", FieldTypeDate), QStringLiteral("14/03/2024 09:28"));
+    EXPECT_EQ(Shown("True", FieldTypeBoolean), QString::fromUtf8("Sì"));
+    EXPECT_EQ(Shown("False", FieldTypeBoolean), QStringLiteral("No"));
+    EXPECT_EQ(Shown("48.5", FieldTypeNumeric), QStringLiteral("48,5"));
+    EXPECT_EQ(Shown("Via Giuseppe Verdi, 14", FieldTypeText), QStringLiteral("Via Giuseppe Verdi, 14"));
+    EXPECT_EQ(FormatValue(nullptr, ValueFormat::Auto), QString());
+}
+
+TEST(ValueFormat, ChosenFormatsAndTextsThatDoNotFitThem) {
+    EXPECT_EQ(Shown("1234.5", FieldTypeText, ValueFormat::Amount), QStringLiteral("1.234,50"));
+    EXPECT_EQ(Shown("-0.5", FieldTypeText, ValueFormat::Amount), QStringLiteral("-0,50"));
+    EXPECT_EQ(Shown("n.d.", FieldTypeText, ValueFormat::Amount), QStringLiteral("n.d."));
+    EXPECT_EQ(Shown("45366", FieldTypeNumeric, ValueFormat::Date), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(Shown("15/03/2024", FieldTypeText, ValueFormat::Date), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(Shown("45366", FieldTypeDate, ValueFormat::Text), QStringLiteral("45366"));
+    EXPECT_FALSE(ParseNumber("1.234,5"));
+    EXPECT_FALSE(ParseNumber(""));
+}
+
+} // namespace

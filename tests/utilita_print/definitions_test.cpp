@@ -1,0 +1,61 @@
+// What the engine is told for each column value, and which lines belong to a
+// document.
+#include <gtest/gtest.h>
+
+#include "app/print_layout_definitions.h"
+#include "report/report_codes.h"
+
+namespace {
+
+using dao::Variant;
+using utilita::print::BelongsToDocument;
+using utilita::print::HeaderVariableFor;
+using utilita::print::LineFieldFor;
+
+void ExpectDeclared(const utilita::print::Declared& declared, const std::string& contents, std::int32_t type) {
+    EXPECT_EQ(declared.contents, contents);
+    EXPECT_EQ(declared.type, type) << "contents " << contents;
+}
+
+TEST(ColumnDefinitions, HeaderVariablesTakeTheirTypeFromTheValue) {
+    ExpectDeclared(HeaderVariableFor(Variant::Integer(6)), "6", report::FieldTypeNumeric);
+    ExpectDeclared(HeaderVariableFor(Variant::Long(120)), "120", report::FieldTypeNumeric);
+    ExpectDeclared(HeaderVariableFor(Variant::Single(1.5f)), "1.5", report::FieldTypeNumeric);
+    ExpectDeclared(HeaderVariableFor(Variant::Double(48.5)), "48.5", report::FieldTypeNumeric);
+    // A date without time: the whole number of days, no fraction.
+    ExpectDeclared(HeaderVariableFor(Variant::Date(2024, 3, 15)), "45366", report::FieldTypeDate);
+    // With a time of day: the serial number in single precision.
+    const auto withTime = HeaderVariableFor(Variant::Date(2024, 3, 14, 9, 30));
+    EXPECT_EQ(withTime.type, report::FieldTypeDate);
+    EXPECT_EQ(withTime.contents, Variant::Single(static_cast<float>(45365 + 9.5 / 24)).ToString());
+    ExpectDeclared(HeaderVariableFor(Variant(true)), Variant(true).ToString(), report::FieldTypeBoolean);
+    // Currency, bytes, texts and Null are texts; Null is the empty text.
+    ExpectDeclared(HeaderVariableFor(Variant::Currency(436.3)), "436.3", report::FieldTypeText);
+    ExpectDeclared(HeaderVariableFor(Variant::Byte(7)), "7", report::FieldTypeText);
+    ExpectDeclared(HeaderVariableFor(Variant("Bologna")), "Bologna", report::FieldTypeText);
+    ExpectDeclared(HeaderVariableFor(Variant::Null()), "", report::FieldTypeText);
+}
+
+TEST(ColumnDefinitions, LineFieldsDeclareDatesAndBooleansAsText) {
+    ExpectDeclared(LineFieldFor(Variant::Double(12)), "12", report::FieldTypeNumeric);
+    ExpectDeclared(LineFieldFor(Variant::Date(2024, 3, 25)), Variant::Date(2024, 3, 25).ToString(),
+                   report::FieldTypeText);
+    ExpectDeclared(LineFieldFor(Variant(false)), Variant(false).ToString(), report::FieldTypeText);
+    ExpectDeclared(LineFieldFor(Variant::Currency(8.35)), "8.35", report::FieldTypeText);
+    ExpectDeclared(LineFieldFor(Variant::Null()), "", report::FieldTypeText);
+}
+
+TEST(ColumnDefinitions, ALineBelongsWhenItsOwnerEqualsTheDocumentAsAValue) {
+    EXPECT_TRUE(BelongsToDocument(Variant::Long(1), Variant::Long(1)));
+    EXPECT_TRUE(BelongsToDocument(Variant::Integer(7), Variant::Double(7.0)));
+    EXPECT_FALSE(BelongsToDocument(Variant::Long(2), Variant::Long(1)));
+    EXPECT_TRUE(BelongsToDocument(Variant("A-12"), Variant("A-12")));
+    EXPECT_FALSE(BelongsToDocument(Variant("a-12"), Variant("A-12")));
+    EXPECT_FALSE(BelongsToDocument(Variant("A-12 "), Variant("A-12")));
+    EXPECT_FALSE(BelongsToDocument(Variant::Null(), Variant::Long(1)));
+    EXPECT_FALSE(BelongsToDocument(Variant::Long(1), Variant::Null()));
+    EXPECT_FALSE(BelongsToDocument(Variant::Null(), Variant::Null()));
+    EXPECT_FALSE(BelongsToDocument(Variant("uno"), Variant::Long(1)));
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+#include "print_fixture.h"
+
+#include "app/module1.h"
+#include "dbengine/engine.h"
+#include "desktop/qt_application.h"
+#include "report/layout_file.h"
+#include "tools/schema_loader.h"
+
+namespace print_testing {
+
+PrintWindowTest::PrintWindowTest() {
+    testing_support::EnsureQtApplication();
+    drives.LayOutArchive();
+    utilita::ArchiveFolder = "C:\\archivi";
+    form = std::make_unique<utilita::print::laform>();
+}
+
+PrintWindowTest::~PrintWindowTest() {
+    form.reset();
+    utilita::ArchiveFolder.clear();
+}
+
+fs::path PrintWindowTest::Archive(const std::string& name) const {
+    return drives.path() / "c" / "archivi" / name;
+}
+
+void PrintWindowTest::DemoPrintDatabase() const {
+    schema::BuildPrintDatabase(Archive("vantorima7LL.mdb").string(), true);
+}
+
+void PrintWindowTest::PrintDatabase(const std::vector<std::string>& statements) const {
+    dao::DBEngine engine;
+    std::unique_ptr<dao::Database> database = engine.CreateDatabase(Archive("vantorima7LL.mdb").string());
+    for (const std::string& statement : statements) database->Execute(statement);
+    database->Close();
+}
+
+void PrintWindowTest::SaveInDesigner() {
+    screens.designer = [](report::DesignRequest& request) {
+        std::string error;
+        ASSERT_TRUE(report::SaveLayout(request.file, request.layout, error)) << error;
+    };
+}
+
+void PrintWindowTest::DesignDefaultLayout(const char* button) {
+    SaveInDesigner();
+    Click(button);
+    Click("Command1");
+    screens.designer = nullptr;
+}
+
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
+    return text;
+}
+
+} // namespace print_testing

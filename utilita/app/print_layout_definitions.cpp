@@ -1,0 +1,80 @@
+#include "app/print_layout_definitions.h"
+
+#include "dbengine/recordset.h"
+#include "report/report_codes.h"
+#include "report/report_control.h"
+#include "winfs/runtime_error.h"
+
+namespace utilita::print {
+
+namespace {
+
+bool IsNumber(dao::VarType type) {
+    // Variant types 2 to 5; a byte (17) and currency (6) are not among them.
+    return type == dao::VarType::Integer || type == dao::VarType::Long || type == dao::VarType::Single ||
+           type == dao::VarType::Double;
+}
+
+std::string TextOf(const dao::Variant& value) {
+    return value.IsNull() ? std::string() : value.ToString();
+}
+
+bool HasCurrentRecord(dao::Recordset& records) {
+    return !records.AtEOF() && !records.AtBOF();
+}
+
+template <class Declare>
+void DefineColumns(dao::Recordset& records, Declare declare) {
+    const bool current = HasCurrentRecord(records);
+    dao::Fields& fields = records.Fields();
+    const auto count = static_cast<std::int16_t>(fields.Count());
+    for (std::int16_t FieldIndex = 0; FieldIndex < count; ++FieldIndex) {
+        dao::Field& field = fields[FieldIndex];
+        declare(field.Name(), current ? field.Value() : dao::Variant::Null());
+    }
+}
+
+} // namespace
+
+Declared HeaderVariableFor(const dao::Variant& value) {
+    const dao::VarType type = value.Type();
+    if (IsNumber(type)) return {value.ToString(), report::FieldTypeNumeric};
+    if (type == dao::VarType::Date)
+        return {dao::Variant::Single(static_cast<float>(value.ToDate())).ToString(), report::FieldTypeDate};
+    if (type == dao::VarType::Boolean) return {value.ToString(), report::FieldTypeBoolean};
+    return {TextOf(value), report::FieldTypeText};
+}
+
+Declared LineFieldFor(const dao::Variant& value) {
+    if (IsNumber(value.Type())) return {value.ToString(), report::FieldTypeNumeric};
+    return {TextOf(value), report::FieldTypeText};
+}
+
+void DefineHeaderVariables(dao::Recordset& header, report::ReportControl& engine) {
+    DefineColumns(header, [&engine](const std::string& name, const dao::Variant& value) {
+        Declared declared = HeaderVariableFor(value);
+        engine.AddHeaderVariable(name, declared.contents, declared.type);
+    });
+}
+
+void DefineLineFields(dao::Recordset& lines, report::ReportControl& engine) {
+    DefineColumns(lines, [&engine](const std::string& name, const dao::Variant& value) {
+        Declared declared = LineFieldFor(value);
+        engine.AddLineField(name, declared.contents, declared.type);
+    });
+}
+
+bool BelongsToDocument(const dao::Variant& lineOwner, const dao::Variant& documentId) {
+    if (lineOwner.IsNull() || documentId.IsNull() || lineOwner.IsEmpty() || documentId.IsEmpty()) return false;
+    const bool ownerText = lineOwner.Type() == dao::VarType::String;
+    const bool idText = documentId.Type() == dao::VarType::String;
+    if (ownerText && idText) return lineOwner.RawString() == documentId.RawString();
+    // A number against a number, or against a text that reads as one.
+    try {
+        return lineOwner.ToDouble() == documentId.ToDouble();
+    } catch (const vb::RuntimeError&) {
+        return false;
+    }
+}
+
+} // namespace utilita::print

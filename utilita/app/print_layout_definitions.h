@@ -1,0 +1,38 @@
+#pragma once
+// How the columns of a print-database record become the report engine's
+// variables (header record) and fields (line record): the column's own name,
+// its current value as text, and a type code by the value's variant type.
+#include <cstdint>
+#include <string>
+
+#include "dbengine/variant.h"
+
+namespace dao { class Recordset; }
+namespace report { class ReportControl; }
+
+namespace utilita::print {
+
+struct Declared {
+    std::string contents;
+    std::int32_t type;
+};
+
+// Integers, singles and doubles are numbers; dates go as their serial number
+// in single precision; Booleans as Booleans; everything else (text,
+// currency, bytes, Null) as text, Null as the empty text.
+Declared HeaderVariableFor(const dao::Variant& value);
+// As above, but dates and Booleans go as text.
+Declared LineFieldFor(const dao::Variant& value);
+
+// One engine variable per column of the recordset's current record. Without
+// a current record (an empty table) each column is declared by name alone,
+// as empty text, so that a layout can still be designed.
+void DefineHeaderVariables(dao::Recordset& header, report::ReportControl& engine);
+void DefineLineFields(dao::Recordset& lines, report::ReportControl& engine);
+
+// Whether a line whose owner column holds lineOwner belongs to the document
+// whose first column holds documentId: numbers as numbers, texts exactly;
+// Null never matches.
+bool BelongsToDocument(const dao::Variant& lineOwner, const dao::Variant& documentId);
+
+} // namespace utilita::print

@@ -1,0 +1,44 @@
+// "Desi&gn": the kind's variables and fields, from the first records of its
+// tables, are declared to the engine, whose designer then opens on the
+// kind's layout file.
+#include "app/print_layout_form.h"
+
+#include <QLineEdit>
+
+#include "app/print_layout_kinds.h"
+#include "app/print_layout_messages.h"
+#include "winfs/runtime_error.h"
+
+namespace utilita::print {
+
+void laform::Command1_Click() {
+    if (Text1[1]->text() == QLatin1String(kNoKind)) return;
+    const DocumentKind* kind = ChosenKind();
+    if (!kind) return;
+    std::string layoutFile;
+    try {
+        BindTables(*kind);
+        layoutFile = Text1[1]->text().toStdString();
+        LL8.ClearFirstDefinitionList();
+        LL8.ClearSecondDefinitionList();
+        dao::Recordset& header = Data1.GetRecordset();
+        dao::Recordset& lines = Data2.GetRecordset();
+        if (header.RecordCount() > 0) {
+            header.MoveFirst();
+            // An empty line table has no first record; its fields are then
+            // declared by name alone.
+            if (lines.RecordCount() > 0) lines.MoveFirst();
+        }
+        DefineHeaderVariables();
+        DefineLineFields();
+    } catch (const vb::RuntimeError& error) {
+        ReportDatabaseError(error);
+        return;
+    }
+    // A cancelled selection still leads to the designer, on the path as it was.
+    LL8.ChooseLayoutFile(this, report::kProjectList, layoutFile);
+    const std::int32_t answer = LL8.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile);
+    if (answer != report::kResultOk) ReportJobFailure(answer, layoutFile);
+}
+
+} // namespace utilita::print

@@ -1,0 +1,102 @@
+#include "app/print_layout_form.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/messages.h"
+#include "app/module1.h"
+#include "app/print_layout_definitions.h"
+#include "app/print_layout_kinds.h"
+#include "app/print_layout_messages.h"
+#include "dbengine/engine.h"
+#include "dbengine/errors.h"
+#include "ui/message_box.h"
+
+namespace utilita::print {
+
+laform::laform(QWidget* parent)
+    : QWidget(parent, Qt::Window), Data1(dao::DBEngine::Instance()), Data2(dao::DBEngine::Instance()) {
+    BuildControls();
+    for (std::size_t i = 0; i < DocumentKinds().size(); ++i) {
+        const DocumentKind* kind = &DocumentKinds()[i];
+        connect(KindButtons[i], &QPushButton::clicked, this, [this, kind] { ChooseKind(*kind); });
+    }
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
+    CentreOnScreen();
+}
+
+void laform::CentreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void laform::ChooseKind(const DocumentKind& kind) {
+    Text1[0]->setText(QString::fromUtf8(kind.kindText));
+    Text1[1]->setText(QString::fromStdString(ArchiveFolder + kind.layoutName));
+}
+
+void laform::Command9_Click() {
+    close();
+}
+
+const DocumentKind* laform::ChosenKind() {
+    const DocumentKind* kind = FindKind(Text1[0]->text().toStdString());
+    if (!kind) Warn(kUnknownKind);
+    return kind;
+}
+
+void laform::BindTables(const DocumentKind& kind) {
+    tableBeingBound_ = kind.headerTable;
+    Data1.SetDatabaseName(PrintDatabase());
+    Data1.SetRecordSource(kind.headerTable);
+    Data1.Refresh();
+    tableBeingBound_ = kind.lineTable;
+    Data2.SetDatabaseName(PrintDatabase());
+    Data2.SetRecordSource(kind.lineTable);
+    Data2.Refresh();
+}
+
+void laform::DefineHeaderVariables() {
+    print::DefineHeaderVariables(Data1.GetRecordset(), LL8);
+}
+
+void laform::DefineLineFields() {
+    print::DefineLineFields(Data2.GetRecordset(), LL8);
+}
+
+void laform::ReportDatabaseError(const vb::RuntimeError& error) {
+    if (error.Number() == dao::kFileNotFound) {
+        Warn(std::string(kPrintDatabaseMissing) + "\r\n" + PrintDatabase());
+    } else if (error.Number() == dao::kTableNotFound) {
+        Warn(std::string(kPrintTableMissing) + "\r\n" + tableBeingBound_);
+    } else {
+        Warn(QString::fromUtf8(kPrintDatabaseError).arg(error.Number()).toStdString() + "\r\n" + error.Description());
+    }
+}
+
+void laform::ReportJobFailure(std::int32_t answer, const std::string& layoutFile) {
+    switch (answer) {
+    case report::kResultNoLayout:
+        Warn(std::string(kLayoutMissing) + "\r\n" + layoutFile + "\r\n" + kLayoutMissingHint);
+        break;
+    case report::kResultBadLayout:
+        Warn(std::string(kLayoutUnreadable) + "\r\n" + layoutFile);
+        break;
+    default:
+        Warn(std::string(kOutputFailed) + "\r\n" +
+             (LL8.OutputFileName().empty() ? std::string(kPrinterTarget) : LL8.OutputFileName()));
+        break;
+    }
+}
+
+void laform::Warn(const std::string& text) {
+    ui::ShowMessage(this, text, ui::Buttons::Ok, ui::Icon::Exclamation, kMessageTitle);
+}
+
+} // namespace utilita::print

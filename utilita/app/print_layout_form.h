@@ -1,0 +1,68 @@
+#pragma once
+// The print-layout window: the operator picks one of six document kinds,
+// then opens the report engine's designer on the kind's layout file or
+// prints the kind's first document from the print database. Modeless; the
+// menu opens it.
+#include <cstdint>
+#include <string>
+
+#include <QWidget>
+
+#include "dbengine/data_control.h"
+#include "report/report_control.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vb { class RuntimeError; }
+
+namespace utilita::print {
+
+struct DocumentKind;
+
+class laform : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit laform(QWidget* parent = nullptr);
+
+    // The report engine (tests look at what was declared).
+    report::ReportControl& ReportEngine() { return LL8; }
+
+private:
+    void BuildControls();
+    void CentreOnScreen();
+
+    void ChooseKind(const DocumentKind& kind);     // Command3_Click to Command8_Click
+    void Command1_Click();
+    void Command2_Click();
+    void Command9_Click();
+
+    void PrintDocument(const std::int16_t& printMode);
+    void DefineHeaderVariables();
+    void DefineLineFields();
+
+    // The kind named by Text1(0), or a message and nullptr.
+    const DocumentKind* ChosenKind();
+    // Binds Data1 and Data2 to the kind's tables in the print database.
+    void BindTables(const DocumentKind& kind);
+    void ReportDatabaseError(const vb::RuntimeError& error);
+    void ReportJobFailure(std::int32_t answer, const std::string& layoutFile);
+    void Warn(const std::string& text);
+
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* Text1[2] = {nullptr, nullptr};
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command9 = nullptr;
+    QPushButton* KindButtons[6] = {};          // Command3 to Command8, in the kind table's order
+    QLabel* Image1 = nullptr;
+    dao::DataControl Data1;
+    dao::DataControl Data2;
+    report::ReportControl LL8;
+    std::string tableBeingBound_;      // for the message when a table is missing
+};
+
+} // namespace utilita::print

@@ -1,0 +1,89 @@
+// The controls of the print-layout window: the six kind buttons in a column
+// on the left, the commands in a second column level with the last three of
+// them, the frame with the two boxes below.
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/print_layout_form.h"
+#include "app/print_layout_kinds.h"
+#include "app/print_layout_messages.h"
+
+namespace utilita::print {
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QStyle::StandardPixmap pixmap) {
+    auto* button = new QPushButton(parent->style()->standardIcon(pixmap), QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setMinimumHeight(30);
+    button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 8px;"));
+    return button;
+}
+
+QLineEdit* MakeBox(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(QString::fromLatin1(kNoKind), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+// Index in the kind table of each button, top to bottom.
+constexpr int kColumnOrder[6] = {2, 0, 1, 3, 4, 5};   // DDT, Fattura, Nota, Preventivo, Acquisto, Vendita
+
+} // namespace
+
+void laform::BuildControls() {
+    setObjectName(QStringLiteral("laform"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+
+    for (std::size_t i = 0; i < DocumentKinds().size(); ++i) {
+        const DocumentKind& kind = DocumentKinds()[i];
+        KindButtons[i] = MakeButton(this, kind.button, kind.caption, QStyle::SP_FileIcon);
+    }
+    Command1 = MakeButton(this, "Command1", "Desi&gn", QStyle::SP_FileDialogDetailedView);
+    Command2 = MakeButton(this, "Command2", "&Stampa", QStyle::SP_DialogSaveButton);
+    Command9 = MakeButton(this, "Command9", "&Uscita", QStyle::SP_DialogCloseButton);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(48, 48));
+    Image1->setAlignment(Qt::AlignCenter);
+
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(16);
+    for (int row = 0; row < 6; ++row) buttons->addWidget(KindButtons[kColumnOrder[row]], row, 0);
+    buttons->addWidget(Image1, 0, 1, 3, 1);
+    buttons->addWidget(Command1, 3, 1);
+    buttons->addWidget(Command2, 4, 1);
+    buttons->addWidget(Command9, 5, 1);
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(1, 1);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Text1[0] = MakeBox(Frame1, "Text1(0)");
+    Text1[1] = MakeBox(Frame1, "Text1(1)");
+    auto* boxes = new QVBoxLayout(Frame1);
+    boxes->addWidget(Text1[0]);
+    boxes->addWidget(Text1[1]);
+
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(buttons);
+    window->addWidget(Frame1);
+    // 5985 twips wide at 15 twips to the pixel, and as high as the controls need.
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    Frame1->setMinimumWidth(399 - window->contentsMargins().left() - window->contentsMargins().right());
+
+    QWidget* order[] = {KindButtons[2], KindButtons[0], KindButtons[1], KindButtons[3], KindButtons[4],
+                        KindButtons[5], Command1, Command2, Command9, Text1[1], Text1[0]};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    adjustSize();
+}
+
+} // namespace utilita::print
