@@ -14,7 +14,11 @@ namespace conversione {
 enum class BindingSide { None, Source, Target };
 
 struct ConversionState {
-    ConversionState(ConversionView& v, dao::DBEngine& e) : view(v), engine(e), Data1(e), Data2(e) {}
+    ConversionState(ConversionView& v, dao::DBEngine& e) : view(v), engine(e), Data1(e), Data2(e) {
+        // A run only reads the version-6 file: opened so that nothing, not even
+        // a journal left by a crash, is ever written to it.
+        Data1.SetReadOnly(true);
+    }
 
     ConversionView& view;
     dao::DBEngine& engine;

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 #include "dbengine/errors.h"
 #include "winfs/paths.h"
@@ -16,6 +18,8 @@
 namespace dao {
 
 namespace {
+
+std::atomic<int> busyTimeout{10000};
 
 std::string Upper(std::string_view s) {
     std::string out;
@@ -277,6 +281,8 @@ void RaiseSqlite(sqlite3* db, int rc, const std::string& context) {
     std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     std::string detail = context.empty() ? message : context + ": " + message;
     switch (extended) {
+    // A journal left by a crash that only a writer may roll back.
+    case SQLITE_READONLY_ROLLBACK: case SQLITE_READONLY_RECOVERY: Raise(3049, detail);
     case SQLITE_CONSTRAINT_NOTNULL: Raise(kNullInRequiredField, detail);
     case SQLITE_CONSTRAINT_CHECK: Raise(kValidationRule, detail);
     case SQLITE_CONSTRAINT_UNIQUE: case SQLITE_CONSTRAINT_PRIMARYKEY: case SQLITE_CONSTRAINT_ROWID:
@@ -307,7 +313,7 @@ void RaiseSqlite(sqlite3* db, int rc, const std::string& context) {
 
 Connection::Connection(sqlite3* db, std::filesystem::path path, bool readOnly)
     : db_(db), path_(std::move(path)), readOnly_(readOnly) {
-    sqlite3_busy_timeout(db_, 10000);
+    sqlite3_busy_timeout(db_, busyTimeout.load());
     sqlite3_extended_result_codes(db_, 1);
     struct stat st {};
     if (::stat(path_.c_str(), &st) == 0) {
@@ -323,14 +329,39 @@ bool Connection::StillTheFile() const {
 
 Connection::~Connection() {
     CommitNoThrow();
+    Unpair();
     sqlite3_close_v2(db_);
 }
 
-std::shared_ptr<Connection> Connection::Open(const std::filesystem::path& path) {
+void Connection::SetBusyTimeout(int milliseconds) noexcept { busyTimeout.store(milliseconds); }
+int Connection::BusyTimeout() noexcept { return busyTimeout.load(); }
+
+void Connection::Pair(Connection& first, Connection& second) noexcept {
+    if (&first == &second) return;
+    first.Unpair();
+    second.Unpair();
+    first.peer_ = &second;
+    second.peer_ = &first;
+}
+
+void Connection::Unpair() noexcept {
+    if (peer_) peer_->peer_ = nullptr;
+    peer_ = nullptr;
+}
+
+void Connection::ReleasePeerCursors() noexcept {
+    if (peer_) peer_->ReleaseCursors();
+}
+
+void Connection::SyncWithWriter() {
+    if (readOnly_ && peer_ && !peer_->readOnly_ && !sqlite3_get_autocommit(peer_->db_)) peer_->Commit();
+}
+
+std::shared_ptr<Connection> Connection::Open(const std::filesystem::path& path, bool readOnlyAsked) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) Raise(kFileNotFound, path.string());
     CheckHeader(path);
-    const bool readOnly = !Writable(path);
+    const bool readOnly = readOnlyAsked || !Writable(path);
     sqlite3* db = nullptr;
     int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
@@ -462,6 +493,9 @@ std::shared_ptr<const TableInfo> Connection::Table(std::string_view name) {
 
 void Connection::BeginWrite() {
     if (readOnly_) Raise(kReadOnly, path_.string());
+    // Any write may need the file to itself (a cache spill): the program's
+    // reader lets go first. It seeks its row again on its next read.
+    ReleasePeerCursors();
     if (sqlite3_get_autocommit(db_)) {
         Exec("BEGIN IMMEDIATE");
         pendingRows_ = 0;
@@ -469,9 +503,42 @@ void Connection::BeginWrite() {
 }
 
 void Connection::Commit() {
-    if (!sqlite3_get_autocommit(db_)) Exec("COMMIT");
+    if (!sqlite3_get_autocommit(db_)) {
+        ReleasePeerCursors();
+        Exec("COMMIT");
+    }
     pendingRows_ = 0;
     rowsPending_ = false;
+    if (lostNumber_) {
+        const int number = std::exchange(lostNumber_, 0);
+        throw vb::RuntimeError(number, std::exchange(lostDescription_, {}));
+    }
+}
+
+void Connection::CountWrite() noexcept {
+    if (++pendingRows_ < kRowsPerCommit) return;
+    // Counted afresh whatever the outcome: a file locked by another program is
+    // tried again after the next group, not at every row with its busy wait.
+    pendingRows_ = 0;
+    if (sqlite3_get_autocommit(db_)) return;
+    ReleasePeerCursors();
+    const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) {
+        rowsPending_ = false;
+        return;
+    }
+    // Busy leaves the transaction open for the next commit; a failure that
+    // rolled it back is kept to be raised there.
+    if (sqlite3_get_autocommit(db_) && !lostNumber_) {
+        try {
+            RaiseSqlite(db_, rc, path_.string());
+        } catch (const vb::RuntimeError& error) {
+            lostNumber_ = error.Number();
+            lostDescription_ = error.Description();
+        } catch (...) {
+            lostNumber_ = 3000;
+        }
+    }
 }
 
 void Connection::CommitNoThrow() noexcept {

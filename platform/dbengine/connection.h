@@ -99,7 +99,9 @@ protected:
 class Connection {
 public:
     // Opens an existing file: 3024 missing or a folder, 3343 not a database.
-    static std::shared_ptr<Connection> Open(const std::filesystem::path& path);
+    // readOnly asks for a storage connection that never writes the file (not
+    // even to roll back a journal left by a crash: such a file is 3049).
+    static std::shared_ptr<Connection> Open(const std::filesystem::path& path, bool readOnly = false);
     // Creates a new file: 3204 when it exists, 3044 when its folder is missing.
     static std::shared_ptr<Connection> Create(const std::filesystem::path& path);
     ~Connection();
@@ -120,15 +122,31 @@ public:
 
     // Grouped writes: BeginWrite before a row's statement (3027 on a read-only
     // file), RowWritten after it succeeded (commits every kRowsPerCommit rows).
+    // A failed automatic commit keeps the rows pending for the next Commit,
+    // which raises the failure if it persists (or if the rows were lost).
     static constexpr int kRowsPerCommit = 20000;
     void BeginWrite();
     void RowWritten() noexcept {
         ++generation_;
         rowsPending_ = true;
-        if (++pendingRows_ >= kRowsPerCommit) CommitNoThrow();
+        CountWrite();
     }
     void Commit();
     void CommitNoThrow() noexcept;
+
+    // How long a statement waits for another program's lock before failing
+    // (3218). Applies to connections opened afterwards; tests shorten it.
+    static void SetBusyTimeout(int milliseconds) noexcept;
+    static int BusyTimeout() noexcept;
+
+    // The program's other connection to the same file (a read-only one beside
+    // the read-write one), kept in step: the writer lets go of the reader's
+    // cursors before it writes, the reader commits the writer's open
+    // transaction before it reads, so that neither waits on the other and the
+    // reader sees what the program wrote.
+    static void Pair(Connection& first, Connection& second) noexcept;
+    void Unpair() noexcept;
+    void SyncWithWriter();
 
     // Counts every change made through this connection (cursors re-read after one).
     std::uint64_t Generation() const noexcept { return generation_; }
@@ -152,6 +170,8 @@ private:
     Connection(sqlite3* db, std::filesystem::path path, bool readOnly);
     void LoadSchema();
     void Exec(const char* sql);
+    void CountWrite() noexcept;
+    void ReleasePeerCursors() noexcept;
 
     sqlite3* db_ = nullptr;
     std::filesystem::path path_;
@@ -165,6 +185,11 @@ private:
     std::unordered_map<std::string, std::shared_ptr<const TableInfo>> tables_;  // by folded name
     std::unordered_map<std::string, std::int64_t> counters_;                   // folded table \x1f column
     std::vector<CursorHolder*> cursorHolders_;
+    Connection* peer_ = nullptr;
+    // An automatic commit that failed and took the open transaction with it:
+    // raised by the next Commit, so that the lost rows do not pass unnoticed.
+    int lostNumber_ = 0;
+    std::string lostDescription_;
 };
 
 } // namespace dao

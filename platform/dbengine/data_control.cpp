@@ -29,8 +29,8 @@ void DataControl::Refresh() {
         connection_.reset();
         previous->Commit();
     }
-    auto connection = engine_->Connect(databaseName_);
-    recordset_.reset(new Recordset(connection, recordSource_));
+    auto connection = engine_->Connect(databaseName_, readOnly_);
+    recordset_.reset(new Recordset(connection, recordSource_, readOnly_));
     connection_ = std::move(connection);
 }
 

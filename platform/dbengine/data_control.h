@@ -22,6 +22,11 @@ public:
     const std::string& RecordSource() const noexcept { return recordSource_; }
     void SetDatabaseName(std::string fileName);   // takes effect at the next Refresh
     void SetRecordSource(std::string table);      // takes effect at the next Refresh
+    // Read-only: the file is opened so that it is never written, not even to
+    // roll back a journal left by a crash (3049 then); AddNew, Edit and Update
+    // raise 3027. Takes effect at the next Refresh.
+    bool ReadOnly() const noexcept { return readOnly_; }
+    void SetReadOnly(bool readOnly) noexcept { readOnly_ = readOnly; }
 
     // Commits what the previous binding wrote, opens the file and the table and
     // stands on the first row. 3024 missing file, 3343 not a database, 3078 missing table.
@@ -35,6 +40,7 @@ private:
     std::string connect_;
     std::string databaseName_;
     std::string recordSource_;
+    bool readOnly_ = false;
     std::shared_ptr<Connection> connection_;
     std::unique_ptr<Recordset> recordset_;
 };

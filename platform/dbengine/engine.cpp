@@ -13,44 +13,55 @@ namespace dao {
 namespace {
 
 // The open files of the program, shared by every engine object so that no two
-// storage connections of one program ever wait on each other.
+// storage connections of one program ever wait on each other. A file has at
+// most one read-write and one read-only connection, paired to keep in step.
 struct Registry {
+    using Key = std::pair<std::string, bool>;   // path, read-only
     std::mutex mutex;
-    std::map<std::string, std::weak_ptr<Connection>> open;
+    std::map<Key, std::weak_ptr<Connection>> open;
 
     static Registry& Get() {
         static Registry registry;
         return registry;
     }
 
-    static std::string Key(const std::filesystem::path& path) {
+    static std::string PathKey(const std::filesystem::path& path) {
         std::error_code ec;
         auto canonical = std::filesystem::weakly_canonical(path, ec);
         return (ec ? path : canonical).string();
     }
 
-    std::shared_ptr<Connection> Find(const std::filesystem::path& path) {
-        std::lock_guard lock(mutex);
-        auto it = open.find(Key(path));
+    std::shared_ptr<Connection> FindLocked(const Key& key) {
+        auto it = open.find(key);
         if (it == open.end()) return nullptr;
         auto connection = it->second.lock();
         if (!connection || !connection->StillTheFile()) {
             // Gone, or the file was replaced: whoever still holds the old
             // connection keeps it; new bindings open the file anew.
-            if (connection) connection->CommitNoThrow();
+            if (connection) {
+                connection->CommitNoThrow();
+                connection->Unpair();
+            }
             open.erase(it);
             return nullptr;
         }
         return connection;
     }
 
-    void Add(const std::filesystem::path& path, const std::shared_ptr<Connection>& connection) {
+    std::shared_ptr<Connection> Find(const std::filesystem::path& path, bool readOnly) {
+        std::lock_guard lock(mutex);
+        return FindLocked({PathKey(path), readOnly});
+    }
+
+    void Add(const std::filesystem::path& path, bool readOnly, const std::shared_ptr<Connection>& connection) {
         std::lock_guard lock(mutex);
         for (auto it = open.begin(); it != open.end();) {
             if (it->second.expired()) it = open.erase(it);
             else ++it;
         }
-        open[Key(path)] = connection;
+        const std::string key = PathKey(path);
+        open[{key, readOnly}] = connection;
+        if (auto other = FindLocked({key, !readOnly})) Connection::Pair(*connection, *other);
     }
 
     std::vector<std::shared_ptr<Connection>> All() {
@@ -104,14 +115,19 @@ DBEngine& DBEngine::Instance() {
     return engine;
 }
 
-std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName) {
+std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName, bool readOnly) {
     auto path = winfs::Resolve(fileName);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) Raise(kFileNotFound, fileName);
     auto& registry = Registry::Get();
-    if (auto connection = registry.Find(path)) return connection;
-    auto connection = Connection::Open(path);
-    registry.Add(path, connection);
+    if (auto connection = registry.Find(path, readOnly)) return connection;
+    if (readOnly) {
+        // What this program wrote to the file is committed first, so that the
+        // new connection's first read (the schema) sees it.
+        if (auto writer = registry.Find(path, false)) writer->Commit();
+    }
+    auto connection = Connection::Open(path, readOnly);
+    registry.Add(path, readOnly, connection);
     return connection;
 }
 
@@ -122,7 +138,7 @@ std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& fileName) {
 std::unique_ptr<Database> DBEngine::CreateDatabase(const std::string& fileName) {
     auto path = winfs::Resolve(fileName);
     auto connection = Connection::Create(path);
-    Registry::Get().Add(path, connection);
+    Registry::Get().Add(path, false, connection);
     return std::unique_ptr<Database>(new Database(std::move(connection), fileName));
 }
 
@@ -133,7 +149,7 @@ void DBEngine::CompactDatabase(const std::string& src, const std::string& dst) {
     if (!std::filesystem::is_regular_file(from, ec)) Raise(kFileNotFound, src);
     if (std::filesystem::exists(to, ec)) Raise(kCompactTargetExists, dst);
     if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(3044, dst);
-    auto connection = Registry::Get().Find(from);
+    auto connection = Registry::Get().Find(from, false);
     if (!connection) connection = Connection::Open(from);   // 3343 when no database
     connection->CompactInto(to);
 }

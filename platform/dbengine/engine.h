@@ -4,7 +4,8 @@
 // Database files are SQLite 3 files under Windows-style names (resolved through
 // winfs::Resolve). The engine keeps one storage connection per file, shared by
 // every Database and DataControl of the program, so that work on one file sees
-// itself and never locks itself out. Writes accepted by Recordset::Update may be
+// itself and never locks itself out; read-only data controls share a second,
+// read-only one, kept in step with the first. Writes accepted by Recordset::Update may be
 // grouped into one storage transaction per file; they are committed when a data
 // control bound to the file changes its binding or is destroyed, when a Database
 // is closed, when a statement is executed on the file, after a bounded number of
@@ -74,8 +75,9 @@ public:
     // Commits pending writes on every open file.
     void CommitAll();
 
-    // Internal: the shared connection of a file (opened on first use).
-    std::shared_ptr<Connection> Connect(const std::string& fileName);
+    // Internal: the shared connection of a file (opened on first use); a
+    // read-only one is kept apart from the read-write one.
+    std::shared_ptr<Connection> Connect(const std::string& fileName, bool readOnly = false);
 
 private:
     struct Impl;

@@ -17,6 +17,7 @@ std::string Describe(int number) {
     case kReadOnly: return "Impossibile aggiornare. Il database o l'oggetto è di sola lettura.";
     case 3043: return "Errore del disco o della rete.";
     case 3044: return "Percorso non valido.";
+    case 3049: return "Impossibile aprire il database. Il file potrebbe essere danneggiato.";
     case kTableNotFound: return "Impossibile trovare la tabella.";
     case 3127: return "L'istruzione INSERT INTO contiene un nome di campo sconosciuto.";
     case kStatementNotSupported: return "Istruzione SQL non valida o non supportata.";

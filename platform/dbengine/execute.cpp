@@ -374,7 +374,7 @@ void Connection::Execute(const std::string& statement) {
         int rc = sqlite3_step(stmt.get());
         if (rc != SQLITE_DONE && rc != SQLITE_ROW) RaiseSqlite(db_, rc);
         ++generation_;
-        if (++pendingRows_ >= kRowsPerCommit) Commit();
+        CountWrite();
     };
 
     if (p.AcceptWord("DELETE")) {

@@ -35,6 +35,7 @@ struct Recordset::Impl final : CursorHolder {
 
     std::shared_ptr<Connection> connection;
     std::shared_ptr<const TableInfo> table;
+    bool readOnly = false;                 // bound read-only: no AddNew, Edit, Update
     std::vector<std::int64_t> rowids;
     std::int64_t pos = 0;                  // -1 BOF, rowids.size() EOF
     Mode mode = Mode::None;
@@ -51,8 +52,8 @@ struct Recordset::Impl final : CursorHolder {
 
     std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings;  // name as asked -> field
 
-    Impl(std::shared_ptr<Connection> c, std::shared_ptr<const TableInfo> t)
-        : connection(std::move(c)), table(std::move(t)) {
+    Impl(std::shared_ptr<Connection> c, std::shared_ptr<const TableInfo> t, bool ro)
+        : connection(std::move(c)), table(std::move(t)), readOnly(ro) {
         buffer.resize(table->columns.size());
         given.resize(table->columns.size());
         LoadRowids();
@@ -122,6 +123,8 @@ struct Recordset::Impl final : CursorHolder {
                 if (cursorRowid == target) return;
             }
         }
+        // Seeking anew: the writer of the file may have written since.
+        connection->SyncWithWriter();
         if (!cursor) cursor = Statement(db(), "SELECT _rowid_, " + ColumnList() + " FROM " + table->quoted +
                                                   " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
         sqlite3_reset(cursor.get());
@@ -154,12 +157,18 @@ struct Recordset::Impl final : CursorHolder {
 
     void Leave() { mode = Mode::None; }
 
+    void RefuseIfReadOnly() const {
+        if (readOnly) Raise(kReadOnly, table->name);
+    }
+
     void AddNew() {
+        RefuseIfReadOnly();
         std::fill(given.begin(), given.end(), 0);   // every field starts from its default
         mode = Mode::Adding;
     }
 
     void Edit() {
+        RefuseIfReadOnly();
         if (!HasCurrent()) Raise(kNoCurrentRow);
         mode = Mode::None;
         for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = Value(static_cast<int>(i));
@@ -182,6 +191,7 @@ struct Recordset::Impl final : CursorHolder {
     }
 
     void Update() {
+        RefuseIfReadOnly();
         if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
         connection->BeginWrite();
         const int n = static_cast<int>(buffer.size());
@@ -246,9 +256,10 @@ Field& Fields::operator[](std::string_view name) {
 
 // --- Recordset ------------------------------------------------------------------
 
-Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& table) {
+Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& table, bool readOnly) {
+    connection->SyncWithWriter();
     auto info = connection->Table(table);
-    impl_ = std::make_unique<Impl>(std::move(connection), std::move(info));
+    impl_ = std::make_unique<Impl>(std::move(connection), std::move(info), readOnly);
     const int n = static_cast<int>(impl_->table->columns.size());
     fieldObjects_.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) fieldObjects_.push_back(Field(*this, i));

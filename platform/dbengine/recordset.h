@@ -59,6 +59,7 @@ public:
     void AddNew();                       // starts a new row with the fields' defaults
     void Edit();                         // current row into edit mode; no current row: 3021
     void Update();                       // saves the new or edited row; refusals 3022, 3314, 3317, 3163, 3027
+                                         // (AddNew and Edit too raise 3027 when bound read-only)
     void CancelUpdate();
 
     class Fields& Fields() { return fields_; }
@@ -74,7 +75,7 @@ private:
     friend class DataControl;
     friend class Field;
     friend class dao::Fields;
-    Recordset(std::shared_ptr<Connection> connection, const std::string& table);
+    Recordset(std::shared_ptr<Connection> connection, const std::string& table, bool readOnly = false);
     std::unique_ptr<Impl> impl_;
     class Fields fields_{*this};
     std::vector<Field> fieldObjects_;

@@ -1,8 +1,13 @@
 // Every row that Update accepted stays saved: through refusals, rebinding,
 // closing, statements on the same file and the end of the engine.
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <filesystem>
+
+#include "dbengine/connection.h"
 #include "engine_fixture.h"
 
 namespace dbtest {
@@ -156,6 +161,94 @@ TEST_F(DurabilityTest, ALongBindingIsSavedInBoundedGroups) {
     EXPECT_GE(TargetRows(), 20000);
     data.reset();
     EXPECT_EQ(TargetRows(), rows);
+}
+
+// Another program reading the file: its open read transaction keeps a shared
+// lock, so no commit can finish until it ends.
+class ForeignReader {
+public:
+    explicit ForeignReader(const std::string& path) {
+        sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_exec(db_, "BEGIN; SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    }
+    ~ForeignReader() { Stop(); }
+    void Stop() {
+        if (!db_) return;
+        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db_);
+        db_ = nullptr;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// A short wait on foreign locks, so that each failed commit costs little.
+struct ShortBusyTimeout {
+    int saved = dao::Connection::BusyTimeout();
+    ShortBusyTimeout() { dao::Connection::SetBusyTimeout(50); }
+    ~ShortBusyTimeout() { dao::Connection::SetBusyTimeout(saved); }
+};
+
+TEST_F(DurabilityTest, AFailedGroupCommitKeepsTheRowsForTheNextCommitAndIsNotRetriedAtEveryRow) {
+    ShortBusyTimeout shortWait;
+    auto data = Bind(target_, "clienti");
+    auto& rs = data->GetRecordset();
+    auto add = [&](int i) {
+        rs.AddNew();
+        rs.Fields("codice").SetValue(Variant(std::to_string(i)));
+        rs.Update();
+    };
+    ForeignReader reader(target_);
+    int i = 0;
+    // The group's commit fails on the foreign lock; the rows stay accepted.
+    for (; i < dao::Connection::kRowsPerCommit; ++i) add(i);
+    reader.Stop();
+    // With the file free again, the next rows do not retry the commit: it
+    // comes with the next group or the next regular commit.
+    for (; i < dao::Connection::kRowsPerCommit + 10; ++i) add(i);
+    EXPECT_LT(TargetRows(), dao::Connection::kRowsPerCommit);
+    EXPECT_EQ(ErrorOf([&] { data->Refresh(); }), 0);
+    EXPECT_EQ(TargetRows(), dao::Connection::kRowsPerCommit + 10);
+}
+
+TEST_F(DurabilityTest, AGroupCommitStillLockedOutAtTheRegularCommitIsANumberedError) {
+    ShortBusyTimeout shortWait;
+    auto data = Bind(target_, "clienti");
+    auto& rs = data->GetRecordset();
+    ForeignReader reader(target_);
+    for (int i = 0; i < dao::Connection::kRowsPerCommit + 5; ++i) {
+        rs.AddNew();
+        rs.Fields("codice").SetValue(Variant(std::to_string(i)));
+        rs.Update();
+    }
+    EXPECT_EQ(ErrorOf([&] { data->Refresh(); }), 3218);
+}
+
+TEST_F(DurabilityTest, RowsLostByAFailedGroupCommitAreReportedAtTheNextCommit) {
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The file may not grow past its size (as on a full disk): the
+        // group's commit fails on a write and takes its rows with it.
+        auto data = Bind(target_, "clienti");
+        auto& rs = data->GetRecordset();
+        signal(SIGXFSZ, SIG_IGN);
+        const rlim_t limit = std::filesystem::file_size(target_) + 8192;
+        rlimit fsize{limit, limit};
+        if (setrlimit(RLIMIT_FSIZE, &fsize) != 0) _exit(10);
+        for (int i = 0; i < dao::Connection::kRowsPerCommit + 5; ++i) {
+            rs.AddNew();
+            rs.Fields("codice").SetValue(Variant(std::to_string(i)));
+            if (ErrorOf([&] { rs.Update(); })) _exit(11);
+        }
+        _exit(ErrorOf([&] { data->Refresh(); }) == 3043 ? 0 : 12);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(TargetRows(), dao::Connection::kRowsPerCommit);
 }
 
 TEST_F(DurabilityTest, ACrashInTheMiddleOfABindingLosesOnlyTheOpenGroupAndLeavesTheFileOpenable) {

@@ -185,6 +185,19 @@ TEST_F(Restore, RestoredDatabaseIsNotSpoiledByTheJournalOfTheOneItReplaced) {
     EXPECT_EQ(CheckedRows(DatabaseFile(), "backed_up"), "ok 300");
 }
 
+TEST_F(Restore, BackupOfADatabaseLeftHalfWrittenRestoresItWhole) {
+    fs::remove(DatabaseFile());
+    MakeDatabase(DatabaseFile(), "t", 2000);
+    LeaveAsAKilledWriter(DatabaseFile(), Root());
+    BackUpOnDriveA();
+    fs::remove(DatabaseFile());
+
+    RunRestore("A");
+
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kInsertA, kDone}));
+    EXPECT_EQ(CheckedRows(DatabaseFile(), "t"), "ok 2000");
+}
+
 TEST_F(Restore, EmptyArchiveFolderRestoresTheDatabaseAtTheRootAsTheBackupTookIt) {
     // The start-up lets the program run with an empty folder when the
     // marker lies at the root; the database is then "\vantorima7.mdb".

@@ -9,6 +9,7 @@
 #include "app/backup_form.h"
 #include "app/backup_messages.h"
 #include "app/module1.h"
+#include "dbengine/engine.h"
 #include "winfs/files.h"
 #include "winfs/runtime_error.h"
 
@@ -29,6 +30,13 @@ void RemoveJournalOf(const std::string& database) {
     } catch (const vb::RuntimeError& error) {
         if (error.Number() != 53) throw;
     }
+}
+
+// A database with the journal of a writer that was killed holds half of a
+// change; the engine settles it (puts the change back) when it opens the
+// file, so the copy taken afterwards is whole.
+void SettleUnfinishedChange(const std::string& database) {
+    if (winfs::Exists(database + "-journal")) dao::DBEngine::Instance().OpenDatabase(database)->Close();
 }
 
 } // namespace
@@ -62,6 +70,7 @@ void Form1::RunBackup(Phase& phase) {
         }
     }
     SetStatus(kPleaseWait);
+    SettleUnfinishedChange(ArchiveFolder + kDatabasePath);
     Zip1.ZipFileSpec = ArchiveFolder + kDatabasePath;
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     Hourglass();
