@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 
+#include "dbengine/connection.h"
 #include "demo_archive.h"
 #include "run/catalogue.h"
 #include "run/run_conversion.h"
@@ -177,6 +178,28 @@ TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
     ASSERT_EQ(view.log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
     EXPECT_EQ(ftpf, 12);   // the configuration, edited last
     EXPECT_EQ(units, 7);
+}
+
+TEST(WholeRun, ATargetThatCannotBeSavedIsReportedOnceAndNeverAsSuccess) {
+    DemoArchive archive;
+    // Another program reads the target for the whole run, so no save can finish.
+    sqlite3* reader = nullptr;
+    ASSERT_EQ(sqlite3_open(archive.target.c_str(), &reader), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM taunita;", nullptr, nullptr, nullptr), SQLITE_OK);
+    const int savedTimeout = dao::Connection::BusyTimeout();
+    dao::Connection::SetBusyTimeout(50);
+
+    archive.Run();
+
+    dao::Connection::SetBusyTimeout(savedTimeout);
+    sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(reader);
+    const Lines& log = archive.view.log;
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log.back().rfind("PROCEDURA INTERROTTA Errore nr. ", 0), 0u) << log.back();
+    EXPECT_EQ(std::count(log.begin(), log.end(), log.back()), 1);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "PROCEDURA CONCLUSA CON SUCCESSO"), 0);
+    EXPECT_TRUE(archive.view.buttonsEnabled);
 }
 
 // Runs refused before anything is written: the lines, the messages, the buttons.
