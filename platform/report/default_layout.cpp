@@ -20,15 +20,8 @@ constexpr double kLastBlockRow = 190;     // the block may not push the table lo
 
 } // namespace
 
-ValueFormat SuggestedFormat(const Definition& value) {
-    if (value.type != FieldTypeText) return ValueFormat::Auto;
-    const bool decimal = value.contents.find_first_of(".,") != std::string::npos;
-    return decimal && ParseNumber(value.contents) ? ValueFormat::Amount : ValueFormat::Auto;
-}
-
 Align SuggestedAlign(const Definition& value) {
-    return value.type == FieldTypeNumeric || SuggestedFormat(value) == ValueFormat::Amount ? Align::Right
-                                                                                            : Align::Left;
+    return AlignFor(ResolvedFormat(value));
 }
 
 Layout DefaultLayout(const DefinitionList& variables, const DefinitionList& fields) {
@@ -53,7 +46,7 @@ Layout DefaultLayout(const DefinitionList& variables, const DefinitionList& fiel
         item.y = kBlockTop + (i % std::max(rows, 1)) * step;
         item.width = columnWidth - 2;
         item.fontSize = kBlockFont;
-        item.format = SuggestedFormat(v);
+        item.align = Align::Left;   // the caption leads the value
         layout.header.push_back(item);
     }
 
@@ -81,7 +74,6 @@ Layout DefaultLayout(const DefinitionList& variables, const DefinitionList& fiel
         column.title = f.name;
         column.width = usable * weights[i] / total;
         column.align = SuggestedAlign(f);
-        column.format = SuggestedFormat(f);
         table.columns.push_back(column);
     }
     return layout;

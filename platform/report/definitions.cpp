@@ -4,15 +4,15 @@
 
 namespace report {
 
-void DefinitionList::Set(const std::string& name, const std::string& contents, std::int32_t type) {
+void DefinitionList::Set(const std::string& name, const std::string& contents, std::int32_t type,
+                         ColumnType column) {
     for (Definition& d : items_) {
         if (d.name == name) {
-            d.contents = contents;
-            d.type = type;
+            d = {name, contents, type, column};
             return;
         }
     }
-    items_.push_back({name, contents, type});
+    items_.push_back({name, contents, type, column});
 }
 
 const Definition* DefinitionList::Find(const std::string& name) const {

@@ -25,13 +25,15 @@ void ReportControl::ClearSecondDefinitionList() {
     fields_.Clear();
 }
 
-std::int32_t ReportControl::AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type) {
-    variables_.Set(name, contents, type);
+std::int32_t ReportControl::AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type,
+                                              ColumnType column) {
+    variables_.Set(name, contents, type, column);
     return kResultOk;
 }
 
-std::int32_t ReportControl::AddLineField(const std::string& name, std::string& contents, std::int32_t type) {
-    fields_.Set(name, contents, type);
+std::int32_t ReportControl::AddLineField(const std::string& name, std::string& contents, std::int32_t type,
+                                         ColumnType column) {
+    fields_.Set(name, contents, type, column);
     return kResultOk;
 }
 

@@ -32,9 +32,12 @@ public:
     // ---- definitions
     void ClearFirstDefinitionList();       // the variables
     void ClearSecondDefinitionList();      // the fields
-    // Declaring a name again refreshes its contents in place.
-    std::int32_t AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type);
-    std::int32_t AddLineField(const std::string& name, std::string& contents, std::int32_t type);
+    // Declaring a name again refreshes its contents in place. The column's
+    // type, when given, chooses the format of an Auto item or column.
+    std::int32_t AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type,
+                                   ColumnType column = ColumnType::Unknown);
+    std::int32_t AddLineField(const std::string& name, std::string& contents, std::int32_t type,
+                              ColumnType column = ColumnType::Unknown);
     const DefinitionList& Variables() const { return variables_; }
     const DefinitionList& Fields() const { return fields_; }
 

@@ -30,11 +30,26 @@ void DefineColumns(dao::Recordset& records, Declare declare) {
     const auto count = static_cast<std::int16_t>(fields.Count());
     for (std::int16_t FieldIndex = 0; FieldIndex < count; ++FieldIndex) {
         dao::Field& field = fields[FieldIndex];
-        declare(field.Name(), current ? field.Value() : dao::Variant::Null());
+        declare(field.Name(), current ? field.Value() : dao::Variant::Null(), ColumnTypeOf(field.Type()));
     }
 }
 
 } // namespace
+
+report::ColumnType ColumnTypeOf(dao::VarType declared) {
+    switch (declared) {
+    case dao::VarType::Byte:
+    case dao::VarType::Integer:
+    case dao::VarType::Long: return report::ColumnType::Integer;
+    case dao::VarType::Single:
+    case dao::VarType::Double: return report::ColumnType::Number;
+    case dao::VarType::Currency: return report::ColumnType::Currency;
+    case dao::VarType::Date: return report::ColumnType::Date;
+    case dao::VarType::Boolean: return report::ColumnType::Boolean;
+    case dao::VarType::String: return report::ColumnType::Text;
+    default: return report::ColumnType::Unknown;
+    }
+}
 
 Declared HeaderVariableFor(const dao::Variant& value) {
     const dao::VarType type = value.Type();
@@ -51,16 +66,16 @@ Declared LineFieldFor(const dao::Variant& value) {
 }
 
 void DefineHeaderVariables(dao::Recordset& header, report::ReportControl& engine) {
-    DefineColumns(header, [&engine](const std::string& name, const dao::Variant& value) {
+    DefineColumns(header, [&engine](const std::string& name, const dao::Variant& value, report::ColumnType column) {
         Declared declared = HeaderVariableFor(value);
-        engine.AddHeaderVariable(name, declared.contents, declared.type);
+        engine.AddHeaderVariable(name, declared.contents, declared.type, column);
     });
 }
 
 void DefineLineFields(dao::Recordset& lines, report::ReportControl& engine) {
-    DefineColumns(lines, [&engine](const std::string& name, const dao::Variant& value) {
+    DefineColumns(lines, [&engine](const std::string& name, const dao::Variant& value, report::ColumnType column) {
         Declared declared = LineFieldFor(value);
-        engine.AddLineField(name, declared.contents, declared.type);
+        engine.AddLineField(name, declared.contents, declared.type, column);
     });
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dbengine/variant.h"
+#include "report/definitions.h"
 
 namespace dao { class Recordset; }
 namespace report { class ReportControl; }
@@ -23,6 +24,10 @@ struct Declared {
 Declared HeaderVariableFor(const dao::Variant& value);
 // As above, but dates and Booleans go as text.
 Declared LineFieldFor(const dao::Variant& value);
+
+// The column's declared type, passed beside the type code so that the
+// engine formats money as money whatever text the value has.
+report::ColumnType ColumnTypeOf(dao::VarType declared);
 
 // One engine variable per column of the recordset's current record. Without
 // a current record (an empty table) each column is declared by name alone,
