@@ -1,5 +1,6 @@
 #include "report/composer.h"
 
+#include "report/page_objects.h"
 #include "report/value_format.h"
 
 namespace report {
@@ -9,7 +10,13 @@ namespace {
 constexpr double kCellPadding = 1.0;
 
 QString HeaderText(const HeaderItem& item, const DefinitionList& variables) {
-    if (item.kind == ItemKind::Text) return QString::fromStdString(item.source);
+    const QString caption = QString::fromStdString(item.caption);
+    switch (item.kind) {
+    case ItemKind::Text: return QString::fromStdString(item.source);
+    case ItemKind::PageNumber: return PageNumberText(caption);
+    case ItemKind::PrintDate: return caption + PrintDateText();
+    default: break;
+    }
     return QString::fromStdString(item.caption) + FormatValue(variables.Find(item.source), item.format);
 }
 
@@ -28,9 +35,11 @@ void Composer::OutputPageObjects(const DefinitionList& variables) {
     Page page;
     page.width = layout_.pageWidth;
     page.height = layout_.pageHeight;
+    page.shapes = layout_.shapes;
     for (const HeaderItem& item : layout_.header) {
         page.texts.push_back({QRectF(item.x, item.y, item.width, LineHeight(item.fontSize)),
-                              HeaderText(item, variables), item.fontSize, item.bold, Align::Left});
+                              HeaderText(item, variables), item.fontSize, item.bold, item.align, item.italic,
+                              QString::fromStdString(item.fontFamily)});
     }
     const LineTable& table = layout_.table;
     const double titleHeight = LineHeight(table.fontSize);

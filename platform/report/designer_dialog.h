@@ -1,22 +1,30 @@
 #pragma once
-// The layout designer: places the declared variables and fixed texts on the
-// page part and the declared fields as columns of the line table, shows a
-// sample page, and saves the layout file.
+// The layout designer: the page as it will print, edited with the mouse.
+// A palette adds texts, variables, page numbers, print dates, lines,
+// rectangles, images and table columns; the page moves and resizes them;
+// the side panel edits their properties. Every edit can be undone; closing
+// with unsaved changes (or a new layout never saved) asks first.
+#include <functional>
+#include <optional>
+#include <string>
+
 #include <QDialog>
 
+#include "report/layout_document.h"
 #include "report/screens.h"
 
-class QCheckBox;
+class QAction;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
+class QScrollArea;
+class QToolBar;
 
 namespace report {
 
-class PageView;
+class PageCanvas;
+class PropertyPanel;
 
 class DesignerDialog : public QDialog {
     Q_OBJECT
@@ -24,78 +32,57 @@ class DesignerDialog : public QDialog {
 public:
     DesignerDialog(DesignRequest& request, QWidget* parent = nullptr);
 
-    const Layout& CurrentLayout() const { return request_.layout; }
-    bool Modified() const { return modified_; }
+    const Layout& CurrentLayout() const { return document_.Current(); }
+    bool Modified() const { return document_.Modified(); }
+    LayoutDocument& Document() { return document_; }
+    PageCanvas& Canvas() { return *canvas_; }
+
+    // Asks for an image file (PNG, JPEG or SVG) and answers its bytes;
+    // nothing when the operator cancels. Tests put their own.
+    std::function<std::optional<std::string>()> pickImage;
 
     // Writes the layout file; on failure tells the operator and answers false.
     bool Save();
 
-    // Closing with unsaved changes asks whether to save them first.
+    // Closing with unsaved changes asks "Sì" (save), "No" (drop) or "Annulla" (stay).
     void reject() override;
 
 private:
     void BuildControls();
-    void Connect();
+    QToolBar* BuildPalette();
+    QToolBar* BuildCommands();
+    QAction* Command(QToolBar* bar, const char* name, const QString& text, std::function<void()> run,
+                     const QKeySequence& shortcut = {});
 
+    // Adds an object where the operator looks, selected.
+    QPointF FreeSpot() const;
+    void AddItem(HeaderItem item);
     void AddVariable();
-    void AddText();
-    void RemoveItem();
-    void ItemSelected();
-    void ItemEdited();
-
     void AddField();
-    void RemoveColumn();
-    void MoveColumn(int step);
-    void ColumnSelected();
-    void ColumnEdited();
-    void TableEdited();
-
-    void FillItems(int select);
-    void FillColumns(int select);
-    void Changed();
-    void RefreshPage();
-    double NextFreeRow() const;
+    void AddShape(Shape shape);
+    void AddImage();
+    void EditSelection(const QString& text, const std::function<Selection(Layout&, const Selection&)>& edit);
+    void PageSetup();
+    void Preview();
+    void FitPage();
+    void ShowZoom(double zoom);
+    void UpdateCommands();
+    std::optional<std::string> PickImageFile();
 
     DesignRequest& request_;
-    bool modified_ = false;
-    bool loading_ = false;
-
+    LayoutDocument document_;
+    PageCanvas* canvas_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    PropertyPanel* panel_ = nullptr;
     QLabel* fileLabel_ = nullptr;
-    QListWidget* items_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
     QComboBox* variableChoice_ = nullptr;
-    QPushButton* addVariable_ = nullptr;
-    QLineEdit* textToAdd_ = nullptr;
-    QPushButton* addText_ = nullptr;
-    QPushButton* removeItem_ = nullptr;
-    QLineEdit* itemCaption_ = nullptr;
-    QDoubleSpinBox* itemX_ = nullptr;
-    QDoubleSpinBox* itemY_ = nullptr;
-    QDoubleSpinBox* itemWidth_ = nullptr;
-    QDoubleSpinBox* itemSize_ = nullptr;
-    QCheckBox* itemBold_ = nullptr;
-    QComboBox* itemFormat_ = nullptr;
-
-    QListWidget* columns_ = nullptr;
     QComboBox* fieldChoice_ = nullptr;
-    QPushButton* addField_ = nullptr;
-    QPushButton* columnUp_ = nullptr;
-    QPushButton* columnDown_ = nullptr;
-    QPushButton* removeColumn_ = nullptr;
-    QLineEdit* columnTitle_ = nullptr;
-    QDoubleSpinBox* columnWidth_ = nullptr;
-    QComboBox* columnAlign_ = nullptr;
-    QComboBox* columnFormat_ = nullptr;
-    QDoubleSpinBox* tableTop_ = nullptr;
-    QDoubleSpinBox* tableBottom_ = nullptr;
-    QDoubleSpinBox* tableSize_ = nullptr;
-
-    PageView* page_ = nullptr;
+    QDoubleSpinBox* gridStep_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* close_ = nullptr;
 };
-
-// The rows of the designer's lists, as the operator reads them.
-QString ItemRowText(const HeaderItem& item, const DefinitionList& variables);
-QString ColumnRowText(const TableColumn& column, const DefinitionList& fields);
 
 } // namespace report

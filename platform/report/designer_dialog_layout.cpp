@@ -1,29 +1,34 @@
-// The designer's controls: the page part and the line table on two tabs
-// beside the sample page.
+// The designer's controls: the palette and the commands above the page, the
+// page in a scroll area, the property panel beside it, save and close below.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 
+#include "report/design_sample.h"
 #include "report/designer_dialog.h"
-#include "report/page_view.h"
+#include "report/page_canvas.h"
+#include "report/property_editors.h"
+#include "report/property_panel.h"
 
 namespace report {
 
 namespace {
 
-template <class W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
+QComboBox* Choice(QWidget* parent, const char* name, const DefinitionList& list) {
+    auto* combo = Named(new QComboBox(parent), name);
+    for (const Definition& d : list.Items())
+        combo->addItem(QString::fromStdString(d.name), QString::fromStdString(d.name));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return combo;
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
@@ -32,174 +37,195 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
     return button;
 }
 
-QDoubleSpinBox* Length(QWidget* parent, const char* name, double max) {
-    auto* spin = Named(new QDoubleSpinBox(parent), name);
-    spin->setRange(0, max);
-    spin->setDecimals(1);
-    spin->setSingleStep(1);
-    spin->setSuffix(QStringLiteral(" mm"));
-    return spin;
-}
-
-QDoubleSpinBox* FontSize(QWidget* parent, const char* name) {
-    auto* spin = Named(new QDoubleSpinBox(parent), name);
-    spin->setRange(4, 72);
-    spin->setDecimals(1);
-    spin->setSingleStep(0.5);
-    spin->setSuffix(QStringLiteral(" pt"));
-    return spin;
-}
-
-QComboBox* Formats(QWidget* parent, const char* name) {
-    auto* combo = Named(new QComboBox(parent), name);
-    combo->addItem(QStringLiteral("Automatico"), int(ValueFormat::Auto));
-    combo->addItem(QStringLiteral("Testo"), int(ValueFormat::Text));
-    combo->addItem(QStringLiteral("Importo (1.234,50)"), int(ValueFormat::Amount));
-    combo->addItem(QStringLiteral("Data (gg/mm/aaaa)"), int(ValueFormat::Date));
-    combo->addItem(QStringLiteral("Numero (1234,5)"), int(ValueFormat::Number));
-    combo->addItem(QString::fromUtf8("Sì/No"), int(ValueFormat::YesNo));
-    return combo;
-}
-
-QComboBox* Choice(QWidget* parent, const char* name, const DefinitionList& list) {
-    auto* combo = Named(new QComboBox(parent), name);
-    for (const Definition& d : list.Items()) {
-        const QString sample = QString::fromStdString(d.contents);
-        combo->addItem(QString::fromStdString(d.name) + QStringLiteral("   [") + sample.left(30) + QLatin1Char(']'),
-                       QString::fromStdString(d.name));
-    }
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(18);
-    return combo;
-}
-
 } // namespace
+
+QAction* DesignerDialog::Command(QToolBar* bar, const char* name, const QString& text, std::function<void()> run,
+                                 const QKeySequence& shortcut) {
+    QAction* action = bar->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setToolTip(text + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
+                           QLatin1Char(')'));
+    }
+    connect(action, &QAction::triggered, this, std::move(run));
+    return action;
+}
+
+QToolBar* DesignerDialog::BuildPalette() {
+    auto* bar = Named(new QToolBar(this), "Palette");
+    Command(bar, "AddText", QStringLiteral("Testo"), [this] {
+        HeaderItem item;
+        item.kind = ItemKind::Text;
+        item.source = "Testo";
+        item.fontSize = 11;
+        item.width = 50;
+        AddItem(item);
+    });
+    variableChoice_ = Choice(bar, "VariableChoice", request_.variables);
+    bar->addWidget(variableChoice_);
+    Command(bar, "AddVariable", QStringLiteral("Variabile"), [this] { AddVariable(); });
+    fieldChoice_ = Choice(bar, "FieldChoice", request_.fields);
+    bar->addWidget(fieldChoice_);
+    Command(bar, "AddField", QStringLiteral("Colonna"), [this] { AddField(); });
+    bar->addSeparator();
+    const auto line = [this](double width, double height) {
+        Shape shape;
+        shape.kind = ShapeKind::Line;
+        shape.width = width;
+        shape.height = height;
+        AddShape(shape);
+    };
+    Command(bar, "AddHorizontalLine", QStringLiteral("Linea orizz."), [line] { line(60, 0); });
+    Command(bar, "AddVerticalLine", QStringLiteral("Linea vert."), [line] { line(0, 40); });
+    Command(bar, "AddRectangle", QStringLiteral("Rettangolo"), [this] { AddShape(Shape{}); });
+    Command(bar, "AddImage", QStringLiteral("Immagine..."), [this] { AddImage(); });
+    Command(bar, "AddPageNumber", QStringLiteral("N. pagina"), [this] {
+        HeaderItem item;
+        item.kind = ItemKind::PageNumber;
+        item.width = 40;
+        item.fontSize = 8;
+        AddItem(item);
+    });
+    Command(bar, "AddPrintDate", QStringLiteral("Data stampa"), [this] {
+        HeaderItem item;
+        item.kind = ItemKind::PrintDate;
+        item.caption = "Stampato il ";
+        item.width = 50;
+        item.fontSize = 8;
+        AddItem(item);
+    });
+    return bar;
+}
+
+QToolBar* DesignerDialog::BuildCommands() {
+    auto* bar = Named(new QToolBar(this), "Commands");
+    undo_ = document_.History().createUndoAction(this, QStringLiteral("Annulla"));
+    undo_->setObjectName(QStringLiteral("Undo"));
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = document_.History().createRedoAction(this, QStringLiteral("Ripeti"));
+    redo_->setObjectName(QStringLiteral("Redo"));
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    bar->addAction(undo_);
+    bar->addAction(redo_);
+    bar->addSeparator();
+    Command(bar, "Copy", QStringLiteral("Copia"), [this] { document_.CopySelection(); }, QKeySequence::Copy);
+    Command(bar, "Paste", QStringLiteral("Incolla"), [this] { document_.PasteClip(); }, QKeySequence::Paste);
+    Command(bar, "Duplicate", QStringLiteral("Duplica"), [this] {
+        EditSelection(QStringLiteral("Duplica"), [](Layout& l, const Selection& s) {
+            return Paste(l, Copy(l, s), QPointF(5, 5));
+        });
+    }, QKeySequence(Qt::CTRL | Qt::Key_D));
+    Command(bar, "Delete", QStringLiteral("Elimina"), [this] {
+        EditSelection(QStringLiteral("Elimina"), [](Layout& l, const Selection& s) {
+            Remove(l, s);
+            return Selection{};
+        });
+    }, QKeySequence::Delete);
+    bar->addSeparator();
+    Command(bar, "BringToFront", QStringLiteral("Primo piano"), [this] {
+        EditSelection(QStringLiteral("Primo piano"), [](Layout& l, const Selection& s) { return BringToFront(l, s); });
+    });
+    Command(bar, "SendToBack", QStringLiteral("Sfondo"), [this] {
+        EditSelection(QStringLiteral("Sfondo"), [](Layout& l, const Selection& s) { return SendToBack(l, s); });
+    });
+    bar->addSeparator();
+    const std::pair<const char*, Edge> edges[] = {
+        {"AlignLeft", Edge::Left}, {"AlignRight", Edge::Right}, {"AlignTop", Edge::Top}, {"AlignBottom", Edge::Bottom}};
+    const QString edgeNames[] = {QStringLiteral("Allinea a sinistra"), QStringLiteral("Allinea a destra"),
+                                 QStringLiteral("Allinea in alto"), QStringLiteral("Allinea in basso")};
+    for (int i = 0; i < 4; ++i) {
+        const Edge edge = edges[i].second;
+        Command(bar, edges[i].first, edgeNames[i], [this, edge] {
+            EditSelection(QStringLiteral("Allinea"), [edge](Layout& l, const Selection& s) {
+                AlignObjects(l, s, edge);
+                return s;
+            });
+        });
+    }
+    Command(bar, "SameWidth", QStringLiteral("Stessa larghezza"), [this] {
+        EditSelection(QStringLiteral("Stessa larghezza"), [](Layout& l, const Selection& s) {
+            SameWidth(l, s);
+            return s;
+        });
+    });
+    return bar;
+}
 
 void DesignerDialog::BuildControls() {
     setObjectName(QStringLiteral("LayoutDesigner"));
     setWindowTitle(QString::fromStdString(request_.title));
-    const double pageWidth = request_.layout.pageWidth;
-    const double pageHeight = request_.layout.pageHeight;
-
-    QString file = QStringLiteral("Modulo: ") + QString::fromStdString(request_.file.string());
-    if (request_.newLayout) file += QStringLiteral("   (nuovo modulo, non ancora salvato)");
-    fileLabel_ = Named(new QLabel(file, this), "LayoutFile");
+    fileLabel_ = Named(new QLabel(this), "LayoutFile");
     fileLabel_->setTextFormat(Qt::PlainText);
 
-    // Page part.
-    auto* headerTab = new QWidget;
-    items_ = Named(new QListWidget(headerTab), "HeaderItems");
-    variableChoice_ = Choice(headerTab, "VariableChoice", request_.variables);
-    addVariable_ = Button(headerTab, "AddVariable", "Aggiungi &variabile");
-    textToAdd_ = Named(new QLineEdit(headerTab), "TextToAdd");
-    textToAdd_->setPlaceholderText(QStringLiteral("Testo fisso"));
-    addText_ = Button(headerTab, "AddText", "Aggiungi &testo");
-    removeItem_ = Button(headerTab, "RemoveItem", "&Rimuovi");
-    auto* addRow1 = new QHBoxLayout;
-    addRow1->addWidget(variableChoice_, 1);
-    addRow1->addWidget(addVariable_);
-    auto* addRow2 = new QHBoxLayout;
-    addRow2->addWidget(textToAdd_, 1);
-    addRow2->addWidget(addText_);
+    canvas_ = new PageCanvas(document_, [this](const Layout& layout) {
+        return SamplePage(layout, request_.variables, request_.fields);
+    });
+    scroll_ = Named(new QScrollArea(this), "PageArea");
+    scroll_->setWidget(canvas_);
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    // The rulers follow the visible edges of the page.
+    for (QScrollBar* bar : {scroll_->horizontalScrollBar(), scroll_->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
 
-    auto* itemBox = Named(new QGroupBox(QStringLiteral("Elemento scelto"), headerTab), "ItemProperties");
-    itemCaption_ = Named(new QLineEdit(itemBox), "ItemCaption");
-    itemX_ = Length(itemBox, "ItemX", pageWidth);
-    itemY_ = Length(itemBox, "ItemY", pageHeight);
-    itemWidth_ = Length(itemBox, "ItemWidth", pageWidth);
-    itemSize_ = FontSize(itemBox, "ItemSize");
-    itemBold_ = Named(new QCheckBox(QStringLiteral("&Grassetto"), itemBox), "ItemBold");
-    itemFormat_ = Formats(itemBox, "ItemFormat");
-    auto* itemForm = new QFormLayout(itemBox);
-    itemForm->addRow(QStringLiteral("Didascalia / testo"), itemCaption_);
-    auto* position = new QHBoxLayout;
-    position->addWidget(new QLabel(QStringLiteral("X"), itemBox));
-    position->addWidget(itemX_);
-    position->addWidget(new QLabel(QStringLiteral("Y"), itemBox));
-    position->addWidget(itemY_);
-    itemForm->addRow(QStringLiteral("Posizione"), position);
-    itemForm->addRow(QStringLiteral("Larghezza"), itemWidth_);
-    auto* font = new QHBoxLayout;
-    font->addWidget(itemSize_);
-    font->addWidget(itemBold_);
-    itemForm->addRow(QStringLiteral("Carattere"), font);
-    itemForm->addRow(QStringLiteral("Formato"), itemFormat_);
+    panel_ = new PropertyPanel(document_, request_.variables, this);
+    panel_->pickImage = [this] { return pickImage ? pickImage() : std::nullopt; };
+    panel_->setMinimumWidth(290);
 
-    auto* headerLayout = new QVBoxLayout(headerTab);
-    headerLayout->addWidget(items_, 1);
-    headerLayout->addLayout(addRow1);
-    headerLayout->addLayout(addRow2);
-    headerLayout->addWidget(itemBox);
-    headerLayout->addWidget(removeItem_, 0, Qt::AlignLeft);
-
-    // Line table.
-    auto* tableTab = new QWidget;
-    columns_ = Named(new QListWidget(tableTab), "Columns");
-    fieldChoice_ = Choice(tableTab, "FieldChoice", request_.fields);
-    addField_ = Button(tableTab, "AddField", "Aggiungi &campo");
-    columnUp_ = Button(tableTab, "ColumnUp", "S&u");
-    columnDown_ = Button(tableTab, "ColumnDown", "Gi&ù");
-    removeColumn_ = Button(tableTab, "RemoveColumn", "Ri&muovi");
-    auto* addRow3 = new QHBoxLayout;
-    addRow3->addWidget(fieldChoice_, 1);
-    addRow3->addWidget(addField_);
-    auto* order = new QHBoxLayout;
-    order->addWidget(columnUp_);
-    order->addWidget(columnDown_);
-    order->addStretch();
-    order->addWidget(removeColumn_);
-
-    auto* columnBox = Named(new QGroupBox(QStringLiteral("Colonna scelta"), tableTab), "ColumnProperties");
-    columnTitle_ = Named(new QLineEdit(columnBox), "ColumnTitle");
-    columnWidth_ = Length(columnBox, "ColumnWidth", pageWidth);
-    columnAlign_ = Named(new QComboBox(columnBox), "ColumnAlign");
-    columnAlign_->addItem(QStringLiteral("Sinistra"), int(Align::Left));
-    columnAlign_->addItem(QStringLiteral("Centro"), int(Align::Center));
-    columnAlign_->addItem(QStringLiteral("Destra"), int(Align::Right));
-    columnFormat_ = Formats(columnBox, "ColumnFormat");
-    auto* columnForm = new QFormLayout(columnBox);
-    columnForm->addRow(QStringLiteral("Titolo"), columnTitle_);
-    columnForm->addRow(QStringLiteral("Larghezza"), columnWidth_);
-    columnForm->addRow(QStringLiteral("Allineamento"), columnAlign_);
-    columnForm->addRow(QStringLiteral("Formato"), columnFormat_);
-
-    auto* tableBox = Named(new QGroupBox(QStringLiteral("Tabella"), tableTab), "TableProperties");
-    tableTop_ = Length(tableBox, "TableTop", pageHeight);
-    tableBottom_ = Length(tableBox, "TableBottom", pageHeight);
-    tableSize_ = FontSize(tableBox, "TableSize");
-    auto* tableForm = new QFormLayout(tableBox);
-    tableForm->addRow(QStringLiteral("Inizio"), tableTop_);
-    tableForm->addRow(QStringLiteral("Fine"), tableBottom_);
-    tableForm->addRow(QStringLiteral("Carattere"), tableSize_);
-
-    auto* tableLayout = new QVBoxLayout(tableTab);
-    tableLayout->addWidget(columns_, 1);
-    tableLayout->addLayout(addRow3);
-    tableLayout->addLayout(order);
-    tableLayout->addWidget(columnBox);
-    tableLayout->addWidget(tableBox);
-
-    auto* tabs = Named(new QTabWidget(this), "Parts");
-    tabs->addTab(headerTab, QStringLiteral("&Intestazione"));
-    tabs->addTab(tableTab, QStringLiteral("Ri&ghe"));
-
-    page_ = Named(new PageView(this), "Page");
+    auto* view = Named(new QToolBar(this), "View");
+    auto* grid = Named(new QCheckBox(QStringLiteral("Gri&glia"), view), "Grid");
+    grid->setChecked(canvas_->GridOn());
+    gridStep_ = Length(view, "GridStep", 10);
+    gridStep_->setRange(1, 10);
+    gridStep_->setDecimals(0);
+    gridStep_->setValue(canvas_->GridStep());
+    const auto applyGrid = [this, grid] { canvas_->SetGrid(grid->isChecked(), gridStep_->value()); };
+    connect(grid, &QCheckBox::toggled, this, applyGrid);
+    connect(gridStep_, &QDoubleSpinBox::valueChanged, this, applyGrid);
+    view->addWidget(grid);
+    view->addWidget(gridStep_);
+    view->addSeparator();
+    Command(view, "ZoomPage", QStringLiteral("Pagina intera"), [this] { FitPage(); });
+    Command(view, "Zoom100", QStringLiteral("100 %"), [this] { canvas_->SetZoom(1.0); });
+    Command(view, "Zoom200", QStringLiteral("200 %"), [this] { canvas_->SetZoom(2.0); });
+    zoomLabel_ = Named(new QLabel(view), "ZoomLevel");
+    view->addWidget(zoomLabel_);
+    connect(canvas_, &PageCanvas::ZoomChanged, this, &DesignerDialog::ShowZoom);
+    view->addSeparator();
+    Command(view, "PageSetup", QStringLiteral("Imposta pagina..."), [this] { PageSetup(); });
+    Command(view, "Preview", QStringLiteral("Anteprima"), [this] { Preview(); });
 
     save_ = Button(this, "Save", "&Salva");
     close_ = Button(this, "Close", "&Chiudi");
-    auto* commands = new QHBoxLayout;
-    commands->addStretch();
-    commands->addWidget(save_);
-    commands->addWidget(close_);
+    connect(save_, &QPushButton::clicked, this, [this] { Save(); });
+    connect(close_, &QPushButton::clicked, this, &DesignerDialog::reject);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(fileLabel_, 1);
+    bottom->addWidget(save_);
+    bottom->addWidget(close_);
 
     auto* body = new QHBoxLayout;
-    body->addWidget(tabs, 3);
-    body->addWidget(page_, 4);
+    body->addWidget(scroll_, 1);
+    body->addWidget(panel_);
     auto* window = new QVBoxLayout(this);
-    window->addWidget(fileLabel_);
+    window->addWidget(BuildPalette());
+    window->addWidget(BuildCommands());
+    window->addWidget(view);
     window->addLayout(body, 1);
-    window->addLayout(commands);
-    resize(960, 680);
+    window->addLayout(bottom);
+    resize(1200, 860);
+    ShowZoom(canvas_->Zoom());
+    // The whole page once the window has its size.
+    QTimer::singleShot(0, this, [this] { FitPage(); });
+}
+
+void DesignerDialog::FitPage() {
+    canvas_->SetZoom(canvas_->FitZoom(scroll_->viewport()->size()));
+}
+
+void DesignerDialog::ShowZoom(double zoom) {
+    zoomLabel_->setText(QStringLiteral("  ") + QString::number(qRound(zoom * 100)) + QStringLiteral(" %"));
 }
 
 } // namespace report

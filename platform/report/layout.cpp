@@ -53,6 +53,7 @@ constexpr std::pair<ValueFormat, const char*> kFormatNames[] = {
 
 constexpr std::pair<ItemKind, const char*> kKindNames[] = {
     {ItemKind::Variable, "variable"}, {ItemKind::Text, "text"}, {ItemKind::Sum, "sum"}, {ItemKind::Count, "count"},
+    {ItemKind::PageNumber, "pageNumber"}, {ItemKind::PrintDate, "printDate"},
 };
 
 // A name from a table of pairs, or the first entry's value for an unknown one.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "report/shape.h"
+
 namespace report {
 
 // How a value is written on paper.
@@ -19,8 +21,9 @@ enum class ValueFormat {
 };
 
 // What an item shows: a variable's value, a fixed text, or, in the table's
-// footer only, the sum of a field over the document's lines or their count.
-enum class ItemKind { Variable, Text, Sum, Count };
+// footer only, the sum of a field over the document's lines or their count;
+// "Pagina N di M" or the day of printing, after the caption.
+enum class ItemKind { Variable, Text, Sum, Count, PageNumber, PrintDate };
 
 enum class Orientation { Portrait, Landscape };
 
@@ -38,6 +41,8 @@ struct HeaderItem {
     ValueFormat format = ValueFormat::Auto;
     Align align = Align::Left;
     double height = 0;        // 0: one line; otherwise the text wraps inside this height
+    std::string fontFamily = {};   // empty: the engine's own
+    bool italic = false;
 
     bool operator==(const HeaderItem&) const = default;
 };
@@ -75,6 +80,8 @@ struct Layout {
     double pageHeight = 297;
     std::vector<HeaderItem> header;
     LineTable table;
+    std::vector<Shape> shapes;
+    Margins margins;
 
     bool operator==(const Layout&) const = default;
 };

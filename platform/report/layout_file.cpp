@@ -8,21 +8,19 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include "report/layout_json.h"
+
 namespace report {
 
 namespace {
 
 constexpr const char* kFormatTag = "vantorima-layout";
-constexpr int kVersion = 1;
+// 1: texts, variables and the line table; 2: adds drawn objects, margins,
+// page numbers, print dates and the texts' font and alignment.
+constexpr int kVersion = 2;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-// A length read from the file, kept on the paper.
-double Length(const QJsonObject& o, const char* key, double fallback, double max) {
-    const QJsonValue v = o.value(QLatin1String(key));
-    if (!v.isDouble()) return fallback;
-    return std::clamp(v.toDouble(), 0.0, max);
-}
+using json::Length;
+using json::Q;
 
 double FontSize(const QJsonObject& o, double fallback) {
     const QJsonValue v = o.value(QLatin1String("size"));
@@ -43,6 +41,7 @@ QJsonObject ToJson(const HeaderItem& item) {
     o[QLatin1String("format")] = QLatin1String(FormatName(item.format));
     o[QLatin1String("align")] = QLatin1String(AlignName(item.align));
     if (item.height > 0) o[QLatin1String("height")] = item.height;
+    json::WriteTextStyle(o, item);
     return o;
 }
 
@@ -59,6 +58,7 @@ HeaderItem HeaderItemFrom(const QJsonObject& o, const Layout& page) {
     item.format = FormatFromName(o.value(QLatin1String("format")).toString().toStdString());
     item.align = AlignFromName(o.value(QLatin1String("align")).toString().toStdString());
     item.height = Length(o, "height", 0, page.pageHeight);
+    json::ReadTextStyle(o, item);
     return item;
 }
 
@@ -120,7 +120,7 @@ LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout, std::st
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) return LayoutLoad::Unreadable;
     const QJsonObject root = document.object();
     if (root.value(QLatin1String("format")).toString() != QLatin1String(kFormatTag)) return LayoutLoad::Unreadable;
-    if (root.value(QLatin1String("version")).toInt() > kVersion) return LayoutLoad::Unreadable;
+    if (root.value(QLatin1String("version")).toInt(1) > kVersion) return LayoutLoad::Newer;
 
     Layout read;
     ReadPage(root.value(QLatin1String("page")).toObject(), read);
@@ -137,6 +137,11 @@ LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout, std::st
     for (const QJsonValue v : table.value(QLatin1String("columns")).toArray())
         read.table.columns.push_back(ColumnFrom(v.toObject(), read));
     read.table.footer = ItemsFrom(table.value(QLatin1String("footer")), read);
+    for (const QJsonValue v : root.value(QLatin1String("shapes")).toArray())
+        read.shapes.push_back(json::ShapeFrom(v.toObject(), read.pageWidth, read.pageHeight));
+    if (root.contains(QLatin1String("margins")))
+        read.margins = json::MarginsFrom(root.value(QLatin1String("margins")).toObject(), read.pageWidth,
+                                         read.pageHeight);
     layout = std::move(read);
     return LayoutLoad::Loaded;
 }
@@ -162,6 +167,10 @@ bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::st
     table[QLatin1String("columns")] = columns;
     if (!layout.table.footer.empty()) table[QLatin1String("footer")] = ToJson(layout.table.footer);
     root[QLatin1String("table")] = table;
+    QJsonArray shapes;
+    for (const Shape& shape : layout.shapes) shapes.append(json::ToJson(shape));
+    root[QLatin1String("shapes")] = shapes;
+    root[QLatin1String("margins")] = json::ToJson(layout.margins);
 
     QSaveFile out(QString::fromStdString(file.string()));
     if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 ||

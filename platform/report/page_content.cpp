@@ -1,5 +1,7 @@
 #include "report/page_content.h"
 
+#include "report/page_objects.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,7 +16,7 @@ namespace report {
 
 namespace {
 
-constexpr quint32 kPagesMagic = 0x56504731;   // "VPG1"
+constexpr quint32 kPagesMagic = 0x56504732;   // "VPG2"
 
 Qt::Alignment QtAlign(Align align) {
     switch (align) {
@@ -33,6 +35,7 @@ QRectF Scaled(const QRectF& mm, double k, QPointF origin) {
 
 void PaintPage(QPainter& painter, const Page& page, double pxPerMm, QPointF origin) {
     painter.save();
+    for (const Shape& shape : page.shapes) PaintShape(painter, shape, pxPerMm, origin);
     painter.setPen(QPen(Qt::black));
     for (const PageRule& rule : page.rules) {
         QPen pen(Qt::black);
@@ -41,7 +44,8 @@ void PaintPage(QPainter& painter, const Page& page, double pxPerMm, QPointF orig
         painter.drawLine(QLineF(origin + rule.line.p1() * pxPerMm, origin + rule.line.p2() * pxPerMm));
     }
     painter.setPen(QPen(Qt::black));
-    QFont font(QStringLiteral("DejaVu Sans"));
+    const QString engineFamily = QStringLiteral("DejaVu Sans");
+    QFont font(engineFamily);
     // Without shaping there are no ligatures: the PDF's text reads back and
     // searches as it was written ("fi", not one joined glyph).
     font.setStyleStrategy(QFont::PreferNoShaping);
@@ -50,6 +54,8 @@ void PaintPage(QPainter& painter, const Page& page, double pxPerMm, QPointF orig
         // whatever resolution it reports for points.
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(text.fontSize * 25.4 / 72.0 * pxPerMm))));
         font.setBold(text.bold);
+        font.setItalic(text.italic);
+        font.setFamily(text.family.isEmpty() ? engineFamily : text.family);
         painter.setFont(font);
         painter.drawText(Scaled(text.rect, pxPerMm, origin),
                          static_cast<int>(QtAlign(text.align) | Qt::AlignVCenter) | Qt::TextSingleLine, text.text);
@@ -65,9 +71,10 @@ bool WritePages(const std::filesystem::path& file, const std::vector<Page>& page
     for (const Page& page : pages) {
         s << page.width << page.height << static_cast<quint32>(page.texts.size());
         for (const PageText& t : page.texts)
-            s << t.rect << t.text << t.fontSize << t.bold << static_cast<qint32>(t.align);
+            s << t.rect << t.text << t.fontSize << t.bold << static_cast<qint32>(t.align) << t.italic << t.family;
         s << static_cast<quint32>(page.rules.size());
         for (const PageRule& r : page.rules) s << r.line << r.width;
+        WriteShapes(s, page.shapes);
     }
     return s.status() == QDataStream::Ok && out.commit();
 }
@@ -87,7 +94,7 @@ bool ReadPages(const std::filesystem::path& file, std::vector<Page>& pages) {
         for (quint32 i = 0; i < texts && s.status() == QDataStream::Ok; ++i) {
             PageText t;
             qint32 align = 0;
-            s >> t.rect >> t.text >> t.fontSize >> t.bold >> align;
+            s >> t.rect >> t.text >> t.fontSize >> t.bold >> align >> t.italic >> t.family;
             t.align = static_cast<Align>(std::clamp(align, 0, 2));
             page.texts.push_back(std::move(t));
         }
@@ -98,6 +105,7 @@ bool ReadPages(const std::filesystem::path& file, std::vector<Page>& pages) {
             s >> r.line >> r.width;
             page.rules.push_back(r);
         }
+        ReadShapes(s, page.shapes);
         read.push_back(std::move(page));
     }
     if (s.status() != QDataStream::Ok) return false;

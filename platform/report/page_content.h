@@ -21,6 +21,8 @@ struct PageText {
     double fontSize = 10;
     bool bold = false;
     Align align = Align::Left;
+    bool italic = false;
+    QString family = {};      // empty: the engine's own
 };
 
 struct PageRule {
@@ -33,6 +35,7 @@ struct Page {
     double height = 297;
     std::vector<PageText> texts;
     std::vector<PageRule> rules;
+    std::vector<Shape> shapes;    // drawn under the rules and texts
 };
 
 // Paints one page with its top left corner at origin, pxPerMm device pixels

@@ -26,5 +26,6 @@ inline constexpr std::int32_t kResultBadLayout = -102;    // the layout file is 
 inline constexpr std::int32_t kResultNoOutput = -103;     // the printer or the output file cannot be written
 inline constexpr std::int32_t kResultNoJob = -104;        // a job operation without an open job
 inline constexpr std::int32_t kResultBadArgument = -105;  // unknown project kind or print mode
+inline constexpr std::int32_t kResultNewerLayout = -106;  // the layout file is of a later format
 
 } // namespace report

@@ -62,6 +62,7 @@ std::int32_t ReportControl::OpenLayoutDesigner(QWidget* window, const std::strin
         request.newLayout = true;
         break;
     case LayoutLoad::Unreadable: return kResultBadLayout;
+    case LayoutLoad::Newer: return kResultNewerLayout;
     }
     CurrentScreens().DesignLayout(window, request);
     return kResultOk;

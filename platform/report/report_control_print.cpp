@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "report/layout_file.h"
+#include "report/page_objects.h"
 #include "report/print_job.h"
 #include "report/print_output.h"
 #include "report/report_control.h"
@@ -21,6 +22,7 @@ std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string&
     case LayoutLoad::Loaded: break;
     case LayoutLoad::Missing: return kResultNoLayout;
     case LayoutLoad::Unreadable: return kResultBadLayout;
+    case LayoutLoad::Newer: return kResultNewerLayout;
     }
 
     auto job = std::make_unique<PrintJob>(layout, printMode);
@@ -77,7 +79,8 @@ std::int32_t ReportControl::EndPrintJob(std::int32_t) {
     if (!job_) return kResultNoJob;
     std::unique_ptr<PrintJob> job = std::move(job_);
     job->progress.reset();
-    const std::vector<Page>& pages = job->composer.Pages();
+    std::vector<Page> pages = job->composer.Pages();
+    NumberPages(pages);
     if (job->cancelled || pages.empty()) return kResultOk;
     if (job->mode == kPrintToPreview) {
         if (WritePages(PreviewFileFor(job->layoutFile), pages)) return kResultOk;

@@ -3,6 +3,7 @@
 // progress box, the print options and the preview. The Qt versions show real
 // dialogs; tests install a ScriptedScreens (scripted_screens.h).
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,9 @@ struct DesignRequest {
     bool newLayout = false;           // the file did not exist: layout is the default one
     DefinitionList variables;
     DefinitionList fields;
+    // Shows the first document of the kind printed with a layout being
+    // edited; empty when the caller has no document to offer.
+    std::function<void(const Layout&)> preview;
 };
 
 class Screens {

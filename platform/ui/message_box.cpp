@@ -28,7 +28,8 @@ int DefaultAnswer(Buttons buttons, DefaultButton defaultButton) {
     const bool second = defaultButton == DefaultButton::Second;
     switch (buttons) {
     case Buttons::OkCancel: return second ? kCancel : kOk;
-    case Buttons::YesNo: return second ? kNo : kYes;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel: return second ? kNo : kYes;
     case Buttons::Ok: break;
     }
     return kOk;

@@ -10,7 +10,8 @@ class QWidget;
 
 namespace ui {
 
-enum class Buttons { Ok, OkCancel, YesNo };
+// YesNoCancel: "Sì", "No" and "Annulla"; Escape and the close box answer Cancel.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Information, Question, Critical, Exclamation };
 enum class DefaultButton { First, Second };
 enum Answer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };

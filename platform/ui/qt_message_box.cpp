@@ -21,12 +21,14 @@ QMessageBox::Icon QtIcon(Icon icon) {
 struct ButtonPair {
     QMessageBox::StandardButton first;
     QMessageBox::StandardButton second;  // NoButton when there is one button
+    QMessageBox::StandardButton third = QMessageBox::NoButton;
 };
 
 ButtonPair QtButtons(Buttons buttons) {
     switch (buttons) {
     case Buttons::OkCancel: return {QMessageBox::Ok, QMessageBox::Cancel};
     case Buttons::YesNo: return {QMessageBox::Yes, QMessageBox::No};
+    case Buttons::YesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
     case Buttons::Ok: break;
     }
     return {QMessageBox::Ok, QMessageBox::NoButton};
@@ -59,12 +61,14 @@ void ConfigureMessageBox(QMessageBox& box, const MessageRequest& request) {
     box.setText(DisplayText(request.text));
     box.setIcon(QtIcon(request.icon));
     const ButtonPair pair = QtButtons(request.buttons);
-    box.setStandardButtons(pair.second == QMessageBox::NoButton ? QMessageBox::StandardButtons(pair.first)
-                                                               : (pair.first | pair.second));
+    box.setStandardButtons(QMessageBox::StandardButtons(pair.first) | pair.second | pair.third);
     const bool second = request.defaultButton == DefaultButton::Second && pair.second != QMessageBox::NoButton;
     box.setDefaultButton(second ? pair.second : pair.first);
     // Escape (and the close box) means Cancel or No; a box with one button closes with it.
-    box.setEscapeButton(box.button(pair.second != QMessageBox::NoButton ? pair.second : pair.first));
+    const QMessageBox::StandardButton escape = pair.third != QMessageBox::NoButton    ? pair.third
+                                               : pair.second != QMessageBox::NoButton ? pair.second
+                                                                                      : pair.first;
+    box.setEscapeButton(box.button(escape));
 }
 
 int AnswerFor(const QMessageBox& box, const MessageRequest& request) {
@@ -73,6 +77,7 @@ int AnswerFor(const QMessageBox& box, const MessageRequest& request) {
         if (code != 0) return code;
     }
     const ButtonPair pair = QtButtons(request.buttons);
+    if (pair.third != QMessageBox::NoButton) return CodeFor(pair.third);
     return CodeFor(pair.second != QMessageBox::NoButton ? pair.second : pair.first);
 }
 

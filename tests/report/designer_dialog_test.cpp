@@ -1,14 +1,20 @@
-// The designer as the operator works it: placing variables and texts,
-// arranging the table's columns, saving, and closing with changes unsaved.
+// The designer as the operator works it with the mouse: dragging, resizing,
+// undoing, the palette and the panel, saving, and closing with changes.
+#include <set>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "report/default_layout.h"
 #include "report/designer_dialog.h"
-#include "report/page_view.h"
+#include "report/page_canvas.h"
 #include "report_fixture.h"
 
 namespace report_testing {
@@ -28,112 +34,147 @@ protected:
         request.fields.Set("qtà", "12", FieldTypeNumeric);
         request.layout = DefaultLayout(request.variables, request.fields);
         request.newLayout = true;
+        Open();
+    }
+    void Open() {
         dialog = std::make_unique<DesignerDialog>(request);
+        dialog->show();
+        canvas = &dialog->Canvas();
+        canvas->SetGrid(true, 5);
     }
 
-    template <class T>
-    T* Control(const char* name) const {
-        T* control = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+    void Trigger(const char* action) const { dialog->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
+    // A press, moves and a release of the left button, at page millimetres.
+    void Drag(QPointF from, QPointF to, Qt::KeyboardModifiers keys = Qt::NoModifier) const {
+        Send(QEvent::MouseButtonPress, from, Qt::LeftButton, keys);
+        Send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton, keys);
+        Send(QEvent::MouseMove, to, Qt::LeftButton, keys);
+        Send(QEvent::MouseButtonRelease, to, Qt::NoButton, keys);
     }
-    void Click(const char* name) const { Control<QPushButton>(name)->click(); }
-    void Choose(const char* combo, const char* name) const {
-        QComboBox* box = Control<QComboBox>(combo);
-        box->setCurrentIndex(box->findData(QString::fromUtf8(name)));
+    void Send(QEvent::Type type, QPointF mm, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) const {
+        const QPointF at = canvas->ToPixel(mm);
+        QMouseEvent event(type, at, canvas->mapToGlobal(at), Qt::LeftButton, buttons, keys);
+        QApplication::sendEvent(canvas, &event);
     }
-    Layout Saved() const {
-        Layout layout;
-        EXPECT_EQ(LoadLayout(request.file, layout), LayoutLoad::Loaded);
-        return layout;
-    }
+    const Shape& LastShape() const { return dialog->CurrentLayout().shapes.back(); }
 
     DesignRequest request;
     std::unique_ptr<DesignerDialog> dialog;
+    PageCanvas* canvas = nullptr;
 };
 
-TEST_F(Designer, PlacedVariablesAndTextsAreSavedWithTheirPositions) {
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Impostazione modulo Fattura"));
-    EXPECT_EQ(Control<QListWidget>("HeaderItems")->count(), 2);
+TEST_F(Designer, ObjectsAreDraggedResizedAndUndoneWithTheMouse) {
+    Trigger("AddRectangle");
+    ASSERT_EQ(dialog->CurrentLayout().shapes.size(), 1u);
+    const Shape added = LastShape();
+    // Dragged by its border 31 mm right and 22 mm down: on the 5 mm grid.
+    Drag(QPointF(added.x, added.y + 15), QPointF(added.x + 31, added.y + 37));
+    EXPECT_EQ(LastShape().x, added.x + 30);
+    EXPECT_EQ(LastShape().y, added.y + 20);
+    // The bottom right handle makes it 60 x 35.
+    Drag(QPointF(LastShape().x + 40, LastShape().y + 20), QPointF(LastShape().x + 61, LastShape().y + 34));
+    EXPECT_EQ(LastShape().width, 60);
+    EXPECT_EQ(LastShape().height, 35);
 
-    Choose("VariableChoice", "nominativo");
-    Click("AddVariable");
-    Control<QDoubleSpinBox>("ItemX")->setValue(120);
-    Control<QDoubleSpinBox>("ItemY")->setValue(40);
-    Control<QDoubleSpinBox>("ItemSize")->setValue(14);
-    Control<QLineEdit>("TextToAdd")->setText(QStringLiteral("DOCUMENTO DI TRASPORTO"));
-    Click("AddText");
-    EXPECT_TRUE(dialog->Modified());
+    // Ctrl+Z undoes the resize, then the move, each in one step.
+    dialog->findChild<QAction*>(QStringLiteral("Undo"))->trigger();
+    EXPECT_EQ(LastShape().width, added.width);
+    dialog->findChild<QAction*>(QStringLiteral("Undo"))->trigger();
+    EXPECT_EQ(LastShape().x, added.x);
+    dialog->findChild<QAction*>(QStringLiteral("Redo"))->trigger();
+    EXPECT_EQ(LastShape().x, added.x + 30);
 
-    const HeaderItem& added = dialog->CurrentLayout().header[2];
-    EXPECT_EQ(added.source, "nominativo");
-    EXPECT_EQ(added.x, 120);
-    EXPECT_EQ(added.y, 40);
-    EXPECT_EQ(added.fontSize, 14);
-    // The sample page shows the first record's values as they will print.
-    bool shown = false;
-    for (const PageText& t : Control<PageView>("Page")->CurrentPage().texts)
-        shown = shown || t.text == QStringLiteral("DOCUMENTO DI TRASPORTO");
-    EXPECT_TRUE(shown);
+    // The arrow keys nudge by the grid step.
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &right);
+    EXPECT_EQ(LastShape().x, added.x + 35);
+}
 
-    Click("Save");
-    EXPECT_FALSE(dialog->Modified());
+TEST_F(Designer, ARubberBandAndShiftChooseSeveralObjectsForTheCommands) {
+    const Layout& layout = dialog->CurrentLayout();
+    ASSERT_EQ(layout.header.size(), 2u);
+    const QRectF first = Bounds(layout, {Part::Item, 0});
+    const QRectF second = Bounds(layout, {Part::Item, 1});
+    Drag(first.topLeft() - QPointF(3, 3), first.bottomRight() + QPointF(1, 1));
+    EXPECT_EQ(dialog->Document().Selected(), (Selection{{Part::Item, 0}}));
+    Drag(second.center(), second.center(), Qt::ShiftModifier);
+    EXPECT_EQ(dialog->Document().Selected().size(), 2u);
+    Trigger("Duplicate");
+    EXPECT_EQ(dialog->CurrentLayout().header.size(), 4u);
+    Trigger("Delete");
+    EXPECT_EQ(dialog->CurrentLayout().header.size(), 2u);
+
+    // A column's title dragged onto the first column moves it there.
+    const QRectF third = Bounds(layout, {Part::Column, 2});
+    Drag(QPointF(third.center().x(), layout.table.top + 3), QPointF(layout.table.left + 1, layout.table.top + 3));
+    EXPECT_EQ(dialog->CurrentLayout().table.columns[0].field, "qtà");
+}
+
+TEST_F(Designer, ThePanelEditsTheSelectionAndTheFileIsSaved) {
+    Trigger("AddPageNumber");
+    auto* size = dialog->findChild<QDoubleSpinBox*>(QStringLiteral("PropSize"));
+    ASSERT_TRUE(size->isVisible());
+    size->setValue(14);
+    EXPECT_EQ(dialog->CurrentLayout().header.back().fontSize, 14);
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("SelectionKind"))->text(), QStringLiteral("Numero di pagina"));
+    EXPECT_FALSE(dialog->findChild<QWidget*>(QStringLiteral("PropFill"))->isVisible());
+
+    dialog->findChild<QPushButton*>(QStringLiteral("Save"))->click();
     EXPECT_TRUE(boxes.Requests().empty());
-    const Layout saved = Saved();
+    EXPECT_FALSE(dialog->Modified());
+    Layout saved;
+    ASSERT_EQ(LoadLayout(request.file, saved), LayoutLoad::Loaded);
     EXPECT_EQ(saved, dialog->CurrentLayout());
-    ASSERT_EQ(saved.header.size(), 4u);
-    EXPECT_EQ(saved.header[3].kind, ItemKind::Text);
-    EXPECT_EQ(saved.header[3].source, "DOCUMENTO DI TRASPORTO");
-
-    // Removing the selected item (the text just added).
-    Click("RemoveItem");
-    EXPECT_EQ(dialog->CurrentLayout().header.size(), 3u);
+    EXPECT_EQ(saved.header.back().kind, ItemKind::PageNumber);
 }
 
-TEST_F(Designer, ColumnsAreAddedMovedAndRemoved) {
-    QListWidget* columns = Control<QListWidget>("Columns");
-    ASSERT_EQ(columns->count(), 3);
-    Choose("FieldChoice", "qtà");
-    Click("AddField");     // a second quantity column, at the end and selected
-    ASSERT_EQ(columns->count(), 4);
-    Click("ColumnUp");
-    Click("ColumnUp");
-    Control<QDoubleSpinBox>("ColumnWidth")->setValue(33);
-    std::vector<std::string> order;
-    for (const TableColumn& c : dialog->CurrentLayout().table.columns) order.push_back(c.field);
-    EXPECT_EQ(order, (std::vector<std::string>{"codice", "qtà", "articolo", "qtà"}));
-    EXPECT_EQ(dialog->CurrentLayout().table.columns[1].width, 33);
-    EXPECT_EQ(dialog->CurrentLayout().table.columns[1].align, Align::Right);
-
-    columns->setCurrentRow(0);
-    Click("RemoveColumn");
-    EXPECT_EQ(dialog->CurrentLayout().table.columns.front().field, "qtà");
-    EXPECT_FALSE(Control<QPushButton>("ColumnUp")->isEnabled()) << "the first column cannot go up";
-}
-
-TEST_F(Designer, ClosingWithChangesAsksWhetherToSaveThem) {
-    Control<QDoubleSpinBox>("TableTop")->setValue(70);
-    boxes.Answer(ui::kNo);
+TEST_F(Designer, ClosingAsksYesNoOrCancelAlsoForANewLayoutNeverSaved) {
+    boxes.Answer(ui::kCancel);
     dialog->reject();
-    ASSERT_EQ(boxes.Requests().size(), 1u);
-    EXPECT_EQ(boxes.Requests()[0].text, "Salvare le modifiche al modulo ?");
-    EXPECT_EQ(boxes.Requests()[0].buttons, ui::Buttons::YesNo);
-    EXPECT_EQ(boxes.Requests()[0].title, "Impostazione modulo Fattura");
-    EXPECT_FALSE(fs::exists(request.file));
+    ASSERT_EQ(boxes.Requests().size(), 1u) << "a new layout is asked about even unchanged";
+    EXPECT_EQ(boxes.Requests()[0].buttons, ui::Buttons::YesNoCancel);
+    EXPECT_TRUE(dialog->isVisible()) << "Annulla stays in the designer";
 
     boxes.Answer(ui::kYes);
     dialog->reject();
-    EXPECT_EQ(Saved().table.top, 70);
+    EXPECT_TRUE(fs::exists(request.file));
+    EXPECT_FALSE(dialog->isVisible());
+
+    Open();   // now on the saved layout: closing unchanged asks nothing
+    dialog->reject();
+    EXPECT_EQ(boxes.Requests().size(), 2u);
+    Open();
+    Trigger("AddRectangle");
+    boxes.Answer(ui::kNo);
+    dialog->reject();
+    ASSERT_EQ(boxes.Requests().size(), 3u);
+    EXPECT_EQ(boxes.Requests()[2].text, "Salvare le modifiche al modulo ?");
+    Layout saved;
+    ASSERT_EQ(LoadLayout(request.file, saved), LayoutLoad::Loaded);
+    EXPECT_TRUE(saved.shapes.empty()) << "No drops the change";
 }
 
 TEST_F(Designer, ASaveThatFailsIsToldAndKeepsTheChanges) {
     request.file = drives.path() / "missing folder" / "DDT.LST";
-    dialog = std::make_unique<DesignerDialog>(request);
-    Click("AddField");
+    Open();
+    Trigger("AddRectangle");
     EXPECT_FALSE(dialog->Save());
     ASSERT_EQ(boxes.Requests().size(), 1u);
     EXPECT_EQ(boxes.Requests()[0].text.rfind("Impossibile salvare il modulo :\r\n" + request.file.string(), 0), 0u);
     EXPECT_TRUE(dialog->Modified());
+}
+
+TEST_F(Designer, EveryAccessKeyBelongsToOneControl) {
+    std::multiset<QChar> keys;
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        QString text;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy()) text = l->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size() && text[at + 1] != QLatin1Char('&')) keys.insert(text[at + 1].toLower());
+    }
+    EXPECT_FALSE(keys.empty());
+    for (QChar key : keys) EXPECT_EQ(keys.count(key), 1u) << "Alt+" << QString(key).toStdString();
 }
 
 } // namespace

@@ -60,7 +60,7 @@ TEST(LayoutFile, MissingAndForeignFilesAreToldApartAndLeaveTheLayoutAlone) {
     std::ofstream(dir.path() / "other.LST") << R"({"format": "something-else", "version": 1})";
     EXPECT_EQ(LoadLayout(dir.path() / "other.LST", layout), LayoutLoad::Unreadable);
     std::ofstream(dir.path() / "newer.LST") << R"({"format": "vantorima-layout", "version": 99})";
-    EXPECT_EQ(LoadLayout(dir.path() / "newer.LST", layout), LayoutLoad::Unreadable);
+    EXPECT_EQ(LoadLayout(dir.path() / "newer.LST", layout), LayoutLoad::Newer);
     EXPECT_EQ(layout, before);
 }
 

@@ -88,6 +88,9 @@ void laform::ReportJobFailure(std::int32_t answer, const std::string& layoutFile
     case report::kResultBadLayout:
         Warn(std::string(kLayoutUnreadable) + "\r\n" + layoutFile);
         break;
+    case report::kResultNewerLayout:
+        Warn(std::string(kLayoutNewer) + "\r\n" + layoutFile);
+        break;
     default:
         Warn(std::string(kOutputFailed) + "\r\n" +
              (LL8.OutputFileName().empty() ? std::string(kPrinterTarget) : LL8.OutputFileName()));

@@ -20,6 +20,8 @@ inline constexpr const char* kNoDocument = "Nessun documento da stampare !";
 inline constexpr const char* kLayoutMissing = "Modulo di stampa non trovato :";
 inline constexpr const char* kLayoutMissingHint = "Crearlo prima con Design.";
 inline constexpr const char* kLayoutUnreadable = "Modulo di stampa non valido :";
+inline constexpr const char* kLayoutNewer =
+    "Modulo di stampa salvato da una versione più recente del programma :";
 inline constexpr const char* kOutputFailed = "Impossibile completare la stampa su :";
 inline constexpr const char* kPrinterTarget = "stampante predefinita";
 inline constexpr const char* kPrintedToFile = "Documento stampato nel file :";

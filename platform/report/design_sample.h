@@ -1,0 +1,19 @@
+#pragma once
+// What the designer shows on its page: the layout laid out with the declared
+// sample contents, the page part once and a few lines of the table.
+#include <vector>
+
+#include "report/definitions.h"
+#include "report/layout.h"
+#include "report/page_content.h"
+
+namespace report {
+
+// The first line carries the declared contents; the next ones name their
+// fields, so that every column shows once per line what it prints.
+std::vector<DefinitionList> SampleLines(const DefinitionList& fields, int count);
+
+// The first page of the layout over the sample lines, numbered.
+Page SamplePage(const Layout& layout, const DefinitionList& variables, const DefinitionList& fields);
+
+} // namespace report

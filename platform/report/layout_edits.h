@@ -1,0 +1,83 @@
+#pragma once
+// The designer's edits as plain functions on a layout: finding, moving,
+// resizing, aligning, copying, removing and stacking the page part's objects
+// and arranging the line table. The designer runs each of them as one undo
+// step (layout_document.h); they need no window.
+#include <optional>
+#include <vector>
+
+#include <QPointF>
+#include <QRectF>
+
+#include "report/layout.h"
+
+namespace report {
+
+// One object of the layout: a text item of the page part, a drawn object,
+// or a column of the line table.
+enum class Part { Item, Shape, Column };
+
+struct ObjectRef {
+    Part part = Part::Item;
+    int index = 0;
+    auto operator<=>(const ObjectRef&) const = default;
+};
+
+using Selection = std::vector<ObjectRef>;
+
+enum class Edge { Left, Right, Top, Bottom };
+
+// What Copy keeps and Paste puts back.
+struct Clip {
+    std::vector<HeaderItem> items;
+    std::vector<Shape> shapes;
+    bool Empty() const { return items.empty() && shapes.empty(); }
+};
+
+bool Exists(const Layout& layout, ObjectRef ref);
+
+// Where an object lies on the page, in millimetres (a line's box may have
+// no width or no height). A column: its cells from the titles to the table's end.
+QRectF Bounds(const Layout& layout, ObjectRef ref);
+
+// The topmost object at a point (texts lie over drawn objects, later over
+// earlier); a column only where no page object is. tolerance widens thin lines.
+std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance);
+// The page objects (not columns) that a rubber band touches.
+Selection ObjectsIn(const Layout& layout, const QRectF& band);
+
+ObjectRef AddItem(Layout& layout, const HeaderItem& item);
+ObjectRef AddShape(Layout& layout, const Shape& shape);
+ObjectRef AddColumn(Layout& layout, const TableColumn& column);
+
+// Moves objects by delta, each kept on the paper.
+void MoveObjects(Layout& layout, const Selection& objects, QPointF delta);
+// Gives an object a new box (a line: its two ends span the box); at least 1 mm wide.
+void SetBounds(Layout& layout, ObjectRef ref, const QRectF& box);
+
+// A value to the nearest step of the grid (step <= 0: unchanged).
+double Snap(double value, double step);
+
+// Lines the objects up with the first one's edge, or gives them its width.
+void AlignObjects(Layout& layout, const Selection& objects, Edge edge);
+void SameWidth(Layout& layout, const Selection& objects);
+
+Clip Copy(const Layout& layout, const Selection& objects);
+// Appends the clip's objects shifted by offset; answers them, as selected.
+Selection Paste(Layout& layout, const Clip& clip, QPointF offset);
+void Remove(Layout& layout, const Selection& objects);
+// To the top (drawn last) or the bottom of their list; answers where they went.
+Selection BringToFront(Layout& layout, const Selection& objects);
+Selection SendToBack(Layout& layout, const Selection& objects);
+
+// Moves a column to another place in the table (0-based, clamped).
+int MoveColumn(Layout& layout, int from, int to);
+void ResizeColumn(Layout& layout, int index, double width);   // at least 3 mm
+// The column whose right edge is near x on the table's title row, if any.
+std::optional<int> ColumnEdgeAt(const Layout& layout, QPointF mm, double tolerance);
+// The column at x (its title row or cells), if any.
+std::optional<int> ColumnAt(const Layout& layout, double x);
+// The table's top and bottom limits, at least one title row and one line apart.
+void SetTableLimits(Layout& layout, double top, double bottom);
+
+} // namespace report

@@ -1,0 +1,217 @@
+// The designer page's mouse and keyboard: choose, move, resize, rubber band,
+// the line table's limits and columns, nudging and zoom.
+#include <algorithm>
+#include <cmath>
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "report/page_canvas.h"
+
+namespace report {
+
+namespace {
+
+constexpr int kNudgeProperty = 250;
+
+bool IsLine(const Layout& layout, ObjectRef ref) {
+    return ref.part == Part::Shape && layout.shapes[static_cast<std::size_t>(ref.index)].kind == ShapeKind::Line;
+}
+
+} // namespace
+
+std::vector<std::pair<int, QPointF>> PageCanvas::Handles() const {
+    const Selection& selected = document_.Selected();
+    if (selected.size() != 1 || selected[0].part == Part::Column) return {};
+    const Layout& layout = document_.Current();
+    const QRectF b = Bounds(layout, selected[0]);
+    const QPointF points[8] = {b.topLeft(),     {b.center().x(), b.top()},    b.topRight(), {b.right(), b.center().y()},
+                               b.bottomRight(), {b.center().x(), b.bottom()}, b.bottomLeft(), {b.left(), b.center().y()}};
+    // A text's height follows its font and a flat line has none: only their sides move.
+    std::vector<int> wanted{0, 1, 2, 3, 4, 5, 6, 7};
+    const bool line = IsLine(layout, selected[0]);
+    if (selected[0].part == Part::Item || (line && b.height() == 0)) wanted = {3, 7};
+    else if (line && b.width() == 0) wanted = {1, 5};
+    std::vector<std::pair<int, QPointF>> handles;
+    for (int i : wanted) handles.emplace_back(i, points[i]);
+    return handles;
+}
+
+std::optional<int> PageCanvas::HandleAt(QPointF mm) const {
+    for (const auto& [index, at] : Handles())
+        if (std::fabs(at.x() - mm.x()) <= Tolerance() && std::fabs(at.y() - mm.y()) <= Tolerance()) return index;
+    return std::nullopt;
+}
+
+PageCanvas::Drag PageCanvas::DragAt(QPointF mm, int& index) const {
+    const Layout& layout = document_.Current();
+    if (std::optional<int> handle = HandleAt(mm)) {
+        index = *handle;
+        return Drag::Resize;
+    }
+    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance());
+    if (hit && hit->part != Part::Column) return Drag::Move;
+    if (std::optional<int> edge = ColumnEdgeAt(layout, mm, Tolerance())) {
+        index = *edge;
+        return Drag::ColumnEdge;
+    }
+    if (std::fabs(mm.y() - layout.table.top) <= Tolerance()) return Drag::TableTop;
+    if (std::fabs(mm.y() - layout.table.bottom) <= Tolerance()) return Drag::TableBottom;
+    if (hit) {
+        index = hit->index;
+        return Drag::ColumnMove;
+    }
+    return Drag::RubberBand;
+}
+
+void PageCanvas::UpdateCursor(QPointF mm) {
+    int index = 0;
+    switch (DragAt(mm, index)) {
+    case Drag::Resize: setCursor((index == 1 || index == 5) ? Qt::SizeVerCursor
+                                 : (index == 3 || index == 7) ? Qt::SizeHorCursor
+                                 : (index == 0 || index == 4) ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor); break;
+    case Drag::Move: setCursor(Qt::SizeAllCursor); break;
+    case Drag::ColumnEdge: setCursor(Qt::SplitHCursor); break;
+    case Drag::TableTop:
+    case Drag::TableBottom: setCursor(Qt::SplitVCursor); break;
+    default: setCursor(Qt::ArrowCursor); break;
+    }
+}
+
+void PageCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    setFocus(Qt::MouseFocusReason);
+    StartDrag(event);
+}
+
+void PageCanvas::StartDrag(QMouseEvent* event) {
+    const QPointF mm = ToMm(event->position());
+    const Layout& layout = document_.Current();
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    pressMm_ = mm;
+    pressLayout_ = layout;
+    dragKey_ = document_.NewGestureKey();
+    drag_ = DragAt(mm, dragIndex_);
+    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance());
+    Selection selection = document_.Selected();
+    const bool selected = hit && std::find(selection.begin(), selection.end(), *hit) != selection.end();
+    if (drag_ == Drag::Move && shift) {
+        // Shift adds an object to the selection or takes it out; nothing moves.
+        if (selected) std::erase(selection, *hit);
+        else selection.push_back(*hit);
+        document_.Select(selection);
+        drag_ = Drag::None;
+    } else if ((drag_ == Drag::Move && !selected) || drag_ == Drag::ColumnMove) {
+        document_.Select({*hit});
+    } else if (drag_ == Drag::RubberBand) {
+        if (!shift) document_.Select({});
+        band_ = QRectF(mm, mm);
+    }
+    pressSelection_ = document_.Selected();
+}
+
+void PageCanvas::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF mm = ToMm(event->position());
+    if (!(event->buttons() & Qt::LeftButton) || drag_ == Drag::None) {
+        UpdateCursor(mm);
+        return;
+    }
+    DragTo(mm);
+}
+
+QRectF PageCanvas::ResizedBox(QPointF mm) const {
+    QRectF box = Bounds(pressLayout_, pressSelection_.front());
+    const double x = SnapMm(mm.x());
+    const double y = SnapMm(mm.y());
+    if (dragIndex_ == 0 || dragIndex_ == 6 || dragIndex_ == 7) box.setLeft(x);
+    if (dragIndex_ >= 2 && dragIndex_ <= 4) box.setRight(x);
+    if (dragIndex_ <= 2) box.setTop(y);
+    if (dragIndex_ >= 4 && dragIndex_ <= 6) box.setBottom(y);
+    return box;
+}
+
+void PageCanvas::DragTo(QPointF mm) {
+    Layout layout = pressLayout_;
+    Selection selection = pressSelection_;
+    switch (drag_) {
+    case Drag::Move: {
+        // The first object's corner lands on the grid; the others keep their distance to it.
+        const QPointF start = Bounds(pressLayout_, pressSelection_.front()).topLeft();
+        const QPointF to = start + (mm - pressMm_);
+        MoveObjects(layout, selection, QPointF(SnapMm(to.x()), SnapMm(to.y())) - start);
+        document_.Replace(QStringLiteral("Sposta"), layout, selection, dragKey_);
+        return;
+    }
+    case Drag::Resize:
+        SetBounds(layout, selection.front(), ResizedBox(mm));
+        document_.Replace(QStringLiteral("Ridimensiona"), layout, selection, dragKey_);
+        return;
+    case Drag::TableTop:
+    case Drag::TableBottom: {
+        const double y = SnapMm(mm.y());
+        const bool top = drag_ == Drag::TableTop;
+        SetTableLimits(layout, top ? y : layout.table.top, top ? layout.table.bottom : y);
+        document_.Replace(QStringLiteral("Limiti della tabella"), layout, selection, dragKey_);
+        return;
+    }
+    case Drag::ColumnEdge: {
+        const QRectF column = Bounds(layout, {Part::Column, dragIndex_});
+        ResizeColumn(layout, dragIndex_, SnapMm(mm.x()) - column.left());
+        document_.Replace(QStringLiteral("Larghezza colonna"), layout, {{Part::Column, dragIndex_}}, dragKey_);
+        return;
+    }
+    case Drag::ColumnMove: {
+        const std::optional<int> target = ColumnAt(layout, mm.x());
+        if (!target) return;
+        const int at = MoveColumn(layout, dragIndex_, *target);
+        document_.Replace(QStringLiteral("Sposta colonna"), layout, {{Part::Column, at}}, dragKey_);
+        return;
+    }
+    case Drag::RubberBand: {
+        band_ = QRectF(pressMm_, mm).normalized();
+        Selection banded = ObjectsIn(document_.Current(), band_);
+        for (const ObjectRef& r : pressSelection_)
+            if (std::find(banded.begin(), banded.end(), r) == banded.end()) banded.push_back(r);
+        document_.Select(banded);
+        update();
+        return;
+    }
+    case Drag::None: return;
+    }
+}
+
+void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    drag_ = Drag::None;
+    update();
+}
+
+void PageCanvas::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();     // the scroll area scrolls
+        return;
+    }
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0) SetZoom(zoom_ * std::pow(1.25, steps));
+    event->accept();
+}
+
+void PageCanvas::keyPressEvent(QKeyEvent* event) {
+    const double step = gridOn_ ? gridStep_ : 1.0;
+    QPointF delta;
+    switch (event->key()) {
+    case Qt::Key_Left: delta = {-step, 0}; break;
+    case Qt::Key_Right: delta = {step, 0}; break;
+    case Qt::Key_Up: delta = {0, -step}; break;
+    case Qt::Key_Down: delta = {0, step}; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    if (document_.Selected().empty()) return;
+    // A run of nudges is one undo step.
+    document_.Apply(QStringLiteral("Sposta"),
+                    [delta](Layout& layout, Selection& selection) { MoveObjects(layout, selection, delta); },
+                    document_.PropertyKey(kNudgeProperty));
+}
+
+} // namespace report

@@ -1,0 +1,156 @@
+#include "report/property_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "report/property_editors.h"
+
+namespace report {
+
+namespace {
+
+// With nothing selected the panel edits the line table.
+constexpr ObjectRef kTable{Part::Column, -1};
+
+std::size_t At(ObjectRef r) { return static_cast<std::size_t>(r.index); }
+bool IsItem(const Layout& l, ObjectRef r) { return r.part == Part::Item && Exists(l, r); }
+bool IsShape(const Layout& l, ObjectRef r) { return r.part == Part::Shape && Exists(l, r); }
+bool IsColumn(const Layout& l, ObjectRef r) { return r.part == Part::Column && Exists(l, r); }
+bool IsTable(const Layout&, ObjectRef r) { return r == kTable; }
+bool IsPlaced(const Layout& l, ObjectRef r) { return IsItem(l, r) || IsShape(l, r); }
+bool ItemOfKind(const Layout& l, ObjectRef r, ItemKind kind) { return IsItem(l, r) && l.header[At(r)].kind == kind; }
+
+} // namespace
+
+QString SelectionTitle(const Layout& layout, const Selection& selected) {
+    if (selected.empty()) return QStringLiteral("Tabella delle righe");
+    if (selected.size() > 1) return QString::number(selected.size()) + QStringLiteral(" oggetti scelti");
+    const ObjectRef r = selected.front();
+    if (r.part == Part::Column)
+        return QStringLiteral("Colonna ") + QString::fromStdString(layout.table.columns[At(r)].field);
+    if (r.part == Part::Shape) {
+        switch (layout.shapes[At(r)].kind) {
+        case ShapeKind::Line: return QStringLiteral("Linea");
+        case ShapeKind::Rectangle: return QStringLiteral("Rettangolo");
+        case ShapeKind::Image: return QStringLiteral("Immagine");
+        }
+    }
+    switch (layout.header[At(r)].kind) {
+    case ItemKind::Text: return QStringLiteral("Testo fisso");
+    case ItemKind::PageNumber: return QStringLiteral("Numero di pagina");
+    case ItemKind::PrintDate: return QStringLiteral("Data di stampa");
+    case ItemKind::Sum: return QStringLiteral("Somma");
+    case ItemKind::Count: return QStringLiteral("Numero di righe");
+    case ItemKind::Variable: break;
+    }
+    return QStringLiteral("Variabile");
+}
+
+PropertyPanel::PropertyPanel(LayoutDocument& document, const DefinitionList& variables, QWidget* parent)
+    : QWidget(parent), document_(document) {
+    setObjectName(QStringLiteral("Properties"));
+    Build(variables);
+    connect(&document_, &LayoutDocument::Changed, this, &PropertyPanel::Load);
+    Load();
+}
+
+Selection PropertyPanel::Targets() const {
+    return document_.Selected().empty() ? Selection{kTable} : document_.Selected();
+}
+
+void PropertyPanel::AddRow(const QString& label, QWidget* editor, Row row) {
+    row.editor = editor;
+    form_->addRow(label, editor);
+    const std::size_t index = rows_.size();
+    rows_.push_back(std::move(row));
+    ConnectEditor(editor, this, [this, index] { Store(index); });
+}
+
+void PropertyPanel::Build(const DefinitionList& variables) {
+    form_ = new QFormLayout(this);
+    auto* title = Named(new QLabel(this), "SelectionKind");
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    form_->addRow(title);
+    BuildTextRows(variables);
+    BuildShapeRows();
+    BuildColumnRows();
+    BuildTableRows();
+}
+
+void PropertyPanel::BuildTextRows(const DefinitionList& variables) {
+    auto* text = Named(new QLineEdit(this), "PropText");
+    AddRow(QStringLiteral("Testo"), text,
+           {nullptr, [](const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Text); },
+            [text](const Layout& l, ObjectRef r) { SetText(text, l.header[At(r)].source); },
+            [text](Layout& l, ObjectRef r) { l.header[At(r)].source = text->text().toStdString(); }});
+    auto* caption = Named(new QLineEdit(this), "PropCaption");
+    AddRow(QStringLiteral("Didascalia"), caption,
+           {nullptr, [](const Layout& l, ObjectRef r) { return IsItem(l, r) && l.header[At(r)].kind != ItemKind::Text; },
+            [caption](const Layout& l, ObjectRef r) { SetText(caption, l.header[At(r)].caption); },
+            [caption](Layout& l, ObjectRef r) { l.header[At(r)].caption = caption->text().toStdString(); }});
+    auto* source = Named(new QComboBox(this), "PropVariable");
+    for (const Definition& d : variables.Items())
+        source->addItem(QString::fromStdString(d.name), QString::fromStdString(d.name));
+    AddRow(QStringLiteral("Variabile"), source,
+           {nullptr, [](const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Variable); },
+            [source](const Layout& l, ObjectRef r) { SelectText(source, l.header[At(r)].source); },
+            [source](Layout& l, ObjectRef r) { l.header[At(r)].source = source->currentData().toString().toStdString(); }});
+
+    auto* x = Length(this, "PropX", 1000);
+    AddRow(QStringLiteral("X"), x,
+           {nullptr, IsPlaced, [x](const Layout& l, ObjectRef r) { x->setValue(Bounds(l, r).x()); },
+            [x](Layout& l, ObjectRef r) { MoveObjects(l, {r}, QPointF(x->value() - Bounds(l, r).x(), 0)); }});
+    auto* y = Length(this, "PropY", 1000);
+    AddRow(QStringLiteral("Y"), y,
+           {nullptr, IsPlaced, [y](const Layout& l, ObjectRef r) { y->setValue(Bounds(l, r).y()); },
+            [y](Layout& l, ObjectRef r) { MoveObjects(l, {r}, QPointF(0, y->value() - Bounds(l, r).y())); }});
+    auto* width = Length(this, "PropWidth", 1000);
+    AddRow(QStringLiteral("Larghezza"), width,
+           {nullptr, [](const Layout& l, ObjectRef r) { return IsPlaced(l, r) || IsColumn(l, r); },
+            [width](const Layout& l, ObjectRef r) { width->setValue(Bounds(l, r).width()); },
+            [width](Layout& l, ObjectRef r) {
+                QRectF b = Bounds(l, r);
+                b.setWidth(width->value());
+                SetBounds(l, r, b);
+            }});
+    auto* height = Length(this, "PropHeight", 1000);
+    AddRow(QStringLiteral("Altezza"), height,
+           {nullptr, IsShape, [height](const Layout& l, ObjectRef r) { height->setValue(Bounds(l, r).height()); },
+            [height](Layout& l, ObjectRef r) {
+                QRectF b = Bounds(l, r);
+                b.setHeight(height->value());
+                SetBounds(l, r, b);
+            }});
+
+    auto* family = Named(new QFontComboBox(this), "PropFont");
+    AddRow(QStringLiteral("Carattere"), family,
+           {nullptr, IsItem,
+            [family](const Layout& l, ObjectRef r) {
+                const std::string& f = l.header[At(r)].fontFamily;
+                family->setCurrentFont(QFont(f.empty() ? QStringLiteral("DejaVu Sans") : QString::fromStdString(f)));
+            },
+            [family](Layout& l, ObjectRef r) { l.header[At(r)].fontFamily = family->currentFont().family().toStdString(); }});
+    auto* size = FontSize(this, "PropSize");
+    AddRow(QStringLiteral("Dimensione"), size,
+           {nullptr, [](const Layout& l, ObjectRef r) { return IsItem(l, r) || IsTable(l, r); },
+            [size](const Layout& l, ObjectRef r) { size->setValue(IsTable(l, r) ? l.table.fontSize : l.header[At(r)].fontSize); },
+            [size](Layout& l, ObjectRef r) { (IsTable(l, r) ? l.table.fontSize : l.header[At(r)].fontSize) = size->value(); }});
+    auto* bold = Named(new QCheckBox(QStringLiteral("G&rassetto"), this), "PropBold");
+    AddRow(QString(), bold,
+           {nullptr, IsItem, [bold](const Layout& l, ObjectRef r) { bold->setChecked(l.header[At(r)].bold); },
+            [bold](Layout& l, ObjectRef r) { l.header[At(r)].bold = bold->isChecked(); }});
+    auto* italic = Named(new QCheckBox(QStringLiteral("C&orsivo"), this), "PropItalic");
+    AddRow(QString(), italic,
+           {nullptr, IsItem, [italic](const Layout& l, ObjectRef r) { italic->setChecked(l.header[At(r)].italic); },
+            [italic](Layout& l, ObjectRef r) { l.header[At(r)].italic = italic->isChecked(); }});
+}
+
+} // namespace report

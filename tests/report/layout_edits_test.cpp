@@ -1,0 +1,162 @@
+// The designer's edits on a layout, without windows: finding objects,
+// moving and resizing them on the paper, aligning, copying, stacking, the
+// table's columns and limits, and one undo step per edit or drag.
+#include <gtest/gtest.h>
+
+#include "report/layout_document.h"
+#include "report/page_setup_dialog.h"
+
+namespace {
+
+using namespace report;
+
+HeaderItem Text(double x, double y, double width) {
+    HeaderItem item;
+    item.kind = ItemKind::Text;
+    item.source = "testo";
+    item.x = x;
+    item.y = y;
+    item.width = width;
+    return item;
+}
+
+Shape Frame(double x, double y, double w, double h) {
+    Shape s;
+    s.x = x;
+    s.y = y;
+    s.width = w;
+    s.height = h;
+    return s;
+}
+
+Layout Sample() {
+    Layout layout;
+    AddItem(layout, Text(20, 20, 50));
+    AddItem(layout, Text(40, 60, 30));
+    AddShape(layout, Frame(100, 30, 80, 40));   // a hollow frame
+    layout.table.left = 10;
+    layout.table.top = 120;
+    layout.table.bottom = 270;
+    for (const char* f : {"codice", "articolo", "importo"}) AddColumn(layout, {f, f, 30, Align::Left, ValueFormat::Auto});
+    return layout;
+}
+
+TEST(LayoutEdits, ObjectsAreFoundTopmostFirstAndFramesByTheirBorder) {
+    Layout layout = Sample();
+    AddItem(layout, Text(110, 40, 30));          // inside the frame
+    EXPECT_EQ(ObjectAt(layout, {25, 22}, 1), (ObjectRef{Part::Item, 0}));
+    EXPECT_EQ(ObjectAt(layout, {115, 41}, 1), (ObjectRef{Part::Item, 2}));
+    EXPECT_EQ(ObjectAt(layout, {100.5, 50}, 1), (ObjectRef{Part::Shape, 0})) << "the border";
+    EXPECT_EQ(ObjectAt(layout, {160, 60}, 1), std::nullopt) << "inside an empty frame is free page";
+    layout.shapes[0].fill = "#e6e6e6";
+    EXPECT_EQ(ObjectAt(layout, {160, 60}, 1), (ObjectRef{Part::Shape, 0})) << "a filled box is taken anywhere";
+    EXPECT_EQ(ObjectAt(layout, {45, 200}, 1), (ObjectRef{Part::Column, 1}));
+    EXPECT_EQ(ColumnEdgeAt(layout, {70.4, 125}, 1), 1);
+    const Selection band = ObjectsIn(layout, QRectF(QPointF(30, 55), QPointF(120, 70)));
+    EXPECT_EQ(band, (Selection{{Part::Shape, 0}, {Part::Item, 1}}));
+}
+
+TEST(LayoutEdits, MovesAndResizesStayOnThePaperAndSnapToTheGrid) {
+    Layout layout = Sample();
+    MoveObjects(layout, {{Part::Item, 0}, {Part::Shape, 0}}, {-30, 5});
+    EXPECT_EQ(layout.header[0].x, 0) << "stopped at the paper's edge";
+    EXPECT_EQ(layout.shapes[0].x, 70);
+    EXPECT_EQ(layout.shapes[0].y, 35);
+    SetBounds(layout, {Part::Shape, 0}, QRectF(QPointF(80, 30), QPointF(300, 20)));
+    EXPECT_EQ(Bounds(layout, {Part::Shape, 0}), QRectF(80, 20, 130, 10)) << "normalised and cut at the paper";
+    Shape line = Frame(10, 100, 50, 0);
+    line.kind = ShapeKind::Line;
+    const ObjectRef lineRef = AddShape(layout, line);
+    SetBounds(layout, lineRef, QRectF(5, 100, 80, 12));
+    EXPECT_EQ(layout.shapes[1].height, 0) << "a horizontal line stays horizontal";
+    EXPECT_EQ(layout.shapes[1].width, 80);
+    EXPECT_DOUBLE_EQ(Snap(12.4, 5), 10);
+    EXPECT_DOUBLE_EQ(Snap(12.6, 5), 15);
+    EXPECT_DOUBLE_EQ(Snap(12.6, 0), 12.6);
+}
+
+TEST(LayoutEdits, AlignSameWidthCopyRemoveAndStacking) {
+    Layout layout = Sample();
+    const Selection both{{Part::Item, 0}, {Part::Item, 1}, {Part::Shape, 0}};
+    AlignObjects(layout, both, Edge::Left);
+    EXPECT_EQ(layout.header[1].x, 20);
+    EXPECT_EQ(layout.shapes[0].x, 20);
+    AlignObjects(layout, both, Edge::Bottom);
+    EXPECT_DOUBLE_EQ(Bounds(layout, {Part::Item, 1}).bottom(), Bounds(layout, {Part::Item, 0}).bottom());
+    EXPECT_EQ(layout.shapes[0].y, 0) << "a box taller than the anchor stops at the paper's top";
+    SameWidth(layout, both);
+    EXPECT_EQ(layout.header[1].width, 50);
+    EXPECT_EQ(layout.shapes[0].width, 50);
+
+    const Selection pasted = Paste(layout, Copy(layout, {{Part::Item, 1}, {Part::Shape, 0}}), {5, 5});
+    EXPECT_EQ(pasted, (Selection{{Part::Shape, 1}, {Part::Item, 2}}));
+    EXPECT_EQ(layout.header[2].x, layout.header[1].x + 5);
+
+    EXPECT_EQ(SendToBack(layout, {{Part::Item, 2}}), (Selection{{Part::Item, 0}}));
+    EXPECT_EQ(layout.header[0].x, 25);
+    EXPECT_EQ(BringToFront(layout, {{Part::Item, 0}}), (Selection{{Part::Item, 2}}));
+    EXPECT_EQ(layout.header[2].x, 25);
+
+    Remove(layout, {{Part::Item, 0}, {Part::Item, 2}, {Part::Column, 0}});
+    ASSERT_EQ(layout.header.size(), 1u);
+    EXPECT_EQ(layout.header[0].x, 20) << "the pasted copy (at 25) went with the first item";
+    ASSERT_EQ(layout.table.columns.size(), 2u);
+    EXPECT_EQ(layout.table.columns[0].field, "articolo");
+}
+
+TEST(LayoutEdits, ColumnsReorderAndResizeAndTheTableKeepsItsRoom) {
+    Layout layout = Sample();
+    EXPECT_EQ(MoveColumn(layout, 2, 0), 0);
+    EXPECT_EQ(layout.table.columns[0].field, "importo");
+    EXPECT_EQ(MoveColumn(layout, 0, 9), 2) << "clamped to the last place";
+    ResizeColumn(layout, 1, 1);
+    EXPECT_EQ(layout.table.columns[1].width, 3);
+    ResizeColumn(layout, 2, 500);
+    EXPECT_DOUBLE_EQ(Bounds(layout, {Part::Column, 2}).right(), layout.pageWidth);
+    SetTableLimits(layout, 200, 150);
+    EXPECT_EQ(layout.table.top, 200);
+    EXPECT_GT(layout.table.bottom, 200) << "the bottom never rises above the top";
+    ChangePaper(layout, 148, 210);
+    EXPECT_LE(Bounds(layout, {Part::Shape, 0}).right(), 148);
+    EXPECT_LE(layout.table.bottom, 210);
+    EXPECT_EQ(PaperOf(297, 210), Paper::A4);
+    EXPECT_EQ(PaperOf(100, 100), Paper::Custom);
+}
+
+TEST(LayoutDocument, EveryEditIsOneUndoStepAndADragIsOne) {
+    LayoutDocument document(Sample());
+    EXPECT_FALSE(document.Modified());
+    document.Apply(QStringLiteral("Aggiungi"), [](Layout& l, Selection& s) { s = {AddShape(l, Frame(10, 10, 20, 20))}; });
+    EXPECT_EQ(document.Selected(), (Selection{{Part::Shape, 1}}));
+    // A drag: each step starts from the layout at the press and replaces the last.
+    const Layout pressed = document.Current();
+    const int key = document.NewGestureKey();
+    for (double dx : {2.0, 5.0, 9.0}) {
+        Layout moved = pressed;
+        MoveObjects(moved, document.Selected(), {dx, 0});
+        document.Replace(QStringLiteral("Sposta"), moved, document.Selected(), key);
+    }
+    EXPECT_EQ(document.Current().shapes[1].x, 19);
+    EXPECT_EQ(document.History().count(), 2);
+    EXPECT_TRUE(document.Modified());
+
+    document.History().undo();
+    EXPECT_EQ(document.Current().shapes[1].x, 10);
+    document.History().undo();
+    EXPECT_EQ(document.Current(), Sample());
+    EXPECT_TRUE(document.Selected().empty()) << "the selection goes back with the layout";
+    EXPECT_FALSE(document.Modified());
+    document.History().redo();
+    document.History().redo();
+    EXPECT_EQ(document.Current().shapes[1].x, 19);
+
+    document.MarkSaved();
+    document.CopySelection();
+    document.PasteClip();
+    document.PasteClip();
+    ASSERT_EQ(document.Current().shapes.size(), 4u);
+    EXPECT_EQ(document.Current().shapes[3].x, 29) << "each paste lands a little further";
+    EXPECT_TRUE(document.Modified());
+}
+
+} // namespace
