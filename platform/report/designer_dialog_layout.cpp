@@ -100,14 +100,14 @@ QToolBar* DesignerDialog::BuildPalette() {
 
 QToolBar* DesignerDialog::BuildCommands() {
     auto* bar = Named(new QToolBar(this), "Commands");
-    undo_ = document_.History().createUndoAction(this, QStringLiteral("Annulla"));
-    undo_->setObjectName(QStringLiteral("Undo"));
-    undo_->setShortcut(QKeySequence::Undo);
-    redo_ = document_.History().createRedoAction(this, QStringLiteral("Ripeti"));
-    redo_->setObjectName(QStringLiteral("Redo"));
-    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
-    bar->addAction(undo_);
-    bar->addAction(redo_);
+    QUndoStack& history = document_.History();
+    undo_ = Command(bar, "Undo", QStringLiteral("Annulla"), [&history] { history.undo(); }, QKeySequence::Undo);
+    redo_ = Command(bar, "Redo", QStringLiteral("Ripeti"), [&history] { history.redo(); },
+                    QKeySequence(Qt::CTRL | Qt::Key_Y));
+    undo_->setEnabled(false);
+    redo_->setEnabled(false);
+    connect(&history, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
     bar->addSeparator();
     Command(bar, "Copy", QStringLiteral("Copia"), [this] { document_.CopySelection(); }, QKeySequence::Copy);
     Command(bar, "Paste", QStringLiteral("Incolla"), [this] { document_.PasteClip(); }, QKeySequence::Paste);
