@@ -88,6 +88,7 @@ void Composer::CloseTable() {
     tableOpen_ = false;
     if (layout_.table.columns.empty()) return;
     const double y = nextLine_ + 0.5;
+    pages_.back().footerTop = y;
     pages_.back().rules.push_back({QLineF(layout_.table.left, y, layout_.table.left + TableWidth(), y), 0.3});
 }
 

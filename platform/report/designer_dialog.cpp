@@ -98,6 +98,32 @@ void DesignerDialog::AddField() {
     });
 }
 
+void DesignerDialog::AddFooterItem(ItemKind kind) {
+    HeaderItem item;
+    item.kind = kind;
+    item.y = 1.5;
+    item.bold = true;
+    const Layout& layout = document_.Current();
+    if (kind == ItemKind::Sum) {
+        item.source = fieldChoice_->currentData().toString().toStdString();
+        item.align = Align::Right;
+        item.x = layout.table.left;
+        item.width = 30;
+        for (int i = 0; i < static_cast<int>(layout.table.columns.size()); ++i)
+            if (layout.table.columns[static_cast<std::size_t>(i)].field == item.source) {
+                const QRectF column = Bounds(layout, {Part::Column, i});
+                item.x = column.left();
+                item.width = column.width();
+            }
+    } else {
+        item.caption = "Righe: ";
+        item.x = layout.table.left;
+        item.width = 40;
+    }
+    document_.Apply(QStringLiteral("Aggiungi al piede"),
+                    [&](Layout& l, Selection& selection) { selection = {report::AddFooterItem(l, item)}; });
+}
+
 void DesignerDialog::AddShape(Shape shape) {
     const QPointF at = FreeSpot();
     shape.x = at.x();

@@ -59,6 +59,8 @@ private:
     void AddItem(HeaderItem item);
     void AddVariable();
     void AddField();
+    // A sum of the chosen field (under its column) or the line count, in the table's footer.
+    void AddFooterItem(ItemKind kind);
     void AddShape(Shape shape);
     void AddImage();
     void EditSelection(const QString& text, const std::function<Selection(Layout&, const Selection&)>& edit);

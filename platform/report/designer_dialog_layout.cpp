@@ -68,6 +68,8 @@ QToolBar* DesignerDialog::BuildPalette() {
     fieldChoice_ = Choice(bar, "FieldChoice", request_.fields);
     bar->addWidget(fieldChoice_);
     Command(bar, "AddField", QStringLiteral("Colonna"), [this] { AddField(); });
+    Command(bar, "AddSum", QStringLiteral("Somma"), [this] { AddFooterItem(ItemKind::Sum); });
+    Command(bar, "AddCount", QStringLiteral("N. righe"), [this] { AddFooterItem(ItemKind::Count); });
     bar->addSeparator();
     const auto line = [this](double width, double height) {
         Shape shape;
@@ -169,7 +171,7 @@ void DesignerDialog::BuildControls() {
     for (QScrollBar* bar : {scroll_->horizontalScrollBar(), scroll_->verticalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
 
-    panel_ = new PropertyPanel(document_, request_.variables, this);
+    panel_ = new PropertyPanel(document_, request_.variables, request_.fields, this);
     panel_->pickImage = [this] { return pickImage ? pickImage() : std::nullopt; };
     panel_->setMinimumWidth(290);
 

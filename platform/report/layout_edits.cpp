@@ -46,8 +46,15 @@ Selection Restack(std::vector<T>& list, Part part, const Selection& objects, boo
 Selection Restack(Layout& layout, const Selection& objects, bool toFront) {
     Selection moved = Restack(layout.header, Part::Item, objects, toFront);
     const Selection shapes = Restack(layout.shapes, Part::Shape, objects, toFront);
+    const Selection footer = Restack(layout.table.footer, Part::Footer, objects, toFront);
     moved.insert(moved.end(), shapes.begin(), shapes.end());
+    moved.insert(moved.end(), footer.begin(), footer.end());
     return moved;
+}
+
+// The objects of the selection on the page, as the page shows them.
+QRectF Placed(const Layout& layout, ObjectRef ref, double footerTop) {
+    return Bounds(layout, ref).translated(0, ref.part == Part::Footer ? footerTop : 0);
 }
 
 } // namespace
@@ -58,15 +65,28 @@ bool Exists(const Layout& layout, ObjectRef ref) {
     case Part::Item: return At(ref.index) < layout.header.size();
     case Part::Shape: return At(ref.index) < layout.shapes.size();
     case Part::Column: return At(ref.index) < layout.table.columns.size();
+    case Part::Footer: return At(ref.index) < layout.table.footer.size();
     }
     return false;
+}
+
+const HeaderItem* TextItem(const Layout& layout, ObjectRef ref) {
+    if (!Exists(layout, ref)) return nullptr;
+    if (ref.part == Part::Item) return &layout.header[At(ref.index)];
+    if (ref.part == Part::Footer) return &layout.table.footer[At(ref.index)];
+    return nullptr;
+}
+
+HeaderItem* TextItem(Layout& layout, ObjectRef ref) {
+    return const_cast<HeaderItem*>(TextItem(static_cast<const Layout&>(layout), ref));
 }
 
 QRectF Bounds(const Layout& layout, ObjectRef ref) {
     if (!Exists(layout, ref)) return {};
     switch (ref.part) {
-    case Part::Item: {
-        const HeaderItem& item = layout.header[At(ref.index)];
+    case Part::Item:
+    case Part::Footer: {
+        const HeaderItem& item = *TextItem(layout, ref);
         return QRectF(item.x, item.y, item.width, ItemHeight(item));
     }
     case Part::Shape: {
@@ -82,10 +102,13 @@ QRectF Bounds(const Layout& layout, ObjectRef ref) {
     return {};
 }
 
-std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance) {
+std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance, double footerTop) {
     const auto near = [&](ObjectRef ref) {
-        return Bounds(layout, ref).adjusted(-tolerance, -tolerance, tolerance, tolerance).contains(mm);
+        return Placed(layout, ref, footerTop).adjusted(-tolerance, -tolerance, tolerance, tolerance).contains(mm);
     };
+    if (footerTop >= 0)
+        for (int i = static_cast<int>(layout.table.footer.size()) - 1; i >= 0; --i)
+            if (near({Part::Footer, i})) return ObjectRef{Part::Footer, i};
     for (int i = static_cast<int>(layout.header.size()) - 1; i >= 0; --i)
         if (near({Part::Item, i})) return ObjectRef{Part::Item, i};
     for (int i = static_cast<int>(layout.shapes.size()) - 1; i >= 0; --i) {
@@ -100,17 +123,20 @@ std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double toler
     return std::nullopt;
 }
 
-Selection ObjectsIn(const Layout& layout, const QRectF& band) {
+Selection ObjectsIn(const Layout& layout, const QRectF& band, double footerTop) {
     Selection found;
     const QRectF b = band.normalized();
     const auto touches = [&](ObjectRef ref) {
-        const QRectF r = Bounds(layout, ref);
+        const QRectF r = Placed(layout, ref, footerTop);
         return r.left() <= b.right() && r.right() >= b.left() && r.top() <= b.bottom() && r.bottom() >= b.top();
     };
     for (int i = 0; i < static_cast<int>(layout.shapes.size()); ++i)
         if (touches({Part::Shape, i})) found.push_back({Part::Shape, i});
     for (int i = 0; i < static_cast<int>(layout.header.size()); ++i)
         if (touches({Part::Item, i})) found.push_back({Part::Item, i});
+    if (footerTop >= 0)
+        for (int i = 0; i < static_cast<int>(layout.table.footer.size()); ++i)
+            if (touches({Part::Footer, i})) found.push_back({Part::Footer, i});
     return found;
 }
 
@@ -124,6 +150,11 @@ ObjectRef AddShape(Layout& layout, const Shape& shape) {
     return {Part::Shape, static_cast<int>(layout.shapes.size()) - 1};
 }
 
+ObjectRef AddFooterItem(Layout& layout, const HeaderItem& item) {
+    layout.table.footer.push_back(item);
+    return {Part::Footer, static_cast<int>(layout.table.footer.size()) - 1};
+}
+
 ObjectRef AddColumn(Layout& layout, const TableColumn& column) {
     layout.table.columns.push_back(column);
     return {Part::Column, static_cast<int>(layout.table.columns.size()) - 1};
@@ -135,9 +166,9 @@ void MoveObjects(Layout& layout, const Selection& objects, QPointF delta) {
         const QRectF box = Bounds(layout, ref);
         const double dx = std::clamp(delta.x(), -box.left(), layout.pageWidth - box.right());
         const double dy = std::clamp(delta.y(), -box.top(), layout.pageHeight - box.bottom());
-        if (ref.part == Part::Item) {
-            layout.header[At(ref.index)].x += dx;
-            layout.header[At(ref.index)].y += dy;
+        if (HeaderItem* item = TextItem(layout, ref)) {
+            item->x += dx;
+            item->y += dy;
         } else {
             layout.shapes[At(ref.index)].x += dx;
             layout.shapes[At(ref.index)].y += dy;
@@ -150,11 +181,10 @@ void SetBounds(Layout& layout, ObjectRef ref, const QRectF& box) {
     const QRectF b = box.normalized().intersected(QRectF(0, 0, layout.pageWidth, layout.pageHeight));
     if (ref.part == Part::Column) {
         ResizeColumn(layout, ref.index, b.width());
-    } else if (ref.part == Part::Item) {
-        HeaderItem& item = layout.header[At(ref.index)];
-        item.x = b.x();
-        item.y = b.y();
-        item.width = std::max(kMinSize, b.width());
+    } else if (HeaderItem* item = TextItem(layout, ref)) {
+        item->x = b.x();
+        item->y = b.y();
+        item->width = std::max(kMinSize, b.width());
     } else {
         Shape& s = layout.shapes[At(ref.index)];
         const bool line = s.kind == ShapeKind::Line;
@@ -204,6 +234,8 @@ Clip Copy(const Layout& layout, const Selection& objects) {
         if (Exists(layout, {Part::Item, i})) clip.items.push_back(layout.header[At(i)]);
     for (int i : Indexes(objects, Part::Shape, false))
         if (Exists(layout, {Part::Shape, i})) clip.shapes.push_back(layout.shapes[At(i)]);
+    for (int i : Indexes(objects, Part::Footer, false))
+        if (Exists(layout, {Part::Footer, i})) clip.footer.push_back(layout.table.footer[At(i)]);
     return clip;
 }
 
@@ -211,6 +243,7 @@ Selection Paste(Layout& layout, const Clip& clip, QPointF offset) {
     Selection added;
     for (const Shape& s : clip.shapes) added.push_back(AddShape(layout, s));
     for (const HeaderItem& item : clip.items) added.push_back(AddItem(layout, item));
+    for (const HeaderItem& item : clip.footer) added.push_back(AddFooterItem(layout, item));
     MoveObjects(layout, added, offset);
     return added;
 }
@@ -220,6 +253,9 @@ void Remove(Layout& layout, const Selection& objects) {
         if (Exists(layout, {Part::Item, i})) layout.header.erase(layout.header.begin() + i);
     for (int i : Indexes(objects, Part::Shape, true))
         if (Exists(layout, {Part::Shape, i})) layout.shapes.erase(layout.shapes.begin() + i);
+    auto& footer = layout.table.footer;
+    for (int i : Indexes(objects, Part::Footer, true))
+        if (Exists(layout, {Part::Footer, i})) footer.erase(footer.begin() + i);
     auto& columns = layout.table.columns;
     for (int i : Indexes(objects, Part::Column, true))
         if (Exists(layout, {Part::Column, i})) columns.erase(columns.begin() + i);

@@ -14,8 +14,8 @@
 namespace report {
 
 // One object of the layout: a text item of the page part, a drawn object,
-// or a column of the line table.
-enum class Part { Item, Shape, Column };
+// a column of the line table, or a text item of the table's footer.
+enum class Part { Item, Shape, Column, Footer };
 
 struct ObjectRef {
     Part part = Part::Item;
@@ -31,24 +31,31 @@ enum class Edge { Left, Right, Top, Bottom };
 struct Clip {
     std::vector<HeaderItem> items;
     std::vector<Shape> shapes;
-    bool Empty() const { return items.empty() && shapes.empty(); }
+    std::vector<HeaderItem> footer;
+    bool Empty() const { return items.empty() && shapes.empty() && footer.empty(); }
 };
 
 bool Exists(const Layout& layout, ObjectRef ref);
+// The text item of the page part or of the footer; nullptr for other objects.
+const HeaderItem* TextItem(const Layout& layout, ObjectRef ref);
+HeaderItem* TextItem(Layout& layout, ObjectRef ref);
 
-// Where an object lies on the page, in millimetres (a line's box may have
-// no width or no height). A column: its cells from the titles to the table's end.
+// Where an object lies, in millimetres (a line's box may have no width or
+// no height). A column: its cells from the titles to the table's end. A
+// footer item: from the footer's top, which only a laid out page knows.
 QRectF Bounds(const Layout& layout, ObjectRef ref);
 
 // The topmost object at a point (texts lie over drawn objects, later over
-// earlier); a column only where no page object is. tolerance widens thin lines.
-std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance);
-// The page objects (not columns) that a rubber band touches.
-Selection ObjectsIn(const Layout& layout, const QRectF& band);
+// earlier; footer items lie footerTop down the page); a column only where no
+// other object is. tolerance widens thin lines.
+std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance, double footerTop = -1);
+// The objects (not columns) that a rubber band touches.
+Selection ObjectsIn(const Layout& layout, const QRectF& band, double footerTop = -1);
 
 ObjectRef AddItem(Layout& layout, const HeaderItem& item);
 ObjectRef AddShape(Layout& layout, const Shape& shape);
 ObjectRef AddColumn(Layout& layout, const TableColumn& column);
+ObjectRef AddFooterItem(Layout& layout, const HeaderItem& item);
 
 // Moves objects by delta, each kept on the paper.
 void MoveObjects(Layout& layout, const Selection& objects, QPointF delta);

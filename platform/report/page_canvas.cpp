@@ -75,6 +75,10 @@ void PageCanvas::Refresh() {
     update();
 }
 
+QRectF PageCanvas::Placed(const Layout& layout, ObjectRef ref) const {
+    return Bounds(layout, ref).translated(0, ref.part == Part::Footer ? FooterTop() : 0);
+}
+
 double PageCanvas::SnapMm(double value) const {
     return gridOn_ ? Snap(value, gridStep_) : value;
 }
@@ -136,7 +140,7 @@ void PageCanvas::PaintSelection(QPainter& painter) {
     const Layout& layout = document_.Current();
     painter.setBrush(Qt::NoBrush);
     for (const ObjectRef& ref : document_.Selected()) {
-        const QRectF box = Bounds(layout, ref);
+        const QRectF box = Placed(layout, ref);
         const QRectF pixels = QRectF(ToPixel(box.topLeft()), ToPixel(box.bottomRight())).adjusted(-1, -1, 1, 1);
         if (ref.part == Part::Column) painter.fillRect(pixels, QColor(0, 90, 200, 35));
         painter.setPen(QPen(kSelection, 1, Qt::DashLine));

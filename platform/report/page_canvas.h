@@ -54,6 +54,9 @@ private:
 
     void Refresh();
     double Scale() const { return TrueScale() * zoom_; }
+    // Where an object shows on the page: footer items below the sample's lines.
+    QRectF Placed(const Layout& layout, ObjectRef ref) const;
+    double FooterTop() const { return page_.footerTop; }
     double SnapMm(double value) const;
     double Tolerance() const;              // a few pixels, in millimetres
 

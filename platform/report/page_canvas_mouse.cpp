@@ -25,13 +25,13 @@ std::vector<std::pair<int, QPointF>> PageCanvas::Handles() const {
     const Selection& selected = document_.Selected();
     if (selected.size() != 1 || selected[0].part == Part::Column) return {};
     const Layout& layout = document_.Current();
-    const QRectF b = Bounds(layout, selected[0]);
+    const QRectF b = Placed(layout, selected[0]);
     const QPointF points[8] = {b.topLeft(),     {b.center().x(), b.top()},    b.topRight(), {b.right(), b.center().y()},
                                b.bottomRight(), {b.center().x(), b.bottom()}, b.bottomLeft(), {b.left(), b.center().y()}};
     // A text's height follows its font and a flat line has none: only their sides move.
     std::vector<int> wanted{0, 1, 2, 3, 4, 5, 6, 7};
     const bool line = IsLine(layout, selected[0]);
-    if (selected[0].part == Part::Item || (line && b.height() == 0)) wanted = {3, 7};
+    if (TextItem(layout, selected[0]) || (line && b.height() == 0)) wanted = {3, 7};
     else if (line && b.width() == 0) wanted = {1, 5};
     std::vector<std::pair<int, QPointF>> handles;
     for (int i : wanted) handles.emplace_back(i, points[i]);
@@ -50,7 +50,7 @@ PageCanvas::Drag PageCanvas::DragAt(QPointF mm, int& index) const {
         index = *handle;
         return Drag::Resize;
     }
-    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance());
+    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance(), FooterTop());
     if (hit && hit->part != Part::Column) return Drag::Move;
     if (std::optional<int> edge = ColumnEdgeAt(layout, mm, Tolerance())) {
         index = *edge;
@@ -93,7 +93,7 @@ void PageCanvas::StartDrag(QMouseEvent* event) {
     pressLayout_ = layout;
     dragKey_ = document_.NewGestureKey();
     drag_ = DragAt(mm, dragIndex_);
-    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance());
+    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance(), FooterTop());
     Selection selection = document_.Selected();
     const bool selected = hit && std::find(selection.begin(), selection.end(), *hit) != selection.end();
     if (drag_ == Drag::Move && shift) {
@@ -121,14 +121,16 @@ void PageCanvas::mouseMoveEvent(QMouseEvent* event) {
 }
 
 QRectF PageCanvas::ResizedBox(QPointF mm) const {
-    QRectF box = Bounds(pressLayout_, pressSelection_.front());
+    QRectF box = Placed(pressLayout_, pressSelection_.front());
     const double x = SnapMm(mm.x());
     const double y = SnapMm(mm.y());
     if (dragIndex_ == 0 || dragIndex_ == 6 || dragIndex_ == 7) box.setLeft(x);
     if (dragIndex_ >= 2 && dragIndex_ <= 4) box.setRight(x);
     if (dragIndex_ <= 2) box.setTop(y);
     if (dragIndex_ >= 4 && dragIndex_ <= 6) box.setBottom(y);
-    return box;
+    // Back to the object's own measure (a footer item's is the footer's top).
+    const ObjectRef ref = pressSelection_.front();
+    return box.translated(Bounds(pressLayout_, ref).topLeft() - Placed(pressLayout_, ref).topLeft());
 }
 
 void PageCanvas::DragTo(QPointF mm) {
@@ -137,7 +139,7 @@ void PageCanvas::DragTo(QPointF mm) {
     switch (drag_) {
     case Drag::Move: {
         // The first object's corner lands on the grid; the others keep their distance to it.
-        const QPointF start = Bounds(pressLayout_, pressSelection_.front()).topLeft();
+        const QPointF start = Placed(pressLayout_, pressSelection_.front()).topLeft();
         const QPointF to = start + (mm - pressMm_);
         MoveObjects(layout, selection, QPointF(SnapMm(to.x()), SnapMm(to.y())) - start);
         document_.Replace(QStringLiteral("Sposta"), layout, selection, dragKey_);
@@ -170,7 +172,7 @@ void PageCanvas::DragTo(QPointF mm) {
     }
     case Drag::RubberBand: {
         band_ = QRectF(pressMm_, mm).normalized();
-        Selection banded = ObjectsIn(document_.Current(), band_);
+        Selection banded = ObjectsIn(document_.Current(), band_, FooterTop());
         for (const ObjectRef& r : pressSelection_)
             if (std::find(banded.begin(), banded.end(), r) == banded.end()) banded.push_back(r);
         document_.Select(banded);

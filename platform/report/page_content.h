@@ -36,6 +36,7 @@ struct Page {
     std::vector<PageText> texts;
     std::vector<PageRule> rules;
     std::vector<Shape> shapes;    // drawn under the rules and texts
+    double footerTop = -1;        // where the table's footer starts, on the page that has it
 };
 
 // Paints one page with its top left corner at origin, pxPerMm device pixels

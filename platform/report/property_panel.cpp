@@ -19,12 +19,12 @@ namespace {
 constexpr ObjectRef kTable{Part::Column, -1};
 
 std::size_t At(ObjectRef r) { return static_cast<std::size_t>(r.index); }
-bool IsItem(const Layout& l, ObjectRef r) { return r.part == Part::Item && Exists(l, r); }
+bool IsItem(const Layout& l, ObjectRef r) { return TextItem(l, r) != nullptr; }
 bool IsShape(const Layout& l, ObjectRef r) { return r.part == Part::Shape && Exists(l, r); }
 bool IsColumn(const Layout& l, ObjectRef r) { return r.part == Part::Column && Exists(l, r); }
 bool IsTable(const Layout&, ObjectRef r) { return r == kTable; }
 bool IsPlaced(const Layout& l, ObjectRef r) { return IsItem(l, r) || IsShape(l, r); }
-bool ItemOfKind(const Layout& l, ObjectRef r, ItemKind kind) { return IsItem(l, r) && l.header[At(r)].kind == kind; }
+bool ItemOfKind(const Layout& l, ObjectRef r, ItemKind kind) { return IsItem(l, r) && (*TextItem(l, r)).kind == kind; }
 
 } // namespace
 
@@ -41,7 +41,7 @@ QString SelectionTitle(const Layout& layout, const Selection& selected) {
         case ShapeKind::Image: return QStringLiteral("Immagine");
         }
     }
-    switch (layout.header[At(r)].kind) {
+    switch (TextItem(layout, r)->kind) {
     case ItemKind::Text: return QStringLiteral("Testo fisso");
     case ItemKind::PageNumber: return QStringLiteral("Numero di pagina");
     case ItemKind::PrintDate: return QStringLiteral("Data di stampa");
@@ -52,10 +52,11 @@ QString SelectionTitle(const Layout& layout, const Selection& selected) {
     return QStringLiteral("Variabile");
 }
 
-PropertyPanel::PropertyPanel(LayoutDocument& document, const DefinitionList& variables, QWidget* parent)
+PropertyPanel::PropertyPanel(LayoutDocument& document, const DefinitionList& variables,
+                             const DefinitionList& fields, QWidget* parent)
     : QWidget(parent), document_(document) {
     setObjectName(QStringLiteral("Properties"));
-    Build(variables);
+    Build(variables, fields);
     connect(&document_, &LayoutDocument::Changed, this, &PropertyPanel::Load);
     Load();
 }
@@ -72,37 +73,44 @@ void PropertyPanel::AddRow(const QString& label, QWidget* editor, Row row) {
     ConnectEditor(editor, this, [this, index] { Store(index); });
 }
 
-void PropertyPanel::Build(const DefinitionList& variables) {
+void PropertyPanel::Build(const DefinitionList& variables, const DefinitionList& fields) {
     form_ = new QFormLayout(this);
     auto* title = Named(new QLabel(this), "SelectionKind");
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     form_->addRow(title);
-    BuildTextRows(variables);
+    BuildTextRows(variables, fields);
     BuildShapeRows();
     BuildColumnRows();
     BuildTableRows();
 }
 
-void PropertyPanel::BuildTextRows(const DefinitionList& variables) {
+void PropertyPanel::BuildTextRows(const DefinitionList& variables, const DefinitionList& fields) {
     auto* text = Named(new QLineEdit(this), "PropText");
     AddRow(QStringLiteral("Testo"), text,
            {nullptr, [](const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Text); },
-            [text](const Layout& l, ObjectRef r) { SetText(text, l.header[At(r)].source); },
-            [text](Layout& l, ObjectRef r) { l.header[At(r)].source = text->text().toStdString(); }});
+            [text](const Layout& l, ObjectRef r) { SetText(text, (*TextItem(l, r)).source); },
+            [text](Layout& l, ObjectRef r) { (*TextItem(l, r)).source = text->text().toStdString(); }});
     auto* caption = Named(new QLineEdit(this), "PropCaption");
     AddRow(QStringLiteral("Didascalia"), caption,
-           {nullptr, [](const Layout& l, ObjectRef r) { return IsItem(l, r) && l.header[At(r)].kind != ItemKind::Text; },
-            [caption](const Layout& l, ObjectRef r) { SetText(caption, l.header[At(r)].caption); },
-            [caption](Layout& l, ObjectRef r) { l.header[At(r)].caption = caption->text().toStdString(); }});
+           {nullptr, [](const Layout& l, ObjectRef r) { return IsItem(l, r) && (*TextItem(l, r)).kind != ItemKind::Text; },
+            [caption](const Layout& l, ObjectRef r) { SetText(caption, (*TextItem(l, r)).caption); },
+            [caption](Layout& l, ObjectRef r) { (*TextItem(l, r)).caption = caption->text().toStdString(); }});
     auto* source = Named(new QComboBox(this), "PropVariable");
     for (const Definition& d : variables.Items())
         source->addItem(QString::fromStdString(d.name), QString::fromStdString(d.name));
     AddRow(QStringLiteral("Variabile"), source,
            {nullptr, [](const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Variable); },
-            [source](const Layout& l, ObjectRef r) { SelectText(source, l.header[At(r)].source); },
-            [source](Layout& l, ObjectRef r) { l.header[At(r)].source = source->currentData().toString().toStdString(); }});
+            [source](const Layout& l, ObjectRef r) { SelectText(source, (*TextItem(l, r)).source); },
+            [source](Layout& l, ObjectRef r) { (*TextItem(l, r)).source = source->currentData().toString().toStdString(); }});
+    auto* field = Named(new QComboBox(this), "PropField");
+    for (const Definition& d : fields.Items())
+        field->addItem(QString::fromStdString(d.name), QString::fromStdString(d.name));
+    AddRow(QStringLiteral("Campo sommato"), field,
+           {nullptr, [](const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Sum); },
+            [field](const Layout& l, ObjectRef r) { SelectText(field, (*TextItem(l, r)).source); },
+            [field](Layout& l, ObjectRef r) { (*TextItem(l, r)).source = field->currentData().toString().toStdString(); }});
 
     auto* x = Length(this, "PropX", 1000);
     AddRow(QStringLiteral("X"), x,
@@ -134,23 +142,23 @@ void PropertyPanel::BuildTextRows(const DefinitionList& variables) {
     AddRow(QStringLiteral("Carattere"), family,
            {nullptr, IsItem,
             [family](const Layout& l, ObjectRef r) {
-                const std::string& f = l.header[At(r)].fontFamily;
+                const std::string& f = (*TextItem(l, r)).fontFamily;
                 family->setCurrentFont(QFont(f.empty() ? QStringLiteral("DejaVu Sans") : QString::fromStdString(f)));
             },
-            [family](Layout& l, ObjectRef r) { l.header[At(r)].fontFamily = family->currentFont().family().toStdString(); }});
+            [family](Layout& l, ObjectRef r) { (*TextItem(l, r)).fontFamily = family->currentFont().family().toStdString(); }});
     auto* size = FontSize(this, "PropSize");
     AddRow(QStringLiteral("Dimensione"), size,
            {nullptr, [](const Layout& l, ObjectRef r) { return IsItem(l, r) || IsTable(l, r); },
-            [size](const Layout& l, ObjectRef r) { size->setValue(IsTable(l, r) ? l.table.fontSize : l.header[At(r)].fontSize); },
-            [size](Layout& l, ObjectRef r) { (IsTable(l, r) ? l.table.fontSize : l.header[At(r)].fontSize) = size->value(); }});
+            [size](const Layout& l, ObjectRef r) { size->setValue(IsTable(l, r) ? l.table.fontSize : (*TextItem(l, r)).fontSize); },
+            [size](Layout& l, ObjectRef r) { (IsTable(l, r) ? l.table.fontSize : (*TextItem(l, r)).fontSize) = size->value(); }});
     auto* bold = Named(new QCheckBox(QStringLiteral("G&rassetto"), this), "PropBold");
     AddRow(QString(), bold,
-           {nullptr, IsItem, [bold](const Layout& l, ObjectRef r) { bold->setChecked(l.header[At(r)].bold); },
-            [bold](Layout& l, ObjectRef r) { l.header[At(r)].bold = bold->isChecked(); }});
+           {nullptr, IsItem, [bold](const Layout& l, ObjectRef r) { bold->setChecked((*TextItem(l, r)).bold); },
+            [bold](Layout& l, ObjectRef r) { (*TextItem(l, r)).bold = bold->isChecked(); }});
     auto* italic = Named(new QCheckBox(QStringLiteral("C&orsivo"), this), "PropItalic");
     AddRow(QString(), italic,
-           {nullptr, IsItem, [italic](const Layout& l, ObjectRef r) { italic->setChecked(l.header[At(r)].italic); },
-            [italic](Layout& l, ObjectRef r) { l.header[At(r)].italic = italic->isChecked(); }});
+           {nullptr, IsItem, [italic](const Layout& l, ObjectRef r) { italic->setChecked((*TextItem(l, r)).italic); },
+            [italic](Layout& l, ObjectRef r) { (*TextItem(l, r)).italic = italic->isChecked(); }});
 }
 
 } // namespace report

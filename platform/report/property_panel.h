@@ -25,7 +25,8 @@ class PropertyPanel : public QWidget {
     Q_OBJECT
 
 public:
-    PropertyPanel(LayoutDocument& document, const DefinitionList& variables, QWidget* parent = nullptr);
+    PropertyPanel(LayoutDocument& document, const DefinitionList& variables, const DefinitionList& fields,
+                  QWidget* parent = nullptr);
 
     // Asks for an image file and puts it into the selected image objects;
     // pickImage answers the file's bytes, or nothing on a cancel.
@@ -39,8 +40,8 @@ private:
         std::function<void(Layout&, ObjectRef)> store;
     };
 
-    void Build(const DefinitionList& variables);
-    void BuildTextRows(const DefinitionList& variables);
+    void Build(const DefinitionList& variables, const DefinitionList& fields);
+    void BuildTextRows(const DefinitionList& variables, const DefinitionList& fields);
     void BuildShapeRows();
     void BuildColumnRows();
     void BuildTableRows();

@@ -17,7 +17,7 @@ namespace {
 constexpr ObjectRef kTable{Part::Column, -1};
 
 std::size_t At(ObjectRef r) { return static_cast<std::size_t>(r.index); }
-bool IsItem(const Layout& l, ObjectRef r) { return r.part == Part::Item && Exists(l, r); }
+bool IsItem(const Layout& l, ObjectRef r) { return TextItem(l, r) != nullptr; }
 bool IsShape(const Layout& l, ObjectRef r) { return r.part == Part::Shape && Exists(l, r); }
 bool IsColumn(const Layout& l, ObjectRef r) { return r.part == Part::Column && Exists(l, r); }
 bool IsRectangle(const Layout& l, ObjectRef r) {
@@ -25,14 +25,14 @@ bool IsRectangle(const Layout& l, ObjectRef r) {
 }
 bool IsImage(const Layout& l, ObjectRef r) { return IsShape(l, r) && l.shapes[At(r)].kind == ShapeKind::Image; }
 bool IsVariable(const Layout& l, ObjectRef r) {
-    return IsItem(l, r) && l.header[At(r)].kind == ItemKind::Variable;
+    return IsItem(l, r) && (*TextItem(l, r)).kind == ItemKind::Variable;
 }
 
 Align& AlignOf(Layout& l, ObjectRef r) {
-    return r.part == Part::Column ? l.table.columns[At(r)].align : l.header[At(r)].align;
+    return r.part == Part::Column ? l.table.columns[At(r)].align : (*TextItem(l, r)).align;
 }
 ValueFormat& FormatOf(Layout& l, ObjectRef r) {
-    return r.part == Part::Column ? l.table.columns[At(r)].format : l.header[At(r)].format;
+    return r.part == Part::Column ? l.table.columns[At(r)].format : (*TextItem(l, r)).format;
 }
 
 } // namespace

@@ -56,6 +56,23 @@ TEST(LayoutEdits, ObjectsAreFoundTopmostFirstAndFramesByTheirBorder) {
     EXPECT_EQ(band, (Selection{{Part::Shape, 0}, {Part::Item, 1}}));
 }
 
+TEST(LayoutEdits, FooterItemsLieBelowTheLinesAndAreEditedLikeTheOthers) {
+    Layout layout = Sample();
+    HeaderItem sum = Text(70, 2, 30);
+    sum.kind = ItemKind::Sum;
+    const ObjectRef ref = AddFooterItem(layout, sum);
+    EXPECT_EQ(ObjectAt(layout, {80, 160 + 3}, 1), (ObjectRef{Part::Column, 2})) << "no footer known: the column";
+    EXPECT_EQ(ObjectAt(layout, {80, 160 + 3}, 1, 160), ref);
+    EXPECT_EQ(ObjectsIn(layout, QRectF(65, 150, 10, 20), 160), (Selection{ref}));
+    MoveObjects(layout, {ref}, {5, -10});
+    EXPECT_EQ(layout.table.footer[0].x, 75);
+    EXPECT_EQ(layout.table.footer[0].y, 0) << "not above the footer's top";
+    EXPECT_EQ(Paste(layout, Copy(layout, {ref}), {0, 5}), (Selection{{Part::Footer, 1}}));
+    Remove(layout, {ref});
+    ASSERT_EQ(layout.table.footer.size(), 1u);
+    EXPECT_EQ(layout.table.footer[0].y, 5);
+}
+
 TEST(LayoutEdits, MovesAndResizesStayOnThePaperAndSnapToTheGrid) {
     Layout layout = Sample();
     MoveObjects(layout, {{Part::Item, 0}, {Part::Shape, 0}}, {-30, 5});
