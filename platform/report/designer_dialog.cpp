@@ -296,7 +296,7 @@ void DesignerDialog::RefreshPage() {
     Composer composer(request_.layout);
     composer.OutputPageObjects(request_.variables);
     for (int i = 0; i < kSampleLines; ++i) composer.OutputLine(request_.fields);
-    composer.FinishLines();
+    composer.FinishLines(request_.variables);
     page_->SetPage(composer.Pages().front());
 }
 

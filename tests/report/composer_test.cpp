@@ -2,6 +2,7 @@
 // the next page and gives the same line again.
 #include <gtest/gtest.h>
 
+#include "desktop/qt_application.h"
 #include "report/composer.h"
 #include "report/report_codes.h"
 
@@ -21,13 +22,19 @@ Layout Table(double top, double bottom) {
     return layout;
 }
 
+// Text is measured with the fonts of a Qt application.
+class Pagination : public ::testing::Test {
+protected:
+    Pagination() { testing_support::EnsureQtApplication(); }
+};
+
 std::vector<QString> Texts(const Page& page) {
     std::vector<QString> texts;
     for (const PageText& t : page.texts) texts.push_back(t.text);
     return texts;
 }
 
-TEST(Composer, PagePartCarriesTheVariablesAndTheColumnTitles) {
+TEST_F(Pagination, PagePartCarriesTheVariablesAndTheColumnTitles) {
     DefinitionList variables;
     variables.Set("numero", "120", FieldTypeNumeric);
     DefinitionList fields;
@@ -36,7 +43,7 @@ TEST(Composer, PagePartCarriesTheVariablesAndTheColumnTitles) {
     Composer composer(Table(40, 250));
     composer.OutputPageObjects(variables);
     ASSERT_TRUE(composer.OutputLine(fields));
-    composer.FinishLines();
+    composer.FinishLines(variables);
 
     ASSERT_EQ(composer.Pages().size(), 1u);
     const std::vector<QString> texts = Texts(composer.Pages()[0]);
@@ -50,7 +57,7 @@ TEST(Composer, PagePartCarriesTheVariablesAndTheColumnTitles) {
     EXPECT_EQ(composer.Pages()[0].texts[5].align, Align::Right);
 }
 
-TEST(Composer, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
+TEST_F(Pagination, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
     const double room = 3 * LineHeight(10);
     Composer composer(Table(40, 40 + LineHeight(10) + 0.8 + room + 0.01));
     DefinitionList variables;
@@ -66,7 +73,7 @@ TEST(Composer, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
         }
         ++placed;
     }
-    composer.FinishLines();
+    composer.FinishLines(variables);
     ASSERT_EQ(placed, 7);
     ASSERT_EQ(composer.Pages().size(), 3u);
     // Three lines on each full page, the last one on the third; each line once.
@@ -77,7 +84,7 @@ TEST(Composer, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
     EXPECT_EQ(composer.Pages()[2].texts[4].text, QStringLiteral("L6"));
 }
 
-TEST(Composer, ALineTooTallForAnyPageIsPlacedRatherThanRefusedForEver) {
+TEST_F(Pagination, ALineTooTallForAnyPageIsPlacedRatherThanRefusedForEver) {
     Composer composer(Table(100, 101));
     DefinitionList fields;
     fields.Set("codice", "X", FieldTypeText);
