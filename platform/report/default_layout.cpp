@@ -37,25 +37,31 @@ double NeededWidth(const Definition& field, double fontSize) {
 }
 
 // Column widths within usable: numbers keep what they need (they do not
-// wrap), texts share the rest in proportion to their need.
+// wrap); the texts share the rest, the narrower ones getting all they need
+// first, and the room left over widens the texts.
 std::vector<double> ColumnWidths(const std::vector<Definition>& fields, double fontSize, double usable) {
-    std::vector<double> need;
-    double fixed = 0, wrapping = 0;
-    for (const Definition& f : fields) {
-        need.push_back(NeededWidth(f, fontSize));
-        (ResolvedFormat(f) == ValueFormat::Text ? wrapping : fixed) += need.back();
-    }
-    const double roomForText = usable - fixed;
+    std::vector<double> width;
+    std::vector<std::size_t> texts;
+    double room = usable;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const bool text = ResolvedFormat(fields[i]) == ValueFormat::Text;
-        if (wrapping == 0 || roomForText < kNarrowestText) need[i] *= usable / std::max(fixed + wrapping, 1.0);
-        else if (text) need[i] = std::max(kNarrowestText, roomForText * need[i] / wrapping);
+        width.push_back(NeededWidth(fields[i], fontSize));
+        if (ResolvedFormat(fields[i]) == ValueFormat::Text) texts.push_back(i);
+        else room -= width.back();
     }
-    // Whatever is left over widens every column alike; an overshoot narrows them.
+    std::sort(texts.begin(), texts.end(), [&](std::size_t a, std::size_t b) { return width[a] < width[b]; });
+    for (std::size_t n = 0; n < texts.size(); ++n) {
+        const double share = std::max(kNarrowestText, room / static_cast<double>(texts.size() - n));
+        width[texts[n]] = std::min(width[texts[n]], share);
+        room -= width[texts[n]];
+    }
     double total = 0;
-    for (double w : need) total += w;
-    for (double& w : need) w *= usable / std::max(total, 1.0);
-    return need;
+    for (double w : width) total += w;
+    if (total > usable || texts.empty()) {
+        for (double& w : width) w *= usable / std::max(total, 1.0);   // too many columns: all give way
+    } else {
+        for (std::size_t i : texts) width[i] += (usable - total) / static_cast<double>(texts.size());
+    }
+    return width;
 }
 
 void AddFooter(Layout& layout, const DefinitionList& variables, const DefinitionList& fields) {
