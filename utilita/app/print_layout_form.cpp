@@ -57,8 +57,9 @@ namespace {
 // Error numbers of a file that another program has locked.
 constexpr int kLockedByOther = 3218;
 constexpr int kLockedByUser = 3260;
-// How long a read waits for another program's lock before it is told.
-constexpr int kPrintLockWaitMs = 2000;
+// How long one read waits for another program's lock (opening the table
+// takes two) before the operator is told.
+constexpr int kPrintLockWaitMs = 1000;
 
 // The print database is only read: its connection waits briefly for
 // another program's lock, then the operator is told, instead of a long freeze.
