@@ -3,6 +3,8 @@
 // their time, the totals once after the last line.
 #include <sqlite3.h>
 
+#include <fstream>
+
 #include "../report/pdf_text.h"
 #include "print_fixture.h"
 #include "report/layout_file.h"
@@ -127,6 +129,30 @@ TEST_F(PrintedPaper, ALandscapeLayoutPrintsOnLandscapePaperOfItsSize) {
     EXPECT_NEAR(paper.pages[0].first, 297 * kPointsPerMm, 1);
     EXPECT_NEAR(paper.pages[0].second, 210 * kPointsPerMm, 1);
     ExpectAllOnTheirPage(paper);
+}
+
+TEST_F(PrintedPaper, WhatDidNotPrintAsLaidOutIsWarnedOfNamingTheDocument) {
+    DemoPrintDatabase();
+    Click("Command3");
+    // Paper of no size is refused with the reason; nothing is printed.
+    std::ofstream(Archive("Fattura.LST")) << R"({"format": "vantorima-layout", "version": 1,
+        "page": {"width": 0, "height": 0}})";
+    Click("Command2");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text.rfind(Lines({"Modulo di stampa non valido :", "C:\\archivi\\Fattura.LST", "foglio"}), 0),
+              0u) << Messages()[0].text;
+    EXPECT_FALSE(fs::exists(Archive("Fattura.pdf")));
+
+    // Names the data does not have: printed as told, then warned of.
+    std::ofstream(Archive("Fattura.LST")) << R"({"format": "vantorima-layout", "version": 1,
+        "header": [{"kind": "variable", "source": "numero_fattura"}],
+        "table": {"columns": [{"field": "articolo"}, {"field": "prezzo_netto"}]}})";
+    Click("Command2");
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_TRUE(fs::exists(Archive("Fattura.pdf")));
+    EXPECT_EQ(Messages()[2].text, Lines({"Stampato con avvisi: Fattura/Nota di Credito id fattura 1",
+                                         "nomi che i dati del documento non hanno: numero_fattura, prezzo_netto"}));
+    EXPECT_EQ(Messages()[2].icon, ui::Icon::Exclamation);
 }
 
 } // namespace
