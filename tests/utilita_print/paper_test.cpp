@@ -63,6 +63,18 @@ void ExpectAllOnTheirPage(const PdfLayout& paper) {
     }
 }
 
+// The PDF's words, after checking that it has one page of this paper and
+// every word lies on it.
+PdfLayout OnePage(const fs::path& pdf, double widthMm, double heightMm) {
+    const PdfLayout paper = PdfWords(pdf);
+    EXPECT_EQ(paper.pages.size(), 1u) << pdf;
+    if (paper.pages.empty()) return paper;
+    EXPECT_NEAR(paper.pages[0].first, widthMm * kPointsPerMm, 1);
+    EXPECT_NEAR(paper.pages[0].second, heightMm * kPointsPerMm, 1);
+    ExpectAllOnTheirPage(paper);
+    return paper;
+}
+
 TEST_F(PrintedPaper, LongValuesPrintWholeInTheirCellsOnA4WithTheFooterTotalOnce) {
     DemoPrintDatabase();
     Fill(Archive("vantorima7LL.mdb"),
@@ -73,11 +85,7 @@ TEST_F(PrintedPaper, LongValuesPrintWholeInTheirCellsOnA4WithTheFooterTotalOnce)
     DesignDefaultLayout("Command3");
     Click("Command2");
 
-    const PdfLayout paper = PdfWords(Archive("Fattura.pdf"));
-    ASSERT_EQ(paper.pages.size(), 1u);
-    EXPECT_NEAR(paper.pages[0].first, 210 * kPointsPerMm, 1);
-    EXPECT_NEAR(paper.pages[0].second, 297 * kPointsPerMm, 1);
-    ExpectAllOnTheirPage(paper);
+    const PdfLayout paper = OnePage(Archive("Fattura.pdf"), 210, 297);
     const fs::path layout = Archive("Fattura.LST");
     ExpectInColumn(paper, "123.456,78", ColumnEdges(layout, "importo"));
     ExpectInColumn(paper, "1000000", ColumnEdges(layout, "qtà"));
@@ -124,11 +132,21 @@ TEST_F(PrintedPaper, ALandscapeLayoutPrintsOnLandscapePaperOfItsSize) {
     Click("Command5");
     Click("Command1");
     Click("Command2");
-    const PdfLayout paper = PdfWords(Archive("DDT.pdf"));
-    ASSERT_EQ(paper.pages.size(), 1u);
-    EXPECT_NEAR(paper.pages[0].first, 297 * kPointsPerMm, 1);
-    EXPECT_NEAR(paper.pages[0].second, 210 * kPointsPerMm, 1);
-    ExpectAllOnTheirPage(paper);
+    OnePage(Archive("DDT.pdf"), 297, 210);
+}
+
+TEST_F(PrintedPaper, EveryKindsNewLayoutPrintsItsDemoDocumentWithNothingToWarnOf) {
+    DemoPrintDatabase();
+    const std::pair<const char*, const char*> kinds[] = {{"Command3", "Fattura"},   {"Command4", "NOTAC"},
+                                                         {"Command5", "DDT"},       {"Command6", "PREVENTIVO"},
+                                                         {"Command7", "ORDIFOR"},   {"Command8", "ORDICLI"}};
+    for (const auto& [button, name] : kinds) {
+        DesignDefaultLayout(button);
+        Click("Command2");
+        OnePage(Archive(std::string(name) + ".pdf"), 210, 297);
+    }
+    ASSERT_EQ(Messages().size(), 6u) << Messages().back().text;
+    for (const ui::MessageRequest& m : Messages()) EXPECT_EQ(m.icon, ui::Icon::Information) << m.text;
 }
 
 TEST_F(PrintedPaper, WhatDidNotPrintAsLaidOutIsWarnedOfNamingTheDocument) {
