@@ -289,6 +289,8 @@ void Recordset::MoveNext() {
 }
 
 bool Recordset::AtEOF() const { return impl_->Count() == 0 || impl_->pos >= impl_->Count(); }
+void Recordset::ReleaseRead() noexcept { impl_->ReleaseCursor(); }
+
 bool Recordset::AtBOF() const { return impl_->Count() == 0 || impl_->pos < 0; }
 
 double Recordset::PercentPosition() const {

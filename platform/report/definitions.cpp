@@ -8,11 +8,12 @@ void DefinitionList::Set(const std::string& name, const std::string& contents, s
                          ColumnType column) {
     for (Definition& d : items_) {
         if (d.name == name) {
-            d = {name, contents, type, column};
+            const std::string widest = contents.size() > d.widest.size() ? contents : d.widest;
+            d = {name, contents, type, column, widest};
             return;
         }
     }
-    items_.push_back({name, contents, type, column});
+    items_.push_back({name, contents, type, column, contents});
 }
 
 const Definition* DefinitionList::Find(const std::string& name) const {

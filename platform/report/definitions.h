@@ -16,6 +16,9 @@ struct Definition {
     std::string contents;
     std::int32_t type = 0;
     ColumnType column = ColumnType::Unknown;
+    // The longest contents declared under this name since the list was
+    // cleared: a new layout's column gets room for it.
+    std::string widest;
 };
 
 class DefinitionList {

@@ -30,7 +30,7 @@ Page SamplePage(const Layout& layout, const DefinitionList& variables, const Def
     composer.OutputPageObjects(variables);
     for (const DefinitionList& line : SampleLines(fields, kSampleLines))
         if (!composer.OutputLine(line)) break;
-    composer.FinishLines();
+    composer.FinishLines(variables);
     std::vector<Page> pages{composer.Pages().front()};
     NumberPages(pages);
     return pages.front();

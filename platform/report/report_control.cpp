@@ -55,7 +55,8 @@ std::int32_t ReportControl::OpenLayoutDesigner(QWidget* window, const std::strin
     request.file = winfs::Resolve(layoutFile);
     request.variables = variables_;
     request.fields = fields_;
-    switch (LoadLayout(request.file, request.layout)) {
+    layoutProblem_.clear();
+    switch (LoadLayout(request.file, request.layout, &layoutProblem_)) {
     case LayoutLoad::Loaded: break;
     case LayoutLoad::Missing:
         request.layout = DefaultLayout(variables_, fields_);

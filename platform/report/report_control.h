@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "report/definitions.h"
 #include "report/report_codes.h"
@@ -78,6 +79,12 @@ public:
     // to (a PDF when there was no printer, or the file the operator chose in
     // the options); empty after a printer, a preview or a cancel.
     const std::string& OutputFileName() const { return outputFile_; }
+    // What the last printed job could not print as it is (values that do
+    // not fit, names the data does not have, an empty layout); the job
+    // printed all the same.
+    const std::vector<std::string>& Warnings() const { return warnings_; }
+    // Why the last layout file was refused, when it is ours but unusable.
+    const std::string& LayoutProblem() const { return layoutProblem_; }
     bool JobOpen() const { return job_ != nullptr; }
 
     // Where a job prints when there is no printer, and where a preview waits.
@@ -89,6 +96,8 @@ private:
     DefinitionList fields_;
     std::unique_ptr<PrintJob> job_;
     std::string outputFile_;
+    std::vector<std::string> warnings_;
+    std::string layoutProblem_;
 };
 
 } // namespace report

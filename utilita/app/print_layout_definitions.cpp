@@ -1,5 +1,7 @@
 #include "app/print_layout_definitions.h"
 
+#include <cstdio>
+
 #include "dbengine/recordset.h"
 #include "report/report_codes.h"
 #include "report/report_control.h"
@@ -36,6 +38,14 @@ void DefineColumns(dao::Recordset& records, Declare declare) {
 
 } // namespace
 
+std::string SingleText(float value) {
+    // Nine significant digits read back to the same single; seven (the
+    // usual text form) would drop the time of a date by up to 1/100 of a day.
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
 report::ColumnType ColumnTypeOf(dao::VarType declared) {
     switch (declared) {
     case dao::VarType::Byte:
@@ -54,8 +64,7 @@ report::ColumnType ColumnTypeOf(dao::VarType declared) {
 Declared HeaderVariableFor(const dao::Variant& value) {
     const dao::VarType type = value.Type();
     if (IsNumber(type)) return {value.ToString(), report::FieldTypeNumeric};
-    if (type == dao::VarType::Date)
-        return {dao::Variant::Single(static_cast<float>(value.ToDate())).ToString(), report::FieldTypeDate};
+    if (type == dao::VarType::Date) return {SingleText(static_cast<float>(value.ToDate())), report::FieldTypeDate};
     if (type == dao::VarType::Boolean) return {value.ToString(), report::FieldTypeBoolean};
     return {TextOf(value), report::FieldTypeText};
 }

@@ -34,6 +34,10 @@ void laform::PrintDocument(const std::int16_t& printMode) {
     const DocumentKind* kind = ChosenKind();
     if (!kind) return;
     std::string layoutFile;
+    struct LetGoOnReturn {
+        laform* window;
+        ~LetGoOnReturn() { window->ReleasePrintDatabase(); }
+    } letGo{this};
     try {
         BindTables(*kind);
         layoutFile = Text1[1]->text().toStdString();
@@ -49,11 +53,13 @@ void laform::PrintDocument(const std::int16_t& printMode) {
             if (lines.RecordCount() > 0) lines.MoveFirst();
         };
         firstRecords();
+        documentName_ = header.Fields(0).Name() + " " + header.Fields(0).Value().ToString();
         LL8.ClearFirstDefinitionList();
         LL8.ClearSecondDefinitionList();
         DefineHeaderVariables();
         DefineLineFields();
 
+        ReleasePrintDatabase();
         if (LL8.ChooseLayoutFile(this, report::kProjectList, layoutFile) == report::ResultCancelled) return;
         std::int32_t answer = LL8.BeginPrintJob(report::kProjectList, layoutFile, printMode, 2, this, kProgressTitle);
         if (answer != report::kResultOk) {
@@ -98,6 +104,7 @@ void laform::PrintDocument(const std::int16_t& printMode) {
             ui::ShowMessage(this, std::string(kPrintedToFile) + "\r\n" + LL8.OutputFileName(), ui::Buttons::Ok,
                             ui::Icon::Information, kMessageTitle);
         }
+        ReportPrintWarnings(*kind);
     } catch (const vb::RuntimeError& error) {
         // Nothing half done reaches the paper.
         LL8.AbandonPrintJob();
