@@ -6,7 +6,7 @@
 
 #include <QStandardPaths>
 
-#include "report/default_layout.h"
+#include "report/business_layout.h"
 #include "report/layout_file.h"
 #include "report/print_job.h"
 #include "report/screens.h"
@@ -59,7 +59,7 @@ std::int32_t ReportControl::OpenLayoutDesigner(QWidget* window, const std::strin
     switch (LoadLayout(request.file, request.layout, &layoutProblem_)) {
     case LayoutLoad::Loaded: break;
     case LayoutLoad::Missing:
-        request.layout = DefaultLayout(variables_, fields_);
+        request.layout = BusinessLayout(DocumentTitle(request.file), variables_, fields_);
         request.newLayout = true;
         break;
     case LayoutLoad::Unreadable: return kResultBadLayout;

@@ -1,6 +1,6 @@
 // Declaring variables and fields, choosing the layout file and opening the
 // designer on it.
-#include "report/default_layout.h"
+#include "report/business_layout.h"
 #include "report_fixture.h"
 
 namespace report_testing {
@@ -69,7 +69,7 @@ TEST_F(DesignOperations, AMissingLayoutFileOpensTheDesignerOnTheDefaultLayout) {
     EXPECT_EQ(design.title, "Impostazione modulo Fattura");
     EXPECT_EQ(design.file, Archive("Fattura.LST"));
     EXPECT_TRUE(design.newLayout);
-    EXPECT_EQ(design.layout, DefaultLayout(engine.Variables(), engine.Fields()));
+    EXPECT_EQ(design.layout, BusinessLayout("FATTURA", engine.Variables(), engine.Fields()));
     EXPECT_EQ(design.variables.Find("nominativo")->contents, "Ferramenta Bianchi S.r.l.");
     EXPECT_EQ(design.fields.Find("qtà")->type, FieldTypeNumeric);
 
