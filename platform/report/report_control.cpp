@@ -39,6 +39,7 @@ std::int32_t ReportControl::AddLineField(const std::string& name, std::string& c
 
 std::int16_t ReportControl::ChooseLayoutFile(QWidget* window, std::int32_t projectKind, std::string& layoutFile) {
     if (projectKind != kProjectList) return static_cast<std::int16_t>(kResultBadArgument);
+    if (previewLayout_) return static_cast<std::int16_t>(kResultOk);   // the layout is the one on screen
     const std::filesystem::path offered = winfs::Resolve(layoutFile);
     std::filesystem::path chosen = offered;
     if (!CurrentScreens().ChooseLayoutFile(window, chosen)) return static_cast<std::int16_t>(ResultCancelled);
@@ -65,6 +66,12 @@ std::int32_t ReportControl::OpenLayoutDesigner(QWidget* window, const std::strin
     case LayoutLoad::Unreadable: return kResultBadLayout;
     case LayoutLoad::Newer: return kResultNewerLayout;
     }
+    if (designPreview_)
+        request.preview = [this](const Layout& layout) {
+            previewLayout_ = layout;
+            designPreview_();
+            previewLayout_.reset();
+        };
     CurrentScreens().DesignLayout(window, request);
     return kResultOk;
 }

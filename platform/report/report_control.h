@@ -9,12 +9,15 @@
 // mode 256 goes to the system's default printer, or, when there is none, to
 // a PDF file beside the layout file (Fattura.LST -> Fattura.pdf).
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "report/definitions.h"
+#include "report/layout.h"
 #include "report/report_codes.h"
 
 class QWidget;
@@ -91,7 +94,15 @@ public:
     static std::filesystem::path PdfFileFor(const std::string& layoutFile);
     static std::filesystem::path PreviewFileFor(const std::string& layoutFile);
 
+    // What the designer's "Anteprima" runs: the caller's own print of the
+    // first document in mode 512. While it runs, the layout being edited
+    // stands in for the layout file, and the file selection and the print
+    // options pass without asking. Empty: the designer previews its sample.
+    void SetDesignPreview(std::function<void()> preview) { designPreview_ = std::move(preview); }
+
 private:
+    std::function<void()> designPreview_;
+    std::optional<Layout> previewLayout_;     // set while a design preview runs
     DefinitionList variables_;
     DefinitionList fields_;
     std::unique_ptr<PrintJob> job_;

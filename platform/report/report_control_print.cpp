@@ -20,7 +20,8 @@ std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string&
     if (projectKind != kProjectList || (printMode != kPrintToPrinter && printMode != kPrintToPreview))
         return kResultBadArgument;
     Layout layout;
-    switch (LoadLayout(winfs::Resolve(layoutFile), layout, &layoutProblem_)) {
+    switch (previewLayout_ ? (layout = *previewLayout_, LayoutLoad::Loaded)
+                           : LoadLayout(winfs::Resolve(layoutFile), layout, &layoutProblem_)) {
     case LayoutLoad::Loaded: break;
     case LayoutLoad::Missing: return kResultNoLayout;
     case LayoutLoad::Unreadable: return kResultBadLayout;
@@ -44,6 +45,7 @@ std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string&
 
 std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string& text) {
     if (!job_) return kResultNoJob;
+    if (previewLayout_) return kResultOk;
     if (!CurrentScreens().PrintOptions(window, text, job_->printer)) {
         job_->cancelled = true;
         return ResultCancelled;

@@ -152,6 +152,35 @@ TEST_F(DesignCommand, WhatCannotBeDesignedIsToldAndTheDesignerStaysShut) {
     EXPECT_TRUE(screens.designs.empty());
 }
 
+TEST_F(DesignCommand, ThePreviewPrintsTheFirstDocumentWithTheLayoutOnScreenWithoutSavingIt) {
+    DemoPrintDatabase();
+    screens.designer = [](DesignRequest& request) {
+        ASSERT_TRUE(request.preview);
+        Layout edited = request.layout;
+        HeaderItem draft;
+        draft.kind = ItemKind::Text;
+        draft.source = "BOZZA";
+        edited.header.push_back(draft);
+        request.preview(edited);
+    };
+    Click("Command3");
+    Click("Command1");
+
+    ASSERT_EQ(screens.previews.size(), 1u);
+    EXPECT_EQ(screens.previewTitles[0], "Anteprima di stampa - Fattura.LST");
+    bool draft = false, line = false;
+    for (const PageText& t : screens.previews[0].front().texts) {
+        draft = draft || t.text == QStringLiteral("BOZZA");
+        line = line || t.text.startsWith(QStringLiteral("Trapano"));
+    }
+    EXPECT_TRUE(draft) << "the layout being edited";
+    EXPECT_TRUE(line) << "the document's own lines";
+    EXPECT_EQ(screens.offeredFiles.size(), 1u) << "no second file selection";
+    EXPECT_TRUE(screens.optionTexts.empty()) << "no print options";
+    EXPECT_FALSE(fs::exists(Archive("Fattura.LST")));
+    EXPECT_FALSE(fs::exists(ReportControl::PreviewFileFor(Archive("Fattura.LST").string())));
+}
+
 TEST_F(DesignCommand, AMissingTableIsNamed) {
     PrintDatabase({"CREATE TABLE [ORDICLI] ([id ordine] LONG)"});
     Click("Command8");

@@ -53,7 +53,10 @@ void laform::Command1_Click() {
     ReleasePrintDatabase();
     // A cancelled selection still leads to the designer, on the path as it was.
     LL8.ChooseLayoutFile(this, report::kProjectList, layoutFile);
+    // The designer's "Anteprima" prints the kind's first document in mode 512.
+    LL8.SetDesignPreview([this] { PrintDocument(report::kPrintToPreview); });
     const std::int32_t answer = LL8.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile);
+    LL8.SetDesignPreview(nullptr);
     if (answer != report::kResultOk) ReportJobFailure(answer, layoutFile);
 }
 
