@@ -147,7 +147,9 @@ TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRo
         // Under the page part (and the titles) of the last page: count, sum, variable.
         const std::vector<QString> footer(last.end() - 3, last.end());
         EXPECT_EQ(footer, (std::vector<QString>{"Righe: 3", "Totale 7,5", "Documento 120"}));
-        if (!roomy) EXPECT_EQ(Texts(composer.Pages()[0]).size(), 4u + 3 * 2) << "no footer on the first page";
+        if (!roomy) {
+            EXPECT_EQ(Texts(composer.Pages()[0]).size(), 4u + 3 * 2) << "no footer on the first page";
+        }
     }
 }
 
