@@ -18,7 +18,7 @@ struct Definition {
     ColumnType column = ColumnType::Unknown;
     // The longest contents declared under this name since the list was
     // cleared: a new layout's column gets room for it.
-    std::string widest;
+    std::string widest = {};
 };
 
 class DefinitionList {

@@ -68,7 +68,9 @@ public:
     // One table line from the fields as declared last; ResultRepeat when the
     // page is full (output the page part, then the same line again).
     std::int32_t OutputLine();
-    // Closes the table; ResultCancelled when the operator stopped the job.
+    // Closes the table and prints its footer; ResultRepeat when the footer
+    // found no room (the next call puts it on a new page under the page
+    // part), ResultCancelled when the operator stopped the job.
     std::int32_t FinishLines();
     // Ends the job: puts its pages on the printer, the PDF file or the
     // preview, unless it was cancelled. kResultNoOutput when they cannot be written.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QDate>
+#include <QDateTime>
 #include <QLocale>
 #include <QTime>
 
@@ -33,8 +34,11 @@ QString NumberText(const std::string& contents) {
 }
 
 QString SerialDateText(const std::string& contents) {
-    std::optional<double> n = ParseNumber(contents);
-    return n ? DateText(*n) : QString::fromStdString(contents);
+    if (std::optional<double> n = ParseNumber(contents)) return DateText(*n);
+    // A line's date comes as its text form, with seconds when it has a time.
+    const QString text = QString::fromStdString(contents);
+    const QDateTime withTime = QDateTime::fromString(text, QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    return withTime.isValid() ? withTime.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : text;
 }
 
 } // namespace

@@ -30,6 +30,8 @@ TEST(ValueFormat, TheColumnTypeWinsOverTheTextAValueHappensToHave) {
     EXPECT_EQ(Shown("123456.78", FieldTypeText, ValueFormat::Auto, ColumnType::Currency),
               QStringLiteral("123.456,78"));
     EXPECT_EQ(Shown("True", FieldTypeText, ValueFormat::Auto, ColumnType::Boolean), QString::fromUtf8("Sì"));
+    EXPECT_EQ(Shown("25/03/2024 09:30:00", FieldTypeText, ValueFormat::Auto, ColumnType::Date),
+              QStringLiteral("25/03/2024 09:30"));
     EXPECT_EQ(Shown("0", FieldTypeText, ValueFormat::YesNo), QStringLiteral("No"));
     EXPECT_EQ(Shown("", FieldTypeText, ValueFormat::Auto, ColumnType::Currency), QString());
     EXPECT_EQ(AlignFor(ResolvedFormat({"x", "7", FieldTypeText, ColumnType::Currency})), Align::Right);

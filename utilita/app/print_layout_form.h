@@ -41,6 +41,8 @@ private:
     void Command9_Click();
 
     void PrintDocument(const std::int16_t& printMode);
+    // The preview, or where the document went, then what did not print as laid out.
+    void ShowPrinted(std::int16_t printMode, std::string& layoutFile, const DocumentKind& kind);
     void DefineHeaderVariables();
     void DefineLineFields();
     void DeclareWidestLineValues(dao::Recordset& lines);
