@@ -54,14 +54,16 @@ QAction* DesignerDialog::Command(QToolBar* bar, const char* name, const QString&
 
 QToolBar* DesignerDialog::BuildPalette() {
     auto* bar = Named(new QToolBar(this), "Palette");
-    Command(bar, "AddText", QStringLiteral("Testo"), [this] {
+    const auto text = [this](ItemKind kind, const char* source, const char* caption, double width, double size) {
         HeaderItem item;
-        item.kind = ItemKind::Text;
-        item.source = "Testo";
-        item.fontSize = 11;
-        item.width = 50;
+        item.kind = kind;
+        item.source = source;
+        item.caption = caption;
+        item.width = width;
+        item.fontSize = size;
         AddItem(item);
-    });
+    };
+    Command(bar, "AddText", QStringLiteral("Testo"), [text] { text(ItemKind::Text, "Testo", "", 50, 11); });
     variableChoice_ = Choice(bar, "VariableChoice", request_.variables);
     bar->addWidget(variableChoice_);
     Command(bar, "AddVariable", QStringLiteral("Variabile"), [this] { AddVariable(); });
@@ -82,21 +84,9 @@ QToolBar* DesignerDialog::BuildPalette() {
     Command(bar, "AddVerticalLine", QStringLiteral("Linea vert."), [line] { line(0, 40); });
     Command(bar, "AddRectangle", QStringLiteral("Rettangolo"), [this] { AddShape(Shape{}); });
     Command(bar, "AddImage", QStringLiteral("Immagine..."), [this] { AddImage(); });
-    Command(bar, "AddPageNumber", QStringLiteral("N. pagina"), [this] {
-        HeaderItem item;
-        item.kind = ItemKind::PageNumber;
-        item.width = 40;
-        item.fontSize = 8;
-        AddItem(item);
-    });
-    Command(bar, "AddPrintDate", QStringLiteral("Data stampa"), [this] {
-        HeaderItem item;
-        item.kind = ItemKind::PrintDate;
-        item.caption = "Stampato il ";
-        item.width = 50;
-        item.fontSize = 8;
-        AddItem(item);
-    });
+    Command(bar, "AddPageNumber", QStringLiteral("N. pagina"), [text] { text(ItemKind::PageNumber, "", "", 40, 8); });
+    Command(bar, "AddPrintDate", QStringLiteral("Data stampa"),
+            [text] { text(ItemKind::PrintDate, "", "Stampato il ", 50, 8); });
     return bar;
 }
 

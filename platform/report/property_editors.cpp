@@ -6,24 +6,27 @@
 
 namespace report {
 
-QDoubleSpinBox* Length(QWidget* parent, const char* name, double max) {
+namespace {
+
+// A value is taken when the operator leaves the box or steps, not at each digit typed.
+QDoubleSpinBox* Spin(QWidget* parent, const char* name, double min, double max, double step, const char* suffix) {
     auto* spin = Named(new QDoubleSpinBox(parent), name);
-    spin->setRange(0, max);
+    spin->setRange(min, max);
     spin->setDecimals(1);
-    spin->setSingleStep(1);
-    spin->setSuffix(QStringLiteral(" mm"));
+    spin->setSingleStep(step);
+    spin->setSuffix(QString::fromLatin1(suffix));
     spin->setKeyboardTracking(false);
     return spin;
 }
 
+} // namespace
+
+QDoubleSpinBox* Length(QWidget* parent, const char* name, double max) {
+    return Spin(parent, name, 0, max, 1, " mm");
+}
+
 QDoubleSpinBox* FontSize(QWidget* parent, const char* name) {
-    auto* spin = Named(new QDoubleSpinBox(parent), name);
-    spin->setRange(4, 72);
-    spin->setDecimals(1);
-    spin->setSingleStep(0.5);
-    spin->setSuffix(QStringLiteral(" pt"));
-    spin->setKeyboardTracking(false);
-    return spin;
+    return Spin(parent, name, 4, 72, 0.5, " pt");
 }
 
 QComboBox* AlignChoice(QWidget* parent, const char* name) {

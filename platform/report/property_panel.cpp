@@ -10,21 +10,16 @@
 #include <QPushButton>
 
 #include "report/property_editors.h"
+#include "report/property_targets.h"
 
 namespace report {
 
 namespace {
 
-// With nothing selected the panel edits the line table.
-constexpr ObjectRef kTable{Part::Column, -1};
+using namespace panel;
 
-std::size_t At(ObjectRef r) { return static_cast<std::size_t>(r.index); }
-bool IsItem(const Layout& l, ObjectRef r) { return TextItem(l, r) != nullptr; }
-bool IsShape(const Layout& l, ObjectRef r) { return r.part == Part::Shape && Exists(l, r); }
-bool IsColumn(const Layout& l, ObjectRef r) { return r.part == Part::Column && Exists(l, r); }
 bool IsTable(const Layout&, ObjectRef r) { return r == kTable; }
 bool IsPlaced(const Layout& l, ObjectRef r) { return IsItem(l, r) || IsShape(l, r); }
-bool ItemOfKind(const Layout& l, ObjectRef r, ItemKind kind) { return IsItem(l, r) && (*TextItem(l, r)).kind == kind; }
 
 } // namespace
 
@@ -138,6 +133,12 @@ void PropertyPanel::BuildTextRows(const DefinitionList& variables, const Definit
                 SetBounds(l, r, b);
             }});
 
+    // A text with a box height wraps inside it; 0 keeps it on one line.
+    auto* wrap = Length(this, "PropWrapHeight", 1000);
+    wrap->setSpecialValueText(QStringLiteral("una riga"));
+    AddRow(QStringLiteral("A capo entro"), wrap,
+           {nullptr, IsItem, [wrap](const Layout& l, ObjectRef r) { wrap->setValue((*TextItem(l, r)).height); },
+            [wrap](Layout& l, ObjectRef r) { (*TextItem(l, r)).height = wrap->value(); }});
     auto* family = Named(new QFontComboBox(this), "PropFont");
     AddRow(QStringLiteral("Carattere"), family,
            {nullptr, IsItem,

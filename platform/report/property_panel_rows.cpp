@@ -9,24 +9,17 @@
 
 #include "report/property_editors.h"
 #include "report/property_panel.h"
+#include "report/property_targets.h"
 
 namespace report {
 
 namespace {
 
-constexpr ObjectRef kTable{Part::Column, -1};
+using namespace panel;
 
-std::size_t At(ObjectRef r) { return static_cast<std::size_t>(r.index); }
-bool IsItem(const Layout& l, ObjectRef r) { return TextItem(l, r) != nullptr; }
-bool IsShape(const Layout& l, ObjectRef r) { return r.part == Part::Shape && Exists(l, r); }
-bool IsColumn(const Layout& l, ObjectRef r) { return r.part == Part::Column && Exists(l, r); }
-bool IsRectangle(const Layout& l, ObjectRef r) {
-    return IsShape(l, r) && l.shapes[At(r)].kind == ShapeKind::Rectangle;
-}
-bool IsImage(const Layout& l, ObjectRef r) { return IsShape(l, r) && l.shapes[At(r)].kind == ShapeKind::Image; }
-bool IsVariable(const Layout& l, ObjectRef r) {
-    return IsItem(l, r) && (*TextItem(l, r)).kind == ItemKind::Variable;
-}
+bool IsRectangle(const Layout& l, ObjectRef r) { return ShapeOfKind(l, r, ShapeKind::Rectangle); }
+bool IsImage(const Layout& l, ObjectRef r) { return ShapeOfKind(l, r, ShapeKind::Image); }
+bool IsVariable(const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Variable); }
 
 Align& AlignOf(Layout& l, ObjectRef r) {
     return r.part == Part::Column ? l.table.columns[At(r)].align : (*TextItem(l, r)).align;
