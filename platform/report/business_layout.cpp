@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "report/default_layout.h"
+#include "report/text_fit.h"
 
 namespace report {
 
@@ -121,7 +122,7 @@ void CustomerBlock(Layout& layout, const DefinitionList& variables) {
     if (add("indirizzo", "", 115, 77, false)) y += 4.5;
     add("cap", "", 115, 12, false);
     add("citta", "", 128, 52, false);
-    if (add("pr", "(", 181, 11, false)) y += 4.5;
+    if (add("pr", "", 181, 11, false)) y += 4.5;
     if (add("piva", "P.IVA ", 115, 77, false)) y += 4.5;
 }
 
@@ -171,6 +172,19 @@ Layout BusinessLayout(const std::string& title, const DefinitionList& variables,
     for (TableColumn& c : table.columns) {
         c.width *= (kRight - kLeft) / std::max(width, 1.0);
         c.title = ColumnTitle(c.field);
+    }
+    // A title's longest word keeps to one line; the widest column gives the room.
+    if (!table.columns.empty()) {
+        auto widest = std::max_element(table.columns.begin(), table.columns.end(),
+                                       [](const TableColumn& a, const TableColumn& b) { return a.width < b.width; });
+        for (TableColumn& c : table.columns) {
+            double need = 0;
+            for (const QString& word : QString::fromStdString(c.title).split(QLatin1Char(' ')))
+                need = std::max(need, TextWidth(word, table.fontSize, true) + 2.5);
+            const double grow = std::clamp(need - c.width, 0.0, std::max(0.0, widest->width - 20));
+            c.width += grow;
+            widest->width -= grow;
+        }
     }
     table.left = kLeft;
     table.top = std::max(kBlockTop + 36, y + 4);

@@ -3,6 +3,7 @@
 #include "report/composer.h"
 #include "report/page_objects.h"
 #include "report/report_codes.h"
+#include "report/value_format.h"
 
 namespace report {
 
@@ -17,7 +18,7 @@ std::vector<DefinitionList> SampleLines(const DefinitionList& fields, int count)
     for (int i = 0; i < count; ++i) {
         DefinitionList line;
         for (const Definition& f : fields.Items()) {
-            if (i == 0 || f.type == FieldTypeNumeric) line.Set(f.name, f.contents, f.type, f.column);
+            if (i == 0 || ResolvedFormat(f) != ValueFormat::Text) line.Set(f.name, f.contents, f.type, f.column);
             else line.Set(f.name, "<" + f.name + ">", FieldTypeText);
         }
         lines.push_back(std::move(line));

@@ -9,8 +9,9 @@
 
 namespace report {
 
-// The first line carries the declared contents; the next ones name their
-// fields, so that every column shows once per line what it prints.
+// The first line carries the declared contents; in the next ones the text
+// fields show their names and the others their value again, so that every
+// column shows once per line what it prints.
 std::vector<DefinitionList> SampleLines(const DefinitionList& fields, int count);
 
 // The first page of the layout over the sample lines, numbered.
