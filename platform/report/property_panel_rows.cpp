@@ -19,7 +19,10 @@ using namespace panel;
 
 bool IsRectangle(const Layout& l, ObjectRef r) { return ShapeOfKind(l, r, ShapeKind::Rectangle); }
 bool IsImage(const Layout& l, ObjectRef r) { return ShapeOfKind(l, r, ShapeKind::Image); }
-bool IsVariable(const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Variable); }
+// Values that a format shapes: variables and the footer's sums and counts.
+bool IsValue(const Layout& l, ObjectRef r) {
+    return ItemOfKind(l, r, ItemKind::Variable) || ItemOfKind(l, r, ItemKind::Sum) || ItemOfKind(l, r, ItemKind::Count);
+}
 
 Align& AlignOf(Layout& l, ObjectRef r) {
     return r.part == Part::Column ? l.table.columns[At(r)].align : (*TextItem(l, r)).align;
@@ -81,7 +84,7 @@ void PropertyPanel::BuildColumnRows() {
             [align](Layout& l, ObjectRef r) { AlignOf(l, r) = static_cast<Align>(align->currentData().toInt()); }});
     auto* format = FormatChoice(this, "PropFormat");
     AddRow(QStringLiteral("Formato"), format,
-           {nullptr, [](const Layout& l, ObjectRef r) { return IsVariable(l, r) || IsColumn(l, r); },
+           {nullptr, [](const Layout& l, ObjectRef r) { return IsValue(l, r) || IsColumn(l, r); },
             [format](const Layout& l, ObjectRef r) { SelectData(format, int(FormatOf(const_cast<Layout&>(l), r))); },
             [format](Layout& l, ObjectRef r) { FormatOf(l, r) = static_cast<ValueFormat>(format->currentData().toInt()); }});
 }
