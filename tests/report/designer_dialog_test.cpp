@@ -128,6 +128,17 @@ TEST_F(Designer, ThePanelEditsTheSelectionAndTheFileIsSaved) {
     EXPECT_EQ(saved.header.back().kind, ItemKind::PageNumber);
 }
 
+TEST_F(Designer, APanelChangeAppliesToEverySelectedObjectInOneUndoStep) {
+    dialog->Document().Select({{Part::Item, 0}, {Part::Item, 1}});
+    auto* size = dialog->findChild<QDoubleSpinBox*>(QStringLiteral("PropSize"));
+    size->setValue(12);
+    size->setValue(13);
+    EXPECT_EQ(dialog->CurrentLayout().header[0].fontSize, 13);
+    EXPECT_EQ(dialog->CurrentLayout().header[1].fontSize, 13);
+    Trigger("Undo");
+    EXPECT_EQ(dialog->CurrentLayout(), request.layout) << "both steps of one property were one edit";
+}
+
 TEST_F(Designer, ClosingAsksYesNoOrCancelAlsoForANewLayoutNeverSaved) {
     boxes.Answer(ui::kCancel);
     dialog->reject();

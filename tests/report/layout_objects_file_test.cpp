@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "report/layout_file.h"
+#include "report/page_objects.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -79,6 +82,36 @@ TEST(LayoutObjectsFile, AFirstFormatFileLoadsWithTheNewPartsAtTheirDefaults) {
     ASSERT_EQ(LoadLayout(dir.path() / "odd.LST", read), LayoutLoad::Loaded);
     ASSERT_EQ(read.shapes.size(), 1u);
     EXPECT_EQ(read.shapes[0].imageType, "");
+}
+
+TEST(LayoutObjectsFile, SvgAndPngLogosAndFilledBoxesAreDrawnWhereTheyLie) {
+    Shape svg;
+    svg.kind = ShapeKind::Image;
+    svg.image = R"(<svg xmlns="http://www.w3.org/2000/svg" width="20" height="10">)"
+                R"(<rect width="20" height="10" fill="#b01c1c"/></svg>)";
+    svg.imageType = ImageTypeOf(svg.image);
+    ASSERT_EQ(svg.imageType, "svg");
+    svg.x = 10;
+    svg.y = 10;
+    svg.width = 20;
+    svg.height = 10;
+    Shape png = svg;
+    png.image = PngBytes();
+    png.imageType = ImageTypeOf(png.image);
+    png.x = 40;
+    Shape box = svg;
+    box.kind = ShapeKind::Rectangle;
+    box.fill = "#2b7a3d";
+    box.x = 70;
+    QImage page(100, 30, QImage::Format_RGB32);   // 1 px to the millimetre
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    for (const Shape& s : {svg, png, box}) PaintShape(painter, s, 1.0, {});
+    painter.end();
+    EXPECT_EQ(page.pixelColor(20, 15), QColor("#b01c1c"));
+    EXPECT_EQ(page.pixelColor(50, 15), QColor(30, 80, 160));
+    EXPECT_EQ(page.pixelColor(80, 15), QColor("#2b7a3d"));
+    EXPECT_EQ(page.pixelColor(35, 15), QColor(Qt::white));
 }
 
 } // namespace
