@@ -36,8 +36,9 @@ public:
     void Replace(const QString& text, Layout after, Selection selection, int mergeKey = 0);
 
     // A key for one gesture (a drag) or one property of the current selection.
+    // (Gestures count up from 1, properties down from -1: the two never meet.)
     int NewGestureKey() { return ++lastKey_; }
-    int PropertyKey(int property) const { return (selectionRound_ << 8) | (property & 0xff); }
+    int PropertyKey(int property) const { return -((selectionRound_ << 8) | (property & 0xff)); }
 
     // Copy and paste within the designer; pasting again moves a little further.
     void CopySelection();
@@ -56,7 +57,7 @@ private:
     QUndoStack history_;
     Clip clip_;
     int pasteCount_ = 0;
-    int lastKey_ = 0x100000;
+    int lastKey_ = 0;
     int selectionRound_ = 1;
 };
 

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPushButton>
 
 #include "report/default_layout.h"
@@ -83,6 +84,14 @@ TEST_F(Designer, ObjectsAreDraggedResizedAndUndoneWithTheMouse) {
     EXPECT_EQ(LastShape().x, added.x);
     dialog->findChild<QAction*>(QStringLiteral("Redo"))->trigger();
     EXPECT_EQ(LastShape().x, added.x + 30);
+
+    // Ctrl and the wheel zoom in.
+    const double zoom = canvas->Zoom();
+    const QPointF at = canvas->ToPixel({100, 100});
+    QWheelEvent wheel(at, canvas->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &wheel);
+    EXPECT_DOUBLE_EQ(canvas->Zoom(), zoom * 1.25);
 
     // The arrow keys nudge by the grid step.
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
