@@ -139,8 +139,16 @@ TEST_F(DesignCommand, WhatCannotBeDesignedIsToldAndTheDesignerStaysShut) {
     Click("Command3");
     std::ofstream(Archive("Fattura.LST"), std::ios::binary) << "\x01\x02 binary layout";
     Click("Command1");
+    // A layout of a later version of the program.
+    const std::string newer = R"({"format": "vantorima-layout", "version": 9})";
+    std::ofstream(Archive("Fattura.LST"), std::ios::binary) << newer;
+    Click("Command1");
 
-    ASSERT_EQ(Messages().size(), 3u);
+    ASSERT_EQ(Messages().size(), 4u);
+    EXPECT_EQ(Messages()[3].text, Lines({"Modulo di stampa salvato da una versione più recente del programma :",
+                                         "C:\\archivi\\Fattura.LST"}));
+    std::ifstream kept(Archive("Fattura.LST"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), newer) << "never overwritten";
     EXPECT_EQ(Messages()[0].text, Lines({"Archivio di stampa non trovato :", "C:\\archivi\\vantorima7LL.mdb"}));
     EXPECT_EQ(Messages()[1].text, "Tipo di documento non riconosciuto !");
     EXPECT_EQ(Messages()[2].text, Lines({"Modulo di stampa non valido :", "C:\\archivi\\Fattura.LST"}));
