@@ -126,6 +126,38 @@ void CustomerBlock(Layout& layout, const DefinitionList& variables) {
     if (add("piva", "P.IVA ", 115, 77, false)) y += 4.5;
 }
 
+// The lines, without the keys that link them to the document, across the
+// text width from top down to the page's foot.
+void FitTable(LineTable& table, double top) {
+    std::erase_if(table.columns, [](const TableColumn& c) { return IsKey(c.field); });
+    double width = 0;
+    for (const TableColumn& c : table.columns) width += c.width;
+    for (TableColumn& c : table.columns) {
+        c.width *= (kRight - kLeft) / std::max(width, 1.0);
+        c.title = ColumnTitle(c.field);
+    }
+    // A title's longest word keeps to one line; the widest column gives the room.
+    if (!table.columns.empty()) {
+        auto widest = std::max_element(table.columns.begin(), table.columns.end(),
+                                       [](const TableColumn& a, const TableColumn& b) { return a.width < b.width; });
+        for (TableColumn& c : table.columns) {
+            double need = 0;
+            for (const QString& word : QString::fromStdString(c.title).split(QLatin1Char(' ')))
+                need = std::max(need, TextWidth(word, table.fontSize, true) + 2.5);
+            const double grow = std::clamp(need - c.width, 0.0, std::max(0.0, widest->width - 20));
+            c.width += grow;
+            widest->width -= grow;
+        }
+    }
+    table.left = kLeft;
+    table.top = top;
+    table.bottom = kTableBottom;
+    for (HeaderItem& f : table.footer) {
+        f.x = f.x < 100 ? kLeft : kRight - f.width;
+        if (f.kind == ItemKind::Variable) f.caption = Caption(f.source);
+    }
+}
+
 } // namespace
 
 std::string DocumentTitle(const std::filesystem::path& layoutFile) {
@@ -164,35 +196,7 @@ Layout BusinessLayout(const std::string& title, const DefinitionList& variables,
         y += step;
     }
 
-    // The lines, without the keys that link them to the document, across the text width.
-    LineTable& table = layout.table;
-    std::erase_if(table.columns, [](const TableColumn& c) { return IsKey(c.field); });
-    double width = 0;
-    for (const TableColumn& c : table.columns) width += c.width;
-    for (TableColumn& c : table.columns) {
-        c.width *= (kRight - kLeft) / std::max(width, 1.0);
-        c.title = ColumnTitle(c.field);
-    }
-    // A title's longest word keeps to one line; the widest column gives the room.
-    if (!table.columns.empty()) {
-        auto widest = std::max_element(table.columns.begin(), table.columns.end(),
-                                       [](const TableColumn& a, const TableColumn& b) { return a.width < b.width; });
-        for (TableColumn& c : table.columns) {
-            double need = 0;
-            for (const QString& word : QString::fromStdString(c.title).split(QLatin1Char(' ')))
-                need = std::max(need, TextWidth(word, table.fontSize, true) + 2.5);
-            const double grow = std::clamp(need - c.width, 0.0, std::max(0.0, widest->width - 20));
-            c.width += grow;
-            widest->width -= grow;
-        }
-    }
-    table.left = kLeft;
-    table.top = std::max(kBlockTop + 36, y + 4);
-    table.bottom = kTableBottom;
-    for (HeaderItem& f : table.footer) {
-        f.x = f.x < 100 ? kLeft : kRight - f.width;
-        if (f.kind == ItemKind::Variable) f.caption = Caption(f.source);
-    }
+    FitTable(layout.table, std::max(kBlockTop + 36, y + 4));
 
     HeaderItem page;
     page.kind = ItemKind::PageNumber;

@@ -76,6 +76,8 @@ void PropertyPanel::Build(const DefinitionList& variables, const DefinitionList&
     title->setFont(bold);
     form_->addRow(title);
     BuildTextRows(variables, fields);
+    BuildGeometryRows();
+    BuildFontRows();
     BuildShapeRows();
     BuildColumnRows();
     BuildTableRows();
@@ -107,6 +109,9 @@ void PropertyPanel::BuildTextRows(const DefinitionList& variables, const Definit
             [field](const Layout& l, ObjectRef r) { SelectText(field, (*TextItem(l, r)).source); },
             [field](Layout& l, ObjectRef r) { (*TextItem(l, r)).source = field->currentData().toString().toStdString(); }});
 
+}
+
+void PropertyPanel::BuildGeometryRows() {
     auto* x = Length(this, "PropX", 1000);
     AddRow(QStringLiteral("X"), x,
            {nullptr, IsPlaced, [x](const Layout& l, ObjectRef r) { x->setValue(Bounds(l, r).x()); },
@@ -132,6 +137,9 @@ void PropertyPanel::BuildTextRows(const DefinitionList& variables, const Definit
                 b.setHeight(height->value());
                 SetBounds(l, r, b);
             }});
+}
+
+void PropertyPanel::BuildFontRows() {
 
     // A text with a box height wraps inside it; 0 keeps it on one line.
     auto* wrap = Length(this, "PropWrapHeight", 1000);

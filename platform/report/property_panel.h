@@ -42,6 +42,8 @@ private:
 
     void Build(const DefinitionList& variables, const DefinitionList& fields);
     void BuildTextRows(const DefinitionList& variables, const DefinitionList& fields);
+    void BuildGeometryRows();
+    void BuildFontRows();
     void BuildShapeRows();
     void BuildColumnRows();
     void BuildTableRows();

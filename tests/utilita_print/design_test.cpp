@@ -1,6 +1,7 @@
 // "Desi&gn": the kind's tables are bound, their first records declared, and
 // the designer opens on the kind's layout file.
 #include <fstream>
+#include <iterator>
 
 #include "print_fixture.h"
 #include "report/report_codes.h"
