@@ -117,6 +117,11 @@ TEST_F(Designer, ARubberBandAndShiftChooseSeveralObjectsForTheCommands) {
     const QRectF third = Bounds(layout, {Part::Column, 2});
     Drag(QPointF(third.center().x(), layout.table.top + 3), QPointF(layout.table.left + 1, layout.table.top + 3));
     EXPECT_EQ(dialog->CurrentLayout().table.columns[0].field, "qtà");
+
+    // The table's foot dragged up to 200 mm.
+    const double middle = Bounds(dialog->CurrentLayout(), {Part::Column, 1}).center().x();
+    Drag(QPointF(middle, dialog->CurrentLayout().table.bottom), QPointF(middle, 200.2));
+    EXPECT_EQ(dialog->CurrentLayout().table.bottom, 200);
 }
 
 TEST_F(Designer, ThePanelEditsTheSelectionAndTheFileIsSaved) {
