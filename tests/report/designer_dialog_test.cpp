@@ -12,10 +12,13 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 
 #include "report/default_layout.h"
 #include "report/designer_dialog.h"
 #include "report/page_canvas.h"
+#include "report/page_setup_dialog.h"
 #include "report_fixture.h"
 
 namespace report_testing {
@@ -151,6 +154,28 @@ TEST_F(Designer, APanelChangeAppliesToEverySelectedObjectInOneUndoStep) {
     EXPECT_EQ(dialog->CurrentLayout().header[1].fontSize, 13);
     Trigger("Undo");
     EXPECT_EQ(dialog->CurrentLayout(), request.layout) << "both steps of one property were one edit";
+}
+
+TEST_F(Designer, PageSetupGivesPaperOrientationAndMarginsAsOneUndoStep) {
+    QTimer::singleShot(0, [] {
+        QDialog* setup = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("PageSetup") && w->isVisible()) setup = static_cast<QDialog*>(w);
+        ASSERT_NE(setup, nullptr);
+        auto* paper = setup->findChild<QComboBox*>(QStringLiteral("Paper"));
+        paper->setCurrentIndex(paper->findData(int(Paper::A5)));
+        setup->findChild<QRadioButton*>(QStringLiteral("Landscape"))->setChecked(true);
+        setup->findChild<QDoubleSpinBox*>(QStringLiteral("MarginLeft"))->setValue(20);
+        setup->accept();
+    });
+    Trigger("PageSetup");
+    const Layout& layout = dialog->CurrentLayout();
+    EXPECT_EQ(layout.pageWidth, 210);
+    EXPECT_EQ(layout.pageHeight, 148);
+    EXPECT_EQ(layout.margins.left, 20);
+    EXPECT_LE(layout.table.bottom, 148);
+    Trigger("Undo");
+    EXPECT_EQ(dialog->CurrentLayout(), request.layout);
 }
 
 TEST_F(Designer, ClosingAsksYesNoOrCancelAlsoForANewLayoutNeverSaved) {
