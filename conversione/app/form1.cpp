@@ -9,6 +9,7 @@
 #include "run/run_conversion.h"
 #include "ui/message_box.h"
 #include "winfs/files.h"
+#include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 
 namespace {
@@ -88,7 +89,8 @@ void Form1::bottone_Click(int index) {
         cm1_.SetFilterIndex(1);
         cm1_.ShowOpen();
         // A cancel leaves the dialog's last name, which the box then takes.
-        if (index == 0 || index == 1) controls_.Text1[index]->setText(QString::fromStdString(cm1_.FileName()));
+        if (index == 0 || index == 1)
+            controls_.Text1[index]->setText(QString::fromStdString(winfs::WindowsForm(cm1_.FileName())));
         std::filesystem::current_path(saved);
     } catch (const std::exception&) {
         // A failing pick ends quietly.

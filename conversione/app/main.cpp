@@ -3,8 +3,10 @@
 
 #include "app/form1.h"
 #include "ui/translations.h"
+#include "winfs/paths.h"
 
 int main(int argc, char** argv) {
+    winfs::MakeDrivesFolderAbsolute();
     QApplication app(argc, argv);
     ui::InstallItalianTranslations(app);
     Form1 form(dao::DBEngine::Instance());

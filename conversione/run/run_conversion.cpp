@@ -1,5 +1,6 @@
 #include "run/run_conversion.h"
 
+#include <iostream>
 #include <string>
 
 #include "run/catalogue.h"
@@ -41,7 +42,9 @@ void ConvertAll(ConversionState& state) {
 
 // The driver's handler: a missing file or table names the side being bound;
 // any other error is reported with its number and the run ends.
+// The operator reads the description only; the host detail goes to standard error.
 std::string RunErrorLine(const ConversionState& state, const vb::RuntimeError& error) {
+    if (!error.Detail().empty()) std::cerr << "Conversione: " << error.what() << '\n';
     const bool source = state.binding == BindingSide::Source;
     switch (error.Number()) {
     case 3024: return source ? "FILE VANTORIMA 6 NON TROVATO !" : "FILE VANTORIMA 7 NON TROVATO !";

@@ -4,6 +4,7 @@
 #include <map>
 #include <mutex>
 
+#include "dbengine/access_file.h"
 #include "dbengine/connection.h"
 #include "dbengine/errors.h"
 #include "winfs/paths.h"
@@ -85,6 +86,7 @@ Database::~Database() {
 }
 
 void Database::Execute(const std::string& statement) {
+    if (accessFile_) Raise(kReadOnly, name_);
     if (!connection_) Raise(3420, name_);
     connection_->Execute(statement);
 }
@@ -96,7 +98,7 @@ void Database::Close() {
     connection->Commit();
 }
 
-bool Database::ReadOnly() const { return connection_ && connection_->ReadOnly(); }
+bool Database::ReadOnly() const { return accessFile_ || (connection_ && connection_->ReadOnly()); }
 
 // --- DBEngine -----------------------------------------------------------------
 
@@ -132,6 +134,13 @@ std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName, bool 
 }
 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& fileName) {
+    const auto path = winfs::Resolve(fileName);
+    if (IsAccessFile(path)) {
+        CheckAccessFile(path);
+        std::unique_ptr<Database> database(new Database(nullptr, fileName));
+        database->accessFile_ = true;
+        return database;
+    }
     return std::unique_ptr<Database>(new Database(Connect(fileName), fileName));
 }
 
@@ -147,6 +156,7 @@ void DBEngine::CompactDatabase(const std::string& src, const std::string& dst) {
     auto to = winfs::Resolve(dst);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(from, ec)) Raise(kFileNotFound, src);
+    if (IsAccessFile(from)) Raise(kReadOnly, src);
     if (std::filesystem::exists(to, ec)) Raise(kCompactTargetExists, dst);
     if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(3044, dst);
     auto connection = Registry::Get().Find(from, false);

@@ -46,8 +46,9 @@ public:
 private:
     friend class DBEngine;
     Database(std::shared_ptr<Connection> connection, std::string name);
-    std::shared_ptr<Connection> connection_;
+    std::shared_ptr<Connection> connection_;   // null on an Access file
     std::string name_;
+    bool accessFile_ = false;                  // read-only: Execute raises 3027
 };
 
 class DBEngine {
@@ -61,7 +62,8 @@ public:
     static DBEngine& Instance();
 
     // Opens an existing database, shared and writable (read-only when the file
-    // cannot be written). 3024 missing file or folder given, 3343 not a database.
+    // cannot be written; always for an Access file). 3024 missing file or
+    // folder given, 3343 not a database.
     std::unique_ptr<Database> OpenDatabase(const std::string& fileName);
 
     // Creates a new, empty database file (schema scripts then run Execute on it).
@@ -69,7 +71,7 @@ public:
     std::unique_ptr<Database> CreateDatabase(const std::string& fileName);
 
     // Writes a compacted copy of src to dst and leaves src unchanged.
-    // 3024 src missing, 3343 src not a database, 3204 dst exists.
+    // 3024 src missing, 3343 src not a database, 3204 dst exists, 3027 src an Access file.
     void CompactDatabase(const std::string& src, const std::string& dst);
 
     // Commits pending writes on every open file.

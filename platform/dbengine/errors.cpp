@@ -40,8 +40,8 @@ std::string Describe(int number) {
 
 void Raise(int number, const std::string& detail) {
     std::string text = Describe(number);
-    if (!detail.empty()) text += text.empty() ? detail : " (" + detail + ")";
-    throw vb::RuntimeError(number, std::move(text));
+    if (text.empty()) throw vb::RuntimeError(number, detail);
+    throw vb::RuntimeError(number, std::move(text), detail);
 }
 
 } // namespace dao

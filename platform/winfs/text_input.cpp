@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "winfs/ansi_text.h"
 #include "winfs/file_errors.h"
 #include "winfs/files.h"
 #include "winfs/input_file.h"
@@ -60,14 +61,14 @@ std::string ReadFirstLine(const std::string& path) {
     std::string line;
     for (int c = in.Peek(); c != InputFile::kEnd && !IsLineEnd(c); c = in.Peek())
         line.push_back(static_cast<char>(in.Get()));
-    return line;
+    return AnsiToUtf8(line);
 }
 
 std::vector<std::string> ReadListValues(const std::string& path, std::size_t maxValues) {
     InputFile in(path);
     std::vector<std::string> values;
     std::string value;
-    while (values.size() < maxValues && ReadListValue(in, value)) values.push_back(value);
+    while (values.size() < maxValues && ReadListValue(in, value)) values.push_back(AnsiToUtf8(value));
     return values;
 }
 

@@ -14,6 +14,7 @@
 #include "demo_archive.h"
 #include "run/catalogue.h"
 #include "run/run_conversion.h"
+#include "support/jet_files.h"
 
 namespace {
 
@@ -339,6 +340,23 @@ TEST_F(EndedRun, ATextFileNamedLikeTheSourceIsNoDatabase) {
     std::ofstream(text) << "questo non e' un archivio\r\n";
     archive.view.source = text;
     ExpectEndedWith("PROCEDURA INTERROTTA Errore nr. 3343 - ");
+}
+
+// A real Access file as version-6 source is read up to the release check;
+// one of a later format ends the run with the description alone.
+TEST_F(EndedRun, AnAccessSourceIsReadUpToTheReleaseCheck) {
+    SKIP_WITHOUT_JET_FILES();
+    std::filesystem::create_directory(archive.dir.path() / "access");
+    archive.view.source = archive.dir.file("access/VANTORIMA6.MDB");
+    std::filesystem::copy_file(testing_support::JetFile("nwind.mdb"), archive.view.source);
+    std::filesystem::permissions(archive.view.source, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    ExpectEndedWith("VERSIONE VANTORIMA 6 ERRATA !");
+
+    std::fstream patch(archive.view.source, std::ios::in | std::ios::out | std::ios::binary);
+    patch.seekp(4) << "Standard ACE DB";
+    patch.close();
+    archive.Run();
+    EXPECT_EQ(archive.view.log.back(), "PROCEDURA INTERROTTA Errore nr. 3343 - Formato di database non supportato o file danneggiato.");
 }
 
 TEST_F(EndedRun, AValueTheTargetCannotTakeEndsTheRun) {

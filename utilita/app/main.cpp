@@ -3,8 +3,10 @@
 #include "app/main_form.h"
 #include "desktop/single_instance.h"
 #include "ui/translations.h"
+#include "winfs/paths.h"
 
 int main(int argc, char** argv) {
+    winfs::MakeDrivesFolderAbsolute();
     QApplication app(argc, argv);
     ui::InstallItalianTranslations(app);
 
