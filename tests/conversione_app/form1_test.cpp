@@ -186,6 +186,11 @@ TEST_F(Form1Test, PicksGoThroughOneDialogThatKeepsItsLastName) {
 
     form.bottone_Click(5);   // no such button: the dialog shows, no box changes
     EXPECT_EQ(Text(form.Controls().Text1[1]), "C:\\Vantorima6\\VANTORIMA6.MDB");
+
+    // The real dialog answers with host paths: under the drives folder they show in drive form.
+    dialog.Choose((drives.path() / "c" / "Vantorima6" / "VANTORIMA6.MDB").string());
+    form.bottone_Click(1);
+    EXPECT_EQ(Text(form.Controls().Text1[1]), "C:\\Vantorima6\\VANTORIMA6.MDB");
 }
 
 TEST_F(Form1Test, RunButtonClearsTheLogAndRunsToTheEnd) {
