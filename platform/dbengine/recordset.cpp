@@ -11,9 +11,6 @@ namespace dao {
 
 namespace {
 
-constexpr int kUpdateWithoutAddNew = 3020;
-constexpr int kRecordDeleted = 3167;
-
 struct StringHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }

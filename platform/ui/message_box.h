@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "winfs/error_numbers.h"
+
 class QWidget;
 
 namespace ui {
@@ -13,7 +15,7 @@ namespace ui {
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Icon { None, Information, Question, Critical, Exclamation };
 enum class DefaultButton { First, Second };
-enum Answer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+enum Answer : int { kOk = vb::kAnswerOk, kCancel = vb::kAnswerCancel, kYes = vb::kAnswerYes, kNo = vb::kAnswerNo };
 
 struct MessageRequest {
     std::string text;
