@@ -8,6 +8,7 @@
 
 #include "run/run_conversion.h"
 #include "ui/message_box.h"
+#include "winfs/error_numbers.h"
 #include "winfs/files.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
@@ -60,7 +61,7 @@ bool Form1::Form_Load() {
     try {
         archiveFolder_ = winfs::ReadFirstLine(kConfigurationFile);
     } catch (const vb::RuntimeError& error) {
-        if (error.Number() == 76 || error.Number() == 53) {
+        if (error.Number() == vb::kPathNotFound || error.Number() == vb::kFileNotFound) {
             state_.Answer = ui::ShowMessage(this, "E' necessario impostare Percorso degli Archivi !",
                                             ui::Buttons::OkCancel, ui::Icon::Information, kTitle);
             EndProgram();

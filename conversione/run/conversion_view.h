@@ -24,7 +24,7 @@ public:
     virtual void EnableButtons() = 0;
 
     // A modal message with the title "Attenzione"; returns the answer code
-    // (OK 1, Cancel 2, Yes 6, No 7).
+    // (vb::MessageAnswer).
     virtual int ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
                             MessageDefault defaultButton) = 0;
 

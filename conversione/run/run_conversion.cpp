@@ -7,12 +7,12 @@
 #include "run/copy_table_rows.h"
 #include "run/file_checks.h"
 #include "run/log_lines.h"
+#include "winfs/error_numbers.h"
 #include "winfs/runtime_error.h"
 
 namespace conversione {
 namespace {
 
-constexpr int kYes = 6;
 constexpr const char* kCrLf = "\r\n";
 
 void Inform(ConversionState& state, const std::string& text) {
@@ -47,8 +47,8 @@ std::string RunErrorLine(const ConversionState& state, const vb::RuntimeError& e
     if (!error.Detail().empty()) std::cerr << "Conversione: " << error.what() << '\n';
     const bool source = state.binding == BindingSide::Source;
     switch (error.Number()) {
-    case 3024: return source ? "FILE VANTORIMA 6 NON TROVATO !" : "FILE VANTORIMA 7 NON TROVATO !";
-    case 3078: return state.binding == BindingSide::Target ? "VERSIONE VANTORIMA 7 ERRATA !"
+    case dao::kFileNotFound: return source ? "FILE VANTORIMA 6 NON TROVATO !" : "FILE VANTORIMA 7 NON TROVATO !";
+    case dao::kTableNotFound: return state.binding == BindingSide::Target ? "VERSIONE VANTORIMA 7 ERRATA !"
                                                             : "VERSIONE VANTORIMA 6 ERRATA !";
     default:
         return "PROCEDURA INTERROTTA Errore nr. " + std::to_string(error.Number()) + " - " + error.Description();
@@ -88,7 +88,7 @@ void Run(ConversionState& state) {
     view.AppendLog("Richiesta di Cancellazione dati tabelle ed esecuzione Conversione");
     state.Answer = view.ShowMessage("Vuoi vuotare le tabelle in VANTORIMA 7 e procedere alla conversione ?",
                                     MessageButtons::YesNo, MessageIcon::Question, MessageDefault::Second);
-    if (state.Answer != kYes) return EndWith(state, "Non vuotare tabelle e abbandonare Conversione");
+    if (state.Answer != vb::kAnswerYes) return EndWith(state, "Non vuotare tabelle e abbandonare Conversione");
 
     view.AppendLog("Cancellazione dati tabelle");
     EmptyTargetTables(state);

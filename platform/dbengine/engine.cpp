@@ -87,7 +87,7 @@ Database::~Database() {
 
 void Database::Execute(const std::string& statement) {
     if (accessFile_) Raise(kReadOnly, name_);
-    if (!connection_) Raise(3420, name_);
+    if (!connection_) Raise(kInvalidObject, name_);
     connection_->Execute(statement);
 }
 
@@ -158,7 +158,7 @@ void DBEngine::CompactDatabase(const std::string& src, const std::string& dst) {
     if (!std::filesystem::is_regular_file(from, ec)) Raise(kFileNotFound, src);
     if (IsAccessFile(from)) Raise(kReadOnly, src);
     if (std::filesystem::exists(to, ec)) Raise(kCompactTargetExists, dst);
-    if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(3044, dst);
+    if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(kInvalidPath, dst);
     auto connection = Registry::Get().Find(from, false);
     if (!connection) connection = Connection::Open(from);   // 3343 when no database
     connection->CompactInto(to);

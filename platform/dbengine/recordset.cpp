@@ -12,8 +12,6 @@ namespace dao {
 
 namespace {
 
-constexpr int kUpdateWithoutAddNew = 3020;
-constexpr int kRecordDeleted = 3167;
 
 // Resets a statement when the step is over, whatever its outcome.
 struct ResetGuard {

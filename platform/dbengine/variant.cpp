@@ -12,9 +12,6 @@ namespace dao {
 
 namespace {
 
-constexpr int kOverflow = 6;
-constexpr int kInvalidUseOfNull = 94;
-
 // Dates Basic accepts: 1 January 100 .. 31 December 9999.
 constexpr double kMinDate = -657434.0;
 constexpr double kMaxDate = 2958465.99999;
@@ -183,7 +180,7 @@ double RoundEven(double x) { return std::nearbyint(x); }
 
 std::int64_t ToIntegerInRange(double x, double lo, double hi) {
     double r = RoundEven(x);
-    if (!(r >= lo && r <= hi)) Raise(kOverflow);
+    if (!(r >= lo && r <= hi)) Raise(vb::kOverflow);
     return static_cast<std::int64_t>(r);
 }
 
@@ -319,7 +316,7 @@ bool Variant::IsNumeric() const noexcept {
 double Variant::ToDouble() const {
     switch (type_) {
     case VarType::Empty: return 0;
-    case VarType::Null: Raise(kInvalidUseOfNull);
+    case VarType::Null: Raise(vb::kInvalidUseOfNull);
     case VarType::Boolean: return RawBool() ? -1.0 : 0.0;
     case VarType::Byte: case VarType::Integer: case VarType::Long:
         return static_cast<double>(RawInt());
@@ -369,7 +366,7 @@ std::int32_t Variant::ToLong() const {
 
 float Variant::ToSingle() const {
     double d = ToDouble();
-    if (std::fabs(d) > FLT_MAX) Raise(kOverflow);
+    if (std::fabs(d) > FLT_MAX) Raise(vb::kOverflow);
     return static_cast<float>(d);
 }
 
@@ -399,14 +396,14 @@ double Variant::ToDate() const {
     default:
         d = ToDouble();
     }
-    if (!(d >= kMinDate && d <= kMaxDate)) Raise(kOverflow);
+    if (!(d >= kMinDate && d <= kMaxDate)) Raise(vb::kOverflow);
     return d;
 }
 
 std::string Variant::ToString() const {
     switch (type_) {
     case VarType::Empty: return {};
-    case VarType::Null: Raise(kInvalidUseOfNull);
+    case VarType::Null: Raise(vb::kInvalidUseOfNull);
     case VarType::Boolean: return RawBool() ? "True" : "False";
     case VarType::Byte: case VarType::Integer: case VarType::Long: return std::to_string(RawInt());
     case VarType::Single: return FormatDouble(RawDouble(), 7);

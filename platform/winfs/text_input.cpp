@@ -57,7 +57,7 @@ void OpenForReadingAndClose(const std::string& path) { InputFile file(path); }
 
 std::string ReadFirstLine(const std::string& path) {
     InputFile in(path);
-    if (in.AtEnd()) detail::Raise(detail::kInputPastEnd);
+    if (in.AtEnd()) detail::Raise(vb::kInputPastEnd);
     std::string line;
     for (int c = in.Peek(); c != InputFile::kEnd && !IsLineEnd(c); c = in.Peek())
         line.push_back(static_cast<char>(in.Get()));
@@ -74,7 +74,7 @@ std::vector<std::string> ReadListValues(const std::string& path, std::size_t max
 
 std::vector<std::string> ReadListValuesExact(const std::string& path, std::size_t count) {
     std::vector<std::string> values = ReadListValues(path, count);
-    if (values.size() < count) detail::Raise(detail::kInputPastEnd);
+    if (values.size() < count) detail::Raise(vb::kInputPastEnd);
     return values;
 }
 

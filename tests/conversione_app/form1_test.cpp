@@ -14,10 +14,10 @@
 #include <fstream>
 
 #include "app/form1.h"
+#include "support/scripted_file_dialog.h"
+#include "support/scripted_message_boxes.h"
 #include "support/temp_dir.h"
 #include "tools/schema_loader.h"
-#include "ui/file_dialog.h"
-#include "ui/message_box.h"
 
 namespace {
 

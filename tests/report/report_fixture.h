@@ -12,7 +12,7 @@
 #include "report/layout_file.h"
 #include "report/report_control.h"
 #include "report/scripted_screens.h"
-#include "ui/message_box.h"
+#include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 
 namespace report_testing {

@@ -8,7 +8,7 @@
 
 #include "app/module1.h"
 #include "desktop/qt_application.h"
-#include "ui/message_box.h"
+#include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 
 namespace testing_support {

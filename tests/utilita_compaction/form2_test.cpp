@@ -19,7 +19,7 @@
 #include "app/compaction_form.h"
 #include "app/main_form.h"
 #include "app/module1.h"
-#include "ui/message_box.h"
+#include "support/scripted_message_boxes.h"
 #include "utilita_compaction/archive_fixture.h"
 
 namespace compaction_testing {

@@ -13,7 +13,7 @@
 
 #include "app/print_layout_form.h"
 #include "report/scripted_screens.h"
-#include "ui/message_box.h"
+#include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 
 namespace print_testing {

@@ -1,4 +1,4 @@
-#include "ui/message_box.h"
+#include "support/scripted_message_boxes.h"
 
 namespace ui {
 

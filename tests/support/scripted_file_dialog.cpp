@@ -1,4 +1,4 @@
-#include "ui/file_dialog.h"
+#include "support/scripted_file_dialog.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
-#include "sales/document_fields.h"
+#include "documents/document_fields.h"
 
-#include "sales/field_list_edits.h"
+#include "run/field_list.h"
 
 namespace conversione {
 
