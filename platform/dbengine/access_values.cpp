@@ -111,7 +111,7 @@ std::string AccessText(const MdbHandle* mdb, const unsigned char* bytes, std::si
             if (i + 1 >= size) break;
             code = U16(bytes + i);
             i += 2;
-            if (code >= 0xD800 && code < 0xDC00 && !compressed && i + 1 < size && U16(bytes + i) >= 0xDC00 &&
+            if (code >= 0xD800 && code < 0xDC00 && i + 1 < size && U16(bytes + i) >= 0xDC00 &&
                 U16(bytes + i) < 0xE000) {
                 code = 0x10000 + ((code - 0xD800) << 10) + (U16(bytes + i) - 0xDC00);
                 i += 2;
