@@ -198,6 +198,7 @@ TEST(WholeRun, ATargetThatCannotBeSavedIsReportedOnceAndNeverAsSuccess) {
     const Lines& log = archive.view.log;
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ(log.back().rfind("PROCEDURA INTERROTTA Errore nr. ", 0), 0u) << log.back();
+    EXPECT_EQ(log.back().find(" ("), std::string::npos) << "no host detail: " << log.back();
     EXPECT_EQ(std::count(log.begin(), log.end(), log.back()), 1);
     EXPECT_EQ(std::count(log.begin(), log.end(), "PROCEDURA CONCLUSA CON SUCCESSO"), 0);
     EXPECT_TRUE(archive.view.buttonsEnabled);
