@@ -48,101 +48,102 @@ ui::Icon ToUi(conversione::MessageIcon icon) {
 
 } // namespace
 
-Form1::Form1(dao::DBEngine& engine, QWidget* parent)
-    : QMainWindow(parent), controls_(conversione_app::BuildForm1(*this)), cm1_(this), state_(*this, engine) {
-    for (int i = 0; i < 2; ++i)
-        connect(controls_.bottone[i], &QPushButton::clicked, this, [this, i] { bottone_Click(i); });
-    for (int i : {2, 3})
-        connect(controls_.SSCommand1[i], &QPushButton::clicked, this, [this, i] { SSCommand1_Click(i); });
+MainWindow::MainWindow(dao::DBEngine& engine, QWidget* parent)
+    : QMainWindow(parent), controls_(conversione_app::BuildMainWindow(*this)), fileDialog_(this),
+      state_(*this, engine) {
+    connect(controls_.pickSourceButton, &QPushButton::clicked, this, &MainWindow::OnPickSourceClicked);
+    connect(controls_.pickTargetButton, &QPushButton::clicked, this, &MainWindow::OnPickTargetClicked);
+    connect(controls_.runButton, &QPushButton::clicked, this, &MainWindow::OnRunClicked);
+    connect(controls_.exitButton, &QPushButton::clicked, this, &MainWindow::OnExitClicked);
 }
 
-bool Form1::Form_Load() {
+bool MainWindow::Start() {
     AppendLog("Procedura in attesa...");
     try {
         archiveFolder_ = winfs::ReadFirstLine(kConfigurationFile);
     } catch (const vb::RuntimeError& error) {
         if (error.Number() == vb::kPathNotFound || error.Number() == vb::kFileNotFound) {
-            state_.Answer = ui::ShowMessage(this, "E' necessario impostare Percorso degli Archivi !",
-                                            ui::Buttons::OkCancel, ui::Icon::Information, kTitle);
+            state_.messageAnswer = ui::ShowMessage(this, "E' necessario impostare Percorso degli Archivi !",
+                                                   ui::Buttons::OkCancel, ui::Icon::Information, kTitle);
             EndProgram();
             return false;
         }
         return true;   // an unreadable file: the operator picks both files by hand
     }
-    controls_.Text1[1]->setText(QString::fromStdString(archiveFolder_ + "\\vantorima7.mdb"));
+    controls_.targetPathBox->setText(QString::fromStdString(archiveFolder_ + "\\vantorima7.mdb"));
     try {
         winfs::OpenForReadingAndClose(archiveFolder_ + "\\VanReteAB.dat");
     } catch (const vb::RuntimeError&) {
-        state_.Answer = ui::ShowMessage(this, UnreachableFolderMessage(archiveFolder_), ui::Buttons::Ok,
-                                        ui::Icon::Information, kTitle);
+        state_.messageAnswer = ui::ShowMessage(this, UnreachableFolderMessage(archiveFolder_), ui::Buttons::Ok,
+                                               ui::Icon::Information, kTitle);
         EndProgram();
         return false;
     }
     return true;
 }
 
-void Form1::bottone_Click(int index) {
+void MainWindow::OnPickSourceClicked() { PickInto(controls_.sourcePathBox); }
+void MainWindow::OnPickTargetClicked() { PickInto(controls_.targetPathBox); }
+
+void MainWindow::PickInto(QLineEdit* box) {
     try {
         // The dialog may move the current folder; the program's own folder is
         // made current again afterwards.
         const std::filesystem::path saved = QCoreApplication::applicationDirPath().toStdString();
-        cm1_.SetFilter("File Dati (*.mdb)|*.mdb");
-        cm1_.SetFilterIndex(1);
-        cm1_.ShowOpen();
+        fileDialog_.SetFilter("File Dati (*.mdb)|*.mdb");
+        fileDialog_.SetFilterIndex(1);
+        fileDialog_.ShowOpen();
         // A cancel leaves the dialog's last name, which the box then takes.
-        if (index == 0 || index == 1)
-            controls_.Text1[index]->setText(QString::fromStdString(winfs::WindowsForm(cm1_.FileName())));
+        box->setText(QString::fromStdString(winfs::WindowsForm(fileDialog_.FileName())));
         std::filesystem::current_path(saved);
     } catch (const std::exception&) {
         // A failing pick ends quietly.
     }
 }
 
-void Form1::SSCommand1_Click(int index) {
-    if (index == 2) {
-        EndProgram();
-    } else if (index == 3) {
-        controls_.List1->clear();
-        conversione::RunConversion(state_);
-    }
+void MainWindow::OnRunClicked() {
+    controls_.logList->clear();
+    conversione::RunConversion(state_);
 }
 
-void Form1::EndProgram() {
+void MainWindow::OnExitClicked() { EndProgram(); }
+
+void MainWindow::EndProgram() {
     ended_ = true;
     close();
     QCoreApplication::quit();
 }
 
-std::string Form1::SourceFileName() const { return controls_.Text1[0]->text().toStdString(); }
-std::string Form1::TargetFileName() const { return controls_.Text1[1]->text().toStdString(); }
+std::string MainWindow::SourceFileName() const { return controls_.sourcePathBox->text().toStdString(); }
+std::string MainWindow::TargetFileName() const { return controls_.targetPathBox->text().toStdString(); }
 
-void Form1::AppendLog(const std::string& line) {
-    controls_.List1->addItem(QString::fromStdString(line));
+void MainWindow::AppendLog(const std::string& line) {
+    controls_.logList->addItem(QString::fromStdString(line));
 }
 
-void Form1::SelectLastLogLine() {
-    QListWidget* list = controls_.List1;
+void MainWindow::SelectLastLogLine() {
+    QListWidget* list = controls_.logList;
     list->setCurrentRow(list->count() - 1);
     list->scrollToItem(list->currentItem());
 }
 
-void Form1::SetButtonsEnabled(bool enabled) {
-    controls_.bottone[0]->setEnabled(enabled);
-    controls_.bottone[1]->setEnabled(enabled);
-    controls_.SSCommand1[2]->setEnabled(enabled);
-    controls_.SSCommand1[3]->setEnabled(enabled);
+void MainWindow::SetButtonsEnabled(bool enabled) {
+    controls_.pickSourceButton->setEnabled(enabled);
+    controls_.pickTargetButton->setEnabled(enabled);
+    controls_.exitButton->setEnabled(enabled);
+    controls_.runButton->setEnabled(enabled);
 }
 
-void Form1::DisableButtons() { SetButtonsEnabled(false); }
-void Form1::EnableButtons() { SetButtonsEnabled(true); }
+void MainWindow::DisableButtons() { SetButtonsEnabled(false); }
+void MainWindow::EnableButtons() { SetButtonsEnabled(true); }
 
-int Form1::ShowMessage(const std::string& text, conversione::MessageButtons buttons, conversione::MessageIcon icon,
-                       conversione::MessageDefault defaultButton) {
+int MainWindow::ShowMessage(const std::string& text, conversione::MessageButtons buttons,
+                            conversione::MessageIcon icon, conversione::MessageDefault defaultButton) {
     return ui::ShowMessage(this, text, ToUi(buttons), ToUi(icon), kTitle,
                            defaultButton == conversione::MessageDefault::First ? ui::DefaultButton::First
                                                                                : ui::DefaultButton::Second);
 }
 
-void Form1::YieldToMessageLoop() {
+void MainWindow::YieldToMessageLoop() {
     QCoreApplication::processEvents();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Form1: the one window of Conversione. It finds the archive folder at load,
+// MainWindow: the one window of Conversione. It finds the archive folder at load,
 // lets the operator pick the two databases, and runs the conversion through
 // the logic library, which sees it as a ConversionView.
 #include <QMainWindow>
@@ -11,23 +11,25 @@
 #include "run/conversion_view.h"
 #include "ui/file_dialog.h"
 
-class Form1 : public QMainWindow, public conversione::ConversionView {
+class MainWindow : public QMainWindow, public conversione::ConversionView {
     Q_OBJECT
 
 public:
-    explicit Form1(dao::DBEngine& engine, QWidget* parent = nullptr);
+    explicit MainWindow(dao::DBEngine& engine, QWidget* parent = nullptr);
 
     // Start-up: log line, archive folder, default target, marker file.
     // Returns false when the program must end.
-    bool Form_Load();
+    bool Start();
 
-    void bottone_Click(int index);      // 0 source, 1 target
-    void SSCommand1_Click(int index);   // 2 exit, 3 run
+    void OnPickSourceClicked();
+    void OnPickTargetClicked();
+    void OnRunClicked();
+    void OnExitClicked();
 
     bool Ended() const { return ended_; }
     const std::string& ArchiveFolder() const { return archiveFolder_; }
-    const conversione_app::Form1Controls& Controls() const { return controls_; }
-    ui::CommonDialog& cm1() { return cm1_; }
+    const conversione_app::MainWindowControls& Controls() const { return controls_; }
+    ui::CommonDialog& FileDialog() { return fileDialog_; }
 
     // ConversionView
     std::string SourceFileName() const override;
@@ -41,11 +43,13 @@ public:
     void YieldToMessageLoop() override;
 
 private:
+    // Asks for a file and puts its name (or, on a cancel, the last one) in box.
+    void PickInto(QLineEdit* box);
     void SetButtonsEnabled(bool enabled);
     void EndProgram();
 
-    conversione_app::Form1Controls controls_;
-    ui::CommonDialog cm1_;
+    conversione_app::MainWindowControls controls_;
+    ui::CommonDialog fileDialog_;
     conversione::ConversionState state_;
     std::string archiveFolder_;
     bool ended_ = false;

@@ -31,92 +31,97 @@ QLabel* Picture(QStyle::StandardPixmap picture, QWidget* parent) {
     return label;
 }
 
-QFrame* BuildBanner(Form1Controls& c, QWidget* parent) {
-    c.SSPanel1 = new QFrame(parent);
-    c.SSPanel1->setObjectName("SSPanel1");
-    c.SSPanel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    c.SSPanel1->setLineWidth(2);
-    c.SSPanel1->setAutoFillBackground(true);
-    QPalette palette = c.SSPanel1->palette();
+QFrame* BuildBanner(MainWindowControls& c, QWidget* parent) {
+    c.bannerPanel = new QFrame(parent);
+    c.bannerPanel->setObjectName("SSPanel1");
+    c.bannerPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    c.bannerPanel->setLineWidth(2);
+    c.bannerPanel->setAutoFillBackground(true);
+    QPalette palette = c.bannerPanel->palette();
     palette.setColor(QPalette::Window, QColor(0x1f, 0x3a, 0x68));
     palette.setColor(QPalette::WindowText, Qt::white);
-    c.SSPanel1->setPalette(palette);
+    c.bannerPanel->setPalette(palette);
 
-    c.Image1 = Picture(QStyle::SP_DriveHDIcon, c.SSPanel1);
-    c.Image1->setObjectName("Image1");
-    c.Image2 = Picture(QStyle::SP_ArrowForward, c.SSPanel1);
-    c.Image2->setObjectName("Image2");
+    c.driveIcon = Picture(QStyle::SP_DriveHDIcon, c.bannerPanel);
+    c.driveIcon->setObjectName("Image1");
+    c.arrowIcon = Picture(QStyle::SP_ArrowForward, c.bannerPanel);
+    c.arrowIcon->setObjectName("Image2");
 
-    c.Label1[1] = new QLabel("Linea VANTORIMA 7", c.SSPanel1);
-    c.Label1[1]->setObjectName("Label1_1");
-    QFont title = c.Label1[1]->font();
+    c.productLineLabel = new QLabel("Linea VANTORIMA 7", c.bannerPanel);
+    c.productLineLabel->setObjectName("Label1_1");
+    QFont title = c.productLineLabel->font();
     title.setPointSize(title.pointSize() + 8);
     title.setBold(true);
-    c.Label1[1]->setFont(title);
-    c.Label1[0] = new QLabel("Importa dati Vantorima 6", c.SSPanel1);
-    c.Label1[0]->setObjectName("Label1_0");
-    QFont subtitle = c.Label1[0]->font();
+    c.productLineLabel->setFont(title);
+    c.importTitleLabel = new QLabel("Importa dati Vantorima 6", c.bannerPanel);
+    c.importTitleLabel->setObjectName("Label1_0");
+    QFont subtitle = c.importTitleLabel->font();
     subtitle.setPointSize(subtitle.pointSize() + 3);
     subtitle.setItalic(true);
-    c.Label1[0]->setFont(subtitle);
-    c.Label2 = new QLabel("7.0.1", c.SSPanel1);
-    c.Label2->setObjectName("Label2");
-    c.Label2->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    c.importTitleLabel->setFont(subtitle);
+    c.versionLabel = new QLabel("7.0.1", c.bannerPanel);
+    c.versionLabel->setObjectName("Label2");
+    c.versionLabel->setAlignment(Qt::AlignRight | Qt::AlignBottom);
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(c.Label1[1]);
-    texts->addWidget(c.Label1[0]);
-    auto* row = new QHBoxLayout(c.SSPanel1);
+    texts->addWidget(c.productLineLabel);
+    texts->addWidget(c.importTitleLabel);
+    auto* row = new QHBoxLayout(c.bannerPanel);
     row->setContentsMargins(12, 8, 12, 8);
-    row->addWidget(c.Image1);
-    row->addWidget(c.Image2);
+    row->addWidget(c.driveIcon);
+    row->addWidget(c.arrowIcon);
     row->addSpacing(8);
     row->addLayout(texts, 1);
-    row->addWidget(c.Label2);
-    return c.SSPanel1;
+    row->addWidget(c.versionLabel);
+    return c.bannerPanel;
 }
 
-QGroupBox* BuildFileFrame(Form1Controls& c, QWidget* parent) {
-    c.Frame1 = new QGroupBox("Selezione archivi dei dati", parent);
-    c.Frame1->setObjectName("Frame1");
-    auto* grid = new QVBoxLayout(c.Frame1);
-    const char* texts[2] = {"Selezionare file di provenienza", "Selezionare file di destinazione"};
-    const char* captions[2] = {"Vantorima 6", "Vantorima 7"};
-    for (int i = 0; i < 2; ++i) {
-        c.Text1[i] = new QLineEdit(texts[i], c.Frame1);
-        c.Text1[i]->setObjectName(QString("Text1_%1").arg(i));
-        c.bottone[i] = PictureButton(captions[i], QStyle::SP_DialogOpenButton, c.Frame1);
-        c.bottone[i]->setObjectName(QString("bottone_%1").arg(i));
-        c.bottone[i]->setMinimumWidth(140);
-        auto* row = new QHBoxLayout;
-        row->addWidget(c.Text1[i], 1);
-        row->addWidget(c.bottone[i]);
-        grid->addLayout(row);
-    }
-    return c.Frame1;
+// One file's path box and pick button; index is the pair's platform index.
+QHBoxLayout* FileRow(QLineEdit*& box, QPushButton*& button, const char* text, const char* caption, const char* index,
+                     QWidget* parent) {
+    box = new QLineEdit(text, parent);
+    box->setObjectName(QString("Text1_") + index);
+    button = PictureButton(caption, QStyle::SP_DialogOpenButton, parent);
+    button->setObjectName(QString("bottone_") + index);
+    button->setMinimumWidth(140);
+    auto* row = new QHBoxLayout;
+    row->addWidget(box, 1);
+    row->addWidget(button);
+    return row;
+}
+
+QGroupBox* BuildFileFrame(MainWindowControls& c, QWidget* parent) {
+    c.filesFrame = new QGroupBox("Selezione archivi dei dati", parent);
+    c.filesFrame->setObjectName("Frame1");
+    auto* grid = new QVBoxLayout(c.filesFrame);
+    grid->addLayout(FileRow(c.sourcePathBox, c.pickSourceButton, "Selezionare file di provenienza", "Vantorima 6",
+                            "0", c.filesFrame));
+    grid->addLayout(FileRow(c.targetPathBox, c.pickTargetButton, "Selezionare file di destinazione", "Vantorima 7",
+                            "1", c.filesFrame));
+    return c.filesFrame;
 }
 
 } // namespace
 
-Form1Controls BuildForm1(QMainWindow& window) {
-    Form1Controls c;
+MainWindowControls BuildMainWindow(QMainWindow& window) {
+    MainWindowControls c;
     auto* central = new QWidget(&window);
     auto* column = new QVBoxLayout(central);
     column->addWidget(BuildBanner(c, central));
     column->addWidget(BuildFileFrame(c, central));
 
-    c.List1 = new QListWidget(central);
-    c.List1->setObjectName("List1");
-    column->addWidget(c.List1, 1);
+    c.logList = new QListWidget(central);
+    c.logList->setObjectName("List1");
+    column->addWidget(c.logList, 1);
 
-    c.SSCommand1[3] = PictureButton("&Esegui", QStyle::SP_MediaPlay, central);
-    c.SSCommand1[3]->setObjectName("SSCommand1_3");
-    c.SSCommand1[2] = PictureButton("&Uscita", QStyle::SP_DialogCloseButton, central);
-    c.SSCommand1[2]->setObjectName("SSCommand1_2");
+    c.runButton = PictureButton("&Esegui", QStyle::SP_MediaPlay, central);
+    c.runButton->setObjectName("SSCommand1_3");
+    c.exitButton = PictureButton("&Uscita", QStyle::SP_DialogCloseButton, central);
+    c.exitButton->setObjectName("SSCommand1_2");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(c.SSCommand1[3]);
-    buttons->addWidget(c.SSCommand1[2]);
+    buttons->addWidget(c.runButton);
+    buttons->addWidget(c.exitButton);
     column->addLayout(buttons);
 
     window.setCentralWidget(central);

@@ -1,7 +1,6 @@
 #pragma once
-// The controls of the main window and their layout; Form1 adds the behaviour.
-#include <array>
-
+// The controls of the main window and their layout; MainWindow adds the
+// behaviour. Each control keeps its platform name as objectName (in brackets).
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -12,20 +11,24 @@ class QFrame;
 
 namespace conversione_app {
 
-struct Form1Controls {
-    QGroupBox* Frame1 = nullptr;
-    std::array<QLineEdit*, 2> Text1{};        // 0 source, 1 target
-    std::array<QPushButton*, 2> bottone{};    // pick buttons
-    std::array<QPushButton*, 4> SSCommand1{}; // 2 "&Uscita", 3 "&Esegui" (0 and 1 unused)
-    QListWidget* List1 = nullptr;
-    QFrame* SSPanel1 = nullptr;
-    std::array<QLabel*, 2> Label1{};          // 1 "Linea VANTORIMA 7", 0 "Importa dati Vantorima 6"
-    QLabel* Label2 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
+struct MainWindowControls {
+    QGroupBox* filesFrame = nullptr;          // (Frame1)
+    QLineEdit* sourcePathBox = nullptr;       // (Text1_0) the version-6 file
+    QLineEdit* targetPathBox = nullptr;       // (Text1_1) the version-7 file
+    QPushButton* pickSourceButton = nullptr;  // (bottone_0) "Vantorima 6"
+    QPushButton* pickTargetButton = nullptr;  // (bottone_1) "Vantorima 7"
+    QPushButton* runButton = nullptr;         // (SSCommand1_3) "&Esegui"
+    QPushButton* exitButton = nullptr;        // (SSCommand1_2) "&Uscita"
+    QListWidget* logList = nullptr;           // (List1)
+    QFrame* bannerPanel = nullptr;            // (SSPanel1)
+    QLabel* productLineLabel = nullptr;       // (Label1_1) "Linea VANTORIMA 7"
+    QLabel* importTitleLabel = nullptr;       // (Label1_0) "Importa dati Vantorima 6"
+    QLabel* versionLabel = nullptr;           // (Label2) "7.0.1"
+    QLabel* driveIcon = nullptr;              // (Image1)
+    QLabel* arrowIcon = nullptr;              // (Image2)
 };
 
 // Builds every control with its caption on the window.
-Form1Controls BuildForm1(QMainWindow& window);
+MainWindowControls BuildMainWindow(QMainWindow& window);
 
 } // namespace conversione_app

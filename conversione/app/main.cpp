@@ -9,8 +9,8 @@ int main(int argc, char** argv) {
     winfs::MakeDrivesFolderAbsolute();
     QApplication app(argc, argv);
     ui::InstallItalianTranslations(app);
-    Form1 form(dao::DBEngine::Instance());
-    if (!form.Form_Load()) return 0;
-    form.show();
+    MainWindow window(dao::DBEngine::Instance());
+    if (!window.Start()) return 0;
+    window.show();
     return app.exec();
 }

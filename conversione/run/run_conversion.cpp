@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 
 void Inform(ConversionState& state, const std::string& text) {
-    state.Answer = state.view.ShowMessage(text, MessageButtons::Ok, MessageIcon::Information, MessageDefault::First);
+    state.messageAnswer =
+        state.view.ShowMessage(text, MessageButtons::Ok, MessageIcon::Information, MessageDefault::First);
 }
 
 std::string ReleaseMessage(const std::string& release) {
@@ -86,9 +87,9 @@ void Run(ConversionState& state) {
     view.AppendLog("File Vantorima 7 CORRETTO");
 
     view.AppendLog("Richiesta di Cancellazione dati tabelle ed esecuzione Conversione");
-    state.Answer = view.ShowMessage("Vuoi vuotare le tabelle in VANTORIMA 7 e procedere alla conversione ?",
-                                    MessageButtons::YesNo, MessageIcon::Question, MessageDefault::Second);
-    if (state.Answer != vb::kAnswerYes) return EndWith(state, "Non vuotare tabelle e abbandonare Conversione");
+    state.messageAnswer = view.ShowMessage("Vuoi vuotare le tabelle in VANTORIMA 7 e procedere alla conversione ?",
+                                           MessageButtons::YesNo, MessageIcon::Question, MessageDefault::Second);
+    if (state.messageAnswer != vb::kAnswerYes) return EndWith(state, "Non vuotare tabelle e abbandonare Conversione");
 
     view.AppendLog("Cancellazione dati tabelle");
     EmptyTargetTables(state);

@@ -33,17 +33,17 @@ QApplication& App() {
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 
-std::vector<std::string> Log(const Form1& form) {
+std::vector<std::string> Log(const MainWindow& form) {
     std::vector<std::string> lines;
-    for (int i = 0; i < form.Controls().List1->count(); ++i)
-        lines.push_back(form.Controls().List1->item(i)->text().toStdString());
+    for (int i = 0; i < form.Controls().logList->count(); ++i)
+        lines.push_back(form.Controls().logList->item(i)->text().toStdString());
     return lines;
 }
 
 // A drives folder of its own; drive C holds what each test writes there.
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
-    Form1Test() {
+    MainWindowTest() {
         App();
         setenv("VANTORIMA_DRIVES", drives.path().c_str(), 1);
         fs::create_directories(drives.path() / "c");
@@ -63,39 +63,49 @@ protected:
     dao::DBEngine engine;
 };
 
-TEST_F(Form1Test, ShowsEveryCaptionOfTheWindow) {
-    Form1 form(engine);
+TEST_F(MainWindowTest, ShowsEveryCaptionOfTheWindow) {
+    MainWindow form(engine);
     const auto& c = form.Controls();
     EXPECT_EQ(form.windowTitle().toStdString(), "Importazione Dati dalla versione 6.0.13");
-    EXPECT_EQ(c.Frame1->title().toStdString(), "Selezione archivi dei dati");
-    EXPECT_EQ(Text(c.Text1[0]), "Selezionare file di provenienza");
-    EXPECT_EQ(Text(c.Text1[1]), "Selezionare file di destinazione");
-    EXPECT_EQ(c.bottone[0]->text().toStdString(), "Vantorima 6");
-    EXPECT_EQ(c.bottone[1]->text().toStdString(), "Vantorima 7");
-    EXPECT_EQ(c.SSCommand1[3]->text().toStdString(), "&Esegui");
-    EXPECT_EQ(c.SSCommand1[2]->text().toStdString(), "&Uscita");
-    EXPECT_EQ(c.Label1[1]->text().toStdString(), "Linea VANTORIMA 7");
-    EXPECT_EQ(c.Label1[0]->text().toStdString(), "Importa dati Vantorima 6");
-    EXPECT_EQ(c.Label2->text().toStdString(), "7.0.1");
-    EXPECT_EQ(c.List1->count(), 0);
+    EXPECT_EQ(c.filesFrame->title().toStdString(), "Selezione archivi dei dati");
+    EXPECT_EQ(Text(c.sourcePathBox), "Selezionare file di provenienza");
+    EXPECT_EQ(Text(c.targetPathBox), "Selezionare file di destinazione");
+    EXPECT_EQ(c.pickSourceButton->text().toStdString(), "Vantorima 6");
+    EXPECT_EQ(c.pickTargetButton->text().toStdString(), "Vantorima 7");
+    EXPECT_EQ(c.runButton->text().toStdString(), "&Esegui");
+    EXPECT_EQ(c.exitButton->text().toStdString(), "&Uscita");
+    EXPECT_EQ(c.productLineLabel->text().toStdString(), "Linea VANTORIMA 7");
+    EXPECT_EQ(c.importTitleLabel->text().toStdString(), "Importa dati Vantorima 6");
+    EXPECT_EQ(c.versionLabel->text().toStdString(), "7.0.1");
+    EXPECT_EQ(c.logList->count(), 0);
+
+    // The platform's control names, by which tests and accessibility find them.
+    const std::vector<std::pair<const char*, QWidget*>> named{
+        {"Frame1", c.filesFrame},         {"Text1_0", c.sourcePathBox},      {"Text1_1", c.targetPathBox},
+        {"bottone_0", c.pickSourceButton}, {"bottone_1", c.pickTargetButton}, {"SSCommand1_3", c.runButton},
+        {"SSCommand1_2", c.exitButton},   {"List1", c.logList},              {"SSPanel1", c.bannerPanel},
+        {"Label1_1", c.productLineLabel}, {"Label1_0", c.importTitleLabel},  {"Label2", c.versionLabel},
+        {"Image1", c.driveIcon},          {"Image2", c.arrowIcon},
+    };
+    for (const auto& [name, widget] : named) EXPECT_EQ(form.findChild<QWidget*>(name), widget) << name;
 }
 
-TEST_F(Form1Test, StartsOnTheArchiveFolderOfTheConfigurationFile) {
+TEST_F(MainWindowTest, StartsOnTheArchiveFolderOfTheConfigurationFile) {
     LayOutArchive();
-    Form1 form(engine);
-    EXPECT_TRUE(form.Form_Load());
+    MainWindow form(engine);
+    EXPECT_TRUE(form.Start());
     EXPECT_FALSE(form.Ended());
     EXPECT_EQ(form.ArchiveFolder(), "C:\\Vantorima7");
-    EXPECT_EQ(Text(form.Controls().Text1[1]), "C:\\Vantorima7\\vantorima7.mdb");
+    EXPECT_EQ(Text(form.Controls().targetPathBox), "C:\\Vantorima7\\vantorima7.mdb");
     EXPECT_EQ(Log(form), (std::vector<std::string>{"Procedura in attesa..."}));
     EXPECT_TRUE(boxes.Requests().empty());
 }
 
-TEST_F(Form1Test, AMissingConfigurationFileEndsTheProgramWhateverTheAnswer) {
+TEST_F(MainWindowTest, AMissingConfigurationFileEndsTheProgramWhateverTheAnswer) {
     for (int answer : {ui::kOk, ui::kCancel}) {
         boxes.Answer(answer);
-        Form1 form(engine);
-        EXPECT_FALSE(form.Form_Load());
+        MainWindow form(engine);
+        EXPECT_FALSE(form.Start());
         EXPECT_TRUE(form.Ended());
     }
     ASSERT_EQ(boxes.Requests().size(), 2u);
@@ -107,26 +117,26 @@ TEST_F(Form1Test, AMissingConfigurationFileEndsTheProgramWhateverTheAnswer) {
     EXPECT_EQ(r.title, "Attenzione");
 
     fs::remove_all(drives.path() / "c");   // no drive C at all: path not found
-    Form1 form(engine);
-    EXPECT_FALSE(form.Form_Load());
+    MainWindow form(engine);
+    EXPECT_FALSE(form.Start());
     EXPECT_EQ(boxes.Requests().size(), 3u);
 }
 
-TEST_F(Form1Test, AnEmptyConfigurationFileLeavesTheWindowOpenWithoutDefaultTarget) {
+TEST_F(MainWindowTest, AnEmptyConfigurationFileLeavesTheWindowOpenWithoutDefaultTarget) {
     WriteDriveC("VanRete7.dat", "");
-    Form1 form(engine);
-    EXPECT_TRUE(form.Form_Load());
+    MainWindow form(engine);
+    EXPECT_TRUE(form.Start());
     EXPECT_FALSE(form.Ended());
-    EXPECT_EQ(Text(form.Controls().Text1[1]), "Selezionare file di destinazione");
+    EXPECT_EQ(Text(form.Controls().targetPathBox), "Selezionare file di destinazione");
     EXPECT_TRUE(boxes.Requests().empty());
 }
 
-TEST_F(Form1Test, AnUnreachableArchiveFolderEndsTheProgramWithTheFiveLineMessage) {
+TEST_F(MainWindowTest, AnUnreachableArchiveFolderEndsTheProgramWithTheFiveLineMessage) {
     WriteDriveC("VanRete7.dat", "\\\\server\\archivi\r\n");
-    Form1 form(engine);
-    EXPECT_FALSE(form.Form_Load());
+    MainWindow form(engine);
+    EXPECT_FALSE(form.Start());
     EXPECT_TRUE(form.Ended());
-    EXPECT_EQ(Text(form.Controls().Text1[1]), "\\\\server\\archivi\\vantorima7.mdb");
+    EXPECT_EQ(Text(form.Controls().targetPathBox), "\\\\server\\archivi\\vantorima7.mdb");
     ASSERT_EQ(boxes.Requests().size(), 1u);
     const ui::MessageRequest& r = boxes.Requests()[0];
     EXPECT_EQ(r.text, "Collegamento mancante con il Server di dati \r\n \\\\server\\archivi\r\n"
@@ -137,42 +147,42 @@ TEST_F(Form1Test, AnUnreachableArchiveFolderEndsTheProgramWithTheFiveLineMessage
     EXPECT_EQ(r.title, "Attenzione");
 }
 
-TEST_F(Form1Test, TheFirstLineIsJoinedAsItStands) {
+TEST_F(MainWindowTest, TheFirstLineIsJoinedAsItStands) {
     // A trailing backslash doubles; the folder is still found.
     WriteDriveC("VanRete7.dat", "C:\\Vantorima7\\\r\n");
     WriteDriveC("vantorima7/VanReteAB.dat", "");
     {
-        Form1 form(engine);
-        EXPECT_TRUE(form.Form_Load());
-        EXPECT_EQ(Text(form.Controls().Text1[1]), "C:\\Vantorima7\\\\vantorima7.mdb");
+        MainWindow form(engine);
+        EXPECT_TRUE(form.Start());
+        EXPECT_EQ(Text(form.Controls().targetPathBox), "C:\\Vantorima7\\\\vantorima7.mdb");
     }
     // An empty first line: the root of drive C, where no marker lies.
     WriteDriveC("VanRete7.dat", "\r\nC:\\Vantorima7\r\n");
-    Form1 form(engine);
-    EXPECT_FALSE(form.Form_Load());
-    EXPECT_EQ(Text(form.Controls().Text1[1]), "\\vantorima7.mdb");
+    MainWindow form(engine);
+    EXPECT_FALSE(form.Start());
+    EXPECT_EQ(Text(form.Controls().targetPathBox), "\\vantorima7.mdb");
     ASSERT_EQ(boxes.Requests().size(), 1u);
     const std::string opening = "Collegamento mancante con il Server di dati \r\n \r\n";
     EXPECT_EQ(boxes.Requests()[0].text.substr(0, opening.size()), opening);
 }
 
-TEST_F(Form1Test, PicksGoThroughOneDialogThatKeepsItsLastName) {
+TEST_F(MainWindowTest, PicksGoThroughOneDialogThatKeepsItsLastName) {
     LayOutArchive();
-    Form1 form(engine);
-    ASSERT_TRUE(form.Form_Load());
+    MainWindow form(engine);
+    ASSERT_TRUE(form.Start());
     const fs::path before = fs::current_path();
     fs::current_path(fs::temp_directory_path());   // wherever the user left it
 
     dialog.Cancel();   // the very first pick cancelled: an empty name
-    form.bottone_Click(0);
-    EXPECT_EQ(Text(form.Controls().Text1[0]), "");
+    form.OnPickSourceClicked();
+    EXPECT_EQ(Text(form.Controls().sourcePathBox), "");
 
     dialog.Choose("C:\\Vantorima6\\VANTORIMA6.MDB");
-    form.bottone_Click(0);
+    form.OnPickSourceClicked();
     dialog.Cancel();   // the target pick cancelled copies the source name
-    form.bottone_Click(1);
-    EXPECT_EQ(Text(form.Controls().Text1[0]), "C:\\Vantorima6\\VANTORIMA6.MDB");
-    EXPECT_EQ(Text(form.Controls().Text1[1]), "C:\\Vantorima6\\VANTORIMA6.MDB");
+    form.OnPickTargetClicked();
+    EXPECT_EQ(Text(form.Controls().sourcePathBox), "C:\\Vantorima6\\VANTORIMA6.MDB");
+    EXPECT_EQ(Text(form.Controls().targetPathBox), "C:\\Vantorima6\\VANTORIMA6.MDB");
 
     ASSERT_EQ(dialog.Requests().size(), 3u);
     for (const auto& request : dialog.Requests()) {
@@ -184,35 +194,32 @@ TEST_F(Form1Test, PicksGoThroughOneDialogThatKeepsItsLastName) {
     EXPECT_EQ(fs::current_path(), fs::path(QCoreApplication::applicationDirPath().toStdString()));
     fs::current_path(before);
 
-    form.bottone_Click(5);   // no such button: the dialog shows, no box changes
-    EXPECT_EQ(Text(form.Controls().Text1[1]), "C:\\Vantorima6\\VANTORIMA6.MDB");
-
     // The real dialog answers with host paths: under the drives folder they show in drive form.
     dialog.Choose((drives.path() / "c" / "Vantorima6" / "VANTORIMA6.MDB").string());
-    form.bottone_Click(1);
-    EXPECT_EQ(Text(form.Controls().Text1[1]), "C:\\Vantorima6\\VANTORIMA6.MDB");
+    form.OnPickTargetClicked();
+    EXPECT_EQ(Text(form.Controls().targetPathBox), "C:\\Vantorima6\\VANTORIMA6.MDB");
 }
 
-TEST_F(Form1Test, RunButtonClearsTheLogAndRunsToTheEnd) {
+TEST_F(MainWindowTest, RunButtonClearsTheLogAndRunsToTheEnd) {
     LayOutArchive();
     fs::create_directories(drives.path() / "c" / "vantorima6");
     schema::BuildVersion6((drives.path() / "c" / "vantorima6" / "VANTORIMA6.MDB").string(), true);
     schema::BuildVersion7((drives.path() / "c" / "vantorima7" / "vantorima7.mdb").string());
 
-    Form1 form(engine);
-    ASSERT_TRUE(form.Form_Load());
+    MainWindow form(engine);
+    ASSERT_TRUE(form.Start());
     dialog.Choose("C:\\VANTORIMA6\\vantorima6.mdb");
-    form.bottone_Click(0);
+    form.OnPickSourceClicked();
     boxes.Answer(ui::kYes);
-    form.Controls().SSCommand1[3]->click();
+    form.Controls().runButton->click();
 
     std::vector<std::string> log = Log(form);
     ASSERT_GT(log.size(), 10u);
     EXPECT_EQ(log.front(), "Controllo File Vantorima 6");
     EXPECT_EQ(log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
-    EXPECT_EQ(form.Controls().List1->currentRow(), form.Controls().List1->count() - 1);
-    for (QPushButton* button : {form.Controls().bottone[0], form.Controls().bottone[1], form.Controls().SSCommand1[2],
-                                form.Controls().SSCommand1[3]})
+    EXPECT_EQ(form.Controls().logList->currentRow(), form.Controls().logList->count() - 1);
+    const auto& c = form.Controls();
+    for (QPushButton* button : {c.pickSourceButton, c.pickTargetButton, c.exitButton, c.runButton})
         EXPECT_TRUE(button->isEnabled());
     ASSERT_EQ(boxes.Requests().size(), 1u);
     EXPECT_EQ(boxes.Requests()[0].title, "Attenzione");
@@ -220,23 +227,23 @@ TEST_F(Form1Test, RunButtonClearsTheLogAndRunsToTheEnd) {
     EXPECT_EQ(boxes.Requests()[0].defaultButton, ui::DefaultButton::Second);
 }
 
-TEST_F(Form1Test, RunButtonWithoutAChoiceAsksForOneAndLeavesTheLogEmpty) {
+TEST_F(MainWindowTest, RunButtonWithoutAChoiceAsksForOneAndLeavesTheLogEmpty) {
     WriteDriveC("VanRete7.dat", "");
-    Form1 form(engine);
-    ASSERT_TRUE(form.Form_Load());
-    form.Controls().SSCommand1[3]->click();
+    MainWindow form(engine);
+    ASSERT_TRUE(form.Start());
+    form.Controls().runButton->click();
     EXPECT_TRUE(Log(form).empty());
     ASSERT_EQ(boxes.Requests().size(), 1u);
     EXPECT_EQ(boxes.Requests()[0].text, "Selezionare file di provenienza !");
     EXPECT_EQ(boxes.Requests()[0].title, "Attenzione");
 }
 
-TEST_F(Form1Test, ExitButtonEndsWithoutAQuestion) {
+TEST_F(MainWindowTest, ExitButtonEndsWithoutAQuestion) {
     LayOutArchive();
-    Form1 form(engine);
-    ASSERT_TRUE(form.Form_Load());
+    MainWindow form(engine);
+    ASSERT_TRUE(form.Start());
     form.show();
-    form.Controls().SSCommand1[2]->click();
+    form.Controls().exitButton->click();
     EXPECT_TRUE(form.Ended());
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(boxes.Requests().empty());
