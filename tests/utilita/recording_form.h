@@ -7,7 +7,7 @@
 
 #include <QPushButton>
 
-#include "app/main_form.h"
+#include "menu/main_window.h"
 
 namespace testing_support {
 

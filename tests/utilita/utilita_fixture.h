@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/module1.h"
+#include "context/app_context.h"
 #include "desktop/qt_application.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/module1.h"
+#include "context/app_context.h"
 
 namespace backup_testing {
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "app/main_form.h"
-#include "app/module1.h"
+#include "menu/main_window.h"
+#include "context/app_context.h"
 #include "backup_fixture.h"
 
 namespace backup_testing {

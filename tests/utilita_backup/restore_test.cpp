@@ -2,7 +2,7 @@
 // archive and stays as it was after any failure.
 #include <sqlite3.h>
 
-#include "app/module1.h"
+#include "context/app_context.h"
 #include "backup_fixture.h"
 #include "winfs/runtime_error.h"
 

@@ -17,8 +17,8 @@
 #include <gtest/gtest.h>
 
 #include "app/compaction_form.h"
-#include "app/main_form.h"
-#include "app/module1.h"
+#include "menu/main_window.h"
+#include "context/app_context.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita_compaction/archive_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "print_fixture.h"
 
-#include "app/module1.h"
+#include "context/app_context.h"
 #include "dbengine/engine.h"
 #include "desktop/qt_application.h"
 #include "report/layout_file.h"

@@ -4,8 +4,8 @@
 #include <QGroupBox>
 #include <QScreen>
 
-#include "app/main_form.h"
-#include "app/module1.h"
+#include "menu/main_window.h"
+#include "context/app_context.h"
 #include "print_fixture.h"
 
 namespace print_testing {

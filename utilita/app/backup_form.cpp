@@ -8,7 +8,7 @@
 
 #include "app/backup_drive_box.h"
 #include "app/backup_messages.h"
-#include "app/messages.h"
+#include "menu/messages.h"
 #include "ui/message_box.h"
 
 namespace utilita::backup {

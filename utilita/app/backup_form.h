@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/child_dialog.h"
+#include "widgets/child_dialog.h"
 
 #include "zip/zip_component.h"
 

@@ -14,7 +14,7 @@
 #include "app/backup_drive_box.h"
 #include "app/backup_form.h"
 #include "app/backup_messages.h"
-#include "app/label_caption.h"
+#include "widgets/controls.h"
 
 namespace utilita::backup {
 

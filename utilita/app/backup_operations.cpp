@@ -8,7 +8,7 @@
 #include "app/backup_drive_box.h"
 #include "app/backup_form.h"
 #include "app/backup_messages.h"
-#include "app/module1.h"
+#include "context/app_context.h"
 #include "dbengine/engine.h"
 #include "winfs/files.h"
 #include "winfs/runtime_error.h"

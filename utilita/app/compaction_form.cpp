@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/label_caption.h"
-#include "app/module1.h"
+#include "widgets/controls.h"
+#include "context/app_context.h"
 
 namespace utilita::compaction {
 

@@ -3,7 +3,7 @@
 // runs the procedure, "&Uscita" and F12 close it, except while a run is going.
 #include <string>
 
-#include "app/child_dialog.h"
+#include "widgets/child_dialog.h"
 
 #include "app/compaction_procedure.h"
 

@@ -9,7 +9,7 @@
 
 #include "app/compaction_form.h"
 #include "app/compaction_messages.h"
-#include "app/label_caption.h"
+#include "widgets/controls.h"
 
 namespace utilita::compaction {
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/messages.h"
-#include "app/module1.h"
+#include "menu/messages.h"
+#include "context/app_context.h"
 #include "app/print_layout_definitions.h"
 #include "app/print_layout_kinds.h"
 #include "app/print_layout_messages.h"

@@ -1,6 +1,6 @@
 #include "app/print_layout_kinds.h"
 
-#include "app/module1.h"
+#include "context/app_context.h"
 
 namespace utilita::print {
 

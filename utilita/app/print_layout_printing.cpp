@@ -6,7 +6,7 @@
 
 #include <QLineEdit>
 
-#include "app/messages.h"
+#include "menu/messages.h"
 #include "app/print_layout_definitions.h"
 #include "app/print_layout_kinds.h"
 #include "app/print_layout_messages.h"

@@ -1,4 +1,4 @@
-#include "app/module1.h"
+#include "context/app_context.h"
 
 #include "desktop/default_printer.h"
 

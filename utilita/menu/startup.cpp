@@ -1,9 +1,9 @@
-#include "app/startup.h"
+#include "menu/startup.h"
 
-#include "app/archive_folder.h"
-#include "app/messages.h"
-#include "app/module1.h"
-#include "app/user_file.h"
+#include "menu/archive_folder.h"
+#include "menu/messages.h"
+#include "context/app_context.h"
+#include "menu/user_file.h"
 #include "ui/message_box.h"
 
 namespace utilita {

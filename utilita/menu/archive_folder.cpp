@@ -1,6 +1,6 @@
-#include "app/archive_folder.h"
+#include "menu/archive_folder.h"
 
-#include "app/messages.h"
+#include "menu/messages.h"
 #include "winfs/files.h"
 
 namespace utilita {

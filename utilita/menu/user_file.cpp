@@ -1,6 +1,6 @@
-#include "app/user_file.h"
+#include "menu/user_file.h"
 
-#include "app/messages.h"
+#include "menu/messages.h"
 #include "winfs/files.h"
 
 namespace utilita {

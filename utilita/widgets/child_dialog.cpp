@@ -1,4 +1,4 @@
-#include "app/child_dialog.h"
+#include "widgets/child_dialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

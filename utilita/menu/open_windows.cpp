@@ -1,6 +1,6 @@
 // The windows the menu commands open: backup and restore and compaction
 // modally, the print layouts modelessly.
-#include "app/main_form.h"
+#include "menu/main_window.h"
 
 #include "app/backup_form.h"
 #include "app/compaction_form.h"

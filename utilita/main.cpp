@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/main_form.h"
+#include "menu/main_window.h"
 #include "desktop/single_instance.h"
 #include "ui/translations.h"
 #include "winfs/paths.h"

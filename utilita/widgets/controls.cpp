@@ -1,4 +1,4 @@
-#include "app/label_caption.h"
+#include "widgets/controls.h"
 
 namespace utilita {
 

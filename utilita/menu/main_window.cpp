@@ -1,4 +1,4 @@
-#include "app/main_form.h"
+#include "menu/main_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QSessionManager>
 
-#include "app/hourglass.h"
-#include "app/messages.h"
-#include "app/module1.h"
-#include "app/startup.h"
+#include "widgets/hourglass.h"
+#include "menu/messages.h"
+#include "context/app_context.h"
+#include "menu/startup.h"
 #include "desktop/window_walk.h"
 #include "ui/message_box.h"
 

@@ -6,8 +6,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/label_caption.h"
-#include "app/main_form.h"
+#include "widgets/controls.h"
+#include "menu/main_window.h"
 
 namespace utilita {
 
