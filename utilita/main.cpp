@@ -1,7 +1,9 @@
 #include <QApplication>
 
-#include "menu/main_window.h"
+#include "context/app_context.h"
+#include "dbengine/engine.h"
 #include "desktop/single_instance.h"
+#include "menu/main_window.h"
 #include "ui/translations.h"
 #include "winfs/paths.h"
 
@@ -12,8 +14,10 @@ int main(int argc, char** argv) {
 
     // Lives as long as the program: it holds the single-instance lock.
     desktop::SingleInstance instance("utilita");
-    utilita::MainForm form([&instance] { return instance.OtherInstanceRunning(); });
-    if (!form.Load()) return 0;
-    form.show();
+    utilita::AppContext context;
+    utilita::MainWindow window(context, dao::DBEngine::Instance(),
+                               [&instance] { return instance.OtherInstanceRunning(); });
+    if (!window.Load()) return 0;
+    window.show();
     return app.exec();
 }

@@ -7,19 +7,20 @@
 
 #include <QPushButton>
 
+#include "dbengine/engine.h"
 #include "menu/main_window.h"
 
 namespace testing_support {
 
-class RecordingForm : public utilita::MainForm {
+class RecordingForm : public utilita::MainWindow {
 public:
     struct Opened {
         std::string window;
         Qt::CursorShape pointer;
     };
 
-    explicit RecordingForm(std::function<bool()> otherInstanceRunning = [] { return false; })
-        : MainForm(std::move(otherInstanceRunning)) {}
+    explicit RecordingForm(utilita::AppContext& context, std::function<bool()> otherInstanceRunning = [] { return false; })
+        : MainWindow(context, dao::DBEngine::Instance(), std::move(otherInstanceRunning)) {}
 
     std::vector<Opened> opened;
 

@@ -85,7 +85,7 @@ protected:
 };
 
 TEST_F(utilita_running_check, RefusesOnlyWhenTheMainApplicationLiesBelowTheMenu) {
-    RecordingForm form;
+    RecordingForm form(context);
     ASSERT_TRUE(form.Load());
     ASSERT_TRUE(MakeActive(form, true));
 
@@ -100,10 +100,10 @@ TEST_F(utilita_running_check, RefusesOnlyWhenTheMainApplicationLiesBelowTheMenu)
         EXPECT_EQ(Click(form, "Command2"), Refused());
         EXPECT_EQ(Click(form, "Command3"), Opened("layouts")) << "print layouts are not checked";
 
-        utilita::UserNotEnabled = true;
+        context.userNotEnabled = true;
         EXPECT_EQ(Click(form, "Command4"), (Outcome{{kRightsRefusal}, {}})) << "rights come first";
         EXPECT_EQ(Click(form, "Command5"), Refused()) << "backup has no rights gate";
-        utilita::UserNotEnabled = false;
+        context.userNotEnabled = false;
 
         application.Raise();
         EXPECT_EQ(Click(form, "Command5"), Opened("backup")) << "a window above the menu is not looked at";

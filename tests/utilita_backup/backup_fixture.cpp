@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "context/app_context.h"
 
 namespace backup_testing {
 
@@ -39,14 +38,13 @@ int RecordingBoxes::Show(const ui::MessageRequest& request, QWidget*) {
 BackupWindowTest::BackupWindowTest() : database(zip_testing::DatabaseBytes(120000, 11)) {
     EnsureApplication();
     zip_testing::WriteBytes(DatabaseFile(), database);
-    utilita::ArchiveFolder = "C:\\archivi";
-    form = std::make_unique<utilita::backup::Form1>();
+    context.archiveFolder = "C:\\archivi";
+    form = NewWindow();
     boxes.window = form.get();
 }
 
 BackupWindowTest::~BackupWindowTest() {
     form.reset();
-    utilita::ArchiveFolder.clear();
 }
 
 void BackupWindowTest::RunBackup(const QString& drive) {

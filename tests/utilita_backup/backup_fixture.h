@@ -13,6 +13,8 @@
 #include <QPushButton>
 
 #include "app/backup_form.h"
+#include "context/app_context.h"
+#include "dbengine/engine.h"
 #include "ui/message_box.h"
 #include "zip/zip_files.h"
 
@@ -66,7 +68,12 @@ protected:
     void RunRestore(const QString& drive);
     std::vector<std::string> Texts() const;
 
+    std::unique_ptr<utilita::backup::Form1> NewWindow() {
+        return std::make_unique<utilita::backup::Form1>(context, dao::DBEngine::Instance());
+    }
+
     std::string database;
+    utilita::AppContext context;
     std::unique_ptr<utilita::backup::Form1> form;
     RecordingBoxes boxes;
 };

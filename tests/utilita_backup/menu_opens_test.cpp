@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "menu/main_window.h"
-#include "context/app_context.h"
 #include "backup_fixture.h"
+#include "menu/main_window.h"
 
 namespace backup_testing {
 namespace {
@@ -21,7 +20,7 @@ struct Seen {
 
 // Clicks the menu command and looks at the modal window it opened, then
 // closes it with "&Uscita".
-Seen OpenFromMenu(utilita::MainForm& menu, const char* command) {
+Seen OpenFromMenu(utilita::MainWindow& menu, const char* command) {
     Seen seen;
     QTimer::singleShot(0, [&] {
         auto* window = qobject_cast<utilita::backup::Form1*>(QApplication::activeModalWidget());
@@ -42,8 +41,7 @@ Seen OpenFromMenu(utilita::MainForm& menu, const char* command) {
 using MenuOpensBackupWindow = BackupWindowTest;
 
 TEST_F(MenuOpensBackupWindow, CopiaAndRipristinoArchiviDatiOpenItPrepared) {
-    utilita::UserNotEnabled = false;
-    utilita::MainForm menu([] { return false; });
+    utilita::MainWindow menu(context, dao::DBEngine::Instance(), [] { return false; });
     menu.show();
 
     const Seen backup = OpenFromMenu(menu, "Command5");

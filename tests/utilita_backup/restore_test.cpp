@@ -2,7 +2,6 @@
 // archive and stays as it was after any failure.
 #include <sqlite3.h>
 
-#include "context/app_context.h"
 #include "backup_fixture.h"
 #include "winfs/runtime_error.h"
 
@@ -18,7 +17,7 @@ protected:
     // A good backup on drive A (made by a window of its own), then this
     // window prepared for the restore.
     void BackUpOnDriveA() {
-        utilita::backup::Form1 backup;
+        utilita::backup::Form1 backup(context, dao::DBEngine::Instance());
         backup.Prepare(Mode::Backup);
         backup.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("A"));
         backup.bottone_Click(0);
@@ -201,7 +200,7 @@ TEST_F(Restore, BackupOfADatabaseLeftHalfWrittenRestoresItWhole) {
 TEST_F(Restore, EmptyArchiveFolderRestoresTheDatabaseAtTheRootAsTheBackupTookIt) {
     // The start-up lets the program run with an empty folder when the
     // marker lies at the root; the database is then "\vantorima7.mdb".
-    utilita::ArchiveFolder.clear();
+    context.archiveFolder.clear();
     const fs::path atRoot = Drive('c') / "vantorima7.mdb";
     WriteBytes(atRoot, database);
     BackUpOnDriveA();
@@ -216,7 +215,7 @@ TEST_F(Restore, EmptyArchiveFolderRestoresTheDatabaseAtTheRootAsTheBackupTookIt)
 TEST_F(Restore, SpannedBackupIsRestoredAskingForEachDisk) {
     zip_testing::SwappableDrive drive(Drive('a'), Root() / "shelf");
     {
-        utilita::backup::Form1 backup;
+        utilita::backup::Form1 backup(context, dao::DBEngine::Instance());
         backup.Zip().MediumCapacity = 80000;
         boxes.whileShown = [&](const std::string& text) {
             if (text == "Inserire disco numero 2") drive.InsertBlank(2);

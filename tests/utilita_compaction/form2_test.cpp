@@ -17,8 +17,9 @@
 #include <gtest/gtest.h>
 
 #include "app/compaction_form.h"
-#include "menu/main_window.h"
 #include "context/app_context.h"
+#include "dbengine/engine.h"
+#include "menu/main_window.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita_compaction/archive_fixture.h"
 
@@ -57,12 +58,10 @@ class CompactionWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        utilita::ArchiveFolder = kArchive;
-        utilita::UserNotEnabled = false;
+        context.archiveFolder = kArchive;
         archive.BuildDatabase(kFirst, 1);
         archive.BuildDatabase(kSecond, 2);
     }
-    void TearDown() override { utilita::ArchiveFolder.clear(); }
 
     template <typename T>
     static T* Child(QWidget& window, const char* name) {
@@ -90,11 +89,12 @@ protected:
     }
 
     ArchiveFolder archive;
+    utilita::AppContext context;
     WatchingBoxes boxes;
 };
 
 TEST_F(CompactionWindow, ShowsItsControlsAsWritten) {
-    Form2 form;
+    Form2 form(context, dao::DBEngine::Instance());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Recupera e Compatta files di archivio"));
     EXPECT_EQ(Child<QPushButton>(form, "Command2")->text(), QStringLiteral("Recupera e &Compatta"));
     EXPECT_EQ(Child<QPushButton>(form, "Command1(0)")->text(), QStringLiteral("&Uscita"));
@@ -112,7 +112,7 @@ TEST_F(CompactionWindow, ShowsItsControlsAsWritten) {
 }
 
 TEST_F(CompactionWindow, RunFromItsButtonEndsWithConfermaAndTheWindowIdle) {
-    Form2 form;
+    Form2 form(context, dao::DBEngine::Instance());
     form.show();
     std::optional<WindowState> atMessage;
     boxes.onShow = [&] { atMessage = StateOf(form); };
@@ -136,7 +136,7 @@ TEST_F(CompactionWindow, RunFromItsButtonEndsWithConfermaAndTheWindowIdle) {
 }
 
 TEST_F(CompactionWindow, StartAndCloseAreRefusedWhileItRunsAndF12ClosesItAfter) {
-    Form2 form;
+    Form2 form(context, dao::DBEngine::Instance());
     form.show();
     std::vector<bool> runningAndVisible;
     bool closeAccepted = true;
@@ -166,7 +166,7 @@ TEST_F(CompactionWindow, StartAndCloseAreRefusedWhileItRunsAndF12ClosesItAfter) 
 
 TEST_F(CompactionWindow, FailureIsReportedAndTheWindowStaysOpenAndIdle) {
     std::filesystem::remove(archive.Host(kSecond));
-    Form2 form;
+    Form2 form(context, dao::DBEngine::Instance());
     form.show();
 
     Child<QPushButton>(form, "Command2")->click();
@@ -186,8 +186,8 @@ TEST_F(CompactionWindow, MenuCommandOpensItModallyOverTheMenu) {
     const std::filesystem::path driveC = archive.Folder().parent_path();
     std::ofstream(driveC / "VanRete7.dat", std::ios::binary) << "C:\\archivi\r\n";
     std::ofstream(archive.Host("VanReteAB.dat"), std::ios::binary) << "";
-    utilita::SetPrinterQuery([] { return true; });
-    utilita::MainForm menu([] { return false; });
+    context.printerQuery = [] { return true; };
+    utilita::MainWindow menu(context, dao::DBEngine::Instance(), [] { return false; });
     ASSERT_TRUE(menu.Load());
     menu.show();
 
@@ -208,7 +208,6 @@ TEST_F(CompactionWindow, MenuCommandOpensItModallyOverTheMenu) {
     EXPECT_TRUE(opened);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(boxes.Requests().empty());
-    utilita::SetPrinterQuery(nullptr);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/print_layout_form.h"
+#include "context/app_context.h"
 #include "report/scripted_screens.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
@@ -53,6 +54,7 @@ protected:
     testing_support::DrivesFolder drives;
     report::ScriptedScreens screens;
     ui::ScriptedMessageBoxes boxes;
+    utilita::AppContext context;
     std::unique_ptr<utilita::print::laform> form;
 };
 

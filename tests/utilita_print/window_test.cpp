@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "menu/main_window.h"
-#include "context/app_context.h"
+#include "dbengine/engine.h"
 #include "print_fixture.h"
 
 namespace print_testing {
@@ -91,8 +91,7 @@ TEST_F(PrintLayoutWindow, EachKindButtonWritesItsKindAndLayoutFile) {
 }
 
 TEST_F(PrintLayoutWindow, TheMenuOpensOneModelessWindowThatUscitaCloses) {
-    utilita::UserNotEnabled = false;
-    utilita::MainForm menu([] { return false; });
+    utilita::MainWindow menu(context, dao::DBEngine::Instance(), [] { return false; });
     menu.show();
     auto open = [&] { return menu.findChildren<utilita::print::laform*>(QString(), Qt::FindDirectChildrenOnly); };
 

@@ -8,12 +8,13 @@
 
 #include "app/backup_drive_box.h"
 #include "app/backup_messages.h"
-#include "menu/messages.h"
+#include "widgets/notice.h"
 #include "ui/message_box.h"
 
 namespace utilita::backup {
 
-Form1::Form1(QWidget* parent) : ChildDialog(parent) {
+Form1::Form1(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
+    : ChildDialog(parent), context_(context), engine_(engine) {
     BuildControls();
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });

@@ -14,6 +14,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace dao { class DBEngine; }
+
+namespace utilita {
+struct AppContext;
+}
+
 namespace utilita::backup {
 
 class DriveBox;
@@ -24,7 +30,7 @@ class Form1 : public ChildDialog {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    Form1(const AppContext& context, dao::DBEngine& engine, QWidget* parent = nullptr);
 
     // The menu's preparation: the mode's captions, and the button of the
     // other operation disabled.
@@ -60,6 +66,8 @@ private:
     void DefaultPointer();
 
 
+    const AppContext& context_;
+    dao::DBEngine& engine_;
     QGroupBox* Frame1 = nullptr;
     DriveBox* Text2 = nullptr;
     QLineEdit* Text1[2] = {nullptr, nullptr};

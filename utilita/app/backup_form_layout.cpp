@@ -18,41 +18,12 @@
 
 namespace utilita::backup {
 
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(LabelText(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption) {
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(QString::fromLatin1(name));
-    check->setChecked(true);
-    return check;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap pixmap) {
-    auto* button = new QPushButton(parent->style()->standardIcon(pixmap), caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter in the drive box must not start anything.
-    button->setAutoDefault(false);
-    button->setMinimumHeight(36);
-    return button;
-}
-
-} // namespace
-
 void Form1::BuildControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
 
     // Heading beside its picture.
-    auto* Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(48, 48));
+    QLabel* Image1 = MakeImage(this, "Image1", QStyle::SP_DriveFDIcon, 48);
     Label4[0] = MakeLabel(this, "Label4(0)", QStringLiteral("Copia sicurezza "));
     Label4[1] = MakeLabel(this, "Label4(1)", QStringLiteral("Archivi "));
     QFont heading = Label4[0]->font();
@@ -67,10 +38,7 @@ void Form1::BuildControls() {
     top->addWidget(Image1);
     top->addLayout(headingText, 1);
 
-    auto* Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
+    QFrame* Line1 = MakeLine(this, "Line1", QFrame::HLine);
 
     // Drive and file boxes.
     Frame1 = new QGroupBox(this);

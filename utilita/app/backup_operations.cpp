@@ -35,8 +35,8 @@ void RemoveJournalOf(const std::string& database) {
 // A database with the journal of a writer that was killed holds half of a
 // change; the engine settles it (puts the change back) when it opens the
 // file, so the copy taken afterwards is whole.
-void SettleUnfinishedChange(const std::string& database) {
-    if (winfs::Exists(database + "-journal")) dao::DBEngine::Instance().OpenDatabase(database)->Close();
+void SettleUnfinishedChange(dao::DBEngine& engine, const std::string& database) {
+    if (winfs::Exists(database + "-journal")) engine.OpenDatabase(database)->Close();
 }
 
 } // namespace
@@ -70,8 +70,8 @@ void Form1::RunBackup(Phase& phase) {
         }
     }
     SetStatus(kPleaseWait);
-    SettleUnfinishedChange(ArchiveFolder + kDatabasePath);
-    Zip1.ZipFileSpec = ArchiveFolder + kDatabasePath;
+    SettleUnfinishedChange(engine_, context_.archiveFolder + kDatabasePath);
+    Zip1.ZipFileSpec = context_.archiveFolder + kDatabasePath;
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     Hourglass();
     // A text that names no drive fails as a bad file name would.
@@ -118,7 +118,7 @@ void Form1::RunRestore() {
     Zip1.ZipFileSpec = kDatabaseEntry;
     // An empty folder puts the database at the root ("\vantorima7.mdb"),
     // where the backup took it from.
-    Zip1.ZipTargetFolder = ArchiveFolder.empty() ? std::string("\\") : ArchiveFolder;
+    Zip1.ZipTargetFolder = context_.archiveFolder.empty() ? std::string("\\") : context_.archiveFolder;
     const std::optional<ArchivePlace> place = ArchivePlaceFor(drive);
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     SetStatus(kPleaseWait);
@@ -131,7 +131,7 @@ void Form1::RunRestore() {
         SetStatus(kWaiting);
         DefaultPointer();
     } else {
-        RemoveJournalOf(ArchiveFolder + kDatabasePath);
+        RemoveJournalOf(context_.archiveFolder + kDatabasePath);
         ShowInfo(kRestoreDone);
         DefaultPointer();
         SetStatus(kWaiting);

@@ -10,7 +10,8 @@
 
 namespace utilita::compaction {
 
-Form2::Form2(QWidget* parent) : ChildDialog(parent) {
+Form2::Form2(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
+    : ChildDialog(parent), context_(context), engine_(engine) {
     BuildControls();
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
@@ -20,7 +21,7 @@ void Form2::Command2_Click() {
     // A click during one of the run's yields must not start a second run.
     if (Running()) return;
     RunningGuard running(*this);
-    RunCompaction(ArchiveFolder, *this);
+    RunCompaction(context_.archiveFolder, *this);
 }
 
 void Form2::Command1_Click(int /*index*/) { close(); }

@@ -11,13 +11,19 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
+namespace dao { class DBEngine; }
+
+namespace utilita {
+struct AppContext;
+}
+
 namespace utilita::compaction {
 
 class Form2 : public ChildDialog, private CompactionView {
     Q_OBJECT
 
 public:
-    explicit Form2(QWidget* parent = nullptr);
+    Form2(const AppContext& context, dao::DBEngine& engine, QWidget* parent = nullptr);
 
 private:
     void BuildControls();
@@ -30,6 +36,8 @@ private:
     void Yield() override;
     void ShowMessage(const std::string& text, ui::Icon icon, const std::string& title) override;
 
+    const AppContext& context_;
+    dao::DBEngine& engine_;
     QPushButton* Command2 = nullptr;
     QPushButton* Command1[1] = {nullptr};
     QCheckBox* cec[3] = {nullptr, nullptr, nullptr};

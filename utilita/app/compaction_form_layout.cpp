@@ -24,15 +24,6 @@ QCheckBox* MakeMark(QWidget* parent, const char* name, const QString& caption) {
     return mark;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap pixmap) {
-    auto* button = new QPushButton(parent->style()->standardIcon(pixmap), caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter alone must not start the procedure.
-    button->setAutoDefault(false);
-    button->setMinimumHeight(36);
-    return button;
-}
-
 } // namespace
 
 void Form2::BuildControls() {
@@ -44,9 +35,7 @@ void Form2::BuildControls() {
     SSPanel2->setObjectName(QStringLiteral("SSPanel2"));
     SSPanel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     SSPanel2->setLineWidth(2);
-    auto* Image1 = new QLabel(SSPanel2);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(48, 48));
+    QLabel* Image1 = MakeImage(SSPanel2, "Image1", QStyle::SP_DriveHDIcon, 48);
     cec[0] = MakeMark(SSPanel2, "cec(0)", QStringLiteral("Recupera Vantorima7.MDB && Vantorima7A.MDB"));
     cec[1] = MakeMark(SSPanel2, "cec(1)", QStringLiteral("Compatta Vantorima7.MDB && Vantorima7A.MDB"));
     cec[2] = MakeMark(SSPanel2, "cec(2)", QStringLiteral("Allineamento indici nei files di archivio"));
@@ -57,9 +46,7 @@ void Form2::BuildControls() {
     panel->addSpacing(8);
     panel->addLayout(marks, 1);
 
-    Label2[0] = new QLabel(LabelText(QString::fromUtf8(kWaiting)), this);
-    Label2[0]->setObjectName(QStringLiteral("Label2(0)"));
-    Label2[0]->setTextFormat(Qt::PlainText);
+    Label2[0] = MakeLabel(this, "Label2(0)", QString::fromUtf8(kWaiting));
     Label2[0]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2[0]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Label2[0]->setMargin(2);

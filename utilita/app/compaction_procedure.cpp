@@ -8,7 +8,7 @@
 #include "app/compaction_flush.h"
 #include "app/compaction_messages.h"
 #include "app/compaction_report.h"
-#include "menu/messages.h"
+#include "widgets/notice.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
 #include "winfs/files.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "menu/messages.h"
+#include "widgets/notice.h"
 #include "context/app_context.h"
 #include "app/print_layout_definitions.h"
 #include "app/print_layout_kinds.h"
@@ -16,8 +16,8 @@
 
 namespace utilita::print {
 
-laform::laform(QWidget* parent)
-    : QWidget(parent, Qt::Window), Data1(dao::DBEngine::Instance()), Data2(dao::DBEngine::Instance()) {
+laform::laform(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), Data1(engine), Data2(engine) {
     BuildControls();
     for (std::size_t i = 0; i < DocumentKinds().size(); ++i) {
         const DocumentKind* kind = &DocumentKinds()[i];
@@ -38,7 +38,11 @@ void laform::CentreOnScreen() {
 
 void laform::ChooseKind(const DocumentKind& kind) {
     Text1[0]->setText(QString::fromUtf8(kind.kindText));
-    Text1[1]->setText(QString::fromStdString(ArchiveFolder + kind.layoutName));
+    Text1[1]->setText(QString::fromStdString(context_.archiveFolder + kind.layoutName));
+}
+
+std::string laform::PrintDatabase() const {
+    return context_.archiveFolder + kPrintDatabaseName;
 }
 
 void laform::Command9_Click() {

@@ -18,6 +18,10 @@ class QPushButton;
 
 namespace vb { class RuntimeError; }
 
+namespace utilita {
+struct AppContext;
+}
+
 namespace utilita::print {
 
 struct DocumentKind;
@@ -26,7 +30,7 @@ class laform : public QWidget {
     Q_OBJECT
 
 public:
-    explicit laform(QWidget* parent = nullptr);
+    laform(const AppContext& context, dao::DBEngine& engine, QWidget* parent = nullptr);
 
     // The report engine (tests look at what was declared).
     report::ReportControl& ReportEngine() { return LL8; }
@@ -51,7 +55,10 @@ private:
     void ReportDatabaseError(const vb::RuntimeError& error);
     void ReportJobFailure(std::int32_t answer, const std::string& layoutFile);
     void Warn(const std::string& text);
+    // The print database in the archive folder.
+    std::string PrintDatabase() const;
 
+    const AppContext& context_;
     QGroupBox* Frame1 = nullptr;
     QLineEdit* Text1[2] = {nullptr, nullptr};
     QPushButton* Command1 = nullptr;

@@ -13,18 +13,16 @@
 #include "app/print_layout_form.h"
 #include "app/print_layout_kinds.h"
 #include "app/print_layout_messages.h"
+#include "widgets/controls.h"
 
 namespace utilita::print {
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QStyle::StandardPixmap pixmap) {
-    auto* button = new QPushButton(parent->style()->standardIcon(pixmap), QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    button->setMinimumHeight(30);
-    button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 8px;"));
-    return button;
+// The window's buttons: caption and icon to the left, lower than a dialog's.
+QPushButton* MakeCommand(QWidget* parent, const char* name, const char* caption, QStyle::StandardPixmap pixmap) {
+    return MakeButton(parent, name, QString::fromUtf8(caption), pixmap,
+                      ButtonLook{.minimumHeight = 30, .leftPadding = 8});
 }
 
 QLineEdit* MakeBox(QWidget* parent, const char* name) {
@@ -44,15 +42,13 @@ void laform::BuildControls() {
 
     for (std::size_t i = 0; i < DocumentKinds().size(); ++i) {
         const DocumentKind& kind = DocumentKinds()[i];
-        KindButtons[i] = MakeButton(this, kind.button, kind.caption, QStyle::SP_FileIcon);
+        KindButtons[i] = MakeCommand(this, kind.button, kind.caption, QStyle::SP_FileIcon);
     }
-    Command1 = MakeButton(this, "Command1", "Desi&gn", QStyle::SP_FileDialogDetailedView);
-    Command2 = MakeButton(this, "Command2", "&Stampa", QStyle::SP_DialogSaveButton);
-    Command9 = MakeButton(this, "Command9", "&Uscita", QStyle::SP_DialogCloseButton);
+    Command1 = MakeCommand(this, "Command1", "Desi&gn", QStyle::SP_FileDialogDetailedView);
+    Command2 = MakeCommand(this, "Command2", "&Stampa", QStyle::SP_DialogSaveButton);
+    Command9 = MakeCommand(this, "Command9", "&Uscita", QStyle::SP_DialogCloseButton);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(48, 48));
+    Image1 = MakeImage(this, "Image1", QStyle::SP_FileDialogContentsView, 48);
     Image1->setAlignment(Qt::AlignCenter);
 
     auto* buttons = new QGridLayout;

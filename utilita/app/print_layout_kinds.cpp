@@ -1,7 +1,5 @@
 #include "app/print_layout_kinds.h"
 
-#include "context/app_context.h"
-
 namespace utilita::print {
 
 const std::array<DocumentKind, 6>& DocumentKinds() {
@@ -20,10 +18,6 @@ const DocumentKind* FindKind(const std::string& kindText) {
     for (const DocumentKind& kind : DocumentKinds())
         if (kindText == kind.kindText) return &kind;
     return nullptr;
-}
-
-std::string PrintDatabase() {
-    return ArchiveFolder + kPrintDatabaseName;
 }
 
 } // namespace utilita::print

@@ -11,7 +11,7 @@ struct DocumentKind {
     const char* button;        // object name of the kind button
     const char* caption;
     const char* kindText;      // written into Text1(0)
-    const char* layoutName;    // appended to ArchiveFolder, leading backslash included
+    const char* layoutName;    // appended to the archive folder, leading backslash included
     const char* headerTable;   // Data1
     const char* lineTable;     // Data2
 };
@@ -27,6 +27,5 @@ inline constexpr const char* kNoKind = "NESSUNO";
 
 // The print database in the archive folder.
 inline constexpr const char* kPrintDatabaseName = "\\vantorima7LL.mdb";
-std::string PrintDatabase();
 
 } // namespace utilita::print

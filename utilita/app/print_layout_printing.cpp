@@ -6,7 +6,7 @@
 
 #include <QLineEdit>
 
-#include "menu/messages.h"
+#include "widgets/notice.h"
 #include "app/print_layout_definitions.h"
 #include "app/print_layout_kinds.h"
 #include "app/print_layout_messages.h"

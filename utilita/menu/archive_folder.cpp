@@ -1,6 +1,7 @@
 #include "menu/archive_folder.h"
 
 #include "menu/messages.h"
+#include "winfs/error_numbers.h"
 #include "winfs/files.h"
 
 namespace utilita {
@@ -10,7 +11,7 @@ FolderFile ReadArchiveFolder(std::string& folder) {
         folder = winfs::ReadFirstLine(kConfigurationFile);
         return FolderFile::Read;
     } catch (const vb::RuntimeError& e) {
-        if (e.Number() == 53 || e.Number() == 76) return FolderFile::Missing;
+        if (e.Number() == vb::kFileNotFound || e.Number() == vb::kPathNotFound) return FolderFile::Missing;
         return FolderFile::Unreadable;
     }
 }

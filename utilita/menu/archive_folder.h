@@ -7,7 +7,7 @@ namespace utilita {
 
 enum class FolderFile {
     Read,           // folder holds the first line
-    Missing,        // the file or its path does not exist (errors 53, 76)
+    Missing,        // the file or its path does not exist (file or path not found)
     Unreadable,     // any other failure (an empty file, ...); folder is left as it was
 };
 

@@ -7,34 +7,36 @@
 #include <QPushButton>
 #include <QSessionManager>
 
-#include "widgets/hourglass.h"
-#include "menu/messages.h"
-#include "context/app_context.h"
-#include "menu/startup.h"
 #include "desktop/window_walk.h"
+#include "menu/messages.h"
+#include "menu/startup.h"
 #include "ui/message_box.h"
+#include "widgets/hourglass.h"
+#include "widgets/notice.h"
 
 namespace utilita {
 
-MainForm::MainForm(std::function<bool()> otherInstanceRunning, QWidget* parent)
-    : QWidget(parent), otherInstanceRunning_(std::move(otherInstanceRunning)) {
+MainWindow::MainWindow(AppContext& context, dao::DBEngine& engine, std::function<bool()> otherInstanceRunning,
+                       QWidget* parent)
+    : QWidget(parent), context_(context), engine_(engine), otherInstanceRunning_(std::move(otherInstanceRunning)) {
     BuildControls();
-    connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
+    connect(compactionButton, &QPushButton::clicked, this, [this] { OnCompactionClicked(); });
+    connect(printLayoutsButton, &QPushButton::clicked, this, [this] { OnPrintLayoutsClicked(); });
+    connect(restoreButton, &QPushButton::clicked, this, [this] { OnRestoreClicked(); });
+    connect(backupButton, &QPushButton::clicked, this, [this] { OnBackupClicked(); });
     if (qGuiApp) {
-        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainForm::OnCommitDataRequest);
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::OnCommitDataRequest);
     }
 }
 
-bool MainForm::Load() {
-    ExitRequested = false;
-    StartupOutcome outcome = RunStartup(otherInstanceRunning_, this);
-    if (!outcome.activeUserCaption.empty()) Label3->setText(QString::fromStdString(outcome.activeUserCaption));
+bool MainWindow::Load() {
+    exitRequested_ = false;
+    StartupOutcome outcome = RunStartup(context_, otherInstanceRunning_, this);
+    if (!outcome.activeUserCaption.empty())
+        activeUserLabel->setText(QString::fromStdString(outcome.activeUserCaption));
     if (outcome.programEnded) {
-        ExitRequested = true;
+        exitRequested_ = true;
         close();
         EndProgram();
         return false;
@@ -42,32 +44,28 @@ bool MainForm::Load() {
     return true;
 }
 
-bool MainForm::TaskExists(const std::string& name, bool exact) {
+bool MainWindow::TaskExists(const std::string& name, bool exact) {
     return desktop::TaskExists(name, exact);
 }
 
-void MainForm::Command1_Click(int index) {
-    if (index == 0) close();
-}
-
-void MainForm::Command2_Click() {
+void MainWindow::OnCompactionClicked() {
     RunCommand(true, true, [this] { OpenCompactionWindow(); });
 }
 
-void MainForm::Command3_Click() {
+void MainWindow::OnPrintLayoutsClicked() {
     RunCommand(true, false, [this] { OpenPrintLayoutWindow(); });
 }
 
-void MainForm::Command4_Click() {
+void MainWindow::OnRestoreClicked() {
     RunCommand(true, true, [this] { OpenBackupWindow(true); });
 }
 
-void MainForm::Command5_Click() {
+void MainWindow::OnBackupClicked() {
     RunCommand(false, true, [this] { OpenBackupWindow(false); });
 }
 
-void MainForm::RunCommand(bool rightsGated, bool runningCheck, const std::function<void()>& openWindow) {
-    if (rightsGated && UserNotEnabled) {
+void MainWindow::RunCommand(bool rightsGated, bool runningCheck, const std::function<void()>& openWindow) {
+    if (rightsGated && context_.userNotEnabled) {
         ui::ShowMessage(this, kUserNotEnabled, ui::Buttons::Ok, ui::Icon::Information, kRightsTitle);
         return;
     }
@@ -76,7 +74,7 @@ void MainForm::RunCommand(bool rightsGated, bool runningCheck, const std::functi
         // The walk yields to the message loop; the program may have been ended meanwhile.
         if (ended_) return;
         if (running) {
-            ui::ShowMessage(this, kMainApplicationOpen, ui::Buttons::Ok, ui::Icon::Information, kMessageTitle);
+            ShowNotice(this, kMainApplicationOpen, ui::Icon::Information);
             return;
         }
     }
@@ -84,8 +82,8 @@ void MainForm::RunCommand(bool rightsGated, bool runningCheck, const std::functi
     openWindow();
 }
 
-void MainForm::closeEvent(QCloseEvent* event) {
-    if (QueryUnload()) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ConfirmExit()) {
         event->accept();
         EndProgram();
     } else {
@@ -93,15 +91,15 @@ void MainForm::closeEvent(QCloseEvent* event) {
     }
 }
 
-bool MainForm::QueryUnload() {
-    if (ExitRequested) return true;
-    LastAnswer = ui::ShowMessage(this, kConfirmExit, ui::Buttons::YesNo, ui::Icon::Question, kMessageTitle,
-                                 ui::DefaultButton::Second);
-    return LastAnswer == ui::kYes;
+bool MainWindow::ConfirmExit() {
+    if (exitRequested_) return true;
+    context_.lastAnswer = ui::ShowMessage(this, kConfirmExit, ui::Buttons::YesNo, ui::Icon::Question,
+                                          kMessageTitle, ui::DefaultButton::Second);
+    return context_.lastAnswer == ui::kYes;
 }
 
-void MainForm::EndProgram() {
-    ExitRequested = true;
+void MainWindow::EndProgram() {
+    exitRequested_ = true;
     ended_ = true;
     hide();
     // Leaves every event loop, nested modal ones too; main() then destroys the
@@ -109,12 +107,12 @@ void MainForm::EndProgram() {
     QCoreApplication::exit(0);
 }
 
-void MainForm::OnCommitDataRequest(QSessionManager& manager) {
+void MainWindow::OnCommitDataRequest(QSessionManager& manager) {
     if (ended_) return;
     // Without leave to interact the question cannot be asked; nothing is lost
     // by ending, the program keeps no unsaved data.
     if (!manager.allowsInteraction()) return;
-    bool end = QueryUnload();
+    bool end = ConfirmExit();
     manager.release();
     if (end) {
         EndProgram();

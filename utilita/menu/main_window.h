@@ -7,18 +7,25 @@
 
 #include <QWidget>
 
+#include "context/app_context.h"
+
 class QLabel;
 class QPushButton;
 class QSessionManager;
 
+namespace dao { class DBEngine; }
+
 namespace utilita {
 
-class MainForm : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // otherInstanceRunning: the single-instance test of the start-up.
-    explicit MainForm(std::function<bool()> otherInstanceRunning, QWidget* parent = nullptr);
+    // context: the program's state, which the start-up fills and the windows
+    // opened from here share, with engine. otherInstanceRunning: the
+    // single-instance test of the start-up.
+    MainWindow(AppContext& context, dao::DBEngine& engine, std::function<bool()> otherInstanceRunning,
+               QWidget* parent = nullptr);
 
     // The load event: the start-up checks. False when they ended the program;
     // the window is then closed and must not be shown.
@@ -46,31 +53,31 @@ protected:
 private:
     void BuildControls();
 
-    void Command1_Click(int index);
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
+    void OnBackupClicked();
+    void OnRestoreClicked();
+    void OnPrintLayoutsClicked();
+    void OnCompactionClicked();
+    // Opens a window through openWindow unless the user lacks the rights
+    // (rightsGated) or the main application is open (runningCheck).
     void RunCommand(bool rightsGated, bool runningCheck, const std::function<void()>& openWindow);
 
     // True when the window may close (the program then ends).
-    bool QueryUnload();
+    bool ConfirmExit();
     void EndProgram();
     void OnCommitDataRequest(QSessionManager& manager);
 
+    AppContext& context_;
+    dao::DBEngine& engine_;
     std::function<bool()> otherInstanceRunning_;
-    bool ExitRequested = false;
+    bool exitRequested_ = false;
     bool ended_ = false;
 
-    QLabel* SSPanel1 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command1[1] = {nullptr};
-    QLabel* Label3 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2[2] = {nullptr, nullptr};
+    QPushButton* backupButton = nullptr;
+    QPushButton* restoreButton = nullptr;
+    QPushButton* printLayoutsButton = nullptr;
+    QPushButton* compactionButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    QLabel* activeUserLabel = nullptr;
 };
 
 } // namespace utilita

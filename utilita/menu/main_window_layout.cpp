@@ -6,100 +6,80 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "widgets/controls.h"
 #include "menu/main_window.h"
+#include "widgets/controls.h"
 
 namespace utilita {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(LabelText(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
+// The menu's commands: caption and icon to the left, taller than a dialog's.
+QPushButton* MakeCommand(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap pixmap) {
+    return MakeButton(parent, name, caption, pixmap, ButtonLook{.minimumHeight = 40, .leftPadding = 10, .iconSize = 24});
 }
 
-QFrame* MakeLine(QWidget* parent, const char* name, QFrame::Shape shape) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(name));
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
+// Heading, sub-heading and version between two pictures.
+QFrame* MakeBanner(QWidget* parent) {
+    auto* banner = new QFrame(parent);
+    banner->setObjectName(QStringLiteral("SSPanel2"));
+    banner->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    banner->setLineWidth(2);
+    QLabel* heading = MakeLabel(banner, "Label2(0)", QStringLiteral("Linea          Vantorima 7"));
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.6);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(heading);
+    texts->addWidget(MakeLabel(banner, "Label2(1)",
+                               QStringLiteral("Manutenzione archivi && impostazione moduli di stampa")));
+    texts->addWidget(MakeLabel(banner, "Label1", QStringLiteral(" Vantorima 7.0.1")));
+    auto* row = new QHBoxLayout(banner);
+    row->addWidget(MakeImage(banner, "Image1", QStyle::SP_DirIcon, 32));
+    row->addLayout(texts, 1);
+    row->addWidget(MakeImage(banner, "Image2", QStyle::SP_FileIcon, 32));
+    return banner;
 }
 
-QLabel* MakeImage(QWidget* parent, const char* name, QStyle::StandardPixmap pixmap) {
-    auto* image = new QLabel(parent);
-    image->setObjectName(QString::fromLatin1(name));
-    image->setPixmap(parent->style()->standardIcon(pixmap).pixmap(32, 32));
-    return image;
-}
-
-QPushButton* MakeCommand(QWidget* parent, const char* name, const QString& caption,
-                         QStyle::StandardPixmap pixmap) {
-    auto* button = new QPushButton(parent->style()->standardIcon(pixmap), caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIconSize(QSize(24, 24));
-    button->setMinimumHeight(40);
-    button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 10px;"));
-    return button;
+QLabel* MakeOptionsCaption(QWidget* parent) {
+    auto* caption = new QLabel(QStringLiteral("Opzioni"), parent);
+    caption->setObjectName(QStringLiteral("SSPanel1"));
+    caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    caption->setAlignment(Qt::AlignCenter);
+    QFont font = caption->font();
+    font.setBold(true);
+    caption->setFont(font);
+    return caption;
 }
 
 } // namespace
 
-void MainForm::BuildControls() {
+void MainWindow::BuildControls() {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Linea Vantorima 7  -  Programma di Utilità"));
 
-    // Banner: heading, sub-heading and version between two pictures.
-    auto* SSPanel2 = new QFrame(this);
-    SSPanel2->setObjectName(QStringLiteral("SSPanel2"));
-    SSPanel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SSPanel2->setLineWidth(2);
-    Label2[0] = MakeLabel(SSPanel2, "Label2(0)", QStringLiteral("Linea          Vantorima 7"));
-    QFont heading = Label2[0]->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.6);
-    heading.setBold(true);
-    Label2[0]->setFont(heading);
-    Label2[1] = MakeLabel(SSPanel2, "Label2(1)",
-                          QStringLiteral("Manutenzione archivi && impostazione moduli di stampa"));
-    Label1 = MakeLabel(SSPanel2, "Label1", QStringLiteral(" Vantorima 7.0.1"));
-    auto* bannerText = new QVBoxLayout;
-    bannerText->addWidget(Label2[0]);
-    bannerText->addWidget(Label2[1]);
-    bannerText->addWidget(Label1);
-    auto* banner = new QHBoxLayout(SSPanel2);
-    banner->addWidget(MakeImage(SSPanel2, "Image1", QStyle::SP_DirIcon));
-    banner->addLayout(bannerText, 1);
-    banner->addWidget(MakeImage(SSPanel2, "Image2", QStyle::SP_FileIcon));
-
     // Command area under its caption panel.
-    SSPanel1 = new QLabel(QStringLiteral("Opzioni"), this);
-    SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
-    SSPanel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SSPanel1->setAlignment(Qt::AlignCenter);
-    QFont panelFont = SSPanel1->font();
-    panelFont.setBold(true);
-    SSPanel1->setFont(panelFont);
-    Command5 = MakeCommand(this, "Command5", QStringLiteral("&Copia Archivi Dati"), QStyle::SP_DialogSaveButton);
-    Command4 = MakeCommand(this, "Command4", QStringLiteral("&Ripristino Archivi Dati"), QStyle::SP_BrowserReload);
-    Command3 = MakeCommand(this, "Command3", QStringLiteral("&Imposta Moduli Stampa"),
-                           QStyle::SP_FileDialogDetailedView);
-    Command2 = MakeCommand(this, "Command2", QStringLiteral("Recupera e &Compatta"), QStyle::SP_DialogResetButton);
-    Command1[0] = MakeCommand(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
+    backupButton = MakeCommand(this, "Command5", QStringLiteral("&Copia Archivi Dati"), QStyle::SP_DialogSaveButton);
+    restoreButton =
+        MakeCommand(this, "Command4", QStringLiteral("&Ripristino Archivi Dati"), QStyle::SP_BrowserReload);
+    printLayoutsButton = MakeCommand(this, "Command3", QStringLiteral("&Imposta Moduli Stampa"),
+                                     QStyle::SP_FileDialogDetailedView);
+    compactionButton =
+        MakeCommand(this, "Command2", QStringLiteral("Recupera e &Compatta"), QStyle::SP_DialogResetButton);
+    exitButton = MakeCommand(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
     auto* commands = new QVBoxLayout;
-    commands->addWidget(SSPanel1);
-    commands->addWidget(Command5);
-    commands->addWidget(Command4);
-    commands->addWidget(Command3);
-    commands->addWidget(Command2);
+    commands->addWidget(MakeOptionsCaption(this));
+    commands->addWidget(backupButton);
+    commands->addWidget(restoreButton);
+    commands->addWidget(printLayoutsButton);
+    commands->addWidget(compactionButton);
     commands->addWidget(MakeLine(this, "Line3", QFrame::HLine));
-    commands->addWidget(Command1[0]);
+    commands->addWidget(exitButton);
 
     auto* pictures = new QVBoxLayout;
     pictures->addStretch();
-    pictures->addWidget(MakeImage(this, "Image3", QStyle::SP_DriveDVDIcon));
-    pictures->addWidget(MakeImage(this, "Image4", QStyle::SP_FileDialogContentsView));
+    pictures->addWidget(MakeImage(this, "Image3", QStyle::SP_DriveDVDIcon, 32));
+    pictures->addWidget(MakeImage(this, "Image4", QStyle::SP_FileDialogContentsView, 32));
     pictures->addStretch();
 
     auto* middle = new QHBoxLayout;
@@ -107,14 +87,14 @@ void MainForm::BuildControls() {
     middle->addWidget(MakeLine(this, "Line2", QFrame::VLine));
     middle->addLayout(commands, 1);
 
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("L"));
+    activeUserLabel = MakeLabel(this, "Label3", QStringLiteral("L"));
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(SSPanel2);
+    window->addWidget(MakeBanner(this));
     window->addWidget(MakeLine(this, "Line1", QFrame::HLine));
     window->addLayout(middle, 1);
     window->addWidget(MakeLine(this, "Line4", QFrame::HLine));
-    window->addWidget(Label3);
+    window->addWidget(activeUserLabel);
     resize(520, 420);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Fixed file names, window titles and message texts of Utilita's menu.
+// Fixed file names, window titles and message texts of Utilita's menu (the
+// program's message title is in widgets/notice.h).
 
 namespace utilita {
 
@@ -10,7 +11,6 @@ inline constexpr const char* kServerMarkerName = "\\VanReteAB.dat";
 // Title of the main application's window, looked for before touching its files.
 inline constexpr const char* kMainApplicationTitle = "Vantorima7";
 
-inline constexpr const char* kMessageTitle = "Linea Vantorima 7  - Utilità";
 inline constexpr const char* kRightsTitle = "Attenzione";
 
 inline constexpr const char* kDefaultUser = "AMMINISTRATORE";

@@ -1,5 +1,6 @@
 // The windows the menu commands open: backup and restore and compaction
-// modally, the print layouts modelessly.
+// modally, the print layouts modelessly. Each gets the program's context and
+// engine.
 #include "menu/main_window.h"
 
 #include "app/backup_form.h"
@@ -8,25 +9,25 @@
 
 namespace utilita {
 
-void MainForm::OpenBackupWindow(bool restore) {
-    backup::Form1 form(this);
-    form.Prepare(restore ? backup::Mode::Restore : backup::Mode::Backup);
-    form.exec();
+void MainWindow::OpenBackupWindow(bool restore) {
+    backup::Form1 window(context_, engine_, this);
+    window.Prepare(restore ? backup::Mode::Restore : backup::Mode::Backup);
+    window.exec();
 }
 
-void MainForm::OpenCompactionWindow() {
-    compaction::Form2 form(this);
-    form.exec();
+void MainWindow::OpenCompactionWindow() {
+    compaction::Form2 window(context_, engine_, this);
+    window.exec();
 }
 
-void MainForm::OpenPrintLayoutWindow() {
+void MainWindow::OpenPrintLayoutWindow() {
     // One window at a time: the command brings an open one forward. A closed
     // one is only waiting to be deleted.
     print::laform* window = nullptr;
     for (print::laform* open : findChildren<print::laform*>(QString(), Qt::FindDirectChildrenOnly))
         if (open->isVisible()) window = open;
     if (!window) {
-        window = new print::laform(this);
+        window = new print::laform(context_, engine_, this);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->show();

@@ -1,46 +1,38 @@
 #include "menu/startup.h"
 
+#include "context/app_context.h"
 #include "menu/archive_folder.h"
 #include "menu/messages.h"
-#include "context/app_context.h"
 #include "menu/user_file.h"
-#include "ui/message_box.h"
+#include "widgets/notice.h"
 
 namespace utilita {
 
-namespace {
-
-void Tell(QWidget* parent, const std::string& text, ui::Icon icon) {
-    ui::ShowMessage(parent, text, ui::Buttons::Ok, icon, kMessageTitle);
-}
-
-} // namespace
-
-StartupOutcome RunStartup(const std::function<bool()>& otherInstanceRunning, QWidget* parent) {
+StartupOutcome RunStartup(AppContext& context, const std::function<bool()>& otherInstanceRunning, QWidget* parent) {
     StartupOutcome outcome;
 
     if (otherInstanceRunning && otherInstanceRunning()) {
-        Tell(parent, kAlreadyRunning, ui::Icon::Critical);
+        ShowNotice(parent, kAlreadyRunning, ui::Icon::Critical);
         outcome.programEnded = true;
         return outcome;
     }
 
     // A missing printer is only a warning.
-    if (!PrinterPresent()) Tell(parent, kNoPrinter, ui::Icon::Information);
+    if (!context.PrinterPresent()) ShowNotice(parent, kNoPrinter, ui::Icon::Information);
 
     ActiveUser user = ReadActiveUser();
-    UserNotEnabled = user.notEnabled;
+    context.userNotEnabled = user.notEnabled;
     outcome.activeUserCaption = kActiveUserPrefix + user.name;
 
     // Other failures on the file pass silently: the marker test below decides.
-    if (ReadArchiveFolder(ArchiveFolder) == FolderFile::Missing) {
-        Tell(parent, kArchivePathMissing, ui::Icon::Information);
+    if (ReadArchiveFolder(context.archiveFolder) == FolderFile::Missing) {
+        ShowNotice(parent, kArchivePathMissing, ui::Icon::Information);
         outcome.programEnded = true;
         return outcome;
     }
 
-    if (!ServerMarkerReachable(ArchiveFolder)) {
-        Tell(parent, UnreachableFolderMessage(ArchiveFolder), ui::Icon::Information);
+    if (!ServerMarkerReachable(context.archiveFolder)) {
+        ShowNotice(parent, UnreachableFolderMessage(context.archiveFolder), ui::Icon::Information);
         outcome.programEnded = true;
         return outcome;
     }

@@ -1,0 +1,16 @@
+#pragma once
+// The messages of Utilita that only inform: the OK button under the
+// program's title.
+#include <string>
+
+#include "ui/message_box.h"
+
+class QWidget;
+
+namespace utilita {
+
+inline constexpr const char* kMessageTitle = "Linea Vantorima 7  - Utilità";
+
+void ShowNotice(QWidget* parent, const std::string& text, ui::Icon icon);
+
+} // namespace utilita
