@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/module1.h"
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/module1.h"
 #include "dbengine/engine.h"
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "report/layout_file.h"
 #include "tools/schema_loader.h"
 
