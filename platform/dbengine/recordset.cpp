@@ -103,6 +103,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     int FindField(std::string_view name) const override { return table->Find(name); }
     bool Writing() const override { return mode != Mode::None; }
     void PastTheEnd() noexcept override { ReleaseCursor(); }
+    void ReleaseRead() noexcept override { ReleaseCursor(); }
 
     bool StepCursor() {
         int rc = sqlite3_step(cursor.get());
@@ -296,6 +297,8 @@ void Recordset::MoveNext() {
 }
 
 bool Recordset::AtEOF() const { return rows_->Count() == 0 || rows_->pos >= rows_->Count(); }
+void Recordset::ReleaseRead() noexcept { rows_->ReleaseRead(); }
+
 bool Recordset::AtBOF() const { return rows_->Count() == 0 || rows_->pos < 0; }
 
 double Recordset::PercentPosition() const {

@@ -56,6 +56,9 @@ public:
     bool AtEOF() const;                  // EOF (a macro name in C, hence the spelling)
     bool AtBOF() const;
     double PercentPosition() const;      // 0..100
+    // Lets go of the read the current row holds on the file, so that other
+    // programs may write; the position stays and the next read seeks anew.
+    void ReleaseRead() noexcept;
 
     void AddNew();                       // starts a new row with the fields' defaults
     void Edit();                         // current row into edit mode; no current row: 3021

@@ -31,6 +31,8 @@ public:
     virtual void Leave() = 0;             // drops the row being written
     // The walk went past the last row: the file is not held any longer.
     virtual void PastTheEnd() noexcept {}
+    // The caller lets go of the file between commands; the position stays.
+    virtual void ReleaseRead() noexcept {}
 
     // The field of a name without regard to case; missing: 3265.
     int FieldIndex(std::string_view name);

@@ -8,11 +8,9 @@ namespace report {
 
 Layout DefaultLayout(const DefinitionList& variables, const DefinitionList& fields);
 
-// The format a new item or column gets for a declared value: amounts for
-// texts that hold a decimal number (money is declared as text), else Auto.
-ValueFormat SuggestedFormat(const Definition& value);
-
-// Right for numbers and amounts, left for the rest.
+// Where a new item or column puts a declared value (its format stays Auto,
+// which follows the value's column type): right for numbers and amounts,
+// left for the rest.
 Align SuggestedAlign(const Definition& value);
 
 } // namespace report

@@ -4,15 +4,16 @@
 
 namespace report {
 
-void DefinitionList::Set(const std::string& name, const std::string& contents, std::int32_t type) {
+void DefinitionList::Set(const std::string& name, const std::string& contents, std::int32_t type,
+                         ColumnType column) {
     for (Definition& d : items_) {
         if (d.name == name) {
-            d.contents = contents;
-            d.type = type;
+            const std::string widest = contents.size() > d.widest.size() ? contents : d.widest;
+            d = {name, contents, type, column, widest};
             return;
         }
     }
-    items_.push_back({name, contents, type});
+    items_.push_back({name, contents, type, column, contents});
 }
 
 const Definition* DefinitionList::Find(const std::string& name) const {

@@ -117,7 +117,7 @@ void DesignerDialog::AddVariable() {
     item.source = name.toStdString();
     item.caption = item.source + ": ";
     item.y = std::max(0.0, NextFreeRow());
-    if (const Definition* d = request_.variables.Find(item.source)) item.format = SuggestedFormat(*d);
+    if (const Definition* d = request_.variables.Find(item.source)) item.align = SuggestedAlign(*d);
     request_.layout.header.push_back(item);
     FillItems(static_cast<int>(request_.layout.header.size()) - 1);
     Changed();
@@ -206,10 +206,7 @@ void DesignerDialog::AddField() {
     TableColumn column;
     column.field = name.toStdString();
     column.title = column.field;
-    if (const Definition* d = request_.fields.Find(column.field)) {
-        column.align = SuggestedAlign(*d);
-        column.format = SuggestedFormat(*d);
-    }
+    if (const Definition* d = request_.fields.Find(column.field)) column.align = SuggestedAlign(*d);
     request_.layout.table.columns.push_back(column);
     FillColumns(static_cast<int>(request_.layout.table.columns.size()) - 1);
     Changed();
@@ -299,7 +296,7 @@ void DesignerDialog::RefreshPage() {
     Composer composer(request_.layout);
     composer.OutputPageObjects(request_.variables);
     for (int i = 0; i < kSampleLines; ++i) composer.OutputLine(request_.fields);
-    composer.FinishLines();
+    composer.FinishLines(request_.variables);
     page_->SetPage(composer.Pages().front());
 }
 

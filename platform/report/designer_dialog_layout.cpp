@@ -56,6 +56,8 @@ QComboBox* Formats(QWidget* parent, const char* name) {
     combo->addItem(QStringLiteral("Testo"), int(ValueFormat::Text));
     combo->addItem(QStringLiteral("Importo (1.234,50)"), int(ValueFormat::Amount));
     combo->addItem(QStringLiteral("Data (gg/mm/aaaa)"), int(ValueFormat::Date));
+    combo->addItem(QStringLiteral("Numero (1234,5)"), int(ValueFormat::Number));
+    combo->addItem(QString::fromUtf8("Sì/No"), int(ValueFormat::YesNo));
     return combo;
 }
 

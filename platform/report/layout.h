@@ -13,10 +13,16 @@ enum class ValueFormat {
     Auto,     // by the declared type: dates as dates, Booleans as Sì/No, numbers with a decimal comma
     Text,     // the contents as declared
     Amount,   // a number with two decimals and thousands points: 1.234,50
-    Date,     // a date serial number as dd/mm/yyyy
+    Date,     // a date serial number as dd/mm/yyyy, with hh:mm when it holds a time
+    Number,   // a number with the decimal comma, as many decimals as it has
+    YesNo,    // a Boolean (or a number, 0 being false) as Sì or No
 };
 
-enum class ItemKind { Variable, Text };
+// What an item shows: a variable's value, a fixed text, or, in the table's
+// footer only, the sum of a field over the document's lines or their count.
+enum class ItemKind { Variable, Text, Sum, Count };
+
+enum class Orientation { Portrait, Landscape };
 
 enum class Align { Left, Center, Right };
 
@@ -30,6 +36,8 @@ struct HeaderItem {
     double fontSize = 10;
     bool bold = false;
     ValueFormat format = ValueFormat::Auto;
+    Align align = Align::Left;
+    double height = 0;        // 0: one line; otherwise the text wraps inside this height
 
     bool operator==(const HeaderItem&) const = default;
 };
@@ -50,11 +58,19 @@ struct LineTable {
     double bottom = 280;      // no line may end below this
     double fontSize = 9;
     std::vector<TableColumn> columns;
+    // Printed once after the last line; each item's y is measured from the
+    // footer's top (the rule under the last line).
+    std::vector<HeaderItem> footer;
 
     bool operator==(const LineTable&) const = default;
 };
 
+// Paper sides a layout may ask for, in millimetres.
+inline constexpr double kMinPaperSide = 50;
+inline constexpr double kMaxPaperSide = 1000;
+
 struct Layout {
+    // The page as it is read: a landscape page is wider than high.
     double pageWidth = 210;   // A4 portrait
     double pageHeight = 297;
     std::vector<HeaderItem> header;
@@ -63,6 +79,17 @@ struct Layout {
     bool operator==(const Layout&) const = default;
 };
 
+Orientation PageOrientation(const Layout& layout);
+// The page from a paper's sides, in either order, turned as asked.
+void SetPaper(Layout& layout, double side1, double side2, Orientation orientation);
+// Why the page cannot be printed (a side outside 50-1000 mm), or empty.
+std::string PaperProblem(const Layout& layout);
+
+// The box an item's text has: its height, or one line.
+double ItemHeight(const HeaderItem& item);
+// The footer's height: down to the lowest edge of its items.
+double FooterHeight(const LineTable& table);
+
 // Height of one line of text at a font size, in millimetres (with its leading).
 double LineHeight(double fontSize);
 
@@ -70,6 +97,8 @@ double LineHeight(double fontSize);
 // the designer write them.
 const char* FormatName(ValueFormat format);
 ValueFormat FormatFromName(const std::string& name);   // unknown: Auto
+const char* KindName(ItemKind kind);
+ItemKind KindFromName(const std::string& name);        // unknown: Variable
 const char* AlignName(Align align);
 Align AlignFromName(const std::string& name);          // unknown: Left
 

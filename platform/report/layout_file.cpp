@@ -32,7 +32,7 @@ double FontSize(const QJsonObject& o, double fallback) {
 
 QJsonObject ToJson(const HeaderItem& item) {
     QJsonObject o;
-    o[QLatin1String("kind")] = item.kind == ItemKind::Text ? QStringLiteral("text") : QStringLiteral("variable");
+    o[QLatin1String("kind")] = QLatin1String(KindName(item.kind));
     o[QLatin1String("source")] = Q(item.source);
     if (!item.caption.empty()) o[QLatin1String("caption")] = Q(item.caption);
     o[QLatin1String("x")] = item.x;
@@ -41,13 +41,14 @@ QJsonObject ToJson(const HeaderItem& item) {
     o[QLatin1String("size")] = item.fontSize;
     o[QLatin1String("bold")] = item.bold;
     o[QLatin1String("format")] = QLatin1String(FormatName(item.format));
+    o[QLatin1String("align")] = QLatin1String(AlignName(item.align));
+    if (item.height > 0) o[QLatin1String("height")] = item.height;
     return o;
 }
 
 HeaderItem HeaderItemFrom(const QJsonObject& o, const Layout& page) {
     HeaderItem item;
-    item.kind = o.value(QLatin1String("kind")).toString() == QLatin1String("text") ? ItemKind::Text
-                                                                                  : ItemKind::Variable;
+    item.kind = KindFromName(o.value(QLatin1String("kind")).toString().toStdString());
     item.source = o.value(QLatin1String("source")).toString().toStdString();
     item.caption = o.value(QLatin1String("caption")).toString().toStdString();
     item.x = Length(o, "x", item.x, page.pageWidth);
@@ -56,6 +57,8 @@ HeaderItem HeaderItemFrom(const QJsonObject& o, const Layout& page) {
     item.fontSize = FontSize(o, item.fontSize);
     item.bold = o.value(QLatin1String("bold")).toBool(false);
     item.format = FormatFromName(o.value(QLatin1String("format")).toString().toStdString());
+    item.align = AlignFromName(o.value(QLatin1String("align")).toString().toStdString());
+    item.height = Length(o, "height", 0, page.pageHeight);
     return item;
 }
 
@@ -79,9 +82,36 @@ TableColumn ColumnFrom(const QJsonObject& o, const Layout& page) {
     return column;
 }
 
+QJsonArray ToJson(const std::vector<HeaderItem>& items) {
+    QJsonArray array;
+    for (const HeaderItem& item : items) array.append(ToJson(item));
+    return array;
+}
+
+std::vector<HeaderItem> ItemsFrom(const QJsonValue& array, const Layout& page) {
+    std::vector<HeaderItem> items;
+    for (const QJsonValue v : array.toArray()) items.push_back(HeaderItemFrom(v.toObject(), page));
+    return items;
+}
+
+// The page as the file gives it; no clamping, so that a wrong size is seen.
+void ReadPage(const QJsonObject& page, Layout& layout) {
+    const auto side = [&page](const char* key, double fallback) {
+        const QJsonValue v = page.value(QLatin1String(key));
+        return v.isUndefined() ? fallback : v.toDouble(-1);
+    };
+    const double width = side("width", layout.pageWidth);
+    const double height = side("height", layout.pageHeight);
+    const QString orientation = page.value(QLatin1String("orientation")).toString();
+    layout.pageWidth = width;
+    layout.pageHeight = height;
+    if (orientation == QLatin1String("landscape")) SetPaper(layout, width, height, Orientation::Landscape);
+    if (orientation == QLatin1String("portrait")) SetPaper(layout, width, height, Orientation::Portrait);
+}
+
 } // namespace
 
-LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout) {
+LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout, std::string* reason) {
     QFile in(QString::fromStdString(file.string()));
     if (!in.exists()) return LayoutLoad::Missing;
     if (!in.open(QIODevice::ReadOnly)) return LayoutLoad::Unreadable;
@@ -93,11 +123,12 @@ LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout) {
     if (root.value(QLatin1String("version")).toInt() > kVersion) return LayoutLoad::Unreadable;
 
     Layout read;
-    const QJsonObject page = root.value(QLatin1String("page")).toObject();
-    read.pageWidth = Length(page, "width", read.pageWidth, 1000);
-    read.pageHeight = Length(page, "height", read.pageHeight, 1000);
-    for (const QJsonValue v : root.value(QLatin1String("header")).toArray())
-        read.header.push_back(HeaderItemFrom(v.toObject(), read));
+    ReadPage(root.value(QLatin1String("page")).toObject(), read);
+    if (std::string problem = PaperProblem(read); !problem.empty()) {
+        if (reason) *reason = problem;
+        return LayoutLoad::Unreadable;
+    }
+    read.header = ItemsFrom(root.value(QLatin1String("header")), read);
     const QJsonObject table = root.value(QLatin1String("table")).toObject();
     read.table.left = Length(table, "left", read.table.left, read.pageWidth);
     read.table.top = Length(table, "top", read.table.top, read.pageHeight);
@@ -105,6 +136,7 @@ LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout) {
     read.table.fontSize = FontSize(table, read.table.fontSize);
     for (const QJsonValue v : table.value(QLatin1String("columns")).toArray())
         read.table.columns.push_back(ColumnFrom(v.toObject(), read));
+    read.table.footer = ItemsFrom(table.value(QLatin1String("footer")), read);
     layout = std::move(read);
     return LayoutLoad::Loaded;
 }
@@ -116,10 +148,10 @@ bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::st
     QJsonObject page;
     page[QLatin1String("width")] = layout.pageWidth;
     page[QLatin1String("height")] = layout.pageHeight;
+    page[QLatin1String("orientation")] =
+        PageOrientation(layout) == Orientation::Landscape ? QStringLiteral("landscape") : QStringLiteral("portrait");
     root[QLatin1String("page")] = page;
-    QJsonArray header;
-    for (const HeaderItem& item : layout.header) header.append(ToJson(item));
-    root[QLatin1String("header")] = header;
+    root[QLatin1String("header")] = ToJson(layout.header);
     QJsonObject table;
     table[QLatin1String("left")] = layout.table.left;
     table[QLatin1String("top")] = layout.table.top;
@@ -128,6 +160,7 @@ bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::st
     QJsonArray columns;
     for (const TableColumn& column : layout.table.columns) columns.append(ToJson(column));
     table[QLatin1String("columns")] = columns;
+    if (!layout.table.footer.empty()) table[QLatin1String("footer")] = ToJson(layout.table.footer);
     root[QLatin1String("table")] = table;
 
     QSaveFile out(QString::fromStdString(file.string()));

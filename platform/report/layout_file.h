@@ -10,8 +10,10 @@ namespace report {
 
 enum class LayoutLoad { Loaded, Missing, Unreadable };
 
-// Reads a host file into layout; layout is untouched unless Loaded.
-LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout);
+// Reads a host file into layout; layout is untouched unless Loaded. A file
+// that is ours but cannot be printed (a paper side outside 50-1000 mm) is
+// Unreadable, with the reason left in reason.
+LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout, std::string* reason = nullptr);
 
 // Writes the layout whole or not at all; false with a reason on failure.
 bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::string& error);

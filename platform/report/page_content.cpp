@@ -10,6 +10,8 @@
 #include <QPen>
 #include <QSaveFile>
 
+#include "report/text_fit.h"
+
 namespace report {
 
 namespace {
@@ -41,16 +43,10 @@ void PaintPage(QPainter& painter, const Page& page, double pxPerMm, QPointF orig
         painter.drawLine(QLineF(origin + rule.line.p1() * pxPerMm, origin + rule.line.p2() * pxPerMm));
     }
     painter.setPen(QPen(Qt::black));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    // Without shaping there are no ligatures: the PDF's text reads back and
-    // searches as it was written ("fi", not one joined glyph).
-    font.setStyleStrategy(QFont::PreferNoShaping);
     for (const PageText& text : page.texts) {
         // Pixel sizes from millimetres keep every device in proportion,
         // whatever resolution it reports for points.
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(text.fontSize * 25.4 / 72.0 * pxPerMm))));
-        font.setBold(text.bold);
-        painter.setFont(font);
+        painter.setFont(PrintFont(static_cast<int>(std::lround(text.fontSize * 25.4 / 72.0 * pxPerMm)), text.bold));
         painter.drawText(Scaled(text.rect, pxPerMm, origin),
                          static_cast<int>(QtAlign(text.align) | Qt::AlignVCenter) | Qt::TextSingleLine, text.text);
     }

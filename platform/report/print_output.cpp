@@ -1,5 +1,7 @@
 #include "report/print_output.h"
 
+#include <algorithm>
+
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -8,10 +10,13 @@
 namespace report {
 
 void PreparePrinter(QPrinter& printer, const Layout& layout) {
-    const QSizeF paper(layout.pageWidth, layout.pageHeight);
-    printer.setPageSize(QPageSize(paper, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
-    printer.setPageOrientation(paper.width() > paper.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // The sheet as it goes through the printer (portrait), turned as the page asks.
+    const QSizeF sheet(std::min(layout.pageWidth, layout.pageHeight), std::max(layout.pageWidth, layout.pageHeight));
+    const QPageSize size(sheet, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+    const auto orientation =
+        PageOrientation(layout) == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     printer.setFullPage(true);
+    printer.setPageLayout(QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
 bool PrintPages(QPrinter& printer, const std::vector<Page>& pages) {

@@ -25,13 +25,15 @@ void ReportControl::ClearSecondDefinitionList() {
     fields_.Clear();
 }
 
-std::int32_t ReportControl::AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type) {
-    variables_.Set(name, contents, type);
+std::int32_t ReportControl::AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type,
+                                              ColumnType column) {
+    variables_.Set(name, contents, type, column);
     return kResultOk;
 }
 
-std::int32_t ReportControl::AddLineField(const std::string& name, std::string& contents, std::int32_t type) {
-    fields_.Set(name, contents, type);
+std::int32_t ReportControl::AddLineField(const std::string& name, std::string& contents, std::int32_t type,
+                                         ColumnType column) {
+    fields_.Set(name, contents, type, column);
     return kResultOk;
 }
 
@@ -53,7 +55,8 @@ std::int32_t ReportControl::OpenLayoutDesigner(QWidget* window, const std::strin
     request.file = winfs::Resolve(layoutFile);
     request.variables = variables_;
     request.fields = fields_;
-    switch (LoadLayout(request.file, request.layout)) {
+    layoutProblem_.clear();
+    switch (LoadLayout(request.file, request.layout, &layoutProblem_)) {
     case LayoutLoad::Loaded: break;
     case LayoutLoad::Missing:
         request.layout = DefaultLayout(variables_, fields_);

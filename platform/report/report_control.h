@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "report/definitions.h"
 #include "report/report_codes.h"
@@ -32,9 +33,12 @@ public:
     // ---- definitions
     void ClearFirstDefinitionList();       // the variables
     void ClearSecondDefinitionList();      // the fields
-    // Declaring a name again refreshes its contents in place.
-    std::int32_t AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type);
-    std::int32_t AddLineField(const std::string& name, std::string& contents, std::int32_t type);
+    // Declaring a name again refreshes its contents in place. The column's
+    // type, when given, chooses the format of an Auto item or column.
+    std::int32_t AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type,
+                                   ColumnType column = ColumnType::Unknown);
+    std::int32_t AddLineField(const std::string& name, std::string& contents, std::int32_t type,
+                              ColumnType column = ColumnType::Unknown);
     const DefinitionList& Variables() const { return variables_; }
     const DefinitionList& Fields() const { return fields_; }
 
@@ -61,7 +65,9 @@ public:
     // One table line from the fields as declared last; ResultRepeat when the
     // page is full (output the page part, then the same line again).
     std::int32_t OutputLine();
-    // Closes the table; ResultCancelled when the operator stopped the job.
+    // Closes the table and prints its footer; ResultRepeat when the footer
+    // found no room (the next call puts it on a new page under the page
+    // part), ResultCancelled when the operator stopped the job.
     std::int32_t FinishLines();
     // Ends the job: puts its pages on the printer, the PDF file or the
     // preview, unless it was cancelled. kResultNoOutput when they cannot be written.
@@ -75,6 +81,12 @@ public:
     // to (a PDF when there was no printer, or the file the operator chose in
     // the options); empty after a printer, a preview or a cancel.
     const std::string& OutputFileName() const { return outputFile_; }
+    // What the last printed job could not print as it is (values that do
+    // not fit, names the data does not have, an empty layout); the job
+    // printed all the same.
+    const std::vector<std::string>& Warnings() const { return warnings_; }
+    // Why the last layout file was refused, when it is ours but unusable.
+    const std::string& LayoutProblem() const { return layoutProblem_; }
     bool JobOpen() const { return job_ != nullptr; }
 
     // Where a job prints when there is no printer, and where a preview waits.
@@ -86,6 +98,8 @@ private:
     DefinitionList fields_;
     std::unique_ptr<PrintJob> job_;
     std::string outputFile_;
+    std::vector<std::string> warnings_;
+    std::string layoutProblem_;
 };
 
 } // namespace report

@@ -14,10 +14,12 @@ std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string&
     // A job left open by its caller is dropped, unprinted.
     job_.reset();
     outputFile_.clear();
+    warnings_.clear();
+    layoutProblem_.clear();
     if (projectKind != kProjectList || (printMode != kPrintToPrinter && printMode != kPrintToPreview))
         return kResultBadArgument;
     Layout layout;
-    switch (LoadLayout(winfs::Resolve(layoutFile), layout)) {
+    switch (LoadLayout(winfs::Resolve(layoutFile), layout, &layoutProblem_)) {
     case LayoutLoad::Loaded: break;
     case LayoutLoad::Missing: return kResultNoLayout;
     case LayoutLoad::Unreadable: return kResultBadLayout;
@@ -69,8 +71,7 @@ std::int32_t ReportControl::OutputLine() {
 std::int32_t ReportControl::FinishLines() {
     if (!job_) return kResultNoJob;
     if (job_->CheckCancelled()) return ResultCancelled;
-    job_->composer.FinishLines();
-    return kResultOk;
+    return job_->composer.FinishLines(variables_) ? kResultOk : ResultRepeat;
 }
 
 std::int32_t ReportControl::EndPrintJob(std::int32_t) {
@@ -79,12 +80,15 @@ std::int32_t ReportControl::EndPrintJob(std::int32_t) {
     job->progress.reset();
     const std::vector<Page>& pages = job->composer.Pages();
     if (job->cancelled || pages.empty()) return kResultOk;
+    warnings_ = job->composer.Warnings();
     if (job->mode == kPrintToPreview) {
         if (WritePages(PreviewFileFor(job->layoutFile), pages)) return kResultOk;
         outputFile_ = PreviewFileFor(job->layoutFile).string();
         return kResultNoOutput;
     }
     outputFile_ = job->printer.outputFileName().toStdString();
+    // The options dialog may have changed the paper: the layout's own wins.
+    PreparePrinter(job->printer, job->composer.GetLayout());
     return PrintPages(job->printer, pages) ? kResultOk : kResultNoOutput;
 }
 

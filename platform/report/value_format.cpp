@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QDate>
+#include <QDateTime>
 #include <QLocale>
 #include <QTime>
 
@@ -10,27 +11,57 @@
 
 namespace report {
 
+QString AmountText(double amount) {
+    return QLocale(QLocale::Italian, QLocale::Italy).toString(amount, 'f', 2);
+}
+
 namespace {
 
-QString BooleanText(const std::string& contents) {
+QString YesNoText(const std::string& contents) {
     if (contents == "True" || contents == "Vero") return QString::fromUtf8("Sì");
     if (contents == "False" || contents == "Falso") return QStringLiteral("No");
     if (std::optional<double> n = ParseNumber(contents)) return *n != 0 ? QString::fromUtf8("Sì") : QStringLiteral("No");
     return QString::fromStdString(contents);
 }
 
-QString AmountText(const std::string& contents) {
+QString AmountOf(const std::string& contents) {
     std::optional<double> n = ParseNumber(contents);
-    if (!n) return QString::fromStdString(contents);
-    return QLocale(QLocale::Italian, QLocale::Italy).toString(*n, 'f', 2);
+    return n ? AmountText(*n) : QString::fromStdString(contents);
+}
+
+QString NumberText(const std::string& contents) {
+    return QString::fromStdString(contents).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 QString SerialDateText(const std::string& contents) {
-    std::optional<double> n = ParseNumber(contents);
-    return n ? DateText(*n) : QString::fromStdString(contents);
+    if (std::optional<double> n = ParseNumber(contents)) return DateText(*n);
+    // A line's date comes as its text form, with seconds when it has a time.
+    const QString text = QString::fromStdString(contents);
+    const QDateTime withTime = QDateTime::fromString(text, QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    return withTime.isValid() ? withTime.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : text;
 }
 
 } // namespace
+
+ValueFormat ResolvedFormat(const Definition& value) {
+    switch (value.column) {
+    case ColumnType::Currency: return ValueFormat::Amount;
+    case ColumnType::Integer:
+    case ColumnType::Number: return ValueFormat::Number;
+    case ColumnType::Date: return ValueFormat::Date;
+    case ColumnType::Boolean: return ValueFormat::YesNo;
+    case ColumnType::Text: return ValueFormat::Text;
+    case ColumnType::Unknown: break;
+    }
+    if (value.type == FieldTypeDate) return ValueFormat::Date;
+    if (value.type == FieldTypeBoolean) return ValueFormat::YesNo;
+    if (value.type == FieldTypeNumeric) return ValueFormat::Number;
+    return ValueFormat::Text;
+}
+
+Align AlignFor(ValueFormat resolved) {
+    return resolved == ValueFormat::Amount || resolved == ValueFormat::Number ? Align::Right : Align::Left;
+}
 
 std::optional<double> ParseNumber(const std::string& text) {
     QString t = QString::fromStdString(text).trimmed();
@@ -54,15 +85,16 @@ QString DateText(double serial) {
 QString FormatValue(const Definition* value, ValueFormat format) {
     if (!value) return {};
     const std::string& contents = value->contents;
-    switch (format) {
-    case ValueFormat::Text: return QString::fromStdString(contents);
-    case ValueFormat::Amount: return AmountText(contents);
+    // An empty value (a Null column) prints as nothing in every format.
+    if (contents.empty()) return {};
+    switch (format == ValueFormat::Auto ? ResolvedFormat(*value) : format) {
+    case ValueFormat::Amount: return AmountOf(contents);
     case ValueFormat::Date: return SerialDateText(contents);
+    case ValueFormat::Number: return NumberText(contents);
+    case ValueFormat::YesNo: return YesNoText(contents);
+    case ValueFormat::Text:
     case ValueFormat::Auto: break;
     }
-    if (value->type == FieldTypeDate) return SerialDateText(contents);
-    if (value->type == FieldTypeBoolean) return BooleanText(contents);
-    if (value->type == FieldTypeNumeric) return QString::fromStdString(contents).replace(QLatin1Char('.'), QLatin1Char(','));
     return QString::fromStdString(contents);
 }
 

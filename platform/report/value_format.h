@@ -14,6 +14,17 @@ namespace report {
 // (nullptr) prints as nothing.
 QString FormatValue(const Definition* value, ValueFormat format);
 
+// What Auto means for a value: by its column's type when the caller gave
+// it (Currency an amount, Yes/No as Sì/No, dates as dates, numbers as
+// numbers), else by the type code.
+ValueFormat ResolvedFormat(const Definition& value);
+
+// Amounts and numbers stand right, the rest left.
+Align AlignFor(ValueFormat resolved);
+
+// A number as an amount: two decimals, thousands points, decimal comma.
+QString AmountText(double amount);
+
 // A number written with "." or "," as decimal separator; nullopt when the
 // text is not one.
 std::optional<double> ParseNumber(const std::string& text);

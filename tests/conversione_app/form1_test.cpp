@@ -17,19 +17,12 @@
 #include "support/scripted_file_dialog.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_dir.h"
+#include "support/qt_application.h"
 #include "tools/schema_loader.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "conversione_app_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 
@@ -44,7 +37,7 @@ std::vector<std::string> Log(const MainWindow& form) {
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() {
-        App();
+        testing_support::EnsureQtApplication();
         setenv("VANTORIMA_DRIVES", drives.path().c_str(), 1);
         fs::create_directories(drives.path() / "c");
     }

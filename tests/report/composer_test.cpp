@@ -2,8 +2,10 @@
 // the next page and gives the same line again.
 #include <gtest/gtest.h>
 
+#include "support/qt_application.h"
 #include "report/composer.h"
 #include "report/report_codes.h"
+#include "report/text_fit.h"
 
 namespace {
 
@@ -21,13 +23,19 @@ Layout Table(double top, double bottom) {
     return layout;
 }
 
+// Text is measured with the fonts of a Qt application.
+class Pagination : public ::testing::Test {
+protected:
+    Pagination() { testing_support::EnsureQtApplication(); }
+};
+
 std::vector<QString> Texts(const Page& page) {
     std::vector<QString> texts;
     for (const PageText& t : page.texts) texts.push_back(t.text);
     return texts;
 }
 
-TEST(Composer, PagePartCarriesTheVariablesAndTheColumnTitles) {
+TEST_F(Pagination, PagePartCarriesTheVariablesAndTheColumnTitles) {
     DefinitionList variables;
     variables.Set("numero", "120", FieldTypeNumeric);
     DefinitionList fields;
@@ -36,7 +44,7 @@ TEST(Composer, PagePartCarriesTheVariablesAndTheColumnTitles) {
     Composer composer(Table(40, 250));
     composer.OutputPageObjects(variables);
     ASSERT_TRUE(composer.OutputLine(fields));
-    composer.FinishLines();
+    composer.FinishLines(variables);
 
     ASSERT_EQ(composer.Pages().size(), 1u);
     const std::vector<QString> texts = Texts(composer.Pages()[0]);
@@ -50,7 +58,7 @@ TEST(Composer, PagePartCarriesTheVariablesAndTheColumnTitles) {
     EXPECT_EQ(composer.Pages()[0].texts[5].align, Align::Right);
 }
 
-TEST(Composer, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
+TEST_F(Pagination, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
     const double room = 3 * LineHeight(10);
     Composer composer(Table(40, 40 + LineHeight(10) + 0.8 + room + 0.01));
     DefinitionList variables;
@@ -66,7 +74,7 @@ TEST(Composer, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
         }
         ++placed;
     }
-    composer.FinishLines();
+    composer.FinishLines(variables);
     ASSERT_EQ(placed, 7);
     ASSERT_EQ(composer.Pages().size(), 3u);
     // Three lines on each full page, the last one on the third; each line once.
@@ -77,7 +85,7 @@ TEST(Composer, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
     EXPECT_EQ(composer.Pages()[2].texts[4].text, QStringLiteral("L6"));
 }
 
-TEST(Composer, ALineTooTallForAnyPageIsPlacedRatherThanRefusedForEver) {
+TEST_F(Pagination, ALineTooTallForAnyPageIsPlacedRatherThanRefusedForEver) {
     Composer composer(Table(100, 101));
     DefinitionList fields;
     fields.Set("codice", "X", FieldTypeText);
@@ -86,6 +94,74 @@ TEST(Composer, ALineTooTallForAnyPageIsPlacedRatherThanRefusedForEver) {
     EXPECT_FALSE(composer.OutputLine(fields));
     composer.OutputPageObjects({});
     EXPECT_TRUE(composer.OutputLine(fields));
+}
+
+TEST_F(Pagination, TextWrapsAndTheRowGrowsNumbersShrinkOrOverflowWithAWarning) {
+    Composer composer(Table(40, 250));
+    DefinitionList data;
+    data.Set("numero", "1", FieldTypeNumeric);
+    composer.OutputPageObjects(data);
+    const std::string description = "Viti autofilettanti zincate a testa svasata piana (conf. 200 pezzi)";
+    for (const auto& [text, quantity] : {std::pair{description, "1234567891.5"}, {"X", "123456789012345678901234"}}) {
+        data.Set("codice", text, FieldTypeText);
+        data.Set("qtà", quantity, FieldTypeNumeric);
+        ASSERT_TRUE(composer.OutputLine(data));
+    }
+    QStringList wrapped;
+    std::vector<const PageText*> quantities;
+    for (const PageText& t : composer.Pages()[0].texts) {
+        if (t.rect.y() < 45) continue;   // page part and titles
+        if (t.rect.x() < 40) wrapped << t.text;
+        else quantities.push_back(&t);
+    }
+    ASSERT_GT(wrapped.size(), 2) << "the row grows";
+    EXPECT_EQ(wrapped.mid(0, wrapped.size() - 1).join(QLatin1Char(' ')).toStdString(), description);
+    ASSERT_EQ(quantities.size(), 2u);
+    EXPECT_EQ(quantities[0]->text, QStringLiteral("1234567891,5"));
+    EXPECT_TRUE(quantities[0]->fontSize < 10 && quantities[0]->fontSize >= kMinFontSize);
+    EXPECT_LE(TextWidth(quantities[0]->text, quantities[0]->fontSize, false), quantities[0]->rect.width());
+    EXPECT_EQ(quantities[1]->text, QString::fromLatin1(kOverflowMark));
+    EXPECT_EQ(composer.Warnings(), std::vector<std::string>{
+                                       "qtà: il valore \"123456789012345678901234\" non entra nella sua casella"});
+}
+
+TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRoom) {
+    DefinitionList data;
+    data.Set("numero", "120", FieldTypeNumeric);
+    for (const double bottom : {250.0, 40 + LineHeight(10) + 0.8 + 3 * LineHeight(10) + 1}) {
+        Layout layout = Table(40, bottom);
+        layout.table.footer = {{ItemKind::Count, "", "Righe: ", 10, 1, 40, 10},
+                               {ItemKind::Sum, "qtà", "Totale ", 100, 1, 50, 10},
+                               {ItemKind::Variable, "numero", "Documento ", 100, 8, 50, 10}};
+        Composer composer(layout);
+        composer.OutputPageObjects(data);
+        for (const char* quantity : {"1", "2.5", "4"}) {
+            data.Set("qtà", quantity, FieldTypeNumeric);
+            ASSERT_TRUE(composer.OutputLine(data));
+        }
+        const bool roomy = bottom > 200;
+        EXPECT_EQ(composer.FinishLines(data), roomy);
+        EXPECT_TRUE(composer.FinishLines(data)) << "placed by the repeated call, or already placed";
+        ASSERT_EQ(composer.Pages().size(), roomy ? 1u : 2u);
+        const std::vector<QString> last = Texts(composer.Pages().back());
+        // Under the page part (and the titles) of the last page: count, sum, variable.
+        const std::vector<QString> footer(last.end() - 3, last.end());
+        EXPECT_EQ(footer, (std::vector<QString>{"Righe: 3", "Totale 7,5", "Documento 120"}));
+        if (!roomy) {
+            EXPECT_EQ(Texts(composer.Pages()[0]).size(), 4u + 3 * 2) << "no footer on the first page";
+        }
+    }
+}
+
+TEST_F(Pagination, AnEmptyLayoutAndNamesTheDataDoesNotHaveAreWarnedOf) {
+    Composer empty{Layout{}};
+    empty.OutputPageObjects({});
+    empty.FinishLines({});
+    EXPECT_EQ(empty.Warnings(), std::vector<std::string>{"il modulo non contiene elementi da stampare"});
+    Composer composer(Table(40, 250));
+    composer.OutputPageObjects({});
+    composer.OutputLine({});
+    EXPECT_EQ(composer.Warnings(), std::vector<std::string>{"nomi che i dati del documento non hanno: numero, codice, qtà"});
 }
 
 } // namespace

@@ -5,12 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_application.h"
 #include "report/default_layout.h"
 #include "report/report_codes.h"
+#include "report/text_fit.h"
 
 namespace {
 
 using namespace report;
+
+// Widths are measured with the fonts of a Qt application.
+class NewLayout : public ::testing::Test {
+protected:
+    NewLayout() { testing_support::EnsureQtApplication(); }
+};
 
 DefinitionList Variables(int count) {
     DefinitionList list;
@@ -18,53 +26,53 @@ DefinitionList Variables(int count) {
     return list;
 }
 
-TEST(DefaultLayout, EveryVariableInABlockAboveEveryFieldInTheTable) {
+TEST_F(NewLayout, VariablesAboveTheTableTotalsInItsFooterColumnsWideEnoughForTheWidestValue) {
     DefinitionList variables;
-    variables.Set("id fattura", "1", FieldTypeNumeric);
-    variables.Set("nominativo", "Ferramenta Bianchi S.r.l.", FieldTypeText);
-    variables.Set("data_fattura", "45366", FieldTypeDate);
-    variables.Set("tfattura", "436.3", FieldTypeText);
+    variables.Set("id fattura", "1", FieldTypeNumeric, ColumnType::Integer);
+    variables.Set("nominativo", "Ferramenta Bianchi S.r.l.", FieldTypeText, ColumnType::Text);
+    variables.Set("data_fattura", "45366", FieldTypeDate, ColumnType::Date);
+    variables.Set("tfattura", "436.3", FieldTypeText, ColumnType::Currency);
     DefinitionList fields;
-    fields.Set("id voce", "1", FieldTypeNumeric);
-    fields.Set("articolo", "Viti autofilettanti 4x40 zincate (conf. 200 pz)", FieldTypeText);
-    fields.Set("qtà", "12", FieldTypeNumeric);
-    fields.Set("importo", "100.2", FieldTypeText);
+    fields.Set("id voce", "1", FieldTypeNumeric, ColumnType::Integer);
+    fields.Set("articolo", "Smalto grigio", FieldTypeText, ColumnType::Text);
+    fields.Set("qtà", "1000000", FieldTypeNumeric, ColumnType::Number);
+    fields.Set("importo", "123456.78", FieldTypeText, ColumnType::Currency);
+    // The first line is declared again last, as the sample: widths still
+    // follow the widest value seen.
+    fields.Set("importo", "1", FieldTypeText, ColumnType::Currency);
 
     const Layout layout = DefaultLayout(variables, fields);
 
-    ASSERT_EQ(layout.header.size(), 4u);
+    ASSERT_EQ(layout.header.size(), 3u) << "the total goes to the footer";
     std::set<std::pair<double, double>> places;
-    for (std::size_t i = 0; i < layout.header.size(); ++i) {
-        const HeaderItem& item = layout.header[i];
-        EXPECT_EQ(item.kind, ItemKind::Variable);
-        EXPECT_EQ(item.source, variables.Items()[i].name);
-        EXPECT_EQ(item.caption, variables.Items()[i].name + ": ");
-        EXPECT_GE(item.x, 0);
+    for (const HeaderItem& item : layout.header) {
+        EXPECT_NE(item.source, "tfattura");
         EXPECT_LE(item.x + item.width, layout.pageWidth);
         EXPECT_LT(item.y + LineHeight(item.fontSize), layout.table.top);
+        EXPECT_EQ(item.format, ValueFormat::Auto);
         places.insert({item.x, item.y});
     }
-    EXPECT_EQ(places.size(), 4u) << "two variables on the same spot";
-    // Money comes declared as text; a decimal sample marks it as an amount.
-    EXPECT_EQ(layout.header[3].format, ValueFormat::Amount);
-    EXPECT_EQ(layout.header[1].format, ValueFormat::Auto);
+    EXPECT_EQ(places.size(), 3u) << "two variables on the same spot";
 
     ASSERT_EQ(layout.table.columns.size(), 4u);
     double width = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(layout.table.columns[i].field, fields.Items()[i].name);
-        EXPECT_EQ(layout.table.columns[i].title, fields.Items()[i].name);
-        width += layout.table.columns[i].width;
-    }
+    for (const TableColumn& column : layout.table.columns) width += column.width;
     EXPECT_NEAR(layout.table.left + width, layout.pageWidth - layout.table.left, 0.01);
-    EXPECT_GT(layout.table.columns[1].width, layout.table.columns[0].width) << "descriptions need the room";
     EXPECT_EQ(layout.table.columns[2].align, Align::Right);
-    EXPECT_EQ(layout.table.columns[3].align, Align::Right);
-    EXPECT_EQ(layout.table.columns[3].format, ValueFormat::Amount);
+    EXPECT_EQ(layout.table.columns[3].align, Align::Right) << "money is right-aligned";
+    const double fontSize = layout.table.fontSize;
+    EXPECT_GT(layout.table.columns[3].width, TextWidth(QStringLiteral("123.456,78"), fontSize, false) + 2);
+    EXPECT_GT(layout.table.columns[2].width, TextWidth(QStringLiteral("1000000"), fontSize, false) + 2);
+
+    std::vector<std::pair<ItemKind, std::string>> footer;
+    for (const HeaderItem& item : layout.table.footer) footer.push_back({item.kind, item.source});
+    const std::vector<std::pair<ItemKind, std::string>> expected{
+        {ItemKind::Count, ""}, {ItemKind::Sum, "importo"}, {ItemKind::Variable, "tfattura"}};
+    EXPECT_EQ(footer, expected);
     EXPECT_GT(layout.table.bottom - layout.table.top, 100) << "room for the lines";
 }
 
-TEST(DefaultLayout, ManyVariablesStillLeaveTheTableRoom) {
+TEST_F(NewLayout, ManyVariablesStillLeaveTheTableRoom) {
     const Layout layout = DefaultLayout(Variables(120), DefinitionList{});
     ASSERT_EQ(layout.header.size(), 120u);
     for (const HeaderItem& item : layout.header) {
@@ -74,7 +82,7 @@ TEST(DefaultLayout, ManyVariablesStillLeaveTheTableRoom) {
     EXPECT_LT(layout.table.top, 210);
 }
 
-TEST(DefaultLayout, NothingDeclaredGivesAnEmptyPage) {
+TEST_F(NewLayout, NothingDeclaredGivesAnEmptyPage) {
     const Layout layout = DefaultLayout(DefinitionList{}, DefinitionList{});
     EXPECT_TRUE(layout.header.empty());
     EXPECT_TRUE(layout.table.columns.empty());

@@ -19,11 +19,16 @@ Layout SampleLayout() {
     layout.header.push_back({ItemKind::Variable, "qtà totale", "", 10, 40, 40, 9.5, false, ValueFormat::Amount});
     layout.table.left = 12;
     layout.table.top = 95.5;
-    layout.table.bottom = 260;
+    layout.table.bottom = 200;
     layout.table.fontSize = 8.5;
     layout.table.columns.push_back({"codice", "Codice", 25, Align::Left, ValueFormat::Auto});
     layout.table.columns.push_back({"articolo", "Descrizione", 90, Align::Center, ValueFormat::Text});
     layout.table.columns.push_back({"importo", "Importo €", 30, Align::Right, ValueFormat::Amount});
+    layout.table.footer.push_back({ItemKind::Sum, "importo", "Totale ", 120, 2, 60, 10, true, ValueFormat::Amount,
+                                   Align::Right, 0});
+    layout.table.footer.push_back({ItemKind::Count, "", "Righe: ", 12, 2, 40, 9, false, ValueFormat::Auto});
+    layout.header[1].height = 12;
+    SetPaper(layout, 210, 297, Orientation::Landscape);
     return layout;
 }
 
@@ -74,6 +79,26 @@ TEST(LayoutFile, ValuesOffThePaperAreBroughtBackOnIt) {
     ASSERT_EQ(layout.table.columns.size(), 1u);
     EXPECT_EQ(layout.table.columns[0].width, TableColumn{}.width);
     EXPECT_EQ(layout.table.columns[0].align, Align::Left);
+}
+
+TEST(LayoutFile, APaperSideOutsideFiftyToAThousandMillimetresIsRefusedWithTheReason) {
+    testing_support::TempDir dir;
+    for (const char* page : {R"({"width": 0, "height": 0})", R"({"width": 1e308, "height": 297})",
+                             R"({"width": 49, "height": 297})", R"({"width": "A4"})"}) {
+        std::ofstream(dir.path() / "bad.LST")
+            << R"({"format": "vantorima-layout", "version": 1, "page": )" << page << "}";
+        Layout layout;
+        std::string reason;
+        EXPECT_EQ(LoadLayout(dir.path() / "bad.LST", layout, &reason), LayoutLoad::Unreadable) << page;
+        EXPECT_NE(reason.find("mm"), std::string::npos) << reason;
+    }
+    // The orientation turns the paper whichever way round its sides are written.
+    std::ofstream(dir.path() / "land.LST")
+        << R"({"format": "vantorima-layout", "version": 1, "page": {"width": 210, "height": 297, "orientation": "landscape"}})";
+    Layout layout;
+    ASSERT_EQ(LoadLayout(dir.path() / "land.LST", layout), LayoutLoad::Loaded);
+    EXPECT_EQ(layout.pageWidth, 297);
+    EXPECT_EQ(layout.pageHeight, 210);
 }
 
 TEST(LayoutFile, SavingWhereNoFileCanBeMadeFailsWithAReason) {

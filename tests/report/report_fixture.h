@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "report/layout_file.h"
 #include "report/report_control.h"
 #include "report/scripted_screens.h"

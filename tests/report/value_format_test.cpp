@@ -8,8 +8,9 @@ namespace {
 
 using namespace report;
 
-QString Shown(const char* contents, std::int32_t type, ValueFormat format = ValueFormat::Auto) {
-    const Definition d{"x", contents, type};
+QString Shown(const char* contents, std::int32_t type, ValueFormat format = ValueFormat::Auto,
+              ColumnType column = ColumnType::Unknown) {
+    const Definition d{"x", contents, type, column};
     return FormatValue(&d, format);
 }
 
@@ -21,6 +22,20 @@ TEST(ValueFormat, AutoFollowsTheDeclaredType) {
     EXPECT_EQ(Shown("48.5", FieldTypeNumeric), QStringLiteral("48,5"));
     EXPECT_EQ(Shown("Via Giuseppe Verdi, 14", FieldTypeText), QStringLiteral("Via Giuseppe Verdi, 14"));
     EXPECT_EQ(FormatValue(nullptr, ValueFormat::Auto), QString());
+}
+
+TEST(ValueFormat, TheColumnTypeWinsOverTheTextAValueHappensToHave) {
+    // Money comes as text, with or without decimals; each prints as money.
+    EXPECT_EQ(Shown("129", FieldTypeText, ValueFormat::Auto, ColumnType::Currency), QStringLiteral("129,00"));
+    EXPECT_EQ(Shown("123456.78", FieldTypeText, ValueFormat::Auto, ColumnType::Currency),
+              QStringLiteral("123.456,78"));
+    EXPECT_EQ(Shown("True", FieldTypeText, ValueFormat::Auto, ColumnType::Boolean), QString::fromUtf8("Sì"));
+    EXPECT_EQ(Shown("25/03/2024 09:30:00", FieldTypeText, ValueFormat::Auto, ColumnType::Date),
+              QStringLiteral("25/03/2024 09:30"));
+    EXPECT_EQ(Shown("0", FieldTypeText, ValueFormat::YesNo), QStringLiteral("No"));
+    EXPECT_EQ(Shown("", FieldTypeText, ValueFormat::Auto, ColumnType::Currency), QString());
+    EXPECT_EQ(AlignFor(ResolvedFormat({"x", "7", FieldTypeText, ColumnType::Currency})), Align::Right);
+    EXPECT_EQ(AlignFor(ResolvedFormat({"x", "7", FieldTypeText, ColumnType::Text})), Align::Left);
 }
 
 TEST(ValueFormat, ChosenFormatsAndTextsThatDoNotFitThem) {

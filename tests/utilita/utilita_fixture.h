@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "context/app_context.h"
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 

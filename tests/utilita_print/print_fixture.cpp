@@ -1,7 +1,7 @@
 #include "print_fixture.h"
 
 #include "dbengine/engine.h"
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "report/layout_file.h"
 #include "tools/schema_loader.h"
 

@@ -1,5 +1,7 @@
 #include "app/print_layout_definitions.h"
 
+#include <cstdio>
+
 #include "dbengine/recordset.h"
 #include "report/report_codes.h"
 #include "report/report_control.h"
@@ -30,17 +32,39 @@ void DefineColumns(dao::Recordset& records, Declare declare) {
     const auto count = static_cast<std::int16_t>(fields.Count());
     for (std::int16_t FieldIndex = 0; FieldIndex < count; ++FieldIndex) {
         dao::Field& field = fields[FieldIndex];
-        declare(field.Name(), current ? field.Value() : dao::Variant::Null());
+        declare(field.Name(), current ? field.Value() : dao::Variant::Null(), ColumnTypeOf(field.Type()));
     }
 }
 
 } // namespace
 
+std::string SingleText(float value) {
+    // Nine significant digits read back to the same single; seven (the
+    // usual text form) would drop the time of a date by up to 1/100 of a day.
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+report::ColumnType ColumnTypeOf(dao::VarType declared) {
+    switch (declared) {
+    case dao::VarType::Byte:
+    case dao::VarType::Integer:
+    case dao::VarType::Long: return report::ColumnType::Integer;
+    case dao::VarType::Single:
+    case dao::VarType::Double: return report::ColumnType::Number;
+    case dao::VarType::Currency: return report::ColumnType::Currency;
+    case dao::VarType::Date: return report::ColumnType::Date;
+    case dao::VarType::Boolean: return report::ColumnType::Boolean;
+    case dao::VarType::String: return report::ColumnType::Text;
+    default: return report::ColumnType::Unknown;
+    }
+}
+
 Declared HeaderVariableFor(const dao::Variant& value) {
     const dao::VarType type = value.Type();
     if (IsNumber(type)) return {value.ToString(), report::FieldTypeNumeric};
-    if (type == dao::VarType::Date)
-        return {dao::Variant::Single(static_cast<float>(value.ToDate())).ToString(), report::FieldTypeDate};
+    if (type == dao::VarType::Date) return {SingleText(static_cast<float>(value.ToDate())), report::FieldTypeDate};
     if (type == dao::VarType::Boolean) return {value.ToString(), report::FieldTypeBoolean};
     return {TextOf(value), report::FieldTypeText};
 }
@@ -51,16 +75,16 @@ Declared LineFieldFor(const dao::Variant& value) {
 }
 
 void DefineHeaderVariables(dao::Recordset& header, report::ReportControl& engine) {
-    DefineColumns(header, [&engine](const std::string& name, const dao::Variant& value) {
+    DefineColumns(header, [&engine](const std::string& name, const dao::Variant& value, report::ColumnType column) {
         Declared declared = HeaderVariableFor(value);
-        engine.AddHeaderVariable(name, declared.contents, declared.type);
+        engine.AddHeaderVariable(name, declared.contents, declared.type, column);
     });
 }
 
 void DefineLineFields(dao::Recordset& lines, report::ReportControl& engine) {
-    DefineColumns(lines, [&engine](const std::string& name, const dao::Variant& value) {
+    DefineColumns(lines, [&engine](const std::string& name, const dao::Variant& value, report::ColumnType column) {
         Declared declared = LineFieldFor(value);
-        engine.AddLineField(name, declared.contents, declared.type);
+        engine.AddLineField(name, declared.contents, declared.type, column);
     });
 }
 

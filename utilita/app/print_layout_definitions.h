@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dbengine/variant.h"
+#include "report/definitions.h"
 
 namespace dao { class Recordset; }
 namespace report { class ReportControl; }
@@ -18,11 +19,18 @@ struct Declared {
 };
 
 // Integers, singles and doubles are numbers; dates go as their serial number
-// in single precision; Booleans as Booleans; everything else (text,
+// in single precision, written so that it reads back to the same single; Booleans as Booleans; everything else (text,
 // currency, bytes, Null) as text, Null as the empty text.
 Declared HeaderVariableFor(const dao::Variant& value);
 // As above, but dates and Booleans go as text.
 Declared LineFieldFor(const dao::Variant& value);
+
+// A single as text that reads back to the same single.
+std::string SingleText(float value);
+
+// The column's declared type, passed beside the type code so that the
+// engine formats money as money whatever text the value has.
+report::ColumnType ColumnTypeOf(dao::VarType declared);
 
 // One engine variable per column of the recordset's current record. Without
 // a current record (an empty table) each column is declared by name alone,

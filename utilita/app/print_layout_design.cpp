@@ -5,11 +5,23 @@
 
 #include <QLineEdit>
 
+#include "dbengine/recordset.h"
+
 #include "app/print_layout_kinds.h"
 #include "app/print_layout_messages.h"
 #include "winfs/runtime_error.h"
 
 namespace utilita::print {
+
+void laform::DeclareWidestLineValues(dao::Recordset& lines) {
+    // Every line passes through the engine, which keeps each field's widest
+    // value for a new layout's columns; the first line is declared last, as
+    // the sample the designer shows.
+    if (lines.RecordCount() == 0) return;
+    for (lines.MoveFirst(); !lines.AtEOF(); lines.MoveNext()) DefineLineFields();
+    lines.MoveFirst();
+    DefineLineFields();
+}
 
 void laform::Command1_Click() {
     if (Text1[1]->text() == QLatin1String(kNoKind)) return;
@@ -31,10 +43,14 @@ void laform::Command1_Click() {
         }
         DefineHeaderVariables();
         DefineLineFields();
+        DeclareWidestLineValues(lines);
     } catch (const vb::RuntimeError& error) {
+        ReleasePrintDatabase();
         ReportDatabaseError(error);
         return;
     }
+    // The designer may stay open long: the print database is not held meanwhile.
+    ReleasePrintDatabase();
     // A cancelled selection still leads to the designer, on the path as it was.
     LL8.ChooseLayoutFile(this, report::kProjectList, layoutFile);
     const std::int32_t answer = LL8.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile);

@@ -10,6 +10,7 @@
 #include "app/print_layout_definitions.h"
 #include "app/print_layout_kinds.h"
 #include "app/print_layout_messages.h"
+#include "dbengine/connection.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
 #include "ui/message_box.h"
@@ -55,7 +56,32 @@ const DocumentKind* laform::ChosenKind() {
     return kind;
 }
 
+namespace {
+
+// Error numbers of a file that another program has locked.
+constexpr int kLockedByOther = 3218;
+constexpr int kLockedByUser = 3260;
+// How long one read waits for another program's lock (opening the table
+// takes two) before the operator is told.
+constexpr int kPrintLockWaitMs = 1000;
+
+// The print database is only read: its connection waits briefly for
+// another program's lock, then the operator is told, instead of a long freeze.
+class ShortLockWait {
+public:
+    ShortLockWait() : previous_(dao::Connection::BusyTimeout()) { dao::Connection::SetBusyTimeout(kPrintLockWaitMs); }
+    ~ShortLockWait() { dao::Connection::SetBusyTimeout(previous_); }
+    ShortLockWait(const ShortLockWait&) = delete;
+    ShortLockWait& operator=(const ShortLockWait&) = delete;
+
+private:
+    int previous_;
+};
+
+} // namespace
+
 void laform::BindTables(const DocumentKind& kind) {
+    const ShortLockWait shortWait;
     tableBeingBound_ = kind.headerTable;
     Data1.SetDatabaseName(PrintDatabase());
     Data1.SetRecordSource(kind.headerTable);
@@ -64,6 +90,25 @@ void laform::BindTables(const DocumentKind& kind) {
     Data2.SetDatabaseName(PrintDatabase());
     Data2.SetRecordSource(kind.lineTable);
     Data2.Refresh();
+}
+
+void laform::ReleasePrintDatabase() noexcept {
+    for (dao::DataControl* control : {&Data1, &Data2}) {
+        try {
+            control->GetRecordset().ReleaseRead();
+        } catch (const vb::RuntimeError&) {
+            // Never bound: nothing to let go of.
+        }
+    }
+}
+
+void laform::ReportPrintWarnings(const DocumentKind& kind) {
+    const std::vector<std::string>& warnings = LL8.Warnings();
+    if (warnings.empty()) return;
+    std::string text = QString::fromUtf8(kPrintedWithWarnings).arg(QString::fromUtf8(kind.kindText)).toStdString();
+    if (!documentName_.empty()) text += " " + documentName_;
+    for (const std::string& warning : warnings) text += "\r\n" + warning;
+    Warn(text);
 }
 
 void laform::DefineHeaderVariables() {
@@ -75,7 +120,9 @@ void laform::DefineLineFields() {
 }
 
 void laform::ReportDatabaseError(const vb::RuntimeError& error) {
-    if (error.Number() == dao::kFileNotFound) {
+    if (error.Number() == kLockedByOther || error.Number() == kLockedByUser) {
+        Warn(std::string(kPrintDatabaseBusy) + "\r\n" + PrintDatabase());
+    } else if (error.Number() == dao::kFileNotFound) {
         Warn(std::string(kPrintDatabaseMissing) + "\r\n" + PrintDatabase());
     } else if (error.Number() == dao::kTableNotFound) {
         Warn(std::string(kPrintTableMissing) + "\r\n" + tableBeingBound_);
@@ -90,7 +137,8 @@ void laform::ReportJobFailure(std::int32_t answer, const std::string& layoutFile
         Warn(std::string(kLayoutMissing) + "\r\n" + layoutFile + "\r\n" + kLayoutMissingHint);
         break;
     case report::kResultBadLayout:
-        Warn(std::string(kLayoutUnreadable) + "\r\n" + layoutFile);
+        Warn(std::string(kLayoutUnreadable) + "\r\n" + layoutFile +
+             (LL8.LayoutProblem().empty() ? std::string() : "\r\n" + LL8.LayoutProblem()));
         break;
     default:
         Warn(std::string(kOutputFailed) + "\r\n" +

@@ -45,13 +45,22 @@ private:
     void Command9_Click();
 
     void PrintDocument(const std::int16_t& printMode);
+    // The preview, or where the document went, then what did not print as laid out.
+    void ShowPrinted(std::int16_t printMode, std::string& layoutFile, const DocumentKind& kind);
     void DefineHeaderVariables();
     void DefineLineFields();
+    void DeclareWidestLineValues(dao::Recordset& lines);
 
     // The kind named by Text1(0), or a message and nullptr.
     const DocumentKind* ChosenKind();
     // Binds Data1 and Data2 to the kind's tables in the print database.
     void BindTables(const DocumentKind& kind);
+    // Lets go of the reads the two recordsets hold, before the window waits
+    // on the operator and before a command returns: the print database stays
+    // free for the program that fills it.
+    void ReleasePrintDatabase() noexcept;
+    // What the last print did not print as it is, naming the document.
+    void ReportPrintWarnings(const DocumentKind& kind);
     void ReportDatabaseError(const vb::RuntimeError& error);
     void ReportJobFailure(std::int32_t answer, const std::string& layoutFile);
     void Warn(const std::string& text);
@@ -70,6 +79,7 @@ private:
     dao::DataControl Data2;
     report::ReportControl LL8;
     std::string tableBeingBound_;      // for the message when a table is missing
+    std::string documentName_;         // the printed document, for its warnings
 };
 
 } // namespace utilita::print

@@ -16,6 +16,7 @@ inline constexpr const char* kUnknownKind = "Tipo di documento non riconosciuto 
 inline constexpr const char* kPrintDatabaseMissing = "Archivio di stampa non trovato :";
 inline constexpr const char* kPrintTableMissing = "Tabella mancante nell'archivio di stampa :";
 inline constexpr const char* kPrintDatabaseError = "Errore nr. %1 sull'archivio di stampa :";
+inline constexpr const char* kPrintDatabaseBusy = "Archivio di stampa in uso da un altro programma, riprovare :";
 inline constexpr const char* kNoDocument = "Nessun documento da stampare !";
 inline constexpr const char* kLayoutMissing = "Modulo di stampa non trovato :";
 inline constexpr const char* kLayoutMissingHint = "Crearlo prima con Design.";
@@ -23,5 +24,6 @@ inline constexpr const char* kLayoutUnreadable = "Modulo di stampa non valido :"
 inline constexpr const char* kOutputFailed = "Impossibile completare la stampa su :";
 inline constexpr const char* kPrinterTarget = "stampante predefinita";
 inline constexpr const char* kPrintedToFile = "Documento stampato nel file :";
+inline constexpr const char* kPrintedWithWarnings = "Stampato con avvisi: %1";
 
 } // namespace utilita::print

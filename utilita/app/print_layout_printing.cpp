@@ -29,6 +29,18 @@ void laform::Command2_Click() {
     PrintDocument(printMode);
 }
 
+void laform::ShowPrinted(std::int16_t printMode, std::string& layoutFile, const DocumentKind& kind) {
+    if (printMode == report::kPrintToPreview) {
+        LL8.ShowPreview(layoutFile, "", this);
+        LL8.DiscardPreview(layoutFile, "");
+    } else if (!LL8.OutputFileName().empty()) {
+        // No printer: the operator must learn where the document went.
+        ui::ShowMessage(this, std::string(kPrintedToFile) + "\r\n" + LL8.OutputFileName(), ui::Buttons::Ok,
+                        ui::Icon::Information, kMessageTitle);
+    }
+    ReportPrintWarnings(kind);
+}
+
 void laform::PrintDocument(const std::int16_t& printMode) {
     if (Text1[1]->text() == QLatin1String(kNoKind)) return;
     const DocumentKind* kind = ChosenKind();
@@ -49,11 +61,13 @@ void laform::PrintDocument(const std::int16_t& printMode) {
             if (lines.RecordCount() > 0) lines.MoveFirst();
         };
         firstRecords();
+        documentName_ = header.Fields(0).Name() + " " + header.Fields(0).Value().ToString();
         LL8.ClearFirstDefinitionList();
         LL8.ClearSecondDefinitionList();
         DefineHeaderVariables();
         DefineLineFields();
 
+        ReleasePrintDatabase();
         if (LL8.ChooseLayoutFile(this, report::kProjectList, layoutFile) == report::ResultCancelled) return;
         std::int32_t answer = LL8.BeginPrintJob(report::kProjectList, layoutFile, printMode, 2, this, kProgressTitle);
         if (answer != report::kResultOk) {
@@ -84,23 +98,17 @@ void laform::PrintDocument(const std::int16_t& printMode) {
             answer = LL8.FinishLines();
         } while (answer == report::ResultRepeat);
         const std::int32_t finished = answer;
+        ReleasePrintDatabase();   // before the preview or a message waits on the operator
 
         if (LL8.EndPrintJob(0) != report::kResultOk) {
             ReportJobFailure(report::kResultNoOutput, layoutFile);
             return;
         }
-        if (finished == report::ResultCancelled) return;
-        if (printMode == report::kPrintToPreview) {
-            LL8.ShowPreview(layoutFile, "", this);
-            LL8.DiscardPreview(layoutFile, "");
-        } else if (!LL8.OutputFileName().empty()) {
-            // No printer: the operator must learn where the document went.
-            ui::ShowMessage(this, std::string(kPrintedToFile) + "\r\n" + LL8.OutputFileName(), ui::Buttons::Ok,
-                            ui::Icon::Information, kMessageTitle);
-        }
+        if (finished != report::ResultCancelled) ShowPrinted(printMode, layoutFile, *kind);
     } catch (const vb::RuntimeError& error) {
         // Nothing half done reaches the paper.
         LL8.AbandonPrintJob();
+        ReleasePrintDatabase();
         ReportDatabaseError(error);
     }
 }

@@ -1,0 +1,28 @@
+#pragma once
+// Text measured as the pages draw it, in millimetres, so that the layout can
+// decide before any printer exists whether a value fits its cell.
+#include <optional>
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace report {
+
+// Below this size (points) a value is no longer legible: it overflows instead.
+inline constexpr double kMinFontSize = 6;
+
+// The font every page is drawn with, at a size in device pixels.
+QFont PrintFont(int pixelSize, bool bold);
+
+double TextWidth(const QString& text, double fontSize, bool bold);
+
+// The text in lines of at most width, broken between words; a word longer
+// than a line is broken between its letters, so nothing is left out.
+QStringList WrapLines(const QString& text, double width, double fontSize, bool bold);
+
+// The largest size from fontSize down to kMinFontSize at which the text fits
+// width on one line; nullopt when even the smallest is too wide.
+std::optional<double> FittingSize(const QString& text, double width, double fontSize, bool bold);
+
+} // namespace report

@@ -1,0 +1,164 @@
+// What a print puts on paper, read back from the PDF with the words' boxes:
+// every value whole inside its cell and the page, money as money, dates with
+// their time, the totals once after the last line.
+#include <sqlite3.h>
+
+#include <fstream>
+
+#include "../report/pdf_text.h"
+#include "print_fixture.h"
+#include "report/layout_file.h"
+
+namespace print_testing {
+namespace {
+
+using report_testing::PdfLayout;
+using report_testing::PdfWord;
+using report_testing::PdfWords;
+using PrintedPaper = PrintWindowTest;
+
+constexpr double kPointsPerMm = 72 / 25.4;
+
+// Changes the print database as the program that fills it does.
+void Fill(const fs::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    char* error = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+std::vector<PdfWord> Found(const PdfLayout& paper, const std::string& text) {
+    std::vector<PdfWord> found;
+    for (const PdfWord& w : paper.words)
+        if (w.text == text) found.push_back(w);
+    return found;
+}
+
+// Each word whole on paper, inside the column of the saved layout.
+void ExpectInColumn(const PdfLayout& paper, const fs::path& layoutFile, const std::string& field,
+                    std::initializer_list<const char*> words) {
+    report::Layout layout;
+    ASSERT_EQ(report::LoadLayout(layoutFile, layout), report::LayoutLoad::Loaded);
+    double left = layout.table.left;
+    auto column = layout.table.columns.begin();
+    for (; column != layout.table.columns.end() && column->field != field; ++column) left += column->width;
+    ASSERT_NE(column, layout.table.columns.end()) << field;
+    for (const char* word : words) {
+        const std::vector<PdfWord> found = Found(paper, word);
+        ASSERT_FALSE(found.empty()) << word << " is not on paper whole";
+        EXPECT_GE(found[0].xMin, left * kPointsPerMm - 0.5) << word;
+        EXPECT_LE(found[0].xMax, (left + column->width) * kPointsPerMm + 0.5) << word;
+    }
+}
+
+void ExpectAllOnTheirPage(const PdfLayout& paper) {
+    for (const PdfWord& w : paper.words) {
+        const auto [width, height] = paper.pages[static_cast<std::size_t>(w.page)];
+        EXPECT_TRUE(w.xMin >= 0 && w.yMin >= 0 && w.xMax <= width && w.yMax <= height) << w.text;
+    }
+}
+
+// The PDF's words, after checking that it has one page of this paper and
+// every word lies on it.
+PdfLayout OnePage(const fs::path& pdf, double widthMm, double heightMm) {
+    const PdfLayout paper = PdfWords(pdf);
+    EXPECT_EQ(paper.pages.size(), 1u) << pdf;
+    if (paper.pages.empty()) return paper;
+    EXPECT_NEAR(paper.pages[0].first, widthMm * kPointsPerMm, 1);
+    EXPECT_NEAR(paper.pages[0].second, heightMm * kPointsPerMm, 1);
+    ExpectAllOnTheirPage(paper);
+    return paper;
+}
+
+TEST_F(PrintedPaper, LongValuesPrintWholeInTheirCellsOnA4WithTheFooterTotalOnce) {
+    DemoPrintDatabase();
+    Fill(Archive("vantorima7LL.mdb"),
+         "UPDATE [FATTURAV_VOCI] SET [importo] = 123456.78, [articolo] = 'Smalto ferromicaceo grigio antracite "
+         "0,75 l' WHERE [id voce] = 1; UPDATE [FATTURAV_VOCI] SET [qtà] = 1000000, [articolo] = 'Viti "
+         "autofilettanti 4x40 zincate a testa svasata piana (conf. 200 pezzi)' WHERE [id voce] = 2; "
+         "UPDATE [FATTURAV] SET [data_fattura] = 45366 + 9.5 / 24 WHERE [id fattura] = 1;");
+    DesignDefaultLayout("Command3");
+    Click("Command2");
+
+    const PdfLayout paper = OnePage(Archive("Fattura.pdf"), 210, 297);
+    ExpectInColumn(paper, Archive("Fattura.LST"), "importo", {"123.456,78"});
+    ExpectInColumn(paper, Archive("Fattura.LST"), "qtà", {"1000000"});
+    ExpectInColumn(paper, Archive("Fattura.LST"), "articolo", {"Smalto", "antracite", "0,75", "svasata", "pezzi)"});
+    // Money as money in every line, whatever digits its value happens to have.
+    for (const char* amount : {"233,82", "23,60", "129,90", "8,35"}) EXPECT_EQ(Found(paper, amount).size(), 1u) << amount;
+    // 09:30 kept to the single's 1/256 of a day.
+    EXPECT_EQ(Found(paper, "09:28").size(), 1u);
+    // The sum of the document's lines, once, under the last line.
+    const std::vector<PdfWord> total = Found(paper, "123.714,20");
+    ASSERT_EQ(total.size(), 1u);
+    for (const PdfWord& w : Found(paper, "23,60")) EXPECT_GT(total[0].yMin, w.yMax);
+    ASSERT_EQ(Messages().size(), 1u) << "nothing to warn about: " << Messages().back().text;
+}
+
+TEST_F(PrintedPaper, AnInvoiceOverTwoPagesCarriesItsTotalsOnlyAfterItsLastLine) {
+    DemoPrintDatabase();
+    std::string lines;
+    for (int i = 0; i < 80; ++i)
+        lines += "INSERT INTO [FATTURAV_VOCI] ([id voce], [id fattura], [codice], [articolo], [qtà], [importo]) "
+                 "VALUES (" + std::to_string(100 + i) + ", 1, 'R" + std::to_string(i) + "', 'Riga', 1, 10);";
+    Fill(Archive("vantorima7LL.mdb"), lines);
+    DesignDefaultLayout("Command3");
+    Click("Command2");
+
+    const PdfLayout paper = PdfWords(Archive("Fattura.pdf"));
+    ASSERT_EQ(paper.pages.size(), 2u);
+    ExpectAllOnTheirPage(paper);
+    const std::vector<PdfWord> total = Found(paper, "1.157,62");   // 357,62 and 80 lines of 10,00
+    ASSERT_EQ(total.size(), 1u);
+    EXPECT_EQ(total[0].page, 1);
+    for (const PdfWord& w : Found(paper, "tfattura:")) EXPECT_EQ(w.page, 1) << "the total is not a page item";
+    EXPECT_EQ(Found(paper, "83").size(), 1u) << "the line count";
+}
+
+TEST_F(PrintedPaper, EveryKindsNewLayoutPrintsItsDemoDocumentAndALandscapeOneItsOwnPaper) {
+    DemoPrintDatabase();
+    for (const char* button : {"Command3", "Command4", "Command5", "Command6", "Command7", "Command8"}) {
+        DesignDefaultLayout(button);
+        Click("Command2");
+        OnePage(Archive(fs::path(Box(1).toStdString().substr(11)).replace_extension(".pdf")), 210, 297);
+    }
+    screens.designer = [](report::DesignRequest& request) {
+        report::SetPaper(request.layout, 297, 210, report::Orientation::Landscape);
+        std::string error;
+        ASSERT_TRUE(report::SaveLayout(request.file, request.layout, error)) << error;
+    };
+    Click("Command1");
+    Click("Command2");
+    OnePage(Archive("ORDICLI.pdf"), 297, 210);
+    ASSERT_EQ(Messages().size(), 7u);
+    for (const ui::MessageRequest& m : Messages()) EXPECT_EQ(m.icon, ui::Icon::Information) << m.text;
+}
+
+TEST_F(PrintedPaper, WhatDidNotPrintAsLaidOutIsWarnedOfNamingTheDocument) {
+    DemoPrintDatabase();
+    Click("Command3");
+    // Paper of no size is refused with the reason; nothing is printed.
+    std::ofstream(Archive("Fattura.LST")) << R"({"format": "vantorima-layout", "version": 1,
+        "page": {"width": 0, "height": 0}})";
+    Click("Command2");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text.rfind(Lines({"Modulo di stampa non valido :", "C:\\archivi\\Fattura.LST", "foglio"}), 0),
+              0u) << Messages()[0].text;
+    EXPECT_FALSE(fs::exists(Archive("Fattura.pdf")));
+
+    // Names the data does not have: printed as told, then warned of.
+    std::ofstream(Archive("Fattura.LST")) << R"({"format": "vantorima-layout", "version": 1,
+        "header": [{"kind": "variable", "source": "numero_fattura"}],
+        "table": {"columns": [{"field": "articolo"}, {"field": "prezzo_netto"}]}})";
+    Click("Command2");
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_TRUE(fs::exists(Archive("Fattura.pdf")));
+    EXPECT_EQ(Messages()[2].text, Lines({"Stampato con avvisi: Fattura/Nota di Credito id fattura 1",
+                                         "nomi che i dati del documento non hanno: numero_fattura, prezzo_netto"}));
+    EXPECT_EQ(Messages()[2].icon, ui::Icon::Exclamation);
+}
+
+} // namespace
+} // namespace print_testing
