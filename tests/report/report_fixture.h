@@ -11,7 +11,7 @@
 #include "support/qt_application.h"
 #include "report/layout_file.h"
 #include "report/report_control.h"
-#include "report/scripted_screens.h"
+#include "support/scripted_screens.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 

@@ -13,7 +13,7 @@
 
 #include "app/print_layout_form.h"
 #include "context/app_context.h"
-#include "report/scripted_screens.h"
+#include "support/scripted_screens.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 

@@ -1,4 +1,4 @@
-#include "report/scripted_screens.h"
+#include "support/scripted_screens.h"
 
 #include <QPrinter>
 
