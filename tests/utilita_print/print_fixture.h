@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "app/print_layout_form.h"
+#include "print_layouts/print_layout_window.h"
 #include "context/app_context.h"
 #include "support/scripted_screens.h"
 #include "support/scripted_message_boxes.h"

@@ -5,7 +5,7 @@
 
 #include "app/backup_form.h"
 #include "app/compaction_form.h"
-#include "app/print_layout_form.h"
+#include "print_layouts/print_layout_window.h"
 
 namespace utilita {
 

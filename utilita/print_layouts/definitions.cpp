@@ -1,4 +1,4 @@
-#include "app/print_layout_definitions.h"
+#include "print_layouts/definitions.h"
 
 #include <cstdio>
 

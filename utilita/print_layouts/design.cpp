@@ -1,14 +1,14 @@
 // "Desi&gn": the kind's variables and fields, from the first records of its
 // tables, are declared to the engine, whose designer then opens on the
 // kind's layout file.
-#include "app/print_layout_form.h"
+#include "print_layouts/print_layout_window.h"
 
 #include <QLineEdit>
 
 #include "dbengine/recordset.h"
 
-#include "app/print_layout_kinds.h"
-#include "app/print_layout_messages.h"
+#include "print_layouts/kinds.h"
+#include "print_layouts/messages.h"
 #include "winfs/runtime_error.h"
 
 namespace utilita::print {

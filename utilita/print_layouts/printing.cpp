@@ -1,15 +1,15 @@
 // "&Stampa": the first document of the chosen kind, its header record with
 // the line records that belong to it, through the engine's print job.
-#include "app/print_layout_form.h"
+#include "print_layouts/print_layout_window.h"
 
 #include <cmath>
 
 #include <QLineEdit>
 
 #include "widgets/notice.h"
-#include "app/print_layout_definitions.h"
-#include "app/print_layout_kinds.h"
-#include "app/print_layout_messages.h"
+#include "print_layouts/definitions.h"
+#include "print_layouts/kinds.h"
+#include "print_layouts/messages.h"
 #include "ui/message_box.h"
 #include "winfs/runtime_error.h"
 

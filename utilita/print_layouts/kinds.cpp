@@ -1,4 +1,4 @@
-#include "app/print_layout_kinds.h"
+#include "print_layouts/kinds.h"
 
 namespace utilita::print {
 

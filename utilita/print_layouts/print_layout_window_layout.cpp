@@ -10,9 +10,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/print_layout_form.h"
-#include "app/print_layout_kinds.h"
-#include "app/print_layout_messages.h"
+#include "print_layouts/print_layout_window.h"
+#include "print_layouts/kinds.h"
+#include "print_layouts/messages.h"
 #include "widgets/controls.h"
 
 namespace utilita::print {

@@ -1,4 +1,4 @@
-#include "app/print_layout_form.h"
+#include "print_layouts/print_layout_window.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -7,9 +7,9 @@
 
 #include "widgets/notice.h"
 #include "context/app_context.h"
-#include "app/print_layout_definitions.h"
-#include "app/print_layout_kinds.h"
-#include "app/print_layout_messages.h"
+#include "print_layouts/definitions.h"
+#include "print_layouts/kinds.h"
+#include "print_layouts/messages.h"
 #include "dbengine/connection.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
