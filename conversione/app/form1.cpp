@@ -131,7 +131,12 @@ void Form1::SetButtonsEnabled(bool enabled) {
 }
 
 void Form1::DisableButtons() { SetButtonsEnabled(false); }
-void Form1::EnableButtons() { SetButtonsEnabled(true); }
+// Clicks and keys made during the run wait in the queue: they are delivered
+// while the buttons are still disabled, where they do nothing.
+void Form1::EnableButtons() {
+    QCoreApplication::processEvents();
+    SetButtonsEnabled(true);
+}
 
 int Form1::ShowMessage(const std::string& text, conversione::MessageButtons buttons, conversione::MessageIcon icon,
                        conversione::MessageDefault defaultButton) {

@@ -15,6 +15,7 @@ std::string Describe(int number) {
     case kFileNotFound: return "Impossibile trovare il file.";
     case 3026: return "Spazio su disco insufficiente.";
     case kReadOnly: return "Impossibile aggiornare. Il database o l'oggetto è di sola lettura.";
+    case kFileInUse: return "Impossibile utilizzare il file: è già in uso da un altro programma.";
     case 3043: return "Errore del disco o della rete.";
     case 3044: return "Percorso non valido.";
     case 3049: return "Impossibile aprire il database. Il file potrebbe essere danneggiato.";

@@ -12,6 +12,7 @@ enum ErrorNumber : int {
     kDuplicateKey = 3022,
     kFileNotFound = 3024,
     kReadOnly = 3027,
+    kFileInUse = 3045,
     kTableNotFound = 3078,
     kStatementNotSupported = 3129,
     kTextTooLong = 3163,

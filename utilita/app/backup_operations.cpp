@@ -9,7 +9,9 @@
 #include "app/backup_form.h"
 #include "app/backup_messages.h"
 #include "app/module1.h"
-#include "dbengine/engine.h"
+#include "app/restore_check.h"
+#include "dbengine/errors.h"
+#include "dbengine/exclusive_use.h"
 #include "winfs/files.h"
 #include "winfs/runtime_error.h"
 
@@ -32,11 +34,20 @@ void RemoveJournalOf(const std::string& database) {
     }
 }
 
-// A database with the journal of a writer that was killed holds half of a
-// change; the engine settles it (puts the change back) when it opens the
-// file, so the copy taken afterwards is whole.
-void SettleUnfinishedChange(const std::string& database) {
-    if (winfs::Exists(database + "-journal")) dao::DBEngine::Instance().OpenDatabase(database)->Close();
+// The copy the archive takes: the database as it is under this program's
+// exclusive use, so that no writer can tear it (and a change that a killed
+// writer left half done is put back by the lock first).
+void CopyUnderExclusiveUse(const std::string& database, const std::string& copy) {
+    dao::ExclusiveUse use(database);
+    use.CopyTo(copy);
+}
+
+// A numbered failure; the two that the user can act on say what they mean.
+std::string FailureText(const char* failed, int number) {
+    std::string text = failed + std::to_string(number);
+    if (number == dao::kFileInUse) text += "\r\n" + dao::Describe(number);
+    if (number == kNoVersion7Database) text += std::string("\r\n") + kNoVersion7DatabaseText;
+    return text;
 }
 
 } // namespace
@@ -70,8 +81,12 @@ void Form1::RunBackup(Phase& phase) {
         }
     }
     SetStatus(kPleaseWait);
-    SettleUnfinishedChange(ArchiveFolder + kDatabasePath);
-    Zip1.ZipFileSpec = ArchiveFolder + kDatabasePath;
+    const std::string database = ArchiveFolder + kDatabasePath;
+    Zip1.ZipFileSpec = database;
+    // A missing database is left to the component, which names the fault.
+    Zip1.CompressCopy = nullptr;
+    if (winfs::Exists(database))
+        Zip1.CompressCopy = [database](const std::string& copy) { CopyUnderExclusiveUse(database, copy); };
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     Hourglass();
     // A text that names no drive fails as a bad file name would.
@@ -123,8 +138,14 @@ void Form1::RunRestore() {
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     SetStatus(kPleaseWait);
     Hourglass();
+    // Nothing replaces the database while another program has it open; the
+    // use is held to the end, and the remains of a restore that was killed
+    // are no one's once it is taken.
+    const dao::ExclusiveUse use(ArchiveFolder + kDatabasePath);
+    zipcomp::ZipComponent::RemoveLeftovers(Zip1.ZipTargetFolder, kDatabaseEntry);
     // No question first: the component replaces the database only with a
-    // whole, checked entry.
+    // whole entry, once it reads as a version-7 database.
+    Zip1.ExtractCheck = CheckVersion7Database;
     const int restored = place ? Zip1.ZipExtract(0) : kBadFileName;
     if (restored != 0) {
         ShowInfo(kRestoreFailed + std::to_string(restored));
@@ -141,7 +162,7 @@ void Form1::RunRestore() {
 void Form1::ReportEscaped(Phase phase, int number) {
     const char* failed = phase == Phase::Copy ? kCopyFailed : phase == Phase::Test ? kTestFailed : kRestoreFailed;
     try {
-        ShowInfo(failed + std::to_string(number));
+        ShowInfo(FailureText(failed, number));
     } catch (...) {
         // The report itself failed; the window is put back all the same.
     }
