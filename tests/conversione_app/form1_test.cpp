@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <cstdlib>
 #include <filesystem>
@@ -27,8 +28,9 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "conversione_app_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Kept to the end of the process: Qt's input devices go with it at exit.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
@@ -213,6 +215,42 @@ TEST_F(Form1Test, RunButtonClearsTheLogAndRunsToTheEnd) {
     EXPECT_EQ(boxes.Requests()[0].title, "Attenzione");
     EXPECT_EQ(boxes.Requests()[0].buttons, ui::Buttons::YesNo);
     EXPECT_EQ(boxes.Requests()[0].defaultButton, ui::DefaultButton::Second);
+}
+
+// Clicks on "Esegui" and "Uscita" made while the run holds the program (here,
+// as its last line is written) wait in the queue; they must not act once the
+// buttons come back.
+class ClickedDuringTheRun : public Form1 {
+public:
+    using Form1::Form1;
+    void AppendLog(const std::string& line) override {
+        Form1::AppendLog(line);
+        if (line.rfind("PROCEDURA", 0) != 0) return;
+        for (QPushButton* button : {Controls().SSCommand1[3], Controls().SSCommand1[2]}) {
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(button, new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                                                                    Qt::LeftButton, Qt::NoModifier));
+        }
+    }
+};
+
+TEST_F(Form1Test, ClicksQueuedDuringTheRunAreDropped) {
+    LayOutArchive();
+    fs::create_directories(drives.path() / "c" / "vantorima6");
+    schema::BuildVersion6((drives.path() / "c" / "vantorima6" / "VANTORIMA6.MDB").string(), true);
+    schema::BuildVersion7((drives.path() / "c" / "vantorima7" / "vantorima7.mdb").string());
+    ClickedDuringTheRun form(engine);
+    ASSERT_TRUE(form.Form_Load());
+    form.Controls().Text1[0]->setText("C:\\VANTORIMA6\\vantorima6.mdb");
+    boxes.Answer(ui::kYes);
+    form.Controls().SSCommand1[3]->click();
+    const std::vector<std::string> log = Log(form);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
+    EXPECT_EQ(Log(form), log);
+    EXPECT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_FALSE(form.Ended());
 }
 
 TEST_F(Form1Test, RunButtonWithoutAChoiceAsksForOneAndLeavesTheLogEmpty) {
