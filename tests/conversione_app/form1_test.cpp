@@ -58,6 +58,13 @@ protected:
         WriteDriveC("VanRete7.dat", "C:\\Vantorima7\r\naltre righe ignorate\r\n");
         WriteDriveC("vantorima7/VanReteAB.dat", "");
     }
+    // The archive with a demo version-6 database and an empty version-7 one.
+    void LayOutDatabases() {
+        LayOutArchive();
+        fs::create_directories(drives.path() / "c" / "vantorima6");
+        schema::BuildVersion6((drives.path() / "c" / "vantorima6" / "VANTORIMA6.MDB").string(), true);
+        schema::BuildVersion7((drives.path() / "c" / "vantorima7" / "vantorima7.mdb").string());
+    }
 
     testing_support::TempDir drives;
     ui::ScriptedMessageBoxes boxes;
@@ -191,10 +198,7 @@ TEST_F(Form1Test, PicksGoThroughOneDialogThatKeepsItsLastName) {
 }
 
 TEST_F(Form1Test, RunButtonClearsTheLogAndRunsToTheEnd) {
-    LayOutArchive();
-    fs::create_directories(drives.path() / "c" / "vantorima6");
-    schema::BuildVersion6((drives.path() / "c" / "vantorima6" / "VANTORIMA6.MDB").string(), true);
-    schema::BuildVersion7((drives.path() / "c" / "vantorima7" / "vantorima7.mdb").string());
+    LayOutDatabases();
 
     Form1 form(engine);
     ASSERT_TRUE(form.Form_Load());
@@ -235,10 +239,7 @@ public:
 };
 
 TEST_F(Form1Test, ClicksQueuedDuringTheRunAreDropped) {
-    LayOutArchive();
-    fs::create_directories(drives.path() / "c" / "vantorima6");
-    schema::BuildVersion6((drives.path() / "c" / "vantorima6" / "VANTORIMA6.MDB").string(), true);
-    schema::BuildVersion7((drives.path() / "c" / "vantorima7" / "vantorima7.mdb").string());
+    LayOutDatabases();
     ClickedDuringTheRun form(engine);
     ASSERT_TRUE(form.Form_Load());
     form.Controls().Text1[0]->setText("C:\\VANTORIMA6\\vantorima6.mdb");
