@@ -1,5 +1,6 @@
 // The backup and the restore, with every message they show.
 #include <exception>
+#include <filesystem>
 #include <new>
 
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "dbengine/errors.h"
 #include "dbengine/exclusive_use.h"
 #include "winfs/files.h"
+#include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 
 namespace utilita::backup {
@@ -40,6 +42,17 @@ void RemoveJournalOf(const std::string& database) {
 void CopyUnderExclusiveUse(const std::string& database, const std::string& copy) {
     dao::ExclusiveUse use(database);
     use.CopyTo(copy);
+}
+
+// Size and time of an archive, "" when there is none: tells whether a failed
+// copy wrote over the previous one (spanned, or no room for both).
+std::string StampOf(const std::string& archive) {
+    std::error_code ec;
+    const std::filesystem::path host = winfs::Resolve(archive);
+    const auto size = std::filesystem::file_size(host, ec);
+    if (ec) return {};
+    const auto time = std::filesystem::last_write_time(host, ec);
+    return std::to_string(size) + "@" + std::to_string(time.time_since_epoch().count());
 }
 
 // A numbered failure; the two that the user can act on say what they mean.
@@ -90,9 +103,11 @@ void Form1::RunBackup(Phase& phase) {
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     Hourglass();
     // A text that names no drive fails as a bad file name would.
+    const std::string previous = place ? StampOf(place->archive) : std::string();
     const int copied = place ? Zip1.ZipCompress(0) : kBadFileName;
     if (copied != 0) {
-        ShowInfo(kCopyFailed + std::to_string(copied));
+        const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
+        ShowInfo(kCopyFailed + std::to_string(copied) + (overwritten ? kPreviousOverwritten : ""));
         SetStatus(kWaiting);
         DefaultPointer();
         return;
