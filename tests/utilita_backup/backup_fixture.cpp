@@ -67,6 +67,10 @@ int RecordingBoxes::Show(const ui::MessageRequest& request, QWidget*) {
 
 BackupWindowTest::BackupWindowTest() : database(Version7Bytes()) {
     EnsureApplication();
+    // A restore clears abandoned scratch folders of the temporary folder:
+    // only the test's own.
+    fs::create_directories(Root() / "tmp");
+    setenv("TMPDIR", (Root() / "tmp").c_str(), 1);
     zip_testing::WriteBytes(DatabaseFile(), database);
     utilita::ArchiveFolder = "C:\\archivi";
     form = std::make_unique<utilita::backup::Form1>();
@@ -76,6 +80,7 @@ BackupWindowTest::BackupWindowTest() : database(Version7Bytes()) {
 BackupWindowTest::~BackupWindowTest() {
     form.reset();
     utilita::ArchiveFolder.clear();
+    unsetenv("TMPDIR");
 }
 
 void BackupWindowTest::RunBackup(const QString& drive) {

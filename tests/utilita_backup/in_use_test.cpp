@@ -108,7 +108,6 @@ TEST_F(InUse, RestoreRemovesWhatAKilledRestoreLeftButNotWhatIsHeld) {
     GoodBackup();
     const fs::path temp = Root() / "tmp";
     fs::create_directories(temp / "vzip-KILLED");
-    setenv("TMPDIR", temp.c_str(), 1);
     const fs::path folder = DatabaseFile().parent_path();
     WriteBytes(folder / ".vantorima7.mdb.KILLED", database);
     WriteBytes(folder / ".vantorima7.mdb.INWORK", database);
@@ -119,7 +118,6 @@ TEST_F(InUse, RestoreRemovesWhatAKilledRestoreLeftButNotWhatIsHeld) {
     form->bottone_Click(2);
 
     ::close(held);
-    unsetenv("TMPDIR");
     ASSERT_FALSE(boxes.shown.empty());
     EXPECT_EQ(boxes.shown.back().text, "Ripristino effettuato con successo!");
     EXPECT_EQ(zip_testing::Listing(folder), (std::vector<std::string>{".vantorima7.mdb.INWORK", "vantorima7.mdb"}));
