@@ -2,7 +2,12 @@
 
 #include <QApplication>
 
+#include <random>
+#include <unistd.h>
+
 #include "app/module1.h"
+#include "dbengine/engine.h"
+#include "tools/schema_loader.h"
 
 namespace backup_testing {
 
@@ -15,6 +20,30 @@ QApplication& EnsureApplication() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static auto* app = new QApplication(argc, argv);  // kept to the end of the process
     return *app;
+}
+
+// A real version-7 database, made once, with rows of random text so that its
+// archive does not shrink below one test medium.
+std::string Version7Bytes() {
+    static const std::string bytes = [] {
+        const fs::path file = fs::temp_directory_path() / ("v7fixture-" + std::to_string(::getpid()) + ".mdb");
+        schema::BuildVersion7(file.string());
+        {
+            auto db = dao::DBEngine::Instance().OpenDatabase(file.string());
+            db->Execute("CREATE TABLE [riempimento] ([dati] MEMO)");
+            std::mt19937 random(11);
+            for (int row = 0; row < 2; ++row) {
+                std::string text(60000, 'a');
+                for (char& c : text) c = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789+-"[random() % 64];
+                db->Execute("INSERT INTO [riempimento] ([dati]) VALUES ('" + text + "')");
+            }
+            db->Close();
+        }
+        std::string content = zip_testing::ReadBytes(file);
+        fs::remove(file);
+        return content;
+    }();
+    return bytes;
 }
 
 } // namespace
@@ -36,8 +65,12 @@ int RecordingBoxes::Show(const ui::MessageRequest& request, QWidget*) {
     return ui::kOk;
 }
 
-BackupWindowTest::BackupWindowTest() : database(zip_testing::DatabaseBytes(120000, 11)) {
+BackupWindowTest::BackupWindowTest() : database(Version7Bytes()) {
     EnsureApplication();
+    // A restore clears abandoned scratch folders of the temporary folder:
+    // only the test's own.
+    fs::create_directories(Root() / "tmp");
+    setenv("TMPDIR", (Root() / "tmp").c_str(), 1);
     zip_testing::WriteBytes(DatabaseFile(), database);
     utilita::ArchiveFolder = "C:\\archivi";
     form = std::make_unique<utilita::backup::Form1>();
@@ -47,6 +80,7 @@ BackupWindowTest::BackupWindowTest() : database(zip_testing::DatabaseBytes(12000
 BackupWindowTest::~BackupWindowTest() {
     form.reset();
     utilita::ArchiveFolder.clear();
+    unsetenv("TMPDIR");
 }
 
 void BackupWindowTest::RunBackup(const QString& drive) {

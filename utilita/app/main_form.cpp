@@ -43,7 +43,7 @@ bool MainForm::Load() {
 }
 
 bool MainForm::TaskExists(const std::string& name, bool exact) {
-    return desktop::TaskExists(name, exact);
+    return desktop::TaskExists(name, exact, this);
 }
 
 void MainForm::Command1_Click(int index) {
