@@ -135,7 +135,12 @@ void MainWindow::SetButtonsEnabled(bool enabled) {
 }
 
 void MainWindow::DisableButtons() { SetButtonsEnabled(false); }
-void MainWindow::EnableButtons() { SetButtonsEnabled(true); }
+// Clicks and keys made during the run wait in the queue: they are delivered
+// while the buttons are still disabled, where they do nothing.
+void MainWindow::EnableButtons() {
+    QCoreApplication::processEvents();
+    SetButtonsEnabled(true);
+}
 
 int MainWindow::ShowMessage(const std::string& text, conversione::MessageButtons buttons,
                             conversione::MessageIcon icon, conversione::MessageDefault defaultButton) {

@@ -1,8 +1,10 @@
 #include "run/run_conversion.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 
+#include "dbengine/exclusive_use.h"
 #include "run/catalogue.h"
 #include "run/copy_table_rows.h"
 #include "run/file_checks.h"
@@ -57,7 +59,8 @@ std::string RunErrorLine(const ConversionState& state, const vb::RuntimeError& e
 }
 
 // Returns normally at every end of the run; engine errors rise to RunConversion.
-void Run(ConversionState& state) {
+// targetUse holds the target from the emptying to the final line.
+void Run(ConversionState& state, std::optional<dao::ExclusiveUse>& targetUse) {
     ConversionView& view = state.view;
     if (view.SourceFileName() == "Selezionare file di provenienza") {
         Inform(state, "Selezionare file di provenienza !");
@@ -92,6 +95,9 @@ void Run(ConversionState& state) {
     if (state.messageAnswer != vb::kAnswerYes) return EndWith(state, "Non vuotare tabelle e abbandonare Conversione");
 
     view.AppendLog("Cancellazione dati tabelle");
+    // Another program with the target open (a second run, a backup) stops
+    // the run here, before anything is emptied.
+    targetUse.emplace(view.TargetFileName(), dao::ExclusiveUse::Storage::CheckOnly);
     EmptyTargetTables(state);
     ConvertAll(state);
     // Success is reported only once what the run wrote is on disk.
@@ -107,8 +113,9 @@ void Run(ConversionState& state) {
 void RunConversion(ConversionState& state) {
     state.tableErrorLines = 0;
     state.binding = BindingSide::None;
+    std::optional<dao::ExclusiveUse> targetUse;
     try {
-        Run(state);
+        Run(state, targetUse);
     } catch (const vb::RuntimeError& error) {
         WriteFinalLine(state, RunErrorLine(state, error));
         state.view.EnableButtons();

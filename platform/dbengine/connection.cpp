@@ -577,18 +577,4 @@ void Connection::ReleaseCursors() noexcept {
     for (auto* holder : cursorHolders_) holder->ReleaseCursor();
 }
 
-void Connection::CompactInto(const std::filesystem::path& target) {
-    Commit();
-    ReleaseCursors();
-    Statement vacuum(db_, "VACUUM INTO ?1");
-    const std::string name = target.string();
-    sqlite3_bind_text(vacuum.get(), 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-    int rc = sqlite3_step(vacuum.get());
-    if (rc != SQLITE_DONE) {
-        std::error_code ec;
-        std::filesystem::remove(target, ec);
-        RaiseSqlite(db_, rc, name);
-    }
-}
-
 } // namespace dao

@@ -3,10 +3,14 @@
 #include <exception>
 #include <map>
 #include <mutex>
+#include <optional>
 
 #include "dbengine/access_file.h"
 #include "dbengine/connection.h"
 #include "dbengine/errors.h"
+#include "dbengine/exclusive_use.h"
+#include "dbengine/file_claim.h"
+#include "dbengine/open_files.h"
 #include "winfs/paths.h"
 
 namespace dao {
@@ -74,7 +78,27 @@ struct Registry {
     }
 };
 
+// The connection handed out keeps the program's shared claim on the file
+// alive; the claim goes after the connection is closed.
+std::shared_ptr<Connection> WithClaim(std::shared_ptr<Connection> connection, ClaimRef claim) {
+    struct Held {
+        ClaimRef claim;
+        std::shared_ptr<Connection> connection;
+    };
+    auto held = std::make_shared<Held>(Held{std::move(claim), std::move(connection)});
+    return std::shared_ptr<Connection>(held, held->connection.get());
+}
+
 } // namespace
+
+void QuietOpenConnections(const std::filesystem::path& path) {
+    for (bool readOnly : {false, true}) {
+        if (auto connection = Registry::Get().Find(path, readOnly)) {
+            connection->Commit();
+            connection->ReleaseCursors();
+        }
+    }
+}
 
 // --- Database -----------------------------------------------------------------
 
@@ -128,7 +152,8 @@ std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName, bool 
         // new connection's first read (the schema) sees it.
         if (auto writer = registry.Find(path, false)) writer->Commit();
     }
-    auto connection = Connection::Open(path, readOnly);
+    auto claim = ClaimShared(path);
+    auto connection = WithClaim(Connection::Open(path, readOnly), std::move(claim));
     registry.Add(path, readOnly, connection);
     return connection;
 }
@@ -146,7 +171,8 @@ std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& fileName) {
 
 std::unique_ptr<Database> DBEngine::CreateDatabase(const std::string& fileName) {
     auto path = winfs::Resolve(fileName);
-    auto connection = Connection::Create(path);
+    auto claim = ClaimShared(path);
+    auto connection = WithClaim(Connection::Create(path), std::move(claim));
     Registry::Get().Add(path, false, connection);
     return std::unique_ptr<Database>(new Database(std::move(connection), fileName));
 }
@@ -159,9 +185,12 @@ void DBEngine::CompactDatabase(const std::string& src, const std::string& dst) {
     if (IsAccessFile(from)) Raise(kReadOnly, src);
     if (std::filesystem::exists(to, ec)) Raise(kCompactTargetExists, dst);
     if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(kInvalidPath, dst);
-    auto connection = Registry::Get().Find(from, false);
-    if (!connection) connection = Connection::Open(from);   // 3343 when no database
-    connection->CompactInto(to);
+    // Under this program's exclusive use of the source: the one it holds
+    // already, or one for the compaction alone.
+    const ExclusiveUse* use = ExclusiveUse::HeldOn(from);
+    std::optional<ExclusiveUse> own;
+    if (!use) use = &own.emplace(src);
+    use->CompactInto(to);
 }
 
 void DBEngine::CommitAll() {

@@ -15,6 +15,7 @@ std::string Describe(int number) {
     case kFileNotFound: return "Impossibile trovare il file.";
     case kDiskFull: return "Spazio su disco insufficiente.";
     case kReadOnly: return "Impossibile aggiornare. Il database o l'oggetto è di sola lettura.";
+    case kFileInUse: return "Impossibile utilizzare il file: è già in uso da un altro programma.";
     case kDiskOrNetworkError: return "Errore del disco o della rete.";
     case kInvalidPath: return "Percorso non valido.";
     case kCannotOpenDatabase: return "Impossibile aprire il database. Il file potrebbe essere danneggiato.";

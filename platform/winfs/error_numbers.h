@@ -40,6 +40,7 @@ enum ErrorNumber : int {
     kReadOnly = 3027,
     kDiskOrNetworkError = 3043,
     kInvalidPath = 3044,
+    kFileInUse = 3045,                   // another program has the file open
     kCannotOpenDatabase = 3049,
     kTableNotFound = 3078,
     kUnknownInsertField = 3127,

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <cstdlib>
 #include <filesystem>
@@ -48,6 +49,13 @@ protected:
     void LayOutArchive() {
         WriteDriveC("VanRete7.dat", "C:\\Vantorima7\r\naltre righe ignorate\r\n");
         WriteDriveC("vantorima7/VanReteAB.dat", "");
+    }
+    // The archive with a demo version-6 database and an empty version-7 one.
+    void LayOutDatabases() {
+        LayOutArchive();
+        fs::create_directories(drives.path() / "c" / "vantorima6");
+        schema::BuildVersion6((drives.path() / "c" / "vantorima6" / "VANTORIMA6.MDB").string(), true);
+        schema::BuildVersion7((drives.path() / "c" / "vantorima7" / "vantorima7.mdb").string());
     }
 
     testing_support::TempDir drives;
@@ -218,6 +226,39 @@ TEST_F(MainWindowTest, RunButtonClearsTheLogAndRunsToTheEnd) {
     EXPECT_EQ(boxes.Requests()[0].title, "Attenzione");
     EXPECT_EQ(boxes.Requests()[0].buttons, ui::Buttons::YesNo);
     EXPECT_EQ(boxes.Requests()[0].defaultButton, ui::DefaultButton::Second);
+}
+
+// Clicks on "Esegui" and "Uscita" made while the run holds the program (here,
+// as its last line is written) wait in the queue; they must not act once the
+// buttons come back.
+class ClickedDuringTheRun : public MainWindow {
+public:
+    using MainWindow::MainWindow;
+    void AppendLog(const std::string& line) override {
+        MainWindow::AppendLog(line);
+        if (line.rfind("PROCEDURA", 0) != 0) return;
+        for (QPushButton* button : {Controls().runButton, Controls().exitButton}) {
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(button, new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                                                                    Qt::LeftButton, Qt::NoModifier));
+        }
+    }
+};
+
+TEST_F(MainWindowTest, ClicksQueuedDuringTheRunAreDropped) {
+    LayOutDatabases();
+    ClickedDuringTheRun form(engine);
+    ASSERT_TRUE(form.Start());
+    form.Controls().sourcePathBox->setText("C:\\VANTORIMA6\\vantorima6.mdb");
+    boxes.Answer(ui::kYes);
+    form.Controls().runButton->click();
+    const std::vector<std::string> log = Log(form);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
+    EXPECT_EQ(Log(form), log);
+    EXPECT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_FALSE(form.Ended());
 }
 
 TEST_F(MainWindowTest, RunButtonWithoutAChoiceAsksForOneAndLeavesTheLogEmpty) {

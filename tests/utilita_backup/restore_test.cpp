@@ -38,8 +38,9 @@ void Sql(sqlite3* db, const std::string& statement) {
     ASSERT_EQ(rc, SQLITE_OK) << statement << ": " << message;
 }
 
-// A database file with one table of `rows` rows.
-void MakeDatabase(const fs::path& file, const std::string& table, int rows) {
+// A version-7 database file with one more table, of `rows` rows.
+void MakeDatabase(const fs::path& file, const std::string& table, int rows, const std::string& version7) {
+    WriteBytes(file, version7);
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
     Sql(db, "CREATE TABLE " + table + " (id INTEGER PRIMARY KEY, x TEXT)");
@@ -104,17 +105,19 @@ TEST_F(Restore, BringsTheDatabaseBackFromTheBackup) {
 
 TEST_F(Restore, DriveBReadsItsRootAndOtherDrivesTheirV7copia) {
     fs::create_directories(Drive('b'));
-    zip_testing::MakeStoredZip(Drive('b') / "v7backup.zip", {{"vantorima7.mdb", "from drive B"}});
+    zip_testing::MakeStoredZip(Drive('b') / "v7backup.zip", {{"vantorima7.mdb", database}});
+    WriteBytes(DatabaseFile(), "changed");
     RunRestore("B");
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Inserire disco nel drive B:", kDone}));
-    EXPECT_EQ(ReadBytes(DatabaseFile()), "from drive B");
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
 
     boxes.shown.clear();
     fs::create_directories(Drive('d') / "v7copia");
-    zip_testing::MakeStoredZip(Drive('d') / "v7copia" / "v7backup.zip", {{"vantorima7.mdb", "from drive D"}});
+    zip_testing::MakeStoredZip(Drive('d') / "v7copia" / "v7backup.zip", {{"vantorima7.mdb", database}});
+    WriteBytes(DatabaseFile(), "changed again");
     RunRestore("D");
     EXPECT_EQ(Texts(), std::vector<std::string>{kDone});
-    EXPECT_EQ(ReadBytes(DatabaseFile()), "from drive D");
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
     EXPECT_FALSE(fs::exists(Drive('b') / "v7copia"));  // a restore makes no folder
 }
 
@@ -172,10 +175,10 @@ TEST_F(Restore, FailureIsReportedWithItsNumberAndTheDatabaseIsKept) {
 
 TEST_F(Restore, RestoredDatabaseIsNotSpoiledByTheJournalOfTheOneItReplaced) {
     fs::remove(DatabaseFile());
-    MakeDatabase(DatabaseFile(), "backed_up", 300);
+    MakeDatabase(DatabaseFile(), "backed_up", 300, database);
     BackUpOnDriveA();
     fs::remove(DatabaseFile());
-    MakeDatabase(DatabaseFile(), "t", 2000);
+    MakeDatabase(DatabaseFile(), "t", 2000, database);
     LeaveAsAKilledWriter(DatabaseFile(), Root());
 
     RunRestore("A");
@@ -186,7 +189,7 @@ TEST_F(Restore, RestoredDatabaseIsNotSpoiledByTheJournalOfTheOneItReplaced) {
 
 TEST_F(Restore, BackupOfADatabaseLeftHalfWrittenRestoresItWhole) {
     fs::remove(DatabaseFile());
-    MakeDatabase(DatabaseFile(), "t", 2000);
+    MakeDatabase(DatabaseFile(), "t", 2000, database);
     LeaveAsAKilledWriter(DatabaseFile(), Root());
     BackUpOnDriveA();
     fs::remove(DatabaseFile());

@@ -20,6 +20,8 @@ inline constexpr const char* kCopyDone = "Copia effettuata. Adesso effettuo test
 inline constexpr const char* kTestDone = "Test sul file ZIP terminato con successo !";
 inline constexpr const char* kTestFailed = "Test non effettuato correttamente. Errore numero ";
 inline constexpr const char* kRestoreFailed = "Ripristino non effettuato correttamente. Errore numero ";
+// Added to kCopyFailed when the failed copy had already written over the previous archive.
+inline constexpr const char* kPreviousOverwritten = "\r\nLa copia precedente su questo disco è stata sovrascritta.";
 inline constexpr const char* kRestoreDone = "Ripristino effettuato con successo!";
 
 // The database backed up, as a path under the archive folder and as the

@@ -1,5 +1,6 @@
 // The backup and the restore, with every message they show.
 #include <exception>
+#include <filesystem>
 #include <new>
 
 #include <QLineEdit>
@@ -9,8 +10,11 @@
 #include "app/backup_form.h"
 #include "app/backup_messages.h"
 #include "context/app_context.h"
-#include "dbengine/engine.h"
+#include "app/restore_check.h"
+#include "dbengine/errors.h"
+#include "dbengine/exclusive_use.h"
 #include "winfs/files.h"
+#include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 
 namespace utilita::backup {
@@ -32,11 +36,31 @@ void RemoveJournalOf(const std::string& database) {
     }
 }
 
-// A database with the journal of a writer that was killed holds half of a
-// change; the engine settles it (puts the change back) when it opens the
-// file, so the copy taken afterwards is whole.
-void SettleUnfinishedChange(dao::DBEngine& engine, const std::string& database) {
-    if (winfs::Exists(database + "-journal")) engine.OpenDatabase(database)->Close();
+// The copy the archive takes: the database as it is under this program's
+// exclusive use, so that no writer can tear it (and a change that a killed
+// writer left half done is put back by the lock first).
+void CopyUnderExclusiveUse(const std::string& database, const std::string& copy) {
+    dao::ExclusiveUse use(database);
+    use.CopyTo(copy);
+}
+
+// Size and time of an archive, "" when there is none: tells whether a failed
+// copy wrote over the previous one (spanned, or no room for both).
+std::string StampOf(const std::string& archive) {
+    std::error_code ec;
+    const std::filesystem::path host = winfs::Resolve(archive);
+    const auto size = std::filesystem::file_size(host, ec);
+    if (ec) return {};
+    const auto time = std::filesystem::last_write_time(host, ec);
+    return std::to_string(size) + "@" + std::to_string(time.time_since_epoch().count());
+}
+
+// A numbered failure; the two that the user can act on say what they mean.
+std::string FailureText(const char* failed, int number) {
+    std::string text = failed + std::to_string(number);
+    if (number == dao::kFileInUse) text += "\r\n" + dao::Describe(number);
+    if (number == kNoVersion7Database) text += std::string("\r\n") + kNoVersion7DatabaseText;
+    return text;
 }
 
 } // namespace
@@ -70,14 +94,20 @@ void Form1::RunBackup(Phase& phase) {
         }
     }
     SetStatus(kPleaseWait);
-    SettleUnfinishedChange(engine_, context_.archiveFolder + kDatabasePath);
-    Zip1.ZipFileSpec = context_.archiveFolder + kDatabasePath;
+    const std::string database = context_.archiveFolder + kDatabasePath;
+    Zip1.ZipFileSpec = database;
+    // A missing database is left to the component, which names the fault.
+    Zip1.CompressCopy = nullptr;
+    if (winfs::Exists(database))
+        Zip1.CompressCopy = [database](const std::string& copy) { CopyUnderExclusiveUse(database, copy); };
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     Hourglass();
     // A text that names no drive fails as a bad file name would.
+    const std::string previous = place ? StampOf(place->archive) : std::string();
     const int copied = place ? Zip1.ZipCompress(0) : kBadFileName;
     if (copied != 0) {
-        ShowInfo(kCopyFailed + std::to_string(copied));
+        const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
+        ShowInfo(kCopyFailed + std::to_string(copied) + (overwritten ? kPreviousOverwritten : ""));
         SetStatus(kWaiting);
         DefaultPointer();
         return;
@@ -123,8 +153,14 @@ void Form1::RunRestore() {
     Zip1.ZipArchiveName = place ? place->archive : std::string();
     SetStatus(kPleaseWait);
     Hourglass();
+    // Nothing replaces the database while another program has it open; the
+    // use is held to the end, and the remains of a restore that was killed
+    // are no one's once it is taken.
+    const dao::ExclusiveUse use(context_.archiveFolder + kDatabasePath);
+    zipcomp::ZipComponent::RemoveLeftovers(Zip1.ZipTargetFolder, kDatabaseEntry);
     // No question first: the component replaces the database only with a
-    // whole, checked entry.
+    // whole entry, once it reads as a version-7 database.
+    Zip1.ExtractCheck = CheckVersion7Database;
     const int restored = place ? Zip1.ZipExtract(0) : kBadFileName;
     if (restored != 0) {
         ShowInfo(kRestoreFailed + std::to_string(restored));
@@ -141,7 +177,7 @@ void Form1::RunRestore() {
 void Form1::ReportEscaped(Phase phase, int number) {
     const char* failed = phase == Phase::Copy ? kCopyFailed : phase == Phase::Test ? kTestFailed : kRestoreFailed;
     try {
-        ShowInfo(failed + std::to_string(number));
+        ShowInfo(FailureText(failed, number));
     } catch (...) {
         // The report itself failed; the window is put back all the same.
     }

@@ -11,6 +11,7 @@
 #include "widgets/notice.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
+#include "dbengine/exclusive_use.h"
 #include "winfs/files.h"
 #include "winfs/runtime_error.h"
 
@@ -29,7 +30,13 @@ void CompactInto(const std::string& database, const std::string& copy) {
 // The file steps in their order; step tells the one running when one fails.
 // Both copies exist before a database is deleted, and both databases are gone
 // before a copy takes a database's name.
+// Both databases are held exclusively from the check to the last rename:
+// another program that has either open stops the run before any step.
 void RunSteps(const ArchiveFiles& files, CompactionView& view, Step& step) {
+    step = Step::FirstCompaction;
+    const dao::ExclusiveUse firstUse(files.firstDatabase);
+    step = Step::SecondCompaction;
+    const dao::ExclusiveUse secondUse(files.secondDatabase);
     step = Step::FirstCompaction;
     CompactInto(files.firstDatabase, files.firstCopy);
     step = Step::SecondCompaction;

@@ -45,7 +45,7 @@ bool MainWindow::Load() {
 }
 
 bool MainWindow::TaskExists(const std::string& name, bool exact) {
-    return desktop::TaskExists(name, exact);
+    return desktop::TaskExists(name, exact, this);
 }
 
 void MainWindow::OnCompactionClicked() {

@@ -1,9 +1,15 @@
 #include "widgets/child_dialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace utilita {
+
+ChildDialog::RunningGuard::~RunningGuard() {
+    QCoreApplication::processEvents();
+    flag_ = false;
+}
 
 void ChildDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F12) {

@@ -17,11 +17,14 @@ public:
     bool Running() const { return running_; }
 
 protected:
-    // Marks the window busy for the lifetime of the guard.
+    // Marks the window busy for the lifetime of the guard. At its end the
+    // input made during the operation (queued while the program did not
+    // look) is delivered while the window still reads busy, so that it is
+    // dropped instead of starting a second operation.
     class RunningGuard {
     public:
         explicit RunningGuard(ChildDialog& dialog) : flag_(dialog.running_) { flag_ = true; }
-        ~RunningGuard() { flag_ = false; }
+        ~RunningGuard();
         RunningGuard(const RunningGuard&) = delete;
         RunningGuard& operator=(const RunningGuard&) = delete;
 
