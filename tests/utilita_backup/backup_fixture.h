@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/backup_form.h"
+#include "backup/backup_window.h"
 #include "context/app_context.h"
 #include "dbengine/engine.h"
 #include "ui/message_box.h"

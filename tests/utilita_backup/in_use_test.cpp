@@ -7,7 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "app/restore_check.h"
+#include "backup/restore_check.h"
 #include "backup_fixture.h"
 #include "support/holder_process.h"
 #include "tools/schema_loader.h"

@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/compaction_form.h"
+#include "compaction/compaction_window.h"
 #include "context/app_context.h"
 #include "dbengine/engine.h"
 #include "menu/main_window.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/compaction_procedure.h"
+#include "compaction/procedure.h"
 #include "utilita_compaction/archive_fixture.h"
 #include "utilita_compaction/recording_view.h"
 

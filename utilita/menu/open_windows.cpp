@@ -3,8 +3,8 @@
 // engine.
 #include "menu/main_window.h"
 
-#include "app/backup_form.h"
-#include "app/compaction_form.h"
+#include "backup/backup_window.h"
+#include "compaction/compaction_window.h"
 #include "print_layouts/print_layout_window.h"
 
 namespace utilita {

@@ -1,13 +1,13 @@
-#include "app/compaction_procedure.h"
+#include "compaction/procedure.h"
 
 #include <exception>
 #include <new>
 
-#include "app/compaction_claim.h"
-#include "app/compaction_files.h"
-#include "app/compaction_flush.h"
-#include "app/compaction_messages.h"
-#include "app/compaction_report.h"
+#include "compaction/folder_claim.h"
+#include "compaction/archive_files.h"
+#include "compaction/flush.h"
+#include "compaction/messages.h"
+#include "compaction/failure_report.h"
 #include "widgets/notice.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"

@@ -1,4 +1,4 @@
-#include "app/compaction_claim.h"
+#include "compaction/folder_claim.h"
 
 #include <filesystem>
 #include <mutex>

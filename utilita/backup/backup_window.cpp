@@ -1,4 +1,4 @@
-#include "app/backup_form.h"
+#include "backup/backup_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/backup_drive_box.h"
-#include "app/backup_messages.h"
+#include "backup/drive_box.h"
+#include "backup/messages.h"
 #include "widgets/notice.h"
 #include "ui/message_box.h"
 

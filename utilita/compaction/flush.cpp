@@ -1,4 +1,4 @@
-#include "app/compaction_flush.h"
+#include "compaction/flush.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -5,12 +5,12 @@
 
 #include <QLineEdit>
 
-#include "app/backup_archive_path.h"
-#include "app/backup_drive_box.h"
-#include "app/backup_form.h"
-#include "app/backup_messages.h"
+#include "backup/archive_path.h"
+#include "backup/drive_box.h"
+#include "backup/backup_window.h"
+#include "backup/messages.h"
 #include "context/app_context.h"
-#include "app/restore_check.h"
+#include "backup/restore_check.h"
 #include "dbengine/errors.h"
 #include "dbengine/exclusive_use.h"
 #include "winfs/files.h"

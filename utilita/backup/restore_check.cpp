@@ -1,9 +1,9 @@
-#include "app/restore_check.h"
+#include "backup/restore_check.h"
 
 #include <set>
 #include <vector>
 
-#include "app/version7_tables.h"
+#include "backup/version7_tables.h"
 #include "dbengine/verify.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"

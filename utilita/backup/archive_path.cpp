@@ -1,4 +1,4 @@
-#include "app/backup_archive_path.h"
+#include "backup/archive_path.h"
 
 namespace utilita::backup {
 

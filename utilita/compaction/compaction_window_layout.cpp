@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/compaction_form.h"
-#include "app/compaction_messages.h"
+#include "compaction/compaction_window.h"
+#include "compaction/messages.h"
 #include "widgets/controls.h"
 
 namespace utilita::compaction {

@@ -1,4 +1,4 @@
-#include "app/backup_drive_box.h"
+#include "backup/drive_box.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

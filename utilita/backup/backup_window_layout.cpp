@@ -11,9 +11,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/backup_drive_box.h"
-#include "app/backup_form.h"
-#include "app/backup_messages.h"
+#include "backup/drive_box.h"
+#include "backup/backup_window.h"
+#include "backup/messages.h"
 #include "widgets/controls.h"
 
 namespace utilita::backup {

@@ -5,7 +5,7 @@
 
 #include "widgets/child_dialog.h"
 
-#include "app/compaction_procedure.h"
+#include "compaction/procedure.h"
 
 class QCheckBox;
 class QLabel;

@@ -5,7 +5,7 @@
 // procedure asks for through CompactionView.
 #include <string>
 
-#include "app/compaction_outcome.h"
+#include "compaction/outcome.h"
 #include "ui/message_box.h"
 
 namespace utilita::compaction {

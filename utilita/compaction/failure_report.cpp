@@ -1,6 +1,6 @@
-#include "app/compaction_report.h"
+#include "compaction/failure_report.h"
 
-#include "app/compaction_messages.h"
+#include "compaction/messages.h"
 
 namespace utilita::compaction {
 

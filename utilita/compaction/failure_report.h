@@ -2,8 +2,8 @@
 // The message shown when a step of the compaction fails.
 #include <string>
 
-#include "app/compaction_files.h"
-#include "app/compaction_outcome.h"
+#include "compaction/archive_files.h"
+#include "compaction/outcome.h"
 
 namespace utilita::compaction {
 

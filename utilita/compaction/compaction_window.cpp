@@ -1,4 +1,4 @@
-#include "app/compaction_form.h"
+#include "compaction/compaction_window.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
