@@ -9,6 +9,8 @@ namespace vb {
 enum ErrorNumber : int {
     kOverflow = 6,
     kOutOfMemory = 7,
+    kInternalError = 51,
+    kBadFileName = 52,
     kTypeMismatch = 13,
     kFileNotFound = 53,
     kDeviceIoError = 57,

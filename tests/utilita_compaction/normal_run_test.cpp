@@ -71,7 +71,7 @@ TEST_F(NormalRun, RunOverTheSameFolderWhileOneIsGoingIsRefused) {
     view.onYield = [&](int yield) {
         if (yield != 3) return;
         // Same folder, spelled another way, with both copies already written.
-        innerOutcome = utilita::compaction::RunCompaction("c:\\ARCHIVI", inner);
+        innerOutcome = utilita::compaction::RunCompaction("c:\\ARCHIVI", dao::DBEngine::Instance(), inner);
         folderAfterInner = archive.Names();
     };
 
@@ -88,7 +88,7 @@ TEST_F(NormalRun, RunOverTheSameFolderWhileOneIsGoingIsRefused) {
 
     // The folder is free again once the run ended.
     RecordingView later;
-    EXPECT_EQ(utilita::compaction::RunCompaction(kArchive, later).result, Outcome::Result::Completed);
+    EXPECT_EQ(utilita::compaction::RunCompaction(kArchive, dao::DBEngine::Instance(), later).result, Outcome::Result::Completed);
 }
 
 } // namespace

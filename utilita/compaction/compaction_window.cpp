@@ -5,39 +5,39 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "widgets/controls.h"
 #include "context/app_context.h"
+#include "widgets/controls.h"
 
 namespace utilita::compaction {
 
-Form2::Form2(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
+CompactionWindow::CompactionWindow(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
     : ChildDialog(parent), context_(context), engine_(engine) {
     BuildControls();
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
+    connect(compactButton, &QPushButton::clicked, this, [this] { OnCompactClicked(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
 }
 
-void Form2::Command2_Click() {
+void CompactionWindow::OnCompactClicked() {
     // A click during one of the run's yields must not start a second run.
     if (Running()) return;
     RunningGuard running(*this);
-    RunCompaction(context_.archiveFolder, *this);
+    RunCompaction(context_.archiveFolder, engine_, *this);
 }
 
-void Form2::Command1_Click(int /*index*/) { close(); }
+void CompactionWindow::SetStatus(const std::string& text) {
+    statusLabel->setText(LabelText(QString::fromStdString(text)));
+}
 
-void Form2::SetStatus(const std::string& text) { Label2[0]->setText(LabelText(QString::fromStdString(text))); }
-
-void Form2::SetHourglass(bool on) {
+void CompactionWindow::SetHourglass(bool on) {
     if (on) setCursor(Qt::WaitCursor);
     else unsetCursor();
 }
 
-void Form2::SetMark(int index, bool ticked) { cec[index]->setChecked(ticked); }
+void CompactionWindow::SetMark(int index, bool ticked) { progressMarks[index]->setChecked(ticked); }
 
-void Form2::Yield() { QCoreApplication::processEvents(); }
+void CompactionWindow::Yield() { QCoreApplication::processEvents(); }
 
-void Form2::ShowMessage(const std::string& text, ui::Icon icon, const std::string& title) {
+void CompactionWindow::ShowMessage(const std::string& text, ui::Icon icon, const std::string& title) {
     ui::ShowMessage(this, text, ui::Buttons::Ok, icon, title);
 }
 

@@ -3,9 +3,8 @@
 // runs the procedure, "&Uscita" and F12 close it, except while a run is going.
 #include <string>
 
-#include "widgets/child_dialog.h"
-
 #include "compaction/procedure.h"
+#include "widgets/child_dialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -19,16 +18,15 @@ struct AppContext;
 
 namespace utilita::compaction {
 
-class Form2 : public ChildDialog, private CompactionView {
+class CompactionWindow : public ChildDialog, private CompactionView {
     Q_OBJECT
 
 public:
-    Form2(const AppContext& context, dao::DBEngine& engine, QWidget* parent = nullptr);
+    CompactionWindow(const AppContext& context, dao::DBEngine& engine, QWidget* parent = nullptr);
 
 private:
     void BuildControls();
-    void Command2_Click();
-    void Command1_Click(int index);
+    void OnCompactClicked();
 
     void SetStatus(const std::string& text) override;
     void SetHourglass(bool on) override;
@@ -38,10 +36,10 @@ private:
 
     const AppContext& context_;
     dao::DBEngine& engine_;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command1[1] = {nullptr};
-    QCheckBox* cec[3] = {nullptr, nullptr, nullptr};
-    QLabel* Label2[1] = {nullptr};
+    QPushButton* compactButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    QCheckBox* progressMarks[3] = {nullptr, nullptr, nullptr};   // recover, compact, align indexes
+    QLabel* statusLabel = nullptr;
 };
 
 } // namespace utilita::compaction

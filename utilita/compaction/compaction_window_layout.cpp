@@ -26,41 +26,41 @@ QCheckBox* MakeMark(QWidget* parent, const char* name, const QString& caption) {
 
 } // namespace
 
-void Form2::BuildControls() {
+void CompactionWindow::BuildControls() {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
 
     // The marks inside the panel, beside its picture.
-    auto* SSPanel2 = new QFrame(this);
-    SSPanel2->setObjectName(QStringLiteral("SSPanel2"));
-    SSPanel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SSPanel2->setLineWidth(2);
-    QLabel* Image1 = MakeImage(SSPanel2, "Image1", QStyle::SP_DriveHDIcon, 48);
-    cec[0] = MakeMark(SSPanel2, "cec(0)", QStringLiteral("Recupera Vantorima7.MDB && Vantorima7A.MDB"));
-    cec[1] = MakeMark(SSPanel2, "cec(1)", QStringLiteral("Compatta Vantorima7.MDB && Vantorima7A.MDB"));
-    cec[2] = MakeMark(SSPanel2, "cec(2)", QStringLiteral("Allineamento indici nei files di archivio"));
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("SSPanel2"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
+    QLabel* picture = MakeImage(panel, "Image1", QStyle::SP_DriveHDIcon, 48);
+    progressMarks[0] = MakeMark(panel, "cec(0)", QStringLiteral("Recupera Vantorima7.MDB && Vantorima7A.MDB"));
+    progressMarks[1] = MakeMark(panel, "cec(1)", QStringLiteral("Compatta Vantorima7.MDB && Vantorima7A.MDB"));
+    progressMarks[2] = MakeMark(panel, "cec(2)", QStringLiteral("Allineamento indici nei files di archivio"));
     auto* marks = new QVBoxLayout;
-    for (QCheckBox* mark : cec) marks->addWidget(mark);
-    auto* panel = new QHBoxLayout(SSPanel2);
-    panel->addWidget(Image1, 0, Qt::AlignTop);
-    panel->addSpacing(8);
-    panel->addLayout(marks, 1);
+    for (QCheckBox* mark : progressMarks) marks->addWidget(mark);
+    auto* panelRow = new QHBoxLayout(panel);
+    panelRow->addWidget(picture, 0, Qt::AlignTop);
+    panelRow->addSpacing(8);
+    panelRow->addLayout(marks, 1);
 
-    Label2[0] = MakeLabel(this, "Label2(0)", QString::fromUtf8(kWaiting));
-    Label2[0]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label2[0]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    Label2[0]->setMargin(2);
+    statusLabel = MakeLabel(this, "Label2(0)", QString::fromUtf8(kWaiting));
+    statusLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    statusLabel->setMargin(2);
 
-    Command2 = MakeButton(this, "Command2", QStringLiteral("Recupera e &Compatta"), QStyle::SP_DialogResetButton);
-    Command1[0] = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
+    compactButton = MakeButton(this, "Command2", QStringLiteral("Recupera e &Compatta"), QStyle::SP_DialogResetButton);
+    exitButton = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
     auto* commands = new QHBoxLayout;
-    commands->addWidget(Command2);
+    commands->addWidget(compactButton);
     commands->addStretch();
-    commands->addWidget(Command1[0]);
+    commands->addWidget(exitButton);
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(SSPanel2, 1);
-    window->addWidget(Label2[0]);
+    window->addWidget(panel, 1);
+    window->addWidget(statusLabel);
     window->addLayout(commands);
     resize(440, 220);
 }

@@ -3,15 +3,16 @@
 #include <exception>
 #include <new>
 
-#include "compaction/folder_claim.h"
 #include "compaction/archive_files.h"
-#include "compaction/flush.h"
-#include "compaction/messages.h"
 #include "compaction/failure_report.h"
-#include "widgets/notice.h"
+#include "compaction/flush.h"
+#include "compaction/folder_claim.h"
+#include "compaction/messages.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
 #include "dbengine/exclusive_use.h"
+#include "widgets/notice.h"
+#include "winfs/error_numbers.h"
 #include "winfs/files.h"
 #include "winfs/runtime_error.h"
 
@@ -19,11 +20,8 @@ namespace utilita::compaction {
 
 namespace {
 
-constexpr int kOutOfMemory = 7;
-constexpr int kInternalError = 51;
-
-void CompactInto(const std::string& database, const std::string& copy) {
-    dao::DBEngine::Instance().CompactDatabase(database, copy);
+void CompactInto(dao::DBEngine& engine, const std::string& database, const std::string& copy) {
+    engine.CompactDatabase(database, copy);
     FlushToDisk(copy);
 }
 
@@ -32,15 +30,15 @@ void CompactInto(const std::string& database, const std::string& copy) {
 // before a copy takes a database's name.
 // Both databases are held exclusively from the check to the last rename:
 // another program that has either open stops the run before any step.
-void RunSteps(const ArchiveFiles& files, CompactionView& view, Step& step) {
+void RunSteps(dao::DBEngine& engine, const ArchiveFiles& files, CompactionView& view, Step& step) {
     step = Step::FirstCompaction;
     const dao::ExclusiveUse firstUse(files.firstDatabase);
     step = Step::SecondCompaction;
     const dao::ExclusiveUse secondUse(files.secondDatabase);
     step = Step::FirstCompaction;
-    CompactInto(files.firstDatabase, files.firstCopy);
+    CompactInto(engine, files.firstDatabase, files.firstCopy);
     step = Step::SecondCompaction;
-    CompactInto(files.secondDatabase, files.secondCopy);
+    CompactInto(engine, files.secondDatabase, files.secondCopy);
     view.SetMark(2, true);
     view.Yield();
     step = Step::FirstDelete;
@@ -70,13 +68,31 @@ Outcome Failed(Step step, int number, std::string description) {
     return outcome;
 }
 
+// The one way out of a run that started: the window back to idle, however
+// the run ends.
+class IdleOnExit {
+public:
+    explicit IdleOnExit(CompactionView& view) : view_(view) {}
+    ~IdleOnExit() {
+        view_.SetHourglass(false);
+        for (int mark = 0; mark < 3; ++mark) view_.SetMark(mark, false);
+        view_.SetStatus(kWaiting);
+    }
+    IdleOnExit(const IdleOnExit&) = delete;
+    IdleOnExit& operator=(const IdleOnExit&) = delete;
+
+private:
+    CompactionView& view_;
+};
+
 } // namespace
 
-Outcome RunCompaction(const std::string& archiveFolder, CompactionView& view) {
+Outcome RunCompaction(const std::string& archiveFolder, dao::DBEngine& engine, CompactionView& view) {
     FolderClaim claim(archiveFolder);
     if (!claim.Held()) return Outcome{Outcome::Result::Refused, Step::FirstCompaction, 0, {}};
 
     const ArchiveFiles files(archiveFolder);
+    const IdleOnExit idle(view);
     view.SetStatus(kPleaseWait);
     view.SetHourglass(true);
     view.SetMark(0, true);
@@ -87,22 +103,19 @@ Outcome RunCompaction(const std::string& archiveFolder, CompactionView& view) {
     Outcome outcome;
     Step step = Step::FirstCompaction;
     try {
-        RunSteps(files, view, step);
+        RunSteps(engine, files, view, step);
     } catch (const vb::RuntimeError& error) {
         outcome = Failed(step, error.Number(), DescriptionOf(error));
     } catch (const std::bad_alloc&) {
-        outcome = Failed(step, kOutOfMemory, "Memoria esaurita");
+        outcome = Failed(step, vb::kOutOfMemory, "Memoria esaurita");
     } catch (const std::exception& error) {
-        outcome = Failed(step, kInternalError, error.what());
+        outcome = Failed(step, vb::kInternalError, error.what());
     }
 
     if (outcome.result == Outcome::Result::Completed)
         view.ShowMessage(kFinished, ui::Icon::Information, kFinishedTitle);
     else
         view.ShowMessage(FailureMessage(outcome, files), ui::Icon::Critical, kMessageTitle);
-    view.SetHourglass(false);
-    for (int mark = 0; mark < 3; ++mark) view.SetMark(mark, false);
-    view.SetStatus(kWaiting);
     return outcome;
 }
 

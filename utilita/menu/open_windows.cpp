@@ -16,7 +16,7 @@ void MainWindow::OpenBackupWindow(bool restore) {
 }
 
 void MainWindow::OpenCompactionWindow() {
-    compaction::Form2 window(context_, engine_, this);
+    compaction::CompactionWindow window(context_, engine_, this);
     window.exec();
 }
 

@@ -26,7 +26,7 @@
 namespace compaction_testing {
 namespace {
 
-using utilita::compaction::Form2;
+using Window = utilita::compaction::CompactionWindow;
 
 QApplication& App() {
     static int argc = 1;
@@ -69,7 +69,7 @@ protected:
         if (!child) ADD_FAILURE() << "no control " << name;
         return child;
     }
-    static WindowState StateOf(Form2& form) {
+    static WindowState StateOf(Window& form) {
         WindowState state;
         for (int i = 0; i < 3; ++i)
             state.marks[i] = Child<QCheckBox>(form, ("cec(" + std::to_string(i) + ")").c_str())->isChecked();
@@ -81,7 +81,7 @@ protected:
         QKeyEvent press(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
         QApplication::sendEvent(&window, &press);
     }
-    static void ExpectIdle(Form2& form) {
+    static void ExpectIdle(Window& form) {
         const WindowState state = StateOf(form);
         for (bool mark : state.marks) EXPECT_FALSE(mark);
         EXPECT_EQ(state.status, QStringLiteral("In attesa..."));
@@ -94,7 +94,7 @@ protected:
 };
 
 TEST_F(CompactionWindow, ShowsItsControlsAsWritten) {
-    Form2 form(context, dao::DBEngine::Instance());
+    Window form(context, dao::DBEngine::Instance());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Recupera e Compatta files di archivio"));
     EXPECT_EQ(Child<QPushButton>(form, "Command2")->text(), QStringLiteral("Recupera e &Compatta"));
     EXPECT_EQ(Child<QPushButton>(form, "Command1(0)")->text(), QStringLiteral("&Uscita"));
@@ -112,7 +112,7 @@ TEST_F(CompactionWindow, ShowsItsControlsAsWritten) {
 }
 
 TEST_F(CompactionWindow, RunFromItsButtonEndsWithConfermaAndTheWindowIdle) {
-    Form2 form(context, dao::DBEngine::Instance());
+    Window form(context, dao::DBEngine::Instance());
     form.show();
     std::optional<WindowState> atMessage;
     boxes.onShow = [&] { atMessage = StateOf(form); };
@@ -136,7 +136,7 @@ TEST_F(CompactionWindow, RunFromItsButtonEndsWithConfermaAndTheWindowIdle) {
 }
 
 TEST_F(CompactionWindow, StartAndCloseAreRefusedWhileItRunsAndF12ClosesItAfter) {
-    Form2 form(context, dao::DBEngine::Instance());
+    Window form(context, dao::DBEngine::Instance());
     form.show();
     std::vector<bool> runningAndVisible;
     bool closeAccepted = true;
@@ -166,7 +166,7 @@ TEST_F(CompactionWindow, StartAndCloseAreRefusedWhileItRunsAndF12ClosesItAfter) 
 
 TEST_F(CompactionWindow, FailureIsReportedAndTheWindowStaysOpenAndIdle) {
     std::filesystem::remove(archive.Host(kSecond));
-    Form2 form(context, dao::DBEngine::Instance());
+    Window form(context, dao::DBEngine::Instance());
     form.show();
 
     Child<QPushButton>(form, "Command2")->click();
@@ -193,7 +193,7 @@ TEST_F(CompactionWindow, MenuCommandOpensItModallyOverTheMenu) {
 
     bool opened = false;
     QTimer::singleShot(0, &menu, [&] {
-        auto* form = qobject_cast<Form2*>(QApplication::activeModalWidget());
+        auto* form = qobject_cast<Window*>(QApplication::activeModalWidget());
         ASSERT_NE(form, nullptr) << "no compaction window is the modal one";
         opened = true;
         EXPECT_TRUE(form->isModal());
