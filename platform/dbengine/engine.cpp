@@ -11,7 +11,10 @@
 #include "dbengine/exclusive_use.h"
 #include "dbengine/file_claim.h"
 #include "dbengine/open_files.h"
+#include "winfs/error_numbers.h"
+#include "winfs/files.h"
 #include "winfs/paths.h"
+#include "winfs/runtime_error.h"
 
 namespace dao {
 
@@ -203,6 +206,14 @@ void DBEngine::CommitAll() {
         }
     }
     if (first) std::rethrow_exception(first);
+}
+
+void DBEngine::SettleReplacedFile(const std::string& fileName) {
+    try {
+        winfs::DeleteFile(fileName + "-journal");
+    } catch (const vb::RuntimeError& error) {
+        if (error.Number() != vb::kFileNotFound) throw;
+    }
 }
 
 } // namespace dao

@@ -77,6 +77,13 @@ public:
     // Commits pending writes on every open file.
     void CommitAll();
 
+    // Settles a file that was just replaced from outside the engine (a
+    // restore): what the engine keeps beside a file for an unfinished change
+    // of a writer that was killed belongs to the file replaced, and is
+    // dropped, so that the next opening does not play it into the new one.
+    // Raises the file layer's error when it is there but cannot be dropped.
+    void SettleReplacedFile(const std::string& fileName);
+
     // Internal: the shared connection of a file (opened on first use); a
     // read-only one is kept apart from the read-write one.
     std::shared_ptr<Connection> Connect(const std::string& fileName, bool readOnly = false);

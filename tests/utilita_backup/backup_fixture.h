@@ -68,13 +68,13 @@ protected:
     void RunRestore(const QString& drive);
     std::vector<std::string> Texts() const;
 
-    std::unique_ptr<utilita::backup::Form1> NewWindow() {
-        return std::make_unique<utilita::backup::Form1>(context, dao::DBEngine::Instance());
+    std::unique_ptr<utilita::backup::BackupWindow> NewWindow() {
+        return std::make_unique<utilita::backup::BackupWindow>(context, dao::DBEngine::Instance());
     }
 
     std::string database;
     utilita::AppContext context;
-    std::unique_ptr<utilita::backup::Form1> form;
+    std::unique_ptr<utilita::backup::BackupWindow> form;
     RecordingBoxes boxes;
 };
 

@@ -50,7 +50,7 @@ TEST_F(InUse, BackupAndRestoreStopWhileAnotherProgramHoldsTheDatabase) {
         for (Mode operation : {Mode::Backup, Mode::Restore}) {
             boxes.shown.clear();
             DriveBox()->setText("A");
-            form->bottone_Click(operation == Mode::Backup ? 0 : 2);
+            operation == Mode::Backup ? form->StartBackup() : form->StartRestore();
             ASSERT_FALSE(boxes.shown.empty());
             EXPECT_EQ(boxes.shown.back().text, (operation == Mode::Backup ? "Copia non effettuata" : "Ripristino non effettuato") +
                                                    std::string(" correttamente. Errore numero 3045") + kInUse);
@@ -115,7 +115,7 @@ TEST_F(InUse, RestoreRemovesWhatAKilledRestoreLeftButNotWhatIsHeld) {
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
 
     DriveBox()->setText("A");
-    form->bottone_Click(2);
+    form->StartRestore();
 
     ::close(held);
     ASSERT_FALSE(boxes.shown.empty());

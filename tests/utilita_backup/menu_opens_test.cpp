@@ -23,7 +23,7 @@ struct Seen {
 Seen OpenFromMenu(utilita::MainWindow& menu, const char* command) {
     Seen seen;
     QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<utilita::backup::Form1*>(QApplication::activeModalWidget());
+        auto* window = qobject_cast<utilita::backup::BackupWindow*>(QApplication::activeModalWidget());
         if (window) {
             seen.modal = window->isModal() && window->isVisible();
             seen.copyEnabled = window->findChild<QWidget*>(QStringLiteral("Command5"))->isEnabled();

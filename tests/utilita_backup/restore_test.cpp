@@ -17,10 +17,10 @@ protected:
     // A good backup on drive A (made by a window of its own), then this
     // window prepared for the restore.
     void BackUpOnDriveA() {
-        utilita::backup::Form1 backup(context, dao::DBEngine::Instance());
+        utilita::backup::BackupWindow backup(context, dao::DBEngine::Instance());
         backup.Prepare(Mode::Backup);
         backup.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("A"));
-        backup.bottone_Click(0);
+        backup.StartBackup();
         boxes.shown.clear();
     }
     void SetUp() override { form->Prepare(Mode::Restore); }
@@ -218,14 +218,14 @@ TEST_F(Restore, EmptyArchiveFolderRestoresTheDatabaseAtTheRootAsTheBackupTookIt)
 TEST_F(Restore, SpannedBackupIsRestoredAskingForEachDisk) {
     zip_testing::SwappableDrive drive(Drive('a'), Root() / "shelf");
     {
-        utilita::backup::Form1 backup(context, dao::DBEngine::Instance());
+        utilita::backup::BackupWindow backup(context, dao::DBEngine::Instance());
         backup.Zip().MediumCapacity = 80000;
         boxes.whileShown = [&](const std::string& text) {
             if (text == "Inserire disco numero 2") drive.InsertBlank(2);
             if (text == "Inserire disco numero 1") drive.Insert(1);  // the test after the copy
         };
         backup.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("A"));
-        backup.bottone_Click(0);
+        backup.StartBackup();
         ASSERT_EQ(boxes.shown.size(), 5u);
         ASSERT_EQ(boxes.shown.back().text, "Test sul file ZIP terminato con successo !");
     }
@@ -246,7 +246,7 @@ TEST_F(Restore, ErrorRaisedWhileAskingForADiskKeepsTheDatabase) {
         if (text == "Inserire disco numero 2") drive.InsertBlank(2);
     };
     DriveBox()->setText(QStringLiteral("A"));
-    form->bottone_Click(0);
+    form->StartBackup();
     boxes.shown.clear();
     boxes.whileShown = [](const std::string& text) {
         if (text.rfind("Inserire disco numero", 0) == 0) throw vb::RuntimeError(71, "Disco non pronto");

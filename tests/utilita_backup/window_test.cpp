@@ -64,7 +64,7 @@ TEST_F(BackupWindow, MenuPreparesItForBackupOrRestore) {
     EXPECT_EQ(Control<QLabel>("Label3(1)")->text(), QStringLiteral("Effettua la copia nel drive"));
     EXPECT_EQ(Control<QLabel>("Label4(0)")->text(), QStringLiteral("Copia di sicurezza"));
 
-    utilita::backup::Form1 other(context, dao::DBEngine::Instance());
+    utilita::backup::BackupWindow other(context, dao::DBEngine::Instance());
     other.Prepare(Mode::Restore);
     EXPECT_FALSE(other.findChild<QWidget*>(QStringLiteral("Command5"))->isEnabled());
     EXPECT_TRUE(other.findChild<QWidget*>(QStringLiteral("Command4"))->isEnabled());
@@ -113,7 +113,7 @@ TEST_F(BackupWindow, UscitaChiudiAndF12CloseItButEscapeDoesNot) {
     EXPECT_FALSE(form->isVisible());
 
     reopen();
-    form->bottone_Click(1);
+    Control<QPushButton>("bottone(1)")->click();
     EXPECT_FALSE(form->isVisible());
 
     reopen();

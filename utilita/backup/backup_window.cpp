@@ -1,70 +1,66 @@
 #include "backup/backup_window.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "backup/drive_box.h"
 #include "backup/messages.h"
+#include "context/app_context.h"
 #include "widgets/notice.h"
-#include "ui/message_box.h"
 
 namespace utilita::backup {
 
-Form1::Form1(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
+BackupWindow::BackupWindow(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
     : ChildDialog(parent), context_(context), engine_(engine) {
     BuildControls();
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
-    for (int i = 0; i < 3; ++i) connect(bottone[i], &QPushButton::clicked, this, [this, i] { bottone_Click(i); });
-    connect(Text2, &DriveBox::lostFocus, this, [this] { Text2_LostFocus(); });
-    Zip1.DiskRequest = [this](std::int16_t disk) { Zip1_DiskRequest(disk); };
+    for (QPushButton* button : {backupButton, startBackupButton})
+        connect(button, &QPushButton::clicked, this, [this] { StartBackup(); });
+    for (QPushButton* button : {restoreButton, startRestoreButton})
+        connect(button, &QPushButton::clicked, this, [this] { StartRestore(); });
+    for (QPushButton* button : {exitButton, closeButton})
+        connect(button, &QPushButton::clicked, this, [this] { close(); });
+    connect(driveBox, &DriveBox::lostFocus, this, [this] { OnDriveBoxLeft(); });
+    zip_.DiskRequest = [this](std::int16_t disk) { ShowInfo(kInsertDiskNumber + std::to_string(disk)); };
 }
 
-void Form1::Prepare(Mode mode) {
+void BackupWindow::Prepare(Mode mode) {
     const bool restore = mode == Mode::Restore;
-    (restore ? Command5 : Command4)->setEnabled(false);
-    Label3[1]->setText(QString::fromUtf8(restore ? kRestorePrompt : kBackupPrompt));
-    Label4[0]->setText(QString::fromUtf8(restore ? kRestoreHeading : kBackupHeading));
+    (restore ? backupButton : restoreButton)->setEnabled(false);
+    promptLabel->setText(QString::fromUtf8(restore ? kRestorePrompt : kBackupPrompt));
+    headingLabel->setText(QString::fromUtf8(restore ? kRestoreHeading : kBackupHeading));
 }
 
-void Form1::bottone_Click(int index) {
-    switch (index) {
-    case 0: Backup(); break;
-    case 1: close(); break;
-    case 2: Restore(); break;
-    default: break;
-    }
+void BackupWindow::StartBackup() {
+    const std::string drive = driveBox->text().toStdString();
+    if (drive.empty() || Running()) return;
+    RunningGuard running(*this);
+    RunBackup({context_.archiveFolder, drive, zip_}, *this);
 }
 
-void Form1::Command5_Click() { bottone_Click(0); }
-
-void Form1::Command4_Click() { bottone_Click(2); }
-
-void Form1::Command1_Click(int /*index*/) { close(); }
-
-void Form1::Text2_LostFocus() {
-    const bool oneLetter = Text2->text().size() == 1;
-    Check1[1]->setEnabled(oneLetter);
-    Check1[1]->setChecked(oneLetter);
+void BackupWindow::StartRestore() {
+    const std::string drive = driveBox->text().toStdString();
+    if (drive.empty() || Running()) return;
+    RunningGuard running(*this);
+    RunRestore({context_.archiveFolder, drive, zip_}, engine_, *this);
 }
 
-void Form1::Zip1_DiskRequest(std::int16_t disk) { ShowInfo(kInsertDiskNumber + std::to_string(disk)); }
-
-void Form1::ShowInfo(const std::string& text) {
-    ui::ShowMessage(this, text, ui::Buttons::Ok, ui::Icon::Information, kMessageTitle);
+void BackupWindow::OnDriveBoxLeft() {
+    const bool oneLetter = driveBox->text().size() == 1;
+    severalDisksCheck->setEnabled(oneLetter);
+    severalDisksCheck->setChecked(oneLetter);
 }
 
-void Form1::SetStatus(const char* text) {
-    Label1->setText(QString::fromUtf8(text));
-    Label1->repaint();  // the operation runs before the next paint
+void BackupWindow::ShowInfo(const std::string& text) { ShowNotice(this, text, ui::Icon::Information); }
+
+void BackupWindow::SetStatus(const char* text) {
+    statusLabel->setText(QString::fromUtf8(text));
+    statusLabel->repaint();  // the operation runs before the next paint
 }
 
-void Form1::Hourglass() { setCursor(Qt::WaitCursor); }
-
-void Form1::DefaultPointer() { unsetCursor(); }
+void BackupWindow::SetHourglass(bool on) {
+    if (on) setCursor(Qt::WaitCursor);
+    else unsetCursor();
+}
 
 } // namespace utilita::backup

@@ -18,84 +18,82 @@
 
 namespace utilita::backup {
 
-void Form1::BuildControls() {
+void BackupWindow::BuildControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
 
     // Heading beside its picture.
-    QLabel* Image1 = MakeImage(this, "Image1", QStyle::SP_DriveFDIcon, 48);
-    Label4[0] = MakeLabel(this, "Label4(0)", QStringLiteral("Copia sicurezza "));
-    Label4[1] = MakeLabel(this, "Label4(1)", QStringLiteral("Archivi "));
-    QFont heading = Label4[0]->font();
+    headingLabel = MakeLabel(this, "Label4(0)", QStringLiteral("Copia sicurezza "));
+    QLabel* subheading = MakeLabel(this, "Label4(1)", QStringLiteral("Archivi "));
+    QFont heading = headingLabel->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.5);
     heading.setBold(true);
-    Label4[0]->setFont(heading);
-    Label4[1]->setFont(heading);
+    headingLabel->setFont(heading);
+    subheading->setFont(heading);
     auto* headingText = new QVBoxLayout;
-    headingText->addWidget(Label4[0]);
-    headingText->addWidget(Label4[1]);
+    headingText->addWidget(headingLabel);
+    headingText->addWidget(subheading);
     auto* top = new QHBoxLayout;
-    top->addWidget(Image1);
+    top->addWidget(MakeImage(this, "Image1", QStyle::SP_DriveFDIcon, 48));
     top->addLayout(headingText, 1);
 
-    QFrame* Line1 = MakeLine(this, "Line1", QFrame::HLine);
-
     // Drive and file boxes.
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label3[1] = MakeLabel(Frame1, "Label3(1)", QStringLiteral("Effettua la copia in :"));
-    Text2 = new DriveBox(QStringLiteral("A"), Frame1);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setMaximumWidth(60);
-    Label2[2] = MakeLabel(Frame1, "Label2(2)", QStringLiteral("File di backup"));
-    Text1[1] = new QLineEdit(QStringLiteral("V7BACKUP.ZIP"), Frame1);
-    Text1[1]->setObjectName(QStringLiteral("Text1(1)"));
-    Text1[1]->setReadOnly(true);
-    auto* boxes = new QGridLayout(Frame1);
-    boxes->addWidget(Label3[1], 0, 0);
-    boxes->addWidget(Text2, 0, 1, Qt::AlignLeft);
-    boxes->addWidget(Label2[2], 1, 0);
-    boxes->addWidget(Text1[1], 1, 1);
+    auto* boxesFrame = new QGroupBox(this);
+    boxesFrame->setObjectName(QStringLiteral("Frame1"));
+    promptLabel = MakeLabel(boxesFrame, "Label3(1)", QStringLiteral("Effettua la copia in :"));
+    driveBox = new DriveBox(QStringLiteral("A"), boxesFrame);
+    driveBox->setObjectName(QStringLiteral("Text2"));
+    driveBox->setMaximumWidth(60);
+    auto* archiveNameBox = new QLineEdit(QStringLiteral("V7BACKUP.ZIP"), boxesFrame);
+    archiveNameBox->setObjectName(QStringLiteral("Text1(1)"));
+    archiveNameBox->setReadOnly(true);
+    auto* boxes = new QGridLayout(boxesFrame);
+    boxes->addWidget(promptLabel, 0, 0);
+    boxes->addWidget(driveBox, 0, 1, Qt::AlignLeft);
+    boxes->addWidget(MakeLabel(boxesFrame, "Label2(2)", QStringLiteral("File di backup")), 1, 0);
+    boxes->addWidget(archiveNameBox, 1, 1);
     boxes->setColumnStretch(1, 1);
 
-    Check1[2] = MakeCheck(this, "Check1(2)", QStringLiteral("Test a fine copia"));
-    Check1[1] = MakeCheck(this, "Check1(1)", QString::fromUtf8("Copia su più dischi"));
+    // Created in their tab order.
+    QCheckBox* testAfterCopyCheck = MakeCheck(this, "Check1(2)", QStringLiteral("Test a fine copia"));
+    severalDisksCheck = MakeCheck(this, "Check1(1)", QString::fromUtf8("Copia su più dischi"));
     auto* checks = new QHBoxLayout;
-    checks->addWidget(Check1[2]);
-    checks->addWidget(Check1[1]);
+    checks->addWidget(testAfterCopyCheck);
+    checks->addWidget(severalDisksCheck);
     checks->addStretch();
 
-    Command5 = MakeButton(this, "Command5", QStringLiteral("&Copia Dati"), QStyle::SP_DialogSaveButton);
-    Command4 = MakeButton(this, "Command4", QStringLiteral("&Ripristino Dati"), QStyle::SP_BrowserReload);
-    Command1[0] = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
+    backupButton = MakeButton(this, "Command5", QStringLiteral("&Copia Dati"), QStyle::SP_DialogSaveButton);
+    restoreButton = MakeButton(this, "Command4", QStringLiteral("&Ripristino Dati"), QStyle::SP_BrowserReload);
+    exitButton = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
     auto* commands = new QHBoxLayout;
-    commands->addWidget(Command5);
-    commands->addWidget(Command4);
+    commands->addWidget(backupButton);
+    commands->addWidget(restoreButton);
     commands->addStretch();
-    commands->addWidget(Command1[0]);
+    commands->addWidget(exitButton);
 
-    Label1 = MakeLabel(this, "Label1", QString::fromUtf8(kWaiting));
-    Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    statusLabel = MakeLabel(this, "Label1", QString::fromUtf8(kWaiting));
+    statusLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     // The operation buttons lie outside what the user sees: neither the mouse
     // nor their access keys reach them.
-    const char* operationNames[3] = {"bottone(0)", "bottone(1)", "bottone(2)"};
-    const char* operationCaptions[3] = {"&Avvia la copia", "&Chiudi", "&Ripristino archivi"};
-    for (int i = 0; i < 3; ++i) {
-        bottone[i] = MakeButton(this, operationNames[i], QString::fromUtf8(operationCaptions[i]),
-                                QStyle::SP_CommandLink);
-        bottone[i]->hide();
-    }
+    auto hidden = [this](const char* name, const char* caption) {
+        QPushButton* button = MakeButton(this, name, QString::fromUtf8(caption), QStyle::SP_CommandLink);
+        button->hide();
+        return button;
+    };
+    startBackupButton = hidden("bottone(0)", "&Avvia la copia");
+    closeButton = hidden("bottone(1)", "&Chiudi");
+    startRestoreButton = hidden("bottone(2)", "&Ripristino archivi");
 
     auto* window = new QVBoxLayout(this);
     window->addLayout(top);
-    window->addWidget(Line1);
-    window->addWidget(Frame1);
+    window->addWidget(MakeLine(this, "Line1", QFrame::HLine));
+    window->addWidget(boxesFrame);
     window->addLayout(checks);
     window->addStretch(1);
     window->addLayout(commands);
-    window->addWidget(Label1);
+    window->addWidget(statusLabel);
     resize(440, 320);
 }
 

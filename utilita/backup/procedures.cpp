@@ -1,40 +1,27 @@
 // The backup and the restore, with every message they show.
+#include "backup/procedures.h"
+
 #include <exception>
 #include <filesystem>
 #include <new>
 
-#include <QLineEdit>
-
 #include "backup/archive_path.h"
-#include "backup/drive_box.h"
-#include "backup/backup_window.h"
 #include "backup/messages.h"
-#include "context/app_context.h"
 #include "backup/restore_check.h"
+#include "dbengine/engine.h"
 #include "dbengine/errors.h"
 #include "dbengine/exclusive_use.h"
+#include "winfs/error_numbers.h"
 #include "winfs/files.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
+#include "zip/zip_component.h"
 
 namespace utilita::backup {
 
 namespace {
 
-constexpr int kOutOfMemory = 7;
-constexpr int kInternalError = 51;
-constexpr int kBadFileName = 52;
-
-// The engine keeps the undo of an unfinished change in a journal beside the
-// database; one left by a writer that was killed belongs to the file just
-// replaced, and the next opening would play it into the restored one.
-void RemoveJournalOf(const std::string& database) {
-    try {
-        winfs::DeleteFile(database + "-journal");
-    } catch (const vb::RuntimeError& error) {
-        if (error.Number() != 53) throw;
-    }
-}
+enum class Phase { Copy, Test, Restore };
 
 // The copy the archive takes: the database as it is under this program's
 // exclusive use, so that no writer can tear it (and a change that a killed
@@ -63,28 +50,52 @@ std::string FailureText(const char* failed, int number) {
     return text;
 }
 
-} // namespace
+// The one way out of an operation: status and pointer back to idle.
+class IdleOnExit {
+public:
+    explicit IdleOnExit(BackupView& view) : view_(view) {}
+    ~IdleOnExit() {
+        view_.SetStatus(kWaiting);
+        view_.SetHourglass(false);
+    }
+    IdleOnExit(const IdleOnExit&) = delete;
+    IdleOnExit& operator=(const IdleOnExit&) = delete;
 
-void Form1::Backup() {
-    const std::string drive = Text2->text().toStdString();
-    if (drive.empty() || Running()) return;
-    RunningGuard running(*this);
-    Phase phase = Phase::Copy;
+private:
+    BackupView& view_;
+};
+
+// Runs body; an error that no step handled is told as the failure of the
+// phase it was in, with its number.
+template <typename Body>
+void Guarded(BackupView& view, const Phase& phase, Body body) {
+    const IdleOnExit idle(view);
+    int number = 0;
     try {
-        RunBackup(phase);
+        body();
+        return;
     } catch (const vb::RuntimeError& error) {
-        ReportEscaped(phase, error.Number());
+        number = error.Number();
     } catch (const std::bad_alloc&) {
-        ReportEscaped(phase, kOutOfMemory);
+        number = vb::kOutOfMemory;
     } catch (const std::exception&) {
-        ReportEscaped(phase, kInternalError);
+        number = vb::kInternalError;
+    }
+    const char* failed = phase == Phase::Copy ? kCopyFailed : phase == Phase::Test ? kTestFailed : kRestoreFailed;
+    try {
+        view.ShowInfo(FailureText(failed, number));
+    } catch (...) {
+        // The report itself failed; the window is put back all the same.
     }
 }
 
-void Form1::RunBackup(Phase& phase) {
-    const std::string drive = Text2->text().toStdString();
-    if (drive == "A" || drive == "B") ShowInfo(kInsertDiskInDrive + drive + ":");
-    const std::optional<ArchivePlace> place = ArchivePlaceFor(drive);
+void AskForFloppy(const std::string& drive, BackupView& view) {
+    if (drive == "A" || drive == "B") view.ShowInfo(kInsertDiskInDrive + drive + ":");
+}
+
+void CopyAndTest(const BackupPlace& where, BackupView& view, Phase& phase) {
+    AskForFloppy(where.drive, view);
+    const std::optional<ArchivePlace> place = ArchivePlaceFor(where.drive);
     if (place) {
         try {
             winfs::MakeFolder(place->folder);
@@ -93,96 +104,70 @@ void Form1::RunBackup(Phase& phase) {
             // component tells which when it writes.
         }
     }
-    SetStatus(kPleaseWait);
-    const std::string database = context_.archiveFolder + kDatabasePath;
-    Zip1.ZipFileSpec = database;
+    view.SetStatus(kPleaseWait);
+    zipcomp::ZipComponent& zip = where.zip;
+    const std::string database = where.archiveFolder + kDatabasePath;
+    zip.ZipFileSpec = database;
     // A missing database is left to the component, which names the fault.
-    Zip1.CompressCopy = nullptr;
+    zip.CompressCopy = nullptr;
     if (winfs::Exists(database))
-        Zip1.CompressCopy = [database](const std::string& copy) { CopyUnderExclusiveUse(database, copy); };
-    Zip1.ZipArchiveName = place ? place->archive : std::string();
-    Hourglass();
+        zip.CompressCopy = [database](const std::string& copy) { CopyUnderExclusiveUse(database, copy); };
+    zip.ZipArchiveName = place ? place->archive : std::string();
+    view.SetHourglass(true);
     // A text that names no drive fails as a bad file name would.
     const std::string previous = place ? StampOf(place->archive) : std::string();
-    const int copied = place ? Zip1.ZipCompress(0) : kBadFileName;
+    const int copied = place ? zip.ZipCompress(0) : vb::kBadFileName;
     if (copied != 0) {
         const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
-        ShowInfo(kCopyFailed + std::to_string(copied) + (overwritten ? kPreviousOverwritten : ""));
-        SetStatus(kWaiting);
-        DefaultPointer();
+        view.ShowInfo(kCopyFailed + std::to_string(copied) + (overwritten ? kPreviousOverwritten : ""));
         return;
     }
     phase = Phase::Test;
-    ShowInfo(kCopyDone);
+    view.ShowInfo(kCopyDone);
     // The test runs after every copy, whatever "Test a fine copia" says.
-    const int tested = Zip1.ZipTest();
-    if (tested == 0) {
-        ShowInfo(kTestDone);
-        DefaultPointer();
-        SetStatus(kWaiting);
-    } else {
-        ShowInfo(kTestFailed + std::to_string(tested));
-        SetStatus(kWaiting);
-        DefaultPointer();
-    }
+    const int tested = zip.ZipTest();
+    view.ShowInfo(tested == 0 ? std::string(kTestDone) : kTestFailed + std::to_string(tested));
 }
 
-void Form1::Restore() {
-    const std::string drive = Text2->text().toStdString();
-    if (drive.empty() || Running()) return;
-    RunningGuard running(*this);
-    try {
-        RunRestore();
-    } catch (const vb::RuntimeError& error) {
-        ReportEscaped(Phase::Restore, error.Number());
-    } catch (const std::bad_alloc&) {
-        ReportEscaped(Phase::Restore, kOutOfMemory);
-    } catch (const std::exception&) {
-        ReportEscaped(Phase::Restore, kInternalError);
-    }
-}
-
-void Form1::RunRestore() {
-    const std::string drive = Text2->text().toStdString();
-    if (drive == "A" || drive == "B") ShowInfo(kInsertDiskInDrive + drive + ":");
-    Zip1.ZipFileSpec = kDatabaseEntry;
+void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView& view) {
+    AskForFloppy(where.drive, view);
+    zipcomp::ZipComponent& zip = where.zip;
+    zip.ZipFileSpec = kDatabaseEntry;
     // An empty folder puts the database at the root ("\vantorima7.mdb"),
     // where the backup took it from.
-    Zip1.ZipTargetFolder = context_.archiveFolder.empty() ? std::string("\\") : context_.archiveFolder;
-    const std::optional<ArchivePlace> place = ArchivePlaceFor(drive);
-    Zip1.ZipArchiveName = place ? place->archive : std::string();
-    SetStatus(kPleaseWait);
-    Hourglass();
+    zip.ZipTargetFolder = where.archiveFolder.empty() ? std::string("\\") : where.archiveFolder;
+    const std::optional<ArchivePlace> place = ArchivePlaceFor(where.drive);
+    zip.ZipArchiveName = place ? place->archive : std::string();
+    view.SetStatus(kPleaseWait);
+    view.SetHourglass(true);
     // Nothing replaces the database while another program has it open; the
     // use is held to the end, and the remains of a restore that was killed
     // are no one's once it is taken.
-    const dao::ExclusiveUse use(context_.archiveFolder + kDatabasePath);
-    zipcomp::ZipComponent::RemoveLeftovers(Zip1.ZipTargetFolder, kDatabaseEntry);
+    const std::string database = where.archiveFolder + kDatabasePath;
+    const dao::ExclusiveUse use(database);
+    zipcomp::ZipComponent::RemoveLeftovers(zip.ZipTargetFolder, kDatabaseEntry);
     // No question first: the component replaces the database only with a
     // whole entry, once it reads as a version-7 database.
-    Zip1.ExtractCheck = CheckVersion7Database;
-    const int restored = place ? Zip1.ZipExtract(0) : kBadFileName;
+    zip.ExtractCheck = CheckVersion7Database;
+    const int restored = place ? zip.ZipExtract(0) : vb::kBadFileName;
     if (restored != 0) {
-        ShowInfo(kRestoreFailed + std::to_string(restored));
-        SetStatus(kWaiting);
-        DefaultPointer();
-    } else {
-        RemoveJournalOf(context_.archiveFolder + kDatabasePath);
-        ShowInfo(kRestoreDone);
-        DefaultPointer();
-        SetStatus(kWaiting);
+        view.ShowInfo(kRestoreFailed + std::to_string(restored));
+        return;
     }
+    engine.SettleReplacedFile(database);
+    view.ShowInfo(kRestoreDone);
 }
 
-void Form1::ReportEscaped(Phase phase, int number) {
-    const char* failed = phase == Phase::Copy ? kCopyFailed : phase == Phase::Test ? kTestFailed : kRestoreFailed;
-    try {
-        ShowInfo(FailureText(failed, number));
-    } catch (...) {
-        // The report itself failed; the window is put back all the same.
-    }
-    SetStatus(kWaiting);
-    DefaultPointer();
+} // namespace
+
+void RunBackup(const BackupPlace& place, BackupView& view) {
+    Phase phase = Phase::Copy;
+    Guarded(view, phase, [&] { CopyAndTest(place, view, phase); });
+}
+
+void RunRestore(const BackupPlace& place, dao::DBEngine& engine, BackupView& view) {
+    const Phase phase = Phase::Restore;
+    Guarded(view, phase, [&] { ExtractDatabase(place, engine, view); });
 }
 
 } // namespace utilita::backup

@@ -10,7 +10,7 @@
 namespace utilita {
 
 void MainWindow::OpenBackupWindow(bool restore) {
-    backup::Form1 window(context_, engine_, this);
+    backup::BackupWindow window(context_, engine_, this);
     window.Prepare(restore ? backup::Mode::Restore : backup::Mode::Backup);
     window.exec();
 }
