@@ -11,7 +11,7 @@ PrintWindowTest::PrintWindowTest() {
     testing_support::EnsureQtApplication();
     drives.LayOutArchive();
     context.archiveFolder = "C:\\archivi";
-    form = std::make_unique<utilita::print::laform>(context, dao::DBEngine::Instance());
+    form = std::make_unique<utilita::print::PrintLayoutWindow>(context, dao::DBEngine::Instance());
 }
 
 PrintWindowTest::~PrintWindowTest() {

@@ -55,7 +55,7 @@ protected:
     report::ScriptedScreens screens;
     ui::ScriptedMessageBoxes boxes;
     utilita::AppContext context;
-    std::unique_ptr<utilita::print::laform> form;
+    std::unique_ptr<utilita::print::PrintLayoutWindow> form;
 };
 
 // The text of one message box as the window shows it: lines joined by CR LF.

@@ -93,11 +93,11 @@ TEST_F(PrintLayoutWindow, EachKindButtonWritesItsKindAndLayoutFile) {
 TEST_F(PrintLayoutWindow, TheMenuOpensOneModelessWindowThatUscitaCloses) {
     utilita::MainWindow menu(context, dao::DBEngine::Instance(), [] { return false; });
     menu.show();
-    auto open = [&] { return menu.findChildren<utilita::print::laform*>(QString(), Qt::FindDirectChildrenOnly); };
+    auto open = [&] { return menu.findChildren<utilita::print::PrintLayoutWindow*>(QString(), Qt::FindDirectChildrenOnly); };
 
     menu.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     ASSERT_EQ(open().size(), 1);
-    utilita::print::laform* window = open().front();
+    utilita::print::PrintLayoutWindow* window = open().front();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isWindow());
     EXPECT_FALSE(window->isModal());

@@ -23,11 +23,11 @@ void MainWindow::OpenCompactionWindow() {
 void MainWindow::OpenPrintLayoutWindow() {
     // One window at a time: the command brings an open one forward. A closed
     // one is only waiting to be deleted.
-    print::laform* window = nullptr;
-    for (print::laform* open : findChildren<print::laform*>(QString(), Qt::FindDirectChildrenOnly))
+    print::PrintLayoutWindow* window = nullptr;
+    for (print::PrintLayoutWindow* open : findChildren<print::PrintLayoutWindow*>(QString(), Qt::FindDirectChildrenOnly))
         if (open->isVisible()) window = open;
     if (!window) {
-        window = new print::laform(context_, engine_, this);
+        window = new print::PrintLayoutWindow(context_, engine_, this);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->show();

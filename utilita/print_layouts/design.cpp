@@ -13,7 +13,7 @@
 
 namespace utilita::print {
 
-void laform::DeclareWidestLineValues(dao::Recordset& lines) {
+void PrintLayoutWindow::DeclareWidestLineValues(dao::Recordset& lines) {
     // Every line passes through the engine, which keeps each field's widest
     // value for a new layout's columns; the first line is declared last, as
     // the sample the designer shows.
@@ -23,18 +23,18 @@ void laform::DeclareWidestLineValues(dao::Recordset& lines) {
     DefineLineFields();
 }
 
-void laform::Command1_Click() {
-    if (Text1[1]->text() == QLatin1String(kNoKind)) return;
+void PrintLayoutWindow::OnDesignClicked() {
+    if (layoutFileBox->text() == QLatin1String(kNoKind)) return;
     const DocumentKind* kind = ChosenKind();
     if (!kind) return;
     std::string layoutFile;
     try {
         BindTables(*kind);
-        layoutFile = Text1[1]->text().toStdString();
-        LL8.ClearFirstDefinitionList();
-        LL8.ClearSecondDefinitionList();
-        dao::Recordset& header = Data1.GetRecordset();
-        dao::Recordset& lines = Data2.GetRecordset();
+        layoutFile = layoutFileBox->text().toStdString();
+        report_.ClearFirstDefinitionList();
+        report_.ClearSecondDefinitionList();
+        dao::Recordset& header = headerData_.GetRecordset();
+        dao::Recordset& lines = lineData_.GetRecordset();
         if (header.RecordCount() > 0) {
             header.MoveFirst();
             // An empty line table has no first record; its fields are then
@@ -52,8 +52,8 @@ void laform::Command1_Click() {
     // The designer may stay open long: the print database is not held meanwhile.
     ReleasePrintDatabase();
     // A cancelled selection still leads to the designer, on the path as it was.
-    LL8.ChooseLayoutFile(this, report::kProjectList, layoutFile);
-    const std::int32_t answer = LL8.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile);
+    report_.ChooseLayoutFile(this, report::kProjectList, layoutFile);
+    const std::int32_t answer = report_.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile);
     if (answer != report::kResultOk) ReportJobFailure(answer, layoutFile);
 }
 

@@ -10,10 +10,10 @@ namespace utilita::print {
 struct DocumentKind {
     const char* button;        // object name of the kind button
     const char* caption;
-    const char* kindText;      // written into Text1(0)
+    const char* kindText;      // written into the kind box
     const char* layoutName;    // appended to the archive folder, leading backslash included
-    const char* headerTable;   // Data1
-    const char* lineTable;     // Data2
+    const char* headerTable;   // headerData_
+    const char* lineTable;     // lineData_
 };
 
 // In the order of the buttons Command3 to Command8.

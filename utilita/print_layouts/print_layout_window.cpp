@@ -17,41 +17,37 @@
 
 namespace utilita::print {
 
-laform::laform(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
-    : QWidget(parent, Qt::Window), context_(context), Data1(engine), Data2(engine) {
+PrintLayoutWindow::PrintLayoutWindow(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), headerData_(engine), lineData_(engine) {
     BuildControls();
     for (std::size_t i = 0; i < DocumentKinds().size(); ++i) {
         const DocumentKind* kind = &DocumentKinds()[i];
-        connect(KindButtons[i], &QPushButton::clicked, this, [this, kind] { ChooseKind(*kind); });
+        connect(kindButtons[i], &QPushButton::clicked, this, [this, kind] { ChooseKind(*kind); });
     }
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
+    connect(designButton, &QPushButton::clicked, this, [this] { OnDesignClicked(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { OnPrintClicked(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
     CentreOnScreen();
 }
 
-void laform::CentreOnScreen() {
+void PrintLayoutWindow::CentreOnScreen() {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
-void laform::ChooseKind(const DocumentKind& kind) {
-    Text1[0]->setText(QString::fromUtf8(kind.kindText));
-    Text1[1]->setText(QString::fromStdString(context_.archiveFolder + kind.layoutName));
+void PrintLayoutWindow::ChooseKind(const DocumentKind& kind) {
+    kindBox->setText(QString::fromUtf8(kind.kindText));
+    layoutFileBox->setText(QString::fromStdString(context_.archiveFolder + kind.layoutName));
 }
 
-std::string laform::PrintDatabase() const {
+std::string PrintLayoutWindow::PrintDatabase() const {
     return context_.archiveFolder + kPrintDatabaseName;
 }
 
-void laform::Command9_Click() {
-    close();
-}
-
-const DocumentKind* laform::ChosenKind() {
-    const DocumentKind* kind = FindKind(Text1[0]->text().toStdString());
+const DocumentKind* PrintLayoutWindow::ChosenKind() {
+    const DocumentKind* kind = FindKind(kindBox->text().toStdString());
     if (!kind) Warn(kUnknownKind);
     return kind;
 }
@@ -80,20 +76,20 @@ private:
 
 } // namespace
 
-void laform::BindTables(const DocumentKind& kind) {
+void PrintLayoutWindow::BindTables(const DocumentKind& kind) {
     const ShortLockWait shortWait;
     tableBeingBound_ = kind.headerTable;
-    Data1.SetDatabaseName(PrintDatabase());
-    Data1.SetRecordSource(kind.headerTable);
-    Data1.Refresh();
+    headerData_.SetDatabaseName(PrintDatabase());
+    headerData_.SetRecordSource(kind.headerTable);
+    headerData_.Refresh();
     tableBeingBound_ = kind.lineTable;
-    Data2.SetDatabaseName(PrintDatabase());
-    Data2.SetRecordSource(kind.lineTable);
-    Data2.Refresh();
+    lineData_.SetDatabaseName(PrintDatabase());
+    lineData_.SetRecordSource(kind.lineTable);
+    lineData_.Refresh();
 }
 
-void laform::ReleasePrintDatabase() noexcept {
-    for (dao::DataControl* control : {&Data1, &Data2}) {
+void PrintLayoutWindow::ReleasePrintDatabase() noexcept {
+    for (dao::DataControl* control : {&headerData_, &lineData_}) {
         try {
             control->GetRecordset().ReleaseRead();
         } catch (const vb::RuntimeError&) {
@@ -102,8 +98,8 @@ void laform::ReleasePrintDatabase() noexcept {
     }
 }
 
-void laform::ReportPrintWarnings(const DocumentKind& kind) {
-    const std::vector<std::string>& warnings = LL8.Warnings();
+void PrintLayoutWindow::ReportPrintWarnings(const DocumentKind& kind) {
+    const std::vector<std::string>& warnings = report_.Warnings();
     if (warnings.empty()) return;
     std::string text = QString::fromUtf8(kPrintedWithWarnings).arg(QString::fromUtf8(kind.kindText)).toStdString();
     if (!documentName_.empty()) text += " " + documentName_;
@@ -111,15 +107,15 @@ void laform::ReportPrintWarnings(const DocumentKind& kind) {
     Warn(text);
 }
 
-void laform::DefineHeaderVariables() {
-    print::DefineHeaderVariables(Data1.GetRecordset(), LL8);
+void PrintLayoutWindow::DefineHeaderVariables() {
+    print::DefineHeaderVariables(headerData_.GetRecordset(), report_);
 }
 
-void laform::DefineLineFields() {
-    print::DefineLineFields(Data2.GetRecordset(), LL8);
+void PrintLayoutWindow::DefineLineFields() {
+    print::DefineLineFields(lineData_.GetRecordset(), report_);
 }
 
-void laform::ReportDatabaseError(const vb::RuntimeError& error) {
+void PrintLayoutWindow::ReportDatabaseError(const vb::RuntimeError& error) {
     if (error.Number() == kLockedByOther || error.Number() == kLockedByUser) {
         Warn(std::string(kPrintDatabaseBusy) + "\r\n" + PrintDatabase());
     } else if (error.Number() == dao::kFileNotFound) {
@@ -131,23 +127,23 @@ void laform::ReportDatabaseError(const vb::RuntimeError& error) {
     }
 }
 
-void laform::ReportJobFailure(std::int32_t answer, const std::string& layoutFile) {
+void PrintLayoutWindow::ReportJobFailure(std::int32_t answer, const std::string& layoutFile) {
     switch (answer) {
     case report::kResultNoLayout:
         Warn(std::string(kLayoutMissing) + "\r\n" + layoutFile + "\r\n" + kLayoutMissingHint);
         break;
     case report::kResultBadLayout:
         Warn(std::string(kLayoutUnreadable) + "\r\n" + layoutFile +
-             (LL8.LayoutProblem().empty() ? std::string() : "\r\n" + LL8.LayoutProblem()));
+             (report_.LayoutProblem().empty() ? std::string() : "\r\n" + report_.LayoutProblem()));
         break;
     default:
         Warn(std::string(kOutputFailed) + "\r\n" +
-             (LL8.OutputFileName().empty() ? std::string(kPrinterTarget) : LL8.OutputFileName()));
+             (report_.OutputFileName().empty() ? std::string(kPrinterTarget) : report_.OutputFileName()));
         break;
     }
 }
 
-void laform::Warn(const std::string& text) {
+void PrintLayoutWindow::Warn(const std::string& text) {
     ui::ShowMessage(this, text, ui::Buttons::Ok, ui::Icon::Exclamation, kMessageTitle);
 }
 

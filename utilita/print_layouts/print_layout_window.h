@@ -26,23 +26,22 @@ namespace utilita::print {
 
 struct DocumentKind;
 
-class laform : public QWidget {
+class PrintLayoutWindow : public QWidget {
     Q_OBJECT
 
 public:
-    laform(const AppContext& context, dao::DBEngine& engine, QWidget* parent = nullptr);
+    PrintLayoutWindow(const AppContext& context, dao::DBEngine& engine, QWidget* parent = nullptr);
 
     // The report engine (tests look at what was declared).
-    report::ReportControl& ReportEngine() { return LL8; }
+    report::ReportControl& ReportEngine() { return report_; }
 
 private:
     void BuildControls();
     void CentreOnScreen();
 
-    void ChooseKind(const DocumentKind& kind);     // Command3_Click to Command8_Click
-    void Command1_Click();
-    void Command2_Click();
-    void Command9_Click();
+    void ChooseKind(const DocumentKind& kind);     // the kind buttons
+    void OnDesignClicked();
+    void OnPrintClicked();
 
     void PrintDocument(const std::int16_t& printMode);
     // The preview, or where the document went, then what did not print as laid out.
@@ -51,9 +50,9 @@ private:
     void DefineLineFields();
     void DeclareWidestLineValues(dao::Recordset& lines);
 
-    // The kind named by Text1(0), or a message and nullptr.
+    // The kind named by the kind box, or a message and nullptr.
     const DocumentKind* ChosenKind();
-    // Binds Data1 and Data2 to the kind's tables in the print database.
+    // Binds headerData_ and lineData_ to the kind's tables in the print database.
     void BindTables(const DocumentKind& kind);
     // Lets go of the reads the two recordsets hold, before the window waits
     // on the operator and before a command returns: the print database stays
@@ -68,16 +67,17 @@ private:
     std::string PrintDatabase() const;
 
     const AppContext& context_;
-    QGroupBox* Frame1 = nullptr;
-    QLineEdit* Text1[2] = {nullptr, nullptr};
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command9 = nullptr;
-    QPushButton* KindButtons[6] = {};          // Command3 to Command8, in the kind table's order
-    QLabel* Image1 = nullptr;
-    dao::DataControl Data1;
-    dao::DataControl Data2;
-    report::ReportControl LL8;
+    QGroupBox* boxesFrame = nullptr;
+    QLineEdit* kindBox = nullptr;         // Text1(0)
+    QLineEdit* layoutFileBox = nullptr;   // Text1(1)
+    QPushButton* designButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    QPushButton* kindButtons[6] = {};          // in the kind table's order
+    QLabel* picture = nullptr;
+    dao::DataControl headerData_;
+    dao::DataControl lineData_;
+    report::ReportControl report_;
     std::string tableBeingBound_;      // for the message when a table is missing
     std::string documentName_;         // the printed document, for its warnings
 };

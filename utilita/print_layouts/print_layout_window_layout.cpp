@@ -36,48 +36,48 @@ constexpr int kColumnOrder[6] = {2, 0, 1, 3, 4, 5};   // DDT, Fattura, Nota, Pre
 
 } // namespace
 
-void laform::BuildControls() {
+void PrintLayoutWindow::BuildControls() {
     setObjectName(QStringLiteral("laform"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
 
     for (std::size_t i = 0; i < DocumentKinds().size(); ++i) {
         const DocumentKind& kind = DocumentKinds()[i];
-        KindButtons[i] = MakeCommand(this, kind.button, kind.caption, QStyle::SP_FileIcon);
+        kindButtons[i] = MakeCommand(this, kind.button, kind.caption, QStyle::SP_FileIcon);
     }
-    Command1 = MakeCommand(this, "Command1", "Desi&gn", QStyle::SP_FileDialogDetailedView);
-    Command2 = MakeCommand(this, "Command2", "&Stampa", QStyle::SP_DialogSaveButton);
-    Command9 = MakeCommand(this, "Command9", "&Uscita", QStyle::SP_DialogCloseButton);
+    designButton = MakeCommand(this, "Command1", "Desi&gn", QStyle::SP_FileDialogDetailedView);
+    printButton = MakeCommand(this, "Command2", "&Stampa", QStyle::SP_DialogSaveButton);
+    exitButton = MakeCommand(this, "Command9", "&Uscita", QStyle::SP_DialogCloseButton);
 
-    Image1 = MakeImage(this, "Image1", QStyle::SP_FileDialogContentsView, 48);
-    Image1->setAlignment(Qt::AlignCenter);
+    picture = MakeImage(this, "Image1", QStyle::SP_FileDialogContentsView, 48);
+    picture->setAlignment(Qt::AlignCenter);
 
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(16);
-    for (int row = 0; row < 6; ++row) buttons->addWidget(KindButtons[kColumnOrder[row]], row, 0);
-    buttons->addWidget(Image1, 0, 1, 3, 1);
-    buttons->addWidget(Command1, 3, 1);
-    buttons->addWidget(Command2, 4, 1);
-    buttons->addWidget(Command9, 5, 1);
+    for (int row = 0; row < 6; ++row) buttons->addWidget(kindButtons[kColumnOrder[row]], row, 0);
+    buttons->addWidget(picture, 0, 1, 3, 1);
+    buttons->addWidget(designButton, 3, 1);
+    buttons->addWidget(printButton, 4, 1);
+    buttons->addWidget(exitButton, 5, 1);
     buttons->setColumnStretch(0, 1);
     buttons->setColumnStretch(1, 1);
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Text1[0] = MakeBox(Frame1, "Text1(0)");
-    Text1[1] = MakeBox(Frame1, "Text1(1)");
-    auto* boxes = new QVBoxLayout(Frame1);
-    boxes->addWidget(Text1[0]);
-    boxes->addWidget(Text1[1]);
+    boxesFrame = new QGroupBox(this);
+    boxesFrame->setObjectName(QStringLiteral("Frame1"));
+    kindBox = MakeBox(boxesFrame, "Text1(0)");
+    layoutFileBox = MakeBox(boxesFrame, "Text1(1)");
+    auto* boxes = new QVBoxLayout(boxesFrame);
+    boxes->addWidget(kindBox);
+    boxes->addWidget(layoutFileBox);
 
     auto* window = new QVBoxLayout(this);
     window->addLayout(buttons);
-    window->addWidget(Frame1);
+    window->addWidget(boxesFrame);
     // 5985 twips wide at 15 twips to the pixel, and as high as the controls need.
     window->setSizeConstraint(QLayout::SetFixedSize);
-    Frame1->setMinimumWidth(399 - window->contentsMargins().left() - window->contentsMargins().right());
+    boxesFrame->setMinimumWidth(399 - window->contentsMargins().left() - window->contentsMargins().right());
 
-    QWidget* order[] = {KindButtons[2], KindButtons[0], KindButtons[1], KindButtons[3], KindButtons[4],
-                        KindButtons[5], Command1, Command2, Command9, Text1[1], Text1[0]};
+    QWidget* order[] = {kindButtons[2], kindButtons[0], kindButtons[1], kindButtons[3], kindButtons[4],
+                        kindButtons[5], designButton, printButton, exitButton, layoutFileBox, kindBox};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     adjustSize();
 }

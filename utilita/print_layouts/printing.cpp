@@ -24,33 +24,33 @@ std::int32_t Percent(double position) {
 
 } // namespace
 
-void laform::Command2_Click() {
+void PrintLayoutWindow::OnPrintClicked() {
     const std::int16_t printMode = report::kPrintToPrinter;
     PrintDocument(printMode);
 }
 
-void laform::ShowPrinted(std::int16_t printMode, std::string& layoutFile, const DocumentKind& kind) {
+void PrintLayoutWindow::ShowPrinted(std::int16_t printMode, std::string& layoutFile, const DocumentKind& kind) {
     if (printMode == report::kPrintToPreview) {
-        LL8.ShowPreview(layoutFile, "", this);
-        LL8.DiscardPreview(layoutFile, "");
-    } else if (!LL8.OutputFileName().empty()) {
+        report_.ShowPreview(layoutFile, "", this);
+        report_.DiscardPreview(layoutFile, "");
+    } else if (!report_.OutputFileName().empty()) {
         // No printer: the operator must learn where the document went.
-        ui::ShowMessage(this, std::string(kPrintedToFile) + "\r\n" + LL8.OutputFileName(), ui::Buttons::Ok,
+        ui::ShowMessage(this, std::string(kPrintedToFile) + "\r\n" + report_.OutputFileName(), ui::Buttons::Ok,
                         ui::Icon::Information, kMessageTitle);
     }
     ReportPrintWarnings(kind);
 }
 
-void laform::PrintDocument(const std::int16_t& printMode) {
-    if (Text1[1]->text() == QLatin1String(kNoKind)) return;
+void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
+    if (layoutFileBox->text() == QLatin1String(kNoKind)) return;
     const DocumentKind* kind = ChosenKind();
     if (!kind) return;
     std::string layoutFile;
     try {
         BindTables(*kind);
-        layoutFile = Text1[1]->text().toStdString();
-        dao::Recordset& header = Data1.GetRecordset();
-        dao::Recordset& lines = Data2.GetRecordset();
+        layoutFile = layoutFileBox->text().toStdString();
+        dao::Recordset& header = headerData_.GetRecordset();
+        dao::Recordset& lines = lineData_.GetRecordset();
         if (header.RecordCount() == 0) {
             Warn(kNoDocument);
             return;
@@ -62,52 +62,52 @@ void laform::PrintDocument(const std::int16_t& printMode) {
         };
         firstRecords();
         documentName_ = header.Fields(0).Name() + " " + header.Fields(0).Value().ToString();
-        LL8.ClearFirstDefinitionList();
-        LL8.ClearSecondDefinitionList();
+        report_.ClearFirstDefinitionList();
+        report_.ClearSecondDefinitionList();
         DefineHeaderVariables();
         DefineLineFields();
 
         ReleasePrintDatabase();
-        if (LL8.ChooseLayoutFile(this, report::kProjectList, layoutFile) == report::ResultCancelled) return;
-        std::int32_t answer = LL8.BeginPrintJob(report::kProjectList, layoutFile, printMode, 2, this, kProgressTitle);
+        if (report_.ChooseLayoutFile(this, report::kProjectList, layoutFile) == report::ResultCancelled) return;
+        std::int32_t answer = report_.BeginPrintJob(report::kProjectList, layoutFile, printMode, 2, this, kProgressTitle);
         if (answer != report::kResultOk) {
             ReportJobFailure(answer, layoutFile);
             return;
         }
-        if (LL8.ShowPrintOptions(this, kPrintOptionsText) == report::ResultCancelled) {
-            LL8.EndPrintJob(0);
+        if (report_.ShowPrintOptions(this, kPrintOptionsText) == report::ResultCancelled) {
+            report_.EndPrintJob(0);
             return;
         }
 
         firstRecords();
         DefineHeaderVariables();
-        LL8.OutputPageObjects();
+        report_.OutputPageObjects();
         while (!lines.AtEOF()) {
-            LL8.SetProgress(kProgressText, Percent(lines.PercentPosition()));
+            report_.SetProgress(kProgressText, Percent(lines.PercentPosition()));
             if (BelongsToDocument(lines.Fields(1).Value(), header.Fields(0).Value())) {
                 DefineLineFields();
-                answer = LL8.OutputLine();
+                answer = report_.OutputLine();
                 while (answer == report::ResultRepeat) {
-                    LL8.OutputPageObjects();
-                    answer = LL8.OutputLine();
+                    report_.OutputPageObjects();
+                    answer = report_.OutputLine();
                 }
             }
             lines.MoveNext();
         }
         do {
-            answer = LL8.FinishLines();
+            answer = report_.FinishLines();
         } while (answer == report::ResultRepeat);
         const std::int32_t finished = answer;
         ReleasePrintDatabase();   // before the preview or a message waits on the operator
 
-        if (LL8.EndPrintJob(0) != report::kResultOk) {
+        if (report_.EndPrintJob(0) != report::kResultOk) {
             ReportJobFailure(report::kResultNoOutput, layoutFile);
             return;
         }
         if (finished != report::ResultCancelled) ShowPrinted(printMode, layoutFile, *kind);
     } catch (const vb::RuntimeError& error) {
         // Nothing half done reaches the paper.
-        LL8.AbandonPrintJob();
+        report_.AbandonPrintJob();
         ReleasePrintDatabase();
         ReportDatabaseError(error);
     }
