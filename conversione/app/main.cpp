@@ -1,7 +1,7 @@
 // Conversione: imports a version-6 archive into version 7.
 #include <QApplication>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "ui/translations.h"
 #include "winfs/paths.h"
 

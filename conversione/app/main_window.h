@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <string>
 
-#include "app/form1_layout.h"
+#include "app/main_window_layout.h"
 #include "dbengine/engine.h"
 #include "run/conversion_state.h"
 #include "run/conversion_view.h"

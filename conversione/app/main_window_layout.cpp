@@ -1,4 +1,4 @@
-#include "app/form1_layout.h"
+#include "app/main_window_layout.h"
 
 #include <QApplication>
 #include <QFont>

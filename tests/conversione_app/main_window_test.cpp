@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "support/scripted_file_dialog.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_dir.h"
