@@ -6,20 +6,12 @@
 #include <unistd.h>
 
 #include "dbengine/engine.h"
+#include "support/qt_application.h"
 #include "tools/schema_loader.h"
 
 namespace backup_testing {
 
 namespace {
-
-QApplication& EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "utilita_backup_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static auto* app = new QApplication(argc, argv);  // kept to the end of the process
-    return *app;
-}
 
 // A real version-7 database, made once, with rows of random text so that its
 // archive does not shrink below one test medium.
@@ -65,7 +57,7 @@ int RecordingBoxes::Show(const ui::MessageRequest& request, QWidget*) {
 }
 
 BackupWindowTest::BackupWindowTest() : database(Version7Bytes()) {
-    EnsureApplication();
+    testing_support::EnsureQtApplication();
     // A restore clears abandoned scratch folders of the temporary folder:
     // only the test's own.
     fs::create_directories(Root() / "tmp");

@@ -20,6 +20,7 @@
 #include "context/app_context.h"
 #include "dbengine/engine.h"
 #include "menu/main_window.h"
+#include "support/qt_application.h"
 #include "support/scripted_message_boxes.h"
 #include "utilita_compaction/archive_fixture.h"
 
@@ -27,15 +28,6 @@ namespace compaction_testing {
 namespace {
 
 using Window = utilita::compaction::CompactionWindow;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);  // kept to the end of the process
-    return *app;
-}
 
 // What the window showed when a message box came up.
 struct WindowState {
@@ -57,7 +49,7 @@ public:
 class CompactionWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        App();
+        testing_support::EnsureQtApplication();
         context.archiveFolder = kArchive;
         archive.BuildDatabase(kFirst, 1);
         archive.BuildDatabase(kSecond, 2);

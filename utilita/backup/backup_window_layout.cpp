@@ -15,6 +15,7 @@
 #include "backup/backup_window.h"
 #include "backup/messages.h"
 #include "widgets/controls.h"
+#include "widgets/notice.h"
 
 namespace utilita::backup {
 

@@ -5,9 +5,6 @@ namespace utilita::backup {
 
 inline constexpr const char* kWindowCaption = "Copia di sicurezza e Ripristino archivi";
 
-inline constexpr const char* kWaiting = "In attesa...";
-inline constexpr const char* kPleaseWait = "Attendere prego...";
-
 inline constexpr const char* kBackupPrompt = "Effettua la copia nel drive";
 inline constexpr const char* kRestorePrompt = "Ripristino archivi dal drive";
 inline constexpr const char* kBackupHeading = "Copia di sicurezza";

@@ -11,6 +11,8 @@
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
 #include "dbengine/exclusive_use.h"
+#include "widgets/notice.h"
+#include "widgets/on_exit.h"
 #include "winfs/error_numbers.h"
 #include "winfs/files.h"
 #include "winfs/paths.h"
@@ -50,26 +52,15 @@ std::string FailureText(const char* failed, int number) {
     return text;
 }
 
-// The one way out of an operation: status and pointer back to idle.
-class IdleOnExit {
-public:
-    explicit IdleOnExit(BackupView& view) : view_(view) {}
-    ~IdleOnExit() {
-        view_.SetStatus(kWaiting);
-        view_.SetHourglass(false);
-    }
-    IdleOnExit(const IdleOnExit&) = delete;
-    IdleOnExit& operator=(const IdleOnExit&) = delete;
-
-private:
-    BackupView& view_;
-};
-
 // Runs body; an error that no step handled is told as the failure of the
 // phase it was in, with its number.
 template <typename Body>
 void Guarded(BackupView& view, const Phase& phase, Body body) {
-    const IdleOnExit idle(view);
+    // The one way out of an operation: status and pointer back to idle.
+    const OnExit idle([&view] {
+        view.SetStatus(kWaiting);
+        view.SetHourglass(false);
+    });
     int number = 0;
     try {
         body();

@@ -10,6 +10,7 @@
 #include "compaction/compaction_window.h"
 #include "compaction/messages.h"
 #include "widgets/controls.h"
+#include "widgets/notice.h"
 
 namespace utilita::compaction {
 

@@ -5,9 +5,6 @@ namespace utilita::compaction {
 
 inline constexpr const char* kWindowCaption = "Recupera e Compatta files di archivio";
 
-inline constexpr const char* kWaiting = "In attesa...";
-inline constexpr const char* kPleaseWait = "Attendere prego...";
-
 inline constexpr const char* kFinished = "Procedura terminata !";
 inline constexpr const char* kFinishedTitle = "Conferma";
 

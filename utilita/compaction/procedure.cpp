@@ -12,6 +12,7 @@
 #include "dbengine/errors.h"
 #include "dbengine/exclusive_use.h"
 #include "widgets/notice.h"
+#include "widgets/on_exit.h"
 #include "winfs/error_numbers.h"
 #include "winfs/files.h"
 #include "winfs/runtime_error.h"
@@ -68,23 +69,6 @@ Outcome Failed(Step step, int number, std::string description) {
     return outcome;
 }
 
-// The one way out of a run that started: the window back to idle, however
-// the run ends.
-class IdleOnExit {
-public:
-    explicit IdleOnExit(CompactionView& view) : view_(view) {}
-    ~IdleOnExit() {
-        view_.SetHourglass(false);
-        for (int mark = 0; mark < 3; ++mark) view_.SetMark(mark, false);
-        view_.SetStatus(kWaiting);
-    }
-    IdleOnExit(const IdleOnExit&) = delete;
-    IdleOnExit& operator=(const IdleOnExit&) = delete;
-
-private:
-    CompactionView& view_;
-};
-
 } // namespace
 
 Outcome RunCompaction(const std::string& archiveFolder, dao::DBEngine& engine, CompactionView& view) {
@@ -92,7 +76,12 @@ Outcome RunCompaction(const std::string& archiveFolder, dao::DBEngine& engine, C
     if (!claim.Held()) return Outcome{Outcome::Result::Refused, Step::FirstCompaction, 0, {}};
 
     const ArchiveFiles files(archiveFolder);
-    const IdleOnExit idle(view);
+    // The one way out of a run that started: the window back to idle.
+    const OnExit idle([&view] {
+        view.SetHourglass(false);
+        for (int mark = 0; mark < 3; ++mark) view.SetMark(mark, false);
+        view.SetStatus(kWaiting);
+    });
     view.SetStatus(kPleaseWait);
     view.SetHourglass(true);
     view.SetMark(0, true);

@@ -24,8 +24,7 @@ void PrintLayoutWindow::DeclareWidestLineValues(dao::Recordset& lines) {
 }
 
 void PrintLayoutWindow::OnDesignClicked() {
-    if (layoutFileBox->text() == QLatin1String(kNoKind)) return;
-    const DocumentKind* kind = ChosenKind();
+    const DocumentKind* kind = CommandKind();
     if (!kind) return;
     std::string layoutFile;
     try {

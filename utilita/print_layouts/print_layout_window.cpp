@@ -46,7 +46,8 @@ std::string PrintLayoutWindow::PrintDatabase() const {
     return context_.archiveFolder + kPrintDatabaseName;
 }
 
-const DocumentKind* PrintLayoutWindow::ChosenKind() {
+const DocumentKind* PrintLayoutWindow::CommandKind() {
+    if (layoutFileBox->text() == QLatin1String(kNoKind)) return nullptr;
     const DocumentKind* kind = FindKind(kindBox->text().toStdString());
     if (!kind) Warn(kUnknownKind);
     return kind;

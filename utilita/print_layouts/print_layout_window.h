@@ -50,8 +50,9 @@ private:
     void DefineLineFields();
     void DeclareWidestLineValues(dao::Recordset& lines);
 
-    // The kind named by the kind box, or a message and nullptr.
-    const DocumentKind* ChosenKind();
+    // The kind Design and Stampa work on: nullptr without a word while none
+    // was chosen, else the kind named by the kind box, or a message and nullptr.
+    const DocumentKind* CommandKind();
     // Binds headerData_ and lineData_ to the kind's tables in the print database.
     void BindTables(const DocumentKind& kind);
     // Lets go of the reads the two recordsets hold, before the window waits

@@ -42,8 +42,7 @@ void PrintLayoutWindow::ShowPrinted(std::int16_t printMode, std::string& layoutF
 }
 
 void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
-    if (layoutFileBox->text() == QLatin1String(kNoKind)) return;
-    const DocumentKind* kind = ChosenKind();
+    const DocumentKind* kind = CommandKind();
     if (!kind) return;
     std::string layoutFile;
     try {
