@@ -11,13 +11,13 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include "utilita/recording_form.h"
+#include "utilita/recording_menu.h"
 #include "utilita/utilita_fixture.h"
 #include "desktop/x_window.h"   // Xlib last: its macros clash with Qt's names
 
 namespace {
 
-using testing_support::RecordingForm;
+using testing_support::RecordingMenu;
 using testing_support::XWindow;
 
 const char* const kRefusal = "Linea Vantorima 7  - Utilità: Rilevata Vantorima 7 aperto...chiuderlo e riprovare !";
@@ -34,7 +34,7 @@ protected:
     }
 
     // Gives the menu the focus; raise also puts it on top of the stack.
-    bool MakeActive(RecordingForm& form, bool raise = false) {
+    bool MakeActive(RecordingMenu& form, bool raise = false) {
         form.show();
         if (raise) form.raise();
         form.activateWindow();
@@ -62,7 +62,7 @@ protected:
 
     // Clicks one command with the menu active. Another runner on the display
     // may take the focus away meanwhile; the click is then made again.
-    Outcome Click(RecordingForm& form, const char* command) {
+    Outcome Click(RecordingMenu& form, const char* command) {
         Outcome outcome;
         for (int attempt = 0; attempt < 3; ++attempt) {
             EXPECT_TRUE(MakeActive(form));
@@ -85,7 +85,7 @@ protected:
 };
 
 TEST_F(utilita_running_check, RefusesOnlyWhenTheMainApplicationLiesBelowTheMenu) {
-    RecordingForm form(context);
+    RecordingMenu form(context);
     ASSERT_TRUE(form.Load());
     ASSERT_TRUE(MakeActive(form, true));
 

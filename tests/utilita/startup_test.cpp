@@ -5,18 +5,18 @@
 
 #include <QLabel>
 
-#include "utilita/recording_form.h"
+#include "utilita/recording_menu.h"
 #include "utilita/utilita_fixture.h"
 
 namespace {
 
-using testing_support::RecordingForm;
+using testing_support::RecordingMenu;
 
 const char* const kTitle = "Linea Vantorima 7  - Utilità";
 
 class utilita_startup : public testing_support::UtilitaFixture {
 protected:
-    static QString UserCaption(RecordingForm& form) {
+    static QString UserCaption(RecordingMenu& form) {
         return form.findChild<QLabel*>(QStringLiteral("Label3"))->text();
     }
 
@@ -56,7 +56,7 @@ TEST_F(utilita_startup, ActiveUserAndRightsComeFromFourValuesOfTheUserFile) {
         if (c.content) drives.Write("c/VanRete7Ute.dat", *c.content);
         else drives.Remove("c/VanRete7Ute.dat");
         context.userNotEnabled = !c.notEnabled;   // must be set either way
-        RecordingForm form(context);
+        RecordingMenu form(context);
         EXPECT_TRUE(form.Load());
         EXPECT_EQ(UserCaption(form).toStdString(), c.caption);
         EXPECT_EQ(context.userNotEnabled, c.notEnabled);
@@ -67,7 +67,7 @@ TEST_F(utilita_startup, ActiveUserAndRightsComeFromFourValuesOfTheUserFile) {
 TEST_F(utilita_startup, ArchiveFolderIsTheWholeFirstLineOfTheConfigurationFile) {
     drives.Write("c/VanRete7.dat", "C:\\Archivi Ditta\\v7\r\nD:\\altro\r\n");
     drives.Write("c/archivi ditta/v7/VanReteAB.dat", "");
-    RecordingForm form(context);
+    RecordingMenu form(context);
     EXPECT_TRUE(form.Load());
     EXPECT_EQ(context.archiveFolder, "C:\\Archivi Ditta\\v7");
     EXPECT_TRUE(Messages().empty());
@@ -79,7 +79,7 @@ TEST_F(utilita_startup, MissingConfigurationFileEndsWithoutTheExitQuestion) {
         SCOPED_TRACE(driveMissing ? "no drive C folder (76)" : "no file (53)");
         if (driveMissing) drives.Remove("c");
         ResetMessages();
-        RecordingForm form(context);
+        RecordingMenu form(context);
         EXPECT_FALSE(form.Load());
         ExpectOnly("E' necessario impostare Percorso degli Archivi !", ui::Icon::Information);
         EXPECT_TRUE(form.ProgramEnded());
@@ -104,7 +104,7 @@ TEST_F(utilita_startup, EmptyOrUnreadableConfigurationFileLeavesTheDecisionToThe
         drives.Remove("c/VanReteAB.dat");
         {
             ResetMessages();
-            RecordingForm form(context);
+            RecordingMenu form(context);
             EXPECT_FALSE(form.Load());
             ExpectOnly(unreachable, ui::Icon::Information);
             EXPECT_TRUE(form.ProgramEnded());
@@ -112,7 +112,7 @@ TEST_F(utilita_startup, EmptyOrUnreadableConfigurationFileLeavesTheDecisionToThe
         drives.Write("c/VanReteAB.dat", "");
         {
             ResetMessages();
-            RecordingForm form(context);
+            RecordingMenu form(context);
             EXPECT_TRUE(form.Load());
             EXPECT_TRUE(Messages().empty());
             EXPECT_EQ(context.archiveFolder, "");
@@ -122,7 +122,7 @@ TEST_F(utilita_startup, EmptyOrUnreadableConfigurationFileLeavesTheDecisionToThe
 
 TEST_F(utilita_startup, UnreachableArchiveFolderShowsTheFolderAndEnds) {
     drives.Write("c/VanRete7.dat", "\\\\server\\archivi\r\n");
-    RecordingForm form(context);
+    RecordingMenu form(context);
     EXPECT_FALSE(form.Load());
     ExpectOnly("Collegamento mancante con il Server di dati \r\n"
                " \\\\server\\archivi\r\n"
@@ -134,7 +134,7 @@ TEST_F(utilita_startup, UnreachableArchiveFolderShowsTheFolderAndEnds) {
 
     // The same folder once the share is there.
     drives.Write("unc/server/archivi/VanReteAB.dat", "");
-    RecordingForm again(context);
+    RecordingMenu again(context);
     EXPECT_TRUE(again.Load());
 }
 
@@ -142,13 +142,13 @@ TEST_F(utilita_startup, NoPrinterIsOnlyAWarningBeforeTheOtherChecks) {
     printerPresent = false;
     {
         drives.LayOutArchive();
-        RecordingForm form(context);
+        RecordingMenu form(context);
         EXPECT_TRUE(form.Load());
         ExpectOnly("Nessuna stampante presente nel sistema !", ui::Icon::Information);
         EXPECT_FALSE(form.ProgramEnded());
     }
     drives.Remove("c/VanRete7.dat");
-    RecordingForm form(context);
+    RecordingMenu form(context);
     EXPECT_FALSE(form.Load());
     ASSERT_EQ(Messages().size(), 3u);
     EXPECT_EQ(Messages()[1].text, "Nessuna stampante presente nel sistema !");
@@ -158,7 +158,7 @@ TEST_F(utilita_startup, NoPrinterIsOnlyAWarningBeforeTheOtherChecks) {
 TEST_F(utilita_startup, SecondInstanceEndsFirstAndChecksNothingElse) {
     printerPresent = false;
     drives.Write("c/VanRete7Ute.dat", "ROSSI,1,2,S\r\n");
-    RecordingForm form(context, [] { return true; });
+    RecordingMenu form(context, [] { return true; });
     EXPECT_FALSE(form.Load());
     ExpectOnly("Utilità Vantorima 7 è già in esecuzione !", ui::Icon::Critical);
     EXPECT_TRUE(form.ProgramEnded());

@@ -12,14 +12,14 @@
 
 namespace testing_support {
 
-class RecordingForm : public utilita::MainWindow {
+class RecordingMenu : public utilita::MainWindow {
 public:
     struct Opened {
         std::string window;
         Qt::CursorShape pointer;
     };
 
-    explicit RecordingForm(utilita::AppContext& context, std::function<bool()> otherInstanceRunning = [] { return false; })
+    explicit RecordingMenu(utilita::AppContext& context, std::function<bool()> otherInstanceRunning = [] { return false; })
         : MainWindow(context, dao::DBEngine::Instance(), std::move(otherInstanceRunning)) {}
 
     std::vector<Opened> opened;
