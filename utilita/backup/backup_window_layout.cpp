@@ -11,8 +11,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "backup/drive_box.h"
 #include "backup/backup_window.h"
+#include "backup/drive_box.h"
 #include "backup/messages.h"
 #include "widgets/controls.h"
 #include "widgets/notice.h"
