@@ -2,7 +2,7 @@
 # Installs what a fresh Debian machine lacks to build and test the programs.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev
-          libzip-dev libx11-dev libgtest-dev libgmock-dev xvfb xauth unzip zip sqlite3 fonts-dejavu-core poppler-utils
+          libzip-dev mdbtools-dev mdbtools libx11-dev libgtest-dev libgmock-dev xvfb xauth unzip zip sqlite3 fonts-dejavu-core poppler-utils
           qt6-svg-dev)
 missing=()
 for p in "${packages[@]}"; do

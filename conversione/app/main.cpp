@@ -1,14 +1,16 @@
 // Conversione: imports a version-6 archive into version 7.
 #include <QApplication>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "ui/translations.h"
+#include "winfs/paths.h"
 
 int main(int argc, char** argv) {
+    winfs::MakeDrivesFolderAbsolute();
     QApplication app(argc, argv);
     ui::InstallItalianTranslations(app);
-    Form1 form(dao::DBEngine::Instance());
-    if (!form.Form_Load()) return 0;
-    form.show();
+    MainWindow window(dao::DBEngine::Instance());
+    if (!window.Start()) return 0;
+    window.show();
     return app.exec();
 }

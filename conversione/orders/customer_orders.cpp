@@ -1,9 +1,9 @@
 // Customer orders: the common header list up to the totals, with "tordine"
 // for "tfattura" and the delivery date last; no instalments. Their lines take
 // the common line list whole.
+#include "documents/document_fields.h"
 #include "orders/order_converter_list.h"
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "run/field_list.h"
 
 namespace conversione::orders {
 

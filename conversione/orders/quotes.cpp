@@ -1,8 +1,8 @@
 // Quotes: the common header list without the instalments, "tpreventivo" for
 // "tfattura". Their lines take the common line list whole.
+#include "documents/document_fields.h"
 #include "orders/order_converter_list.h"
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "run/field_list.h"
 
 namespace conversione::orders {
 

@@ -2,9 +2,9 @@
 // the VAT brackets without the discounted amounts, three totals with
 // "tordine" for "tfattura", the delivery date, carrier and VAT exemption out
 // of their group's order, then the instalments.
+#include "documents/document_fields.h"
 #include "orders/order_converter_list.h"
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "run/field_list.h"
 
 namespace conversione::orders {
 

@@ -3,9 +3,9 @@
 // Their lines take the common line list and the depot "DEP".
 #include <utility>
 
+#include "documents/document_fields.h"
 #include "purchases/purchase_converter_list.h"
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "run/field_list.h"
 
 namespace conversione::purchases {
 namespace {

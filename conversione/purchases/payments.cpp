@@ -2,7 +2,7 @@
 // the shared payment schedule.
 #include "purchases/payment_schedule_fields.h"
 #include "purchases/purchase_converter_list.h"
-#include "sales/field_list_edits.h"
+#include "run/field_list.h"
 
 namespace conversione::purchases {
 

@@ -4,10 +4,9 @@
 // the supplier's article code and the depot.
 #include <utility>
 
-#include "purchases/field_list_head.h"
+#include "documents/document_fields.h"
 #include "purchases/purchase_converter_list.h"
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "run/field_list.h"
 
 namespace conversione::purchases {
 namespace {

@@ -1,9 +1,8 @@
 // Returns: the head of the party group and the printed flag. Their lines keep
 // code, article, quantity, reference and their own depot.
-#include "purchases/field_list_head.h"
+#include "documents/document_fields.h"
 #include "purchases/purchase_converter_list.h"
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "run/field_list.h"
 
 namespace conversione::purchases {
 

@@ -1,5 +1,6 @@
 #include "registries/registry_converters.h"
 #include "registries/registry_fields.h"
+#include "run/field_list.h"
 
 namespace conversione {
 
@@ -22,10 +23,10 @@ TableConverter ArticlesConverter() {
         .name = "ConvertArticles",
         .sourceTable = "articoli",
         .targetTable = "Articoli",
-        .fields = Concat({registries::SameNameCopies({"id articolo", "codice", "descrizione", "categoria",
-                                                      "fornitore", "iva", "unita", "costoeuro", "nomefile",
-                                                      "sottoscorta", "articolocomposto", "giacenzamin",
-                                                      "giacenzamax", "matser", "esistenza"}),
+        .fields = Concat({Copies({"id articolo", "codice", "descrizione", "categoria",
+                                  "fornitore", "iva", "unita", "costoeuro", "nomefile",
+                                  "sottoscorta", "articolocomposto", "giacenzamin",
+                                  "giacenzamax", "matser", "esistenza"}),
                           FixedCostFields()}),
         .emptyLine = "TABELLA ARTICOLI nessuna voce presente",
         .countPrefix = "TABELLA ARTICOLI convertite ",

@@ -1,5 +1,6 @@
 #include "registries/registry_converters.h"
 #include "registries/registry_fields.h"
+#include "run/field_list.h"
 
 namespace conversione {
 
@@ -9,7 +10,7 @@ TableConverter BillOfMaterialsConverter() {
         .name = "ConvertBillOfMaterials",
         .sourceTable = "articoli_famiglia",
         .targetTable = "articoli_famiglia",
-        .fields = registries::SameNameCopies(
+        .fields = Copies(
             {"id articolo", "codice", "descrizione", "unit\u00e0", "qt\u00e0", "rifarticolo", "matser"}),
         .emptyLine = "DISTINTA BASE nessuna voce presente",
         .countPrefix = "DISTINTA BASE convertite ",

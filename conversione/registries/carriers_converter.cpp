@@ -1,5 +1,6 @@
 #include "registries/registry_converters.h"
 #include "registries/registry_fields.h"
+#include "run/field_list.h"
 
 namespace conversione {
 
@@ -12,7 +13,7 @@ TableConverter CarriersConverter() {
         .sourceTable = "vettori",
         .targetTable = "vettori",
         .fields = Concat({Address(), TaxCode(), Contact(),
-                          registries::SameNameCopies({"nazione", "email", "www", "valuta"})}),
+                          Copies({"nazione", "email", "www", "valuta"})}),
         .emptyLine = "ANAGRAFICA VETTORI nessuna voce presente",
         .countPrefix = "ANAGRAFICA VETTORI convertite ",
         .errorPrefix = "ANAGRAFICA VETTORI Errore nr. ",

@@ -1,5 +1,6 @@
 #include "registries/registry_converters.h"
 #include "registries/registry_fields.h"
+#include "run/field_list.h"
 
 namespace conversione {
 
@@ -10,7 +11,7 @@ TableConverter CompanyConverter() {
         .name = "ConvertCompany",
         .sourceTable = "anagrafica azienda",
         .targetTable = "ANAGRAFICA AZIENDA",
-        .fields = registries::SameNameCopies(
+        .fields = Copies(
             {"ragione", "sociale", "indirizzo", "cap", "pr", "citta", "nazione", "natura", "piva",
              "codfis", "telefo1", "telefo2", "telefax", "email", "contatto", "cellulare", "codiva",
              "attivit\u00e0", "tribunale", "trinome", "cciaa", "natoa", "natoil", "banca1", "abi1",

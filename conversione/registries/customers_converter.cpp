@@ -1,5 +1,6 @@
 #include "registries/registry_converters.h"
 #include "registries/registry_fields.h"
+#include "run/field_list.h"
 
 namespace conversione {
 
@@ -9,7 +10,7 @@ TableConverter CustomersConverter() {
         .sourceTable = "clienti",
         .targetTable = "clienti",
         .fields = Concat({RegistryFields(),
-                          registries::SameNameCopies(
+                          Copies(
                               {"corriere", "pagamento", "tipopagamento", "sconto", "2sconto", "nazione",
                                "nazione2", "listino", "desclistino", "%listino", "email", "note", "ivasino",
                                "rigaiva1", "rigaiva2", "www", "agente", "codeagente", "categoria", "zona",

@@ -2,9 +2,6 @@
 // The thirty fields that open the customer, supplier and agent registries, in
 // five contiguous groups. Carriers take three of the groups; agents take all
 // thirty with "cap" before "pr".
-#include <initializer_list>
-#include <string_view>
-
 #include "run/table_converter.h"
 
 namespace conversione {
@@ -19,10 +16,5 @@ const FieldList& Bank();            // "banca" .. "baconto2"     (8)
 
 // The five groups in order (30).
 const FieldList& RegistryFields();
-
-namespace registries {
-// Copies of fields that bear the same name in both databases, in the order given.
-FieldList SameNameCopies(std::initializer_list<std::string_view> fields);
-} // namespace registries
 
 } // namespace conversione

@@ -1,5 +1,6 @@
 #include "registries/registry_converters.h"
 #include "registries/registry_fields.h"
+#include "run/field_list.h"
 
 namespace conversione {
 
@@ -11,7 +12,7 @@ TableConverter SupplierPriceListConverter() {
         .name = "ConvertSupplierPriceList",
         .sourceTable = "listinofornitori",
         .targetTable = "listinofornitori",
-        .fields = registries::SameNameCopies(
+        .fields = Copies(
             {"id fornitore", "codice", "descrizione", "costoeuro", "codicefornitore", "iva", "unita"}),
         .emptyLine = "TABELLA LISTINO FORNITORI  nessuna voce presente",
         .countPrefix = "TABELLA LISTINO FORNITORI convertite ",

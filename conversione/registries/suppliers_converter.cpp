@@ -1,5 +1,6 @@
 #include "registries/registry_converters.h"
 #include "registries/registry_fields.h"
+#include "run/field_list.h"
 
 namespace conversione {
 
@@ -9,7 +10,7 @@ TableConverter SuppliersConverter() {
         .sourceTable = "fornitori",
         .targetTable = "fornitori",
         .fields = Concat({RegistryFields(),
-                          registries::SameNameCopies(
+                          Copies(
                               {"swift1", "swift2", "corriere", "modpagamento", "tipopagamento", "sconto",
                                "2sconto", "nazione", "nazione2", "email", "note", "www", "agente",
                                "categoria", "valuta", "settore", "fido", "iban1", "iban2",

@@ -7,11 +7,11 @@
 
 namespace conversione {
 
-// Data1 := Text1(0) and the table, Refresh.
+// Data1 := the source file and the table, Refresh.
 void BindSource(ConversionState& state, const std::string& table);
 // Data1.Refresh again (back on the first row).
 void RebindSource(ConversionState& state);
-// Data2 := Text1(1) and the table, Refresh.
+// Data2 := the target file and the table, Refresh.
 void BindTarget(ConversionState& state, const std::string& table);
 
 } // namespace conversione

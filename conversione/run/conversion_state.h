@@ -1,6 +1,7 @@
 #pragma once
-// The state that Form1 shares with every converter: the two data controls,
-// the module variables Answer and RowCount, and the window (through its view).
+// The state that MainWindow shares with every converter: the two data controls,
+// the last message answer, the copy loop's row index and row count, and the
+// window (through its view).
 #include <cstdint>
 
 #include "dbengine/data_control.h"
@@ -24,7 +25,8 @@ struct ConversionState {
     dao::DBEngine& engine;
     dao::DataControl Data1;   // source side (version 6)
     dao::DataControl Data2;   // target side (version 7)
-    std::int32_t Answer = 0;  // message answer, then the copy loop's row index
+    std::int32_t messageAnswer = 0;   // the answer to the last message shown
+    std::int32_t rowIndex = 0;        // the copy loop's row, from 1 (row codes end in it)
     std::int32_t RowCount = 0;
     int tableErrorLines = 0;  // TableErrorLine lines written in this run
     BindingSide binding = BindingSide::None;

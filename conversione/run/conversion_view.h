@@ -1,6 +1,6 @@
 #pragma once
 // What the conversion logic needs of the main window: the two file names, the
-// log, the four buttons, message boxes and a yield to the message loop. Form1
+// log, the four buttons, message boxes and a yield to the message loop. MainWindow
 // implements it; tests and benchmarks use a recording implementation.
 #include <string>
 
@@ -14,8 +14,8 @@ class ConversionView {
 public:
     virtual ~ConversionView() = default;
 
-    virtual std::string SourceFileName() const = 0;   // Text1(0)
-    virtual std::string TargetFileName() const = 0;   // Text1(1)
+    virtual std::string SourceFileName() const = 0;   // the source path box
+    virtual std::string TargetFileName() const = 0;   // the target path box
 
     virtual void AppendLog(const std::string& line) = 0;
     virtual void SelectLastLogLine() = 0;              // ListIndex = ListCount - 1
@@ -24,7 +24,7 @@ public:
     virtual void EnableButtons() = 0;
 
     // A modal message with the title "Attenzione"; returns the answer code
-    // (OK 1, Cancel 2, Yes 6, No 7).
+    // (vb::MessageAnswer).
     virtual int ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
                             MessageDefault defaultButton) = 0;
 

@@ -22,7 +22,7 @@ void Assign(ConversionState& state, const FieldAssignment& assignment) {
         target.SetValue(assignment.constant);
         break;
     case AssignmentKind::RowCode:
-        target.SetValue(dao::Variant(assignment.source + std::to_string(state.Answer)));
+        target.SetValue(dao::Variant(assignment.source + std::to_string(state.rowIndex)));
         break;
     case AssignmentKind::MonthOf:
         target.SetValue(dao::FormatMonth(state.Data1.GetRecordset().Fields(assignment.source).Value()));
@@ -58,7 +58,7 @@ void CopyRows(ConversionState& state, const TableConverter& converter) {
     RebindSource(state);
 
     const std::int32_t rowCount = state.RowCount;   // the bound is read once
-    for (state.Answer = 1; state.Answer <= rowCount; ++state.Answer) {
+    for (state.rowIndex = 1; state.rowIndex <= rowCount; ++state.rowIndex) {
         state.Data2.GetRecordset().AddNew();
         AssignAll(state, converter);
         if (!GuardedUpdate(state, converter)) return;

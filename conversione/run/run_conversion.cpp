@@ -1,21 +1,25 @@
 #include "run/run_conversion.h"
 
+#include <iostream>
+#include <optional>
 #include <string>
 
+#include "dbengine/exclusive_use.h"
 #include "run/catalogue.h"
 #include "run/copy_table_rows.h"
 #include "run/file_checks.h"
 #include "run/log_lines.h"
+#include "winfs/error_numbers.h"
 #include "winfs/runtime_error.h"
 
 namespace conversione {
 namespace {
 
-constexpr int kYes = 6;
 constexpr const char* kCrLf = "\r\n";
 
 void Inform(ConversionState& state, const std::string& text) {
-    state.Answer = state.view.ShowMessage(text, MessageButtons::Ok, MessageIcon::Information, MessageDefault::First);
+    state.messageAnswer =
+        state.view.ShowMessage(text, MessageButtons::Ok, MessageIcon::Information, MessageDefault::First);
 }
 
 std::string ReleaseMessage(const std::string& release) {
@@ -41,11 +45,13 @@ void ConvertAll(ConversionState& state) {
 
 // The driver's handler: a missing file or table names the side being bound;
 // any other error is reported with its number and the run ends.
+// The operator reads the description only; the host detail goes to standard error.
 std::string RunErrorLine(const ConversionState& state, const vb::RuntimeError& error) {
+    if (!error.Detail().empty()) std::cerr << "Conversione: " << error.what() << '\n';
     const bool source = state.binding == BindingSide::Source;
     switch (error.Number()) {
-    case 3024: return source ? "FILE VANTORIMA 6 NON TROVATO !" : "FILE VANTORIMA 7 NON TROVATO !";
-    case 3078: return state.binding == BindingSide::Target ? "VERSIONE VANTORIMA 7 ERRATA !"
+    case dao::kFileNotFound: return source ? "FILE VANTORIMA 6 NON TROVATO !" : "FILE VANTORIMA 7 NON TROVATO !";
+    case dao::kTableNotFound: return state.binding == BindingSide::Target ? "VERSIONE VANTORIMA 7 ERRATA !"
                                                             : "VERSIONE VANTORIMA 6 ERRATA !";
     default:
         return "PROCEDURA INTERROTTA Errore nr. " + std::to_string(error.Number()) + " - " + error.Description();
@@ -53,7 +59,8 @@ std::string RunErrorLine(const ConversionState& state, const vb::RuntimeError& e
 }
 
 // Returns normally at every end of the run; engine errors rise to RunConversion.
-void Run(ConversionState& state) {
+// targetUse holds the target from the emptying to the final line.
+void Run(ConversionState& state, std::optional<dao::ExclusiveUse>& targetUse) {
     ConversionView& view = state.view;
     if (view.SourceFileName() == "Selezionare file di provenienza") {
         Inform(state, "Selezionare file di provenienza !");
@@ -83,11 +90,14 @@ void Run(ConversionState& state) {
     view.AppendLog("File Vantorima 7 CORRETTO");
 
     view.AppendLog("Richiesta di Cancellazione dati tabelle ed esecuzione Conversione");
-    state.Answer = view.ShowMessage("Vuoi vuotare le tabelle in VANTORIMA 7 e procedere alla conversione ?",
-                                    MessageButtons::YesNo, MessageIcon::Question, MessageDefault::Second);
-    if (state.Answer != kYes) return EndWith(state, "Non vuotare tabelle e abbandonare Conversione");
+    state.messageAnswer = view.ShowMessage("Vuoi vuotare le tabelle in VANTORIMA 7 e procedere alla conversione ?",
+                                           MessageButtons::YesNo, MessageIcon::Question, MessageDefault::Second);
+    if (state.messageAnswer != vb::kAnswerYes) return EndWith(state, "Non vuotare tabelle e abbandonare Conversione");
 
     view.AppendLog("Cancellazione dati tabelle");
+    // Another program with the target open (a second run, a backup) stops
+    // the run here, before anything is emptied.
+    targetUse.emplace(view.TargetFileName(), dao::ExclusiveUse::Storage::CheckOnly);
     EmptyTargetTables(state);
     ConvertAll(state);
     // Success is reported only once what the run wrote is on disk.
@@ -103,8 +113,9 @@ void Run(ConversionState& state) {
 void RunConversion(ConversionState& state) {
     state.tableErrorLines = 0;
     state.binding = BindingSide::None;
+    std::optional<dao::ExclusiveUse> targetUse;
     try {
-        Run(state);
+        Run(state, targetUse);
     } catch (const vb::RuntimeError& error) {
         WriteFinalLine(state, RunErrorLine(state, error));
         state.view.EnableButtons();

@@ -13,7 +13,7 @@ namespace conversione {
 enum class AssignmentKind {
     Copy,      // target := source field of the current row, unchanged
     Constant,  // target := a fixed value
-    RowCode,   // target := prefix followed by the loop index Answer ("A1", "A2", ...)
+    RowCode,   // target := prefix followed by the copy loop's row index ("A1", "A2", ...)
     MonthOf,   // target := month of the source date field, two digits ("01".."12"); Null stays Null
 };
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "documents/document_fields.h"
+#include "run/field_list.h"
 
 namespace conversione {
 

@@ -1,5 +1,5 @@
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "documents/document_fields.h"
+#include "run/field_list.h"
 #include "sales/invoice_converters.h"
 
 namespace conversione {

@@ -282,7 +282,7 @@ void RaiseSqlite(sqlite3* db, int rc, const std::string& context) {
     std::string detail = context.empty() ? message : context + ": " + message;
     switch (extended) {
     // A journal left by a crash that only a writer may roll back.
-    case SQLITE_READONLY_ROLLBACK: case SQLITE_READONLY_RECOVERY: Raise(3049, detail);
+    case SQLITE_READONLY_ROLLBACK: case SQLITE_READONLY_RECOVERY: Raise(kCannotOpenDatabase, detail);
     case SQLITE_CONSTRAINT_NOTNULL: Raise(kNullInRequiredField, detail);
     case SQLITE_CONSTRAINT_CHECK: Raise(kValidationRule, detail);
     case SQLITE_CONSTRAINT_UNIQUE: case SQLITE_CONSTRAINT_PRIMARYKEY: case SQLITE_CONSTRAINT_ROWID:
@@ -293,20 +293,20 @@ void RaiseSqlite(sqlite3* db, int rc, const std::string& context) {
     case SQLITE_CONSTRAINT: Raise(kDuplicateKey, detail);
     case SQLITE_READONLY: Raise(kReadOnly, detail);
     case SQLITE_NOTADB: case SQLITE_CORRUPT: Raise(kNotADatabase, detail);
-    case SQLITE_FULL: Raise(3026, detail);
-    case SQLITE_BUSY: case SQLITE_LOCKED: Raise(3218, detail);
-    case SQLITE_IOERR: Raise(3043, detail);
-    case SQLITE_CANTOPEN: Raise(3044, detail);
+    case SQLITE_FULL: Raise(kDiskFull, detail);
+    case SQLITE_BUSY: case SQLITE_LOCKED: Raise(kDatabaseLocked, detail);
+    case SQLITE_IOERR: Raise(kDiskOrNetworkError, detail);
+    case SQLITE_CANTOPEN: Raise(kInvalidPath, detail);
     case SQLITE_PERM: case SQLITE_AUTH: Raise(kReadOnly, detail);
     case SQLITE_ERROR:
         if (message.rfind("no such table", 0) == 0) Raise(kTableNotFound, detail);
         if (message.rfind("no such column", 0) == 0) Raise(kFieldNotFound, detail);
         if (message.find("already exists") != std::string::npos)
-            Raise(message.rfind("index", 0) == 0 ? 3284 : 3010, detail);
+            Raise(message.rfind("index", 0) == 0 ? kIndexExists : kTableExists, detail);
         break;
     default: break;
     }
-    Raise(3000, detail);
+    Raise(kReservedError, detail);
 }
 
 // --- connection ---------------------------------------------------------------
@@ -369,7 +369,7 @@ std::shared_ptr<Connection> Connection::Open(const std::filesystem::path& path, 
         sqlite3_close_v2(db);
         if (rc == SQLITE_CANTOPEN) Raise(kFileNotFound, path.string());
         if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) Raise(kNotADatabase, path.string());
-        Raise(3000, path.string() + ": " + sqlite3_errstr(rc));
+        Raise(kReservedError, path.string() + ": " + sqlite3_errstr(rc));
     }
     std::shared_ptr<Connection> connection(new Connection(db, path, readOnly));
     // First read: the schema. A damaged file fails here.
@@ -381,12 +381,12 @@ std::shared_ptr<Connection> Connection::Create(const std::filesystem::path& path
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) Raise(kCompactTargetExists, path.string());
     if (path.has_parent_path() && !std::filesystem::is_directory(path.parent_path(), ec))
-        Raise(3044, path.string());
+        Raise(kInvalidPath, path.string());
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close_v2(db);
-        Raise(rc == SQLITE_CANTOPEN ? 3044 : 3000, path.string());
+        Raise(rc == SQLITE_CANTOPEN ? kInvalidPath : kReservedError, path.string());
     }
     std::shared_ptr<Connection> connection(new Connection(db, path, false));
     // Writes the header page, so that the new file is a database from the start.
@@ -536,7 +536,7 @@ void Connection::CountWrite() noexcept {
             lostNumber_ = error.Number();
             lostDescription_ = error.Description();
         } catch (...) {
-            lostNumber_ = 3000;
+            lostNumber_ = kReservedError;
         }
     }
 }
@@ -575,20 +575,6 @@ void Connection::RemoveCursorHolder(CursorHolder* holder) noexcept {
 
 void Connection::ReleaseCursors() noexcept {
     for (auto* holder : cursorHolders_) holder->ReleaseCursor();
-}
-
-void Connection::CompactInto(const std::filesystem::path& target) {
-    Commit();
-    ReleaseCursors();
-    Statement vacuum(db_, "VACUUM INTO ?1");
-    const std::string name = target.string();
-    sqlite3_bind_text(vacuum.get(), 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-    int rc = sqlite3_step(vacuum.get());
-    if (rc != SQLITE_DONE) {
-        std::error_code ec;
-        std::filesystem::remove(target, ec);
-        RaiseSqlite(db_, rc, name);
-    }
 }
 
 } // namespace dao

@@ -163,9 +163,6 @@ public:
     // Runs one statement of the Execute subset (execute.cpp).
     void Execute(const std::string& statement);
 
-    // Writes a compacted copy of this file (VACUUM INTO).
-    void CompactInto(const std::filesystem::path& target);
-
 private:
     Connection(sqlite3* db, std::filesystem::path path, bool readOnly);
     void LoadSchema();

@@ -1,8 +1,11 @@
 #include "dbengine/data_control.h"
 
+#include "dbengine/access_file.h"
 #include "dbengine/connection.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
+#include "dbengine/recordset_backend.h"
+#include "winfs/paths.h"
 
 namespace dao {
 
@@ -28,6 +31,11 @@ void DataControl::Refresh() {
         auto previous = std::move(connection_);
         connection_.reset();
         previous->Commit();
+    }
+    // Access files are read by their own backend, with no storage connection.
+    if (const auto path = winfs::Resolve(databaseName_); IsAccessFile(path)) {
+        recordset_.reset(new Recordset(OpenAccessTable(path, recordSource_)));
+        return;
     }
     auto connection = engine_->Connect(databaseName_, readOnly_);
     recordset_.reset(new Recordset(connection, recordSource_, readOnly_));

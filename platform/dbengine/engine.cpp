@@ -3,10 +3,18 @@
 #include <exception>
 #include <map>
 #include <mutex>
+#include <optional>
 
+#include "dbengine/access_file.h"
 #include "dbengine/connection.h"
 #include "dbengine/errors.h"
+#include "dbengine/exclusive_use.h"
+#include "dbengine/file_claim.h"
+#include "dbengine/open_files.h"
+#include "winfs/error_numbers.h"
+#include "winfs/files.h"
 #include "winfs/paths.h"
+#include "winfs/runtime_error.h"
 
 namespace dao {
 
@@ -73,7 +81,27 @@ struct Registry {
     }
 };
 
+// The connection handed out keeps the program's shared claim on the file
+// alive; the claim goes after the connection is closed.
+std::shared_ptr<Connection> WithClaim(std::shared_ptr<Connection> connection, ClaimRef claim) {
+    struct Held {
+        ClaimRef claim;
+        std::shared_ptr<Connection> connection;
+    };
+    auto held = std::make_shared<Held>(Held{std::move(claim), std::move(connection)});
+    return std::shared_ptr<Connection>(held, held->connection.get());
+}
+
 } // namespace
+
+void QuietOpenConnections(const std::filesystem::path& path) {
+    for (bool readOnly : {false, true}) {
+        if (auto connection = Registry::Get().Find(path, readOnly)) {
+            connection->Commit();
+            connection->ReleaseCursors();
+        }
+    }
+}
 
 // --- Database -----------------------------------------------------------------
 
@@ -85,7 +113,8 @@ Database::~Database() {
 }
 
 void Database::Execute(const std::string& statement) {
-    if (!connection_) Raise(3420, name_);
+    if (accessFile_) Raise(kReadOnly, name_);
+    if (!connection_) Raise(kInvalidObject, name_);
     connection_->Execute(statement);
 }
 
@@ -96,7 +125,7 @@ void Database::Close() {
     connection->Commit();
 }
 
-bool Database::ReadOnly() const { return connection_ && connection_->ReadOnly(); }
+bool Database::ReadOnly() const { return accessFile_ || (connection_ && connection_->ReadOnly()); }
 
 // --- DBEngine -----------------------------------------------------------------
 
@@ -126,18 +155,27 @@ std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName, bool 
         // new connection's first read (the schema) sees it.
         if (auto writer = registry.Find(path, false)) writer->Commit();
     }
-    auto connection = Connection::Open(path, readOnly);
+    auto claim = ClaimShared(path);
+    auto connection = WithClaim(Connection::Open(path, readOnly), std::move(claim));
     registry.Add(path, readOnly, connection);
     return connection;
 }
 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& fileName) {
+    const auto path = winfs::Resolve(fileName);
+    if (IsAccessFile(path)) {
+        CheckAccessFile(path);
+        std::unique_ptr<Database> database(new Database(nullptr, fileName));
+        database->accessFile_ = true;
+        return database;
+    }
     return std::unique_ptr<Database>(new Database(Connect(fileName), fileName));
 }
 
 std::unique_ptr<Database> DBEngine::CreateDatabase(const std::string& fileName) {
     auto path = winfs::Resolve(fileName);
-    auto connection = Connection::Create(path);
+    auto claim = ClaimShared(path);
+    auto connection = WithClaim(Connection::Create(path), std::move(claim));
     Registry::Get().Add(path, false, connection);
     return std::unique_ptr<Database>(new Database(std::move(connection), fileName));
 }
@@ -147,11 +185,15 @@ void DBEngine::CompactDatabase(const std::string& src, const std::string& dst) {
     auto to = winfs::Resolve(dst);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(from, ec)) Raise(kFileNotFound, src);
+    if (IsAccessFile(from)) Raise(kReadOnly, src);
     if (std::filesystem::exists(to, ec)) Raise(kCompactTargetExists, dst);
-    if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(3044, dst);
-    auto connection = Registry::Get().Find(from, false);
-    if (!connection) connection = Connection::Open(from);   // 3343 when no database
-    connection->CompactInto(to);
+    if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(kInvalidPath, dst);
+    // Under this program's exclusive use of the source: the one it holds
+    // already, or one for the compaction alone.
+    const ExclusiveUse* use = ExclusiveUse::HeldOn(from);
+    std::optional<ExclusiveUse> own;
+    if (!use) use = &own.emplace(src);
+    use->CompactInto(to);
 }
 
 void DBEngine::CommitAll() {
@@ -164,6 +206,14 @@ void DBEngine::CommitAll() {
         }
     }
     if (first) std::rethrow_exception(first);
+}
+
+void DBEngine::SettleReplacedFile(const std::string& fileName) {
+    try {
+        winfs::DeleteFile(fileName + "-journal");
+    } catch (const vb::RuntimeError& error) {
+        if (error.Number() != vb::kFileNotFound) throw;
+    }
 }
 
 } // namespace dao

@@ -46,8 +46,9 @@ public:
 private:
     friend class DBEngine;
     Database(std::shared_ptr<Connection> connection, std::string name);
-    std::shared_ptr<Connection> connection_;
+    std::shared_ptr<Connection> connection_;   // null on an Access file
     std::string name_;
+    bool accessFile_ = false;                  // read-only: Execute raises 3027
 };
 
 class DBEngine {
@@ -61,7 +62,8 @@ public:
     static DBEngine& Instance();
 
     // Opens an existing database, shared and writable (read-only when the file
-    // cannot be written). 3024 missing file or folder given, 3343 not a database.
+    // cannot be written; always for an Access file). 3024 missing file or
+    // folder given, 3343 not a database.
     std::unique_ptr<Database> OpenDatabase(const std::string& fileName);
 
     // Creates a new, empty database file (schema scripts then run Execute on it).
@@ -69,11 +71,18 @@ public:
     std::unique_ptr<Database> CreateDatabase(const std::string& fileName);
 
     // Writes a compacted copy of src to dst and leaves src unchanged.
-    // 3024 src missing, 3343 src not a database, 3204 dst exists.
+    // 3024 src missing, 3343 src not a database, 3204 dst exists, 3027 src an Access file.
     void CompactDatabase(const std::string& src, const std::string& dst);
 
     // Commits pending writes on every open file.
     void CommitAll();
+
+    // Settles a file that was just replaced from outside the engine (a
+    // restore): what the engine keeps beside a file for an unfinished change
+    // of a writer that was killed belongs to the file replaced, and is
+    // dropped, so that the next opening does not play it into the new one.
+    // Raises the file layer's error when it is there but cannot be dropped.
+    void SettleReplacedFile(const std::string& fileName);
 
     // Internal: the shared connection of a file (opened on first use); a
     // read-only one is kept apart from the read-write one.

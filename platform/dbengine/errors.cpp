@@ -4,44 +4,45 @@ namespace dao {
 
 std::string Describe(int number) {
     switch (number) {
-    case 6: return "Overflow.";
-    case 13: return "Tipo non corrispondente.";
-    case 94: return "Utilizzo non valido di Null.";
-    case 3000: return "Errore riservato del motore di database.";
-    case 3010: return "La tabella esiste già.";
-    case 3020: return "Update o CancelUpdate senza AddNew o Edit.";
+    case vb::kOverflow: return "Overflow.";
+    case kTypeMismatch: return "Tipo non corrispondente.";
+    case vb::kInvalidUseOfNull: return "Utilizzo non valido di Null.";
+    case kReservedError: return "Errore riservato del motore di database.";
+    case kTableExists: return "La tabella esiste già.";
+    case kUpdateWithoutAddNew: return "Update o CancelUpdate senza AddNew o Edit.";
     case kNoCurrentRow: return "Nessun record corrente.";
     case kDuplicateKey: return "Valore duplicato nell'indice, nella chiave primaria o nella relazione.";
     case kFileNotFound: return "Impossibile trovare il file.";
-    case 3026: return "Spazio su disco insufficiente.";
+    case kDiskFull: return "Spazio su disco insufficiente.";
     case kReadOnly: return "Impossibile aggiornare. Il database o l'oggetto è di sola lettura.";
-    case 3043: return "Errore del disco o della rete.";
-    case 3044: return "Percorso non valido.";
-    case 3049: return "Impossibile aprire il database. Il file potrebbe essere danneggiato.";
+    case kFileInUse: return "Impossibile utilizzare il file: è già in uso da un altro programma.";
+    case kDiskOrNetworkError: return "Errore del disco o della rete.";
+    case kInvalidPath: return "Percorso non valido.";
+    case kCannotOpenDatabase: return "Impossibile aprire il database. Il file potrebbe essere danneggiato.";
     case kTableNotFound: return "Impossibile trovare la tabella.";
-    case 3127: return "L'istruzione INSERT INTO contiene un nome di campo sconosciuto.";
+    case kUnknownInsertField: return "L'istruzione INSERT INTO contiene un nome di campo sconosciuto.";
     case kStatementNotSupported: return "Istruzione SQL non valida o non supportata.";
     case kTextTooLong: return "Il campo è troppo piccolo per la quantità di dati da aggiungere.";
-    case 3167: return "Il record è stato eliminato.";
-    case 3191: return "Impossibile definire più volte lo stesso campo.";
+    case kRecordDeleted: return "Il record è stato eliminato.";
+    case kFieldDefinedTwice: return "Impossibile definire più volte lo stesso campo.";
     case kCompactTargetExists: return "Il database esiste già.";
-    case 3218: return "Impossibile aggiornare: il database è bloccato.";
+    case kDatabaseLocked: return "Impossibile aggiornare: il database è bloccato.";
     case kFieldNotFound: return "Elemento non trovato nell'insieme.";
-    case 3283: return "La chiave primaria esiste già.";
-    case 3284: return "L'indice esiste già.";
+    case kPrimaryKeyExists: return "La chiave primaria esiste già.";
+    case kIndexExists: return "L'indice esiste già.";
     case kNullInRequiredField: return "Il campo richiede un valore: impossibile inserire Null.";
     case kValidationRule: return "Il valore viola la regola di convalida del campo o della tabella.";
     case kNotADatabase: return "Formato di database non riconosciuto.";
     case kTypeRefused: return "Errore di conversione del tipo di dati.";
-    case 3420: return "Oggetto non valido o non più impostato.";
+    case kInvalidObject: return "Oggetto non valido o non più impostato.";
     default: return {};
     }
 }
 
 void Raise(int number, const std::string& detail) {
     std::string text = Describe(number);
-    if (!detail.empty()) text += text.empty() ? detail : " (" + detail + ")";
-    throw vb::RuntimeError(number, std::move(text));
+    if (text.empty()) throw vb::RuntimeError(number, detail);
+    throw vb::RuntimeError(number, std::move(text), detail);
 }
 
 } // namespace dao

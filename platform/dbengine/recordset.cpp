@@ -6,18 +6,12 @@
 
 #include "dbengine/connection.h"
 #include "dbengine/errors.h"
+#include "dbengine/recordset_backend.h"
 
 namespace dao {
 
 namespace {
 
-constexpr int kUpdateWithoutAddNew = 3020;
-constexpr int kRecordDeleted = 3167;
-
-struct StringHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
-};
 
 // Resets a statement when the step is over, whatever its outcome.
 struct ResetGuard {
@@ -27,17 +21,27 @@ struct ResetGuard {
 
 } // namespace
 
+int RecordsetBackend::FieldIndex(std::string_view name) {
+    auto it = spellings_.find(name);
+    if (it != spellings_.end()) return it->second;
+    int index = FindField(name);
+    if (index < 0) Raise(kFieldNotFound, std::string(name));
+    spellings_.emplace(std::string(name), index);
+    return index;
+}
+
+namespace {
+
 // The rows of the table are the rowids read at opening (storage order) plus
 // those this recordset added. The current row is read through one forward
 // cursor that steps along while the walk goes forward, and seeks otherwise.
-struct Recordset::Impl final : CursorHolder {
+struct SqliteRows final : RecordsetBackend, CursorHolder {
     enum class Mode { None, Adding, Editing };
 
     std::shared_ptr<Connection> connection;
     std::shared_ptr<const TableInfo> table;
     bool readOnly = false;                 // bound read-only: no AddNew, Edit, Update
     std::vector<std::int64_t> rowids;
-    std::int64_t pos = 0;                  // -1 BOF, rowids.size() EOF
     Mode mode = Mode::None;
     std::vector<Variant> buffer;           // the new or edited row
     std::vector<char> given;               // new row: field set since AddNew (else its default)
@@ -50,9 +54,7 @@ struct Recordset::Impl final : CursorHolder {
     Statement insert;
     Statement update;
 
-    std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings;  // name as asked -> field
-
-    Impl(std::shared_ptr<Connection> c, std::shared_ptr<const TableInfo> t, bool ro)
+    SqliteRows(std::shared_ptr<Connection> c, std::shared_ptr<const TableInfo> t, bool ro)
         : connection(std::move(c)), table(std::move(t)), readOnly(ro) {
         buffer.resize(table->columns.size());
         given.resize(table->columns.size());
@@ -60,7 +62,7 @@ struct Recordset::Impl final : CursorHolder {
         connection->AddCursorHolder(this);
     }
 
-    ~Impl() {
+    ~SqliteRows() override {
         connection->RemoveCursorHolder(this);
         ReleaseCursor();
     }
@@ -89,17 +91,19 @@ struct Recordset::Impl final : CursorHolder {
         if (!std::is_sorted(rowids.begin(), rowids.end())) std::sort(rowids.begin(), rowids.end());
     }
 
-    std::int64_t Count() const { return static_cast<std::int64_t>(rowids.size()); }
+    std::int64_t Count() const override { return static_cast<std::int64_t>(rowids.size()); }
     bool HasCurrent() const { return pos >= 0 && pos < Count(); }
-
-    int FieldIndex(std::string_view name) {
-        auto it = spellings.find(name);
-        if (it != spellings.end()) return it->second;
-        int index = table->Find(name);
-        if (index < 0) Raise(kFieldNotFound, std::string(name));
-        spellings.emplace(std::string(name), index);
-        return index;
+    int FieldCount() const override { return static_cast<int>(table->columns.size()); }
+    const std::string& FieldName(int index) const override { return table->columns[static_cast<std::size_t>(index)].name; }
+    VarType FieldType(int index) const override {
+        FieldKind kind = table->columns[static_cast<std::size_t>(index)].kind;
+        return kind == FieldKind::Other ? VarType::String : VarTypeOf(kind);
     }
+    const std::string& TableName() const override { return table->name; }
+    int FindField(std::string_view name) const override { return table->Find(name); }
+    bool Writing() const override { return mode != Mode::None; }
+    void PastTheEnd() noexcept override { ReleaseCursor(); }
+    void ReleaseRead() noexcept override { ReleaseCursor(); }
 
     bool StepCursor() {
         int rc = sqlite3_step(cursor.get());
@@ -141,33 +145,33 @@ struct Recordset::Impl final : CursorHolder {
         return mode == Mode::Adding && !given[index] ? table->columns[index].defaultValue : buffer[index];
     }
 
-    Variant Value(int index) {
+    Variant Value(int index) override {
         if (mode != Mode::None) return Pending(static_cast<std::size_t>(index));
         if (!HasCurrent()) Raise(kNoCurrentRow);
         EnsureRow();
         return ReadValue(cursor.get(), index + 1, table->columns[static_cast<std::size_t>(index)].kind);
     }
 
-    void SetValue(int index, const Variant& value) {
+    void SetValue(int index, const Variant& value) override {
         if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
         const auto i = static_cast<std::size_t>(index);
         ConvertForColumnInto(table->columns[i], value, buffer[i]);   // a refused value changes nothing
         given[i] = 1;
     }
 
-    void Leave() { mode = Mode::None; }
+    void Leave() override { mode = Mode::None; }
 
     void RefuseIfReadOnly() const {
         if (readOnly) Raise(kReadOnly, table->name);
     }
 
-    void AddNew() {
+    void AddNew() override {
         RefuseIfReadOnly();
         std::fill(given.begin(), given.end(), 0);   // every field starts from its default
         mode = Mode::Adding;
     }
 
-    void Edit() {
+    void Edit() override {
         RefuseIfReadOnly();
         if (!HasCurrent()) Raise(kNoCurrentRow);
         mode = Mode::None;
@@ -190,7 +194,7 @@ struct Recordset::Impl final : CursorHolder {
         }
     }
 
-    void Update() {
+    void Update() override {
         RefuseIfReadOnly();
         if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
         connection->BeginWrite();
@@ -233,15 +237,14 @@ struct Recordset::Impl final : CursorHolder {
     }
 };
 
+} // namespace
+
 // --- Field / Fields -------------------------------------------------------------
 
-const std::string& Field::Name() const { return owner_->impl().table->columns[static_cast<std::size_t>(index_)].name; }
-Variant Field::Value() const { return owner_->impl().Value(index_); }
-void Field::SetValue(const Variant& value) { owner_->impl().SetValue(index_, value); }
-VarType Field::Type() const {
-    FieldKind kind = owner_->impl().table->columns[static_cast<std::size_t>(index_)].kind;
-    return kind == FieldKind::Other ? VarType::String : VarTypeOf(kind);
-}
+const std::string& Field::Name() const { return owner_->rows().FieldName(index_); }
+Variant Field::Value() const { return owner_->rows().Value(index_); }
+void Field::SetValue(const Variant& value) { owner_->rows().SetValue(index_, value); }
+VarType Field::Type() const { return owner_->rows().FieldType(index_); }
 
 int Fields::Count() const { return static_cast<int>(owner_->fieldObjects_.size()); }
 
@@ -251,7 +254,7 @@ Field& Fields::operator[](int index) {
 }
 
 Field& Fields::operator[](std::string_view name) {
-    return owner_->fieldObjects_[static_cast<std::size_t>(owner_->impl().FieldIndex(name))];
+    return owner_->fieldObjects_[static_cast<std::size_t>(owner_->rows().FieldIndex(name))];
 }
 
 // --- Recordset ------------------------------------------------------------------
@@ -259,56 +262,61 @@ Field& Fields::operator[](std::string_view name) {
 Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& table, bool readOnly) {
     connection->SyncWithWriter();
     auto info = connection->Table(table);
-    impl_ = std::make_unique<Impl>(std::move(connection), std::move(info), readOnly);
-    const int n = static_cast<int>(impl_->table->columns.size());
+    Bind(std::make_unique<SqliteRows>(std::move(connection), std::move(info), readOnly));
+}
+
+Recordset::Recordset(std::unique_ptr<RecordsetBackend> rows) { Bind(std::move(rows)); }
+
+void Recordset::Bind(std::unique_ptr<RecordsetBackend> rows) {
+    rows_ = std::move(rows);
+    const int n = rows_->FieldCount();
     fieldObjects_.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) fieldObjects_.push_back(Field(*this, i));
 }
 
 Recordset::~Recordset() = default;
 
-std::int32_t Recordset::RecordCount() const { return static_cast<std::int32_t>(impl_->Count()); }
+std::int32_t Recordset::RecordCount() const { return static_cast<std::int32_t>(rows_->Count()); }
 
 void Recordset::MoveFirst() {
-    impl_->Leave();
-    if (impl_->Count() == 0) Raise(kNoCurrentRow);
-    impl_->pos = 0;
+    rows_->Leave();
+    if (rows_->Count() == 0) Raise(kNoCurrentRow);
+    rows_->pos = 0;
 }
 
 void Recordset::MoveLast() {
-    impl_->Leave();
-    if (impl_->Count() == 0) Raise(kNoCurrentRow);
-    impl_->pos = impl_->Count() - 1;
+    rows_->Leave();
+    if (rows_->Count() == 0) Raise(kNoCurrentRow);
+    rows_->pos = rows_->Count() - 1;
 }
 
 void Recordset::MoveNext() {
-    impl_->Leave();
-    if (impl_->pos >= impl_->Count()) Raise(kNoCurrentRow);
-    // Past the last row the read cursor is let go (the file is not held).
-    if (++impl_->pos == impl_->Count()) impl_->ReleaseCursor();
+    rows_->Leave();
+    if (rows_->pos >= rows_->Count()) Raise(kNoCurrentRow);
+    if (++rows_->pos == rows_->Count()) rows_->PastTheEnd();
 }
 
-bool Recordset::AtEOF() const { return impl_->Count() == 0 || impl_->pos >= impl_->Count(); }
-void Recordset::ReleaseRead() noexcept { impl_->ReleaseCursor(); }
+bool Recordset::AtEOF() const { return rows_->Count() == 0 || rows_->pos >= rows_->Count(); }
+void Recordset::ReleaseRead() noexcept { rows_->ReleaseRead(); }
 
-bool Recordset::AtBOF() const { return impl_->Count() == 0 || impl_->pos < 0; }
+bool Recordset::AtBOF() const { return rows_->Count() == 0 || rows_->pos < 0; }
 
 double Recordset::PercentPosition() const {
-    const auto n = impl_->Count();
-    if (n == 0 || impl_->pos < 0) return 0;
-    if (impl_->pos >= n - 1) return 100;
-    return 100.0 * static_cast<double>(impl_->pos) / static_cast<double>(n - 1);
+    const auto n = rows_->Count();
+    if (n == 0 || rows_->pos < 0) return 0;
+    if (rows_->pos >= n - 1) return 100;
+    return 100.0 * static_cast<double>(rows_->pos) / static_cast<double>(n - 1);
 }
 
-void Recordset::AddNew() { impl_->AddNew(); }
-void Recordset::Edit() { impl_->Edit(); }
-void Recordset::Update() { impl_->Update(); }
+void Recordset::AddNew() { rows_->AddNew(); }
+void Recordset::Edit() { rows_->Edit(); }
+void Recordset::Update() { rows_->Update(); }
 
 void Recordset::CancelUpdate() {
-    if (impl_->mode == Impl::Mode::None) Raise(kUpdateWithoutAddNew);
-    impl_->Leave();
+    if (!rows_->Writing()) Raise(kUpdateWithoutAddNew);
+    rows_->Leave();
 }
 
-const std::string& Recordset::Name() const { return impl_->table->name; }
+const std::string& Recordset::Name() const { return rows_->TableName(); }
 
 } // namespace dao

@@ -13,6 +13,7 @@ namespace dao {
 
 class Connection;
 class Recordset;
+class RecordsetBackend;
 
 class Field {
 public:
@@ -71,15 +72,16 @@ public:
 
     const std::string& Name() const;     // table name as stored
 
-    struct Impl;
-    Impl& impl() { return *impl_; }
+    RecordsetBackend& rows() { return *rows_; }
 
 private:
     friend class DataControl;
     friend class Field;
     friend class dao::Fields;
     Recordset(std::shared_ptr<Connection> connection, const std::string& table, bool readOnly = false);
-    std::unique_ptr<Impl> impl_;
+    explicit Recordset(std::unique_ptr<RecordsetBackend> rows);
+    void Bind(std::unique_ptr<RecordsetBackend> rows);
+    std::unique_ptr<RecordsetBackend> rows_;
     class Fields fields_{*this};
     std::vector<Field> fieldObjects_;
 };

@@ -26,8 +26,9 @@ bool WalkDownForTitle(_XDisplay* display, unsigned long start, const std::string
     return false;
 }
 
-bool TaskExists(const std::string& name, bool exact) {
+bool TaskExists(const std::string& name, bool exact, QWidget* fallback) {
     QWidget* active = QApplication::activeWindow();
+    if (!active && fallback && fallback->isVisible()) active = fallback->window();
     if (!active || QGuiApplication::platformName() != QLatin1String("xcb")) return false;
     x11::Connection connection;
     if (!connection) return false;

@@ -5,6 +5,7 @@
 #include <string>
 
 struct _XDisplay;
+class QWidget;
 
 namespace desktop {
 
@@ -21,8 +22,10 @@ bool WalkDownForTitle(_XDisplay* display, unsigned long start, const std::string
                       const std::function<void()>& yield);
 
 // The walk from the program's active top-level window (QApplication's), with
-// a yield to Qt's message loop at each step. False when the program has no
-// active window or runs without an X display (e.g. Qt's offscreen platform).
-bool TaskExists(const std::string& name, bool exact);
+// a yield to Qt's message loop at each step. Without a window manager Qt may
+// report no active window (after a message box, say): the walk then starts
+// from `fallback` (the program's main window). False when neither is there
+// or the program runs without an X display (e.g. Qt's offscreen platform).
+bool TaskExists(const std::string& name, bool exact, QWidget* fallback = nullptr);
 
 } // namespace desktop

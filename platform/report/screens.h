@@ -1,7 +1,7 @@
 #pragma once
 // The engine's screens: the layout file selection, the designer, the
 // progress box, the print options and the preview. The Qt versions show real
-// dialogs; tests install a ScriptedScreens (scripted_screens.h).
+// dialogs; tests install a scripted version (tests/support).
 #include <filesystem>
 #include <functional>
 #include <memory>

@@ -2,11 +2,8 @@
 // The common file dialog seam (one dialog object per window, as the programs
 // use it): a filter "File Dati (*.mdb)|*.mdb", a filter index, and a file name
 // kept from one use to the next and left unchanged when the user cancels.
-#include <deque>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QWidget;
 
@@ -51,28 +48,6 @@ class QtFileDialogBackend : public FileDialogBackend {
 public:
     std::optional<std::string> AskOpen(const std::string& filter, int filterIndex,
                                        const std::string& currentName, QWidget* parent) override;
-};
-
-// Records each request and answers from a queue (nullopt = cancel); an empty
-// queue cancels. Installs itself for its lifetime and then puts back the one
-// it replaced.
-class ScriptedFileDialog : public FileDialogBackend {
-public:
-    struct Request { std::string filter; int filterIndex; std::string currentName; };
-    ScriptedFileDialog();
-    ~ScriptedFileDialog() override;
-    ScriptedFileDialog(const ScriptedFileDialog&) = delete;
-    ScriptedFileDialog& operator=(const ScriptedFileDialog&) = delete;
-    void Choose(std::string path) { answers_.emplace_back(std::move(path)); }
-    void Cancel() { answers_.emplace_back(std::nullopt); }
-    std::optional<std::string> AskOpen(const std::string& filter, int filterIndex,
-                                       const std::string& currentName, QWidget* parent) override;
-    const std::vector<Request>& Requests() const { return requests_; }
-
-private:
-    FileDialogBackend* previous_;
-    std::deque<std::optional<std::string>> answers_;
-    std::vector<Request> requests_;
 };
 
 } // namespace ui

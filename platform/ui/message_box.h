@@ -1,10 +1,9 @@
 #pragma once
 // The message-box seam. Programs call ShowMessage; the Qt version shows a
-// QMessageBox, tests install a ScriptedMessageBoxes that records each call and
-// answers from a script.
-#include <deque>
+// QMessageBox, tests install a double that answers from a script.
 #include <string>
-#include <vector>
+
+#include "winfs/error_numbers.h"
 
 class QWidget;
 
@@ -14,7 +13,7 @@ namespace ui {
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Information, Question, Critical, Exclamation };
 enum class DefaultButton { First, Second };
-enum Answer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+enum Answer : int { kOk = vb::kAnswerOk, kCancel = vb::kAnswerCancel, kYes = vb::kAnswerYes, kNo = vb::kAnswerNo };
 
 struct MessageRequest {
     std::string text;
@@ -46,25 +45,6 @@ int ShowMessage(QWidget* parent, const std::string& text, Buttons buttons, Icon 
 class QtMessageBoxes : public MessageBoxes {
 public:
     int Show(const MessageRequest& request, QWidget* parent) override;
-};
-
-// Records every request and answers from a queue; an empty queue answers the
-// default button. Installs itself for its lifetime and then puts back the one
-// it replaced.
-class ScriptedMessageBoxes : public MessageBoxes {
-public:
-    ScriptedMessageBoxes();
-    ~ScriptedMessageBoxes() override;
-    ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
-    ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
-    void Answer(int code) { answers_.push_back(code); }
-    int Show(const MessageRequest& request, QWidget* parent) override;
-    const std::vector<MessageRequest>& Requests() const { return requests_; }
-
-private:
-    MessageBoxes* previous_;
-    std::deque<int> answers_;
-    std::vector<MessageRequest> requests_;
 };
 
 } // namespace ui

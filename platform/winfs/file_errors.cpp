@@ -12,13 +12,13 @@ namespace {
 
 const char* Description(int number) {
     switch (number) {
-    case kFileNotFound: return "Impossibile trovare il file";
-    case kDeviceIoError: return "Errore di I/O della periferica";
-    case kFileAlreadyExists: return "File già esistente";
-    case kInputPastEnd: return "Input oltre la fine del file";
-    case kPermissionDenied: return "Autorizzazione negata";
-    case kPathFileAccessError: return "Errore di accesso al percorso/file";
-    case kPathNotFound: return "Impossibile trovare il percorso";
+    case vb::kFileNotFound: return "Impossibile trovare il file";
+    case vb::kDeviceIoError: return "Errore di I/O della periferica";
+    case vb::kFileAlreadyExists: return "File già esistente";
+    case vb::kInputPastEnd: return "Input oltre la fine del file";
+    case vb::kPermissionDenied: return "Autorizzazione negata";
+    case vb::kPathFileAccessError: return "Errore di accesso al percorso/file";
+    case vb::kPathNotFound: return "Impossibile trovare il percorso";
     default: return "Errore definito dall'applicazione o dall'oggetto";
     }
 }
@@ -32,13 +32,13 @@ int NumberForFileErrno(int err, const std::filesystem::path& path) {
     case ENOENT: {
         std::error_code ec;
         const std::filesystem::path folder = path.parent_path();
-        return (folder.empty() || std::filesystem::is_directory(folder, ec)) ? kFileNotFound : kPathNotFound;
+        return (folder.empty() || std::filesystem::is_directory(folder, ec)) ? vb::kFileNotFound : vb::kPathNotFound;
     }
-    case ENOTDIR: return kPathNotFound;
+    case ENOTDIR: return vb::kPathNotFound;
     case EACCES:
-    case EPERM: return kPermissionDenied;
-    case EIO: return kDeviceIoError;
-    default: return kPathFileAccessError;  // EISDIR, EROFS, EBUSY, ENAMETOOLONG, ELOOP ...
+    case EPERM: return vb::kPermissionDenied;
+    case EIO: return vb::kDeviceIoError;
+    default: return vb::kPathFileAccessError;  // EISDIR, EROFS, EBUSY, ENAMETOOLONG, ELOOP ...
     }
 }
 

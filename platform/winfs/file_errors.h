@@ -1,18 +1,11 @@
 #pragma once
-// Basic error numbers for host file failures (internal to the file layer).
+// Raising the file layer's Basic errors (the numbers are named in
+// winfs/error_numbers.h; internal to the file layer).
 #include <filesystem>
 
-namespace winfs::detail {
+#include "winfs/error_numbers.h"
 
-enum ErrorNumber : int {
-    kFileNotFound = 53,
-    kDeviceIoError = 57,
-    kFileAlreadyExists = 58,
-    kInputPastEnd = 62,
-    kPermissionDenied = 70,
-    kPathFileAccessError = 75,
-    kPathNotFound = 76,
-};
+namespace winfs::detail {
 
 // Throws vb::RuntimeError with the number and its Italian description.
 [[noreturn]] void Raise(int number);

@@ -63,15 +63,15 @@ void MakeFolder(const std::string& path) {
     if (::mkdir(host.c_str(), 0777) == 0) return;
     switch (errno) {
     case ENOENT:
-    case ENOTDIR: Raise(kPathNotFound);
-    default: Raise(kPathFileAccessError);  // exists, refused, read-only
+    case ENOTDIR: Raise(vb::kPathNotFound);
+    default: Raise(vb::kPathFileAccessError);  // exists, refused, read-only
     }
 }
 
 void DeleteFile(const std::string& path) {
     const fs::path host = Resolve(path);
     struct stat st {};
-    if (::lstat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) Raise(kPathFileAccessError);
+    if (::lstat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) Raise(vb::kPathFileAccessError);
     if (::unlink(host.c_str()) == 0) return;
     Raise(NumberForFileErrno(errno, host));
 }
@@ -86,19 +86,19 @@ void RenameFile(const std::string& from, const std::string& to) {
     if (err == 0) return;
     switch (err) {
     case EEXIST:
-    case ENOTEMPTY: Raise(kFileAlreadyExists);
+    case ENOTEMPTY: Raise(vb::kFileAlreadyExists);
     case ENOENT:
-    case ENOTDIR: Raise(kPathNotFound);  // the source exists: the target's folder is missing
+    case ENOTDIR: Raise(vb::kPathNotFound);  // the source exists: the target's folder is missing
     case EACCES:
-    case EPERM: Raise(kPermissionDenied);
-    default: Raise(kPathFileAccessError);  // EXDEV, EBUSY, EROFS ...
+    case EPERM: Raise(vb::kPermissionDenied);
+    default: Raise(vb::kPathFileAccessError);  // EXDEV, EBUSY, EROFS ...
     }
 }
 
 void ChangeFolder(const std::string& path) {
     const fs::path host = Resolve(path);
     if (::chdir(host.c_str()) == 0) return;
-    Raise(errno == EACCES ? kPermissionDenied : kPathNotFound);
+    Raise(errno == EACCES ? vb::kPermissionDenied : vb::kPathNotFound);
 }
 
 } // namespace winfs

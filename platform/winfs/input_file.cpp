@@ -19,7 +19,7 @@ InputFile::InputFile(const std::string& windowsPath) {
     if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
         ::close(fd_);
         fd_ = -1;
-        Raise(kPathFileAccessError);
+        Raise(vb::kPathFileAccessError);
     }
     // A byte-order mark written by some editors is not part of the text.
     if (Peek() == 0xEF && size_ - pos_ >= 3 && static_cast<unsigned char>(buffer_[pos_ + 1]) == 0xBB &&
@@ -36,7 +36,7 @@ bool InputFile::Fill() {
     for (;;) {
         ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) Raise(kDeviceIoError);
+        if (n < 0) Raise(vb::kDeviceIoError);
         if (n == 0) {
             ended_ = true;
             return false;

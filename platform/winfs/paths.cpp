@@ -132,6 +132,26 @@ fs::path Resolve(const std::string& windowsPath) {
     return Descend(here, p, false);
 }
 
+std::string WindowsForm(const std::string& hostPath) {
+    std::error_code ec;
+    const fs::path drives = fs::weakly_canonical(DrivesFolder(), ec);
+    const fs::path below = fs::weakly_canonical(hostPath, ec).lexically_relative(drives);
+    auto part = below.begin();
+    if (ec || part == below.end() || *part == ".." || *part == ".") return hostPath;
+    const std::string first = (part++)->string();
+    std::string rest;
+    for (; part != below.end(); ++part) rest += (rest.empty() ? "" : "\\") + part->string();
+    if (first.size() == 1 && IsAsciiLetter(first[0])) return std::string(1, static_cast<char>(first[0] & ~0x20)) + ":\\" + rest;
+    if (first == "unc") return "\\\\" + rest;
+    return hostPath;
+}
+
+void MakeDrivesFolderAbsolute() {
+    const std::string drives = EnvValue("VANTORIMA_DRIVES");
+    std::error_code ec;
+    if (!drives.empty() && drives.front() != '/') setenv("VANTORIMA_DRIVES", fs::absolute(drives, ec).c_str(), 1);
+}
+
 std::string FoldCase(const std::string& utf8) {
     std::string out = utf8;
     for (std::size_t i = 0; i < out.size(); ++i) {

@@ -20,6 +20,14 @@ std::filesystem::path DrivesFolder();
 // does not exist maps to where it would be.
 std::filesystem::path Resolve(const std::string& windowsPath);
 
+// The Windows form of a host path inside the drives folder (C:\Vantorima6\X.MDB,
+// \\server\share\...); any other path is returned unchanged.
+std::string WindowsForm(const std::string& hostPath);
+
+// A relative VANTORIMA_DRIVES is made absolute against the current folder, so
+// that a later change of folder does not move the drives (called at start).
+void MakeDrivesFolderAbsolute();
+
 // Folds a name for comparison without regard to letter case: ASCII and the
 // accented Latin-1 letters (UTF-8) map to lower case. Shared with the engine's
 // table and field lookup.

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "winfs/ansi_text.h"
 #include "winfs/file_errors.h"
 #include "winfs/files.h"
 #include "winfs/input_file.h"
@@ -56,24 +57,24 @@ void OpenForReadingAndClose(const std::string& path) { InputFile file(path); }
 
 std::string ReadFirstLine(const std::string& path) {
     InputFile in(path);
-    if (in.AtEnd()) detail::Raise(detail::kInputPastEnd);
+    if (in.AtEnd()) detail::Raise(vb::kInputPastEnd);
     std::string line;
     for (int c = in.Peek(); c != InputFile::kEnd && !IsLineEnd(c); c = in.Peek())
         line.push_back(static_cast<char>(in.Get()));
-    return line;
+    return AnsiToUtf8(line);
 }
 
 std::vector<std::string> ReadListValues(const std::string& path, std::size_t maxValues) {
     InputFile in(path);
     std::vector<std::string> values;
     std::string value;
-    while (values.size() < maxValues && ReadListValue(in, value)) values.push_back(value);
+    while (values.size() < maxValues && ReadListValue(in, value)) values.push_back(AnsiToUtf8(value));
     return values;
 }
 
 std::vector<std::string> ReadListValuesExact(const std::string& path, std::size_t count) {
     std::vector<std::string> values = ReadListValues(path, count);
-    if (values.size() < count) detail::Raise(detail::kInputPastEnd);
+    if (values.size() < count) detail::Raise(vb::kInputPastEnd);
     return values;
 }
 

@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <system_error>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "winfs/paths.h"
 #include "zip/host_file.h"
+#include "zip/zip_errors.h"
 
 namespace fs = std::filesystem;
 
@@ -54,17 +56,23 @@ std::optional<std::uint64_t> FindEntry(const ZipReader& reader, const std::strin
     return found;
 }
 
-void ExtractEntry(ZipReader& reader, std::uint64_t index, const fs::path& folder, const std::string& name) {
+void ExtractEntry(ZipReader& reader, std::uint64_t index, const fs::path& folder, const std::string& name,
+                  const std::function<void(const fs::path&)>& check) {
+    // A link is neither followed nor written out as a file holding its target.
+    if (reader.IsLink(index)) Fail(kUnsupported);
     const fs::path target = TargetIn(folder, name);
     std::string pattern = (folder / ("." + name + ".XXXXXX")).string();
     Fd out(::mkstemp(pattern.data()));
     if (out.get() < 0) Fail(NumberForErrno(errno, folder / name));
     const fs::path temp = pattern;
+    ::flock(out.get(), LOCK_EX);
+    const Fd held(::dup(out.get()));   // keeps the lock past the close
     try {
         reader.ReadEntry(index, [&](std::string_view chunk) { WriteAll(out.get(), chunk.data(), chunk.size(), temp); });
         if (::fchmod(out.get(), ModeFor(target)) != 0) Fail(NumberForErrno(errno, temp));
         Sync(out.get(), temp);
         out.Close(temp);
+        if (check) check(temp);
         if (::rename(temp.c_str(), target.c_str()) != 0) Fail(NumberForErrno(errno, target));
     } catch (...) {
         out = Fd();

@@ -2,6 +2,7 @@
 // Taking one entry out of an archive into a folder.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,8 +17,11 @@ std::optional<std::uint64_t> FindEntry(const ZipReader& reader, const std::strin
 // Writes the entry as `name` into `folder`: into a temporary file there first,
 // which replaces a file of that name (matched without regard to case) only
 // after the whole entry was read and its CRC checked. Whatever the entry's
-// own name says, nothing is written outside `folder`.
+// own name says, nothing is written outside `folder`. `check`, when set, sees
+// the temporary file before it replaces anything; its exception ends the
+// extraction. The temporary file is locked (flock) while it exists, so that
+// RemoveAbandoned leaves it alone.
 void ExtractEntry(ZipReader& reader, std::uint64_t index, const std::filesystem::path& folder,
-                  const std::string& name);
+                  const std::string& name, const std::function<void(const std::filesystem::path&)>& check = {});
 
 } // namespace zipcomp::detail

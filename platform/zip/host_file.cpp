@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -167,14 +168,27 @@ ScratchFolder::ScratchFolder() {
     std::error_code ec;
     fs::path base = fs::temp_directory_path(ec);
     if (ec) base = "/tmp";
-    std::string pattern = (base / "vzip-XXXXXX").string();
+    std::string pattern = (base / (std::string(kScratchPrefix) + "XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) Fail(NumberForErrno(errno, base / "x"));
     path_ = pattern;
+    lock_ = Fd(::open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (lock_.get() >= 0) ::flock(lock_.get(), LOCK_EX);
 }
 
 ScratchFolder::~ScratchFolder() {
     std::error_code ec;
     fs::remove_all(path_, ec);
+}
+
+void RemoveAbandoned(const fs::path& folder, const std::string& prefix) {
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        if (entry.path().filename().string().rfind(prefix, 0) != 0) continue;
+        const Fd fd(::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
+        std::error_code removed;
+        fs::remove_all(entry.path(), removed);
+    }
 }
 
 } // namespace zipcomp::detail

@@ -59,7 +59,8 @@ void SyncFolder(const std::filesystem::path& folder);
 // The folder must exist: 76 otherwise.
 void RequireFolder(const std::filesystem::path& folder);
 
-// A private temporary folder, removed with its contents when it goes.
+// A private temporary folder ("vzip-XXXXXX"), removed with its contents when
+// it goes, and locked (flock) while it exists.
 class ScratchFolder {
 public:
     ScratchFolder();
@@ -70,6 +71,13 @@ public:
 
 private:
     std::filesystem::path path_;
+    Fd lock_;
 };
+
+inline constexpr const char* kScratchPrefix = "vzip-";
+
+// Removes the files and folders of `folder` whose names start with `prefix`
+// and that no process holds locked: what an operation that was killed left.
+void RemoveAbandoned(const std::filesystem::path& folder, const std::string& prefix);
 
 } // namespace zipcomp::detail

@@ -1,5 +1,7 @@
 #include "zip/libzip_archive.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <vector>
 
@@ -109,6 +111,13 @@ ZipReader::~ZipReader() {
 std::string ZipReader::EntryName(std::uint64_t index) const {
     const char* name = zip_get_name(archive_, index, ZIP_FL_ENC_GUESS);
     return name ? std::string(name) : std::string();
+}
+
+bool ZipReader::IsLink(std::uint64_t index) const {
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(archive_, index, 0, &system, &attributes) != 0) return false;
+    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
 }
 
 void ZipReader::ReadEntry(std::uint64_t index, const std::function<void(std::string_view)>& sink) {

@@ -27,6 +27,9 @@ public:
 
     std::uint64_t EntryCount() const { return count_; }
     std::string EntryName(std::uint64_t index) const;
+    // True for an entry that records a symbolic link (its content is the
+    // link's target, not a file).
+    bool IsLink(std::uint64_t index) const;
 
     // Hands the whole content of the entry to `sink` in chunks. The CRC and
     // the size are checked when the end is reached; only then does it return.

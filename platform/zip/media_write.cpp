@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "zip/host_file.h"
+#include "zip/libzip_archive.h"
 #include "zip/media.h"
 #include "zip/span_part.h"
 #include "zip/zip_errors.h"
@@ -70,6 +71,31 @@ void AwaitNextMedium(const fs::path& archive, std::uint64_t backupId, std::uint1
     RequireFolder(folder);
 }
 
+std::uint64_t SizeOf(const fs::path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+}
+
+// With room for both, the new archive is written beside the old one, read
+// back whole, and only then takes its name: a failure keeps the old one.
+bool PlaceBesideOld(int whole, const fs::path& wholePath, std::uint64_t total, const fs::path& archive,
+                    std::uint64_t room) {
+    const std::uint64_t old = SizeOf(archive);
+    if (old == 0 || old >= room || total > room - old) return false;
+    const fs::path pending = archive.string() + ".tmp";
+    WriteMediumFile(pending, nullptr, whole, wholePath, 0, total);
+    try {
+        ZipReader reader(pending, true);
+        for (std::uint64_t i = 0; i < reader.EntryCount(); ++i) reader.ReadEntry(i, [](std::string_view) {});
+        if (::rename(pending.c_str(), archive.c_str()) != 0) Fail(NumberForErrno(errno, archive));
+    } catch (...) {
+        ::unlink(pending.c_str());
+        throw;
+    }
+    SyncFolder(archive.parent_path());
+    return true;
+}
+
 } // namespace
 
 void PlaceOnMedia(const fs::path& wholePath, const fs::path& archive, const Media& media) {
@@ -79,7 +105,8 @@ void PlaceOnMedia(const fs::path& wholePath, const fs::path& archive, const Medi
 
     std::uint64_t room = media.room(archive);
     if (total <= room) {
-        WriteMediumFile(archive, nullptr, whole.get(), wholePath, 0, total);
+        if (!PlaceBesideOld(whole.get(), wholePath, total, archive, room))
+            WriteMediumFile(archive, nullptr, whole.get(), wholePath, 0, total);
         return;
     }
 

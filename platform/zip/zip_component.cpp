@@ -47,11 +47,15 @@ std::int16_t ZipComponent::ZipCompress(std::int16_t /*how*/) {
         if (ZipFileSpec.empty() || ZipArchiveName.empty()) Fail(kNothingToDo);
         const std::string entry = FileNamePart(ZipFileSpec);
         if (entry.empty()) Fail(kPathFileAccessError);
-        const fs::path source = winfs::Resolve(ZipFileSpec);
+        fs::path source = winfs::Resolve(ZipFileSpec);
         const fs::path archive = winfs::Resolve(ZipArchiveName);
         RequireFolder(archive.parent_path());
 
         ScratchFolder scratch;
+        if (CompressCopy) {
+            source = scratch.path() / "copy";
+            CompressCopy(source.string());
+        }
         const fs::path whole = scratch.path() / "whole.zip";
         WriteSingleEntryZip(source, entry, whole);
         const Media media{[this](const fs::path& a) { return MediumRoom(a, MediumCapacity); },
@@ -74,8 +78,17 @@ std::int16_t ZipComponent::ZipExtract(std::int16_t /*how*/) {
         ZipReader reader(file, false);
         const std::optional<std::uint64_t> index = FindEntry(reader, name);
         if (!index) Fail(kEntryNotFound);
-        ExtractEntry(reader, *index, folder, name);
+        std::function<void(const fs::path&)> check;
+        if (ExtractCheck) check = [this](const fs::path& extracted) { ExtractCheck(extracted.string()); };
+        ExtractEntry(reader, *index, folder, name, check);
     });
+}
+
+void ZipComponent::RemoveLeftovers(const std::string& targetFolder, const std::string& entryName) {
+    RemoveAbandoned(winfs::Resolve(targetFolder), "." + FileNamePart(entryName) + ".");
+    std::error_code ec;
+    const fs::path temp = fs::temp_directory_path(ec);
+    if (!ec) RemoveAbandoned(temp, kScratchPrefix);
 }
 
 std::int16_t ZipComponent::ZipTest() {

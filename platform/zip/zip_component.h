@@ -35,13 +35,25 @@ public:
     // any missing one when reading).
     std::function<void(std::int16_t disk)> DiskRequest;
 
+    // Compress: when set, writes the file to compress to the new temporary
+    // path it is given (a consistent copy of a file in use), in place of a
+    // read of ZipFileSpec, which then only names the entry. Its exception
+    // ends the operation and reaches the caller.
+    std::function<void(const std::string& copy)> CompressCopy;
+
+    // Extract: sees the extracted file (a temporary host path) before it
+    // replaces anything; an exception from it ends the extraction, the
+    // temporary file is removed and the exception reaches the caller.
+    std::function<void(const std::string& extracted)> ExtractCheck;
+
     // Room for the archive on each medium, in bytes. Unset: the real free
     // space of the medium's folder (plus an archive there, which is replaced).
     std::optional<std::uint64_t> MediumCapacity;
 
     // Writes ZipFileSpec into ZipArchiveName as its one entry (deflated,
-    // under the file's name), replacing an archive already there. `how`:
-    // only 0 exists.
+    // under the file's name), replacing an archive already there: where the
+    // medium has room for both, only once the new one is whole and reads
+    // back. `how`: only 0 exists.
     std::int16_t ZipCompress(std::int16_t how);
 
     // Writes the entry named by ZipFileSpec into ZipTargetFolder, replacing a
@@ -51,6 +63,11 @@ public:
 
     // Reads every entry of ZipArchiveName and checks its CRC.
     std::int16_t ZipTest();
+
+    // Removes what an extraction of `entryName` into `targetFolder` and any
+    // operation's temporary folder left when the program was killed: only
+    // files and folders of the component's own naming that no process holds.
+    static void RemoveLeftovers(const std::string& targetFolder, const std::string& entryName);
 
 private:
     void RequestDisk(std::int16_t disk);

@@ -4,17 +4,19 @@
 // have numbers of their own from 500 up.
 #include <cstdint>
 
+#include "winfs/error_numbers.h"
+
 namespace zipcomp {
 
 enum ZipResult : std::int16_t {
     kSuccess = 0,
-    kOutOfMemory = 7,
-    kFileNotFound = 53,         // the file to compress, or the archive
-    kDeviceIoError = 57,
-    kDiskFull = 61,             // no room on the medium
-    kPermissionDenied = 70,
-    kPathFileAccessError = 75,
-    kPathNotFound = 76,         // a folder on the way is missing
+    kOutOfMemory = vb::kOutOfMemory,
+    kFileNotFound = vb::kFileNotFound,   // the file to compress, or the archive
+    kDeviceIoError = vb::kDeviceIoError,
+    kDiskFull = vb::kDiskFull,           // no room on the medium
+    kPermissionDenied = vb::kPermissionDenied,
+    kPathFileAccessError = vb::kPathFileAccessError,
+    kPathNotFound = vb::kPathNotFound,   // a folder on the way is missing
     kNothingToDo = 500,         // empty ZipFileSpec, ZipArchiveName or ZipTargetFolder
     kNotAZip = 501,
     kEntryNotFound = 502,       // the archive holds no entry of that name

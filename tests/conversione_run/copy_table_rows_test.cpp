@@ -40,7 +40,7 @@ TEST(CopyTableRows, CopiesEveryRowInSourceOrderWithNullsAndEmptyTexts) {
     EXPECT_TRUE(h.CountLineIs(UnitsLike(), "UNITA convertite "));
     EXPECT_EQ(h.View().log[0], "UNITA convertite 4 voci");
     EXPECT_EQ(h.State().RowCount, 4);
-    EXPECT_EQ(h.State().Answer, 5);
+    EXPECT_EQ(h.State().rowIndex, 5);
 
     auto rows = h.ReadTarget("taunita");
     ASSERT_EQ(rows.size(), 4u);

@@ -45,4 +45,7 @@ public:
 // The driver's lines before the first converter of a confirmed run.
 std::vector<std::string> OpeningLines();
 
+// The whole log of a confirmed run on the demo archive, line by line.
+const std::vector<std::string>& DemoRunLog();
+
 } // namespace run_testing

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "sales/document_fields.h"
-#include "sales/field_list_edits.h"
+#include "documents/document_fields.h"
+#include "run/field_list.h"
 #include "sales/invoice_converters.h"
 
 namespace {
@@ -148,6 +148,8 @@ TEST(FieldListEdits, EditByNameKeepingTheRestInOrder) {
     EXPECT_EQ(Targets(InsertBefore(base, "a", Copies({"x"}))), (std::vector<std::string>{"x", "a", "b", "c", "d"}));
     EXPECT_EQ(Targets(Without(base, {"d", "b"})), (std::vector<std::string>{"a", "c"}));
     EXPECT_EQ(Targets(Pick(base, {"c", "a"})), (std::vector<std::string>{"c", "a"}));
+    EXPECT_EQ(Targets(Swap(base, "d", "b")), (std::vector<std::string>{"a", "d", "c", "b"}));
+    EXPECT_EQ(Targets(Through(base, "b")), (std::vector<std::string>{"a", "b"}));
 
     const FieldList replaced = Replace(base, "c", Copy("T", "t"));
     EXPECT_EQ(Targets(replaced), (std::vector<std::string>{"a", "b", "T", "d"}));
@@ -162,6 +164,8 @@ TEST(FieldListEdits, AMisspeltNameFailsWhenTheListIsBuilt) {
     EXPECT_THROW(Without(base, {"tfattura", "tfattura"}), std::logic_error);  // gone after the first
     EXPECT_THROW(Replace(base, "TFATTURA", Copy("x")), std::logic_error);    // names are spelt exactly
     EXPECT_THROW(Pick(base, {"id fattura", "scaricato"}), std::logic_error);
+    EXPECT_THROW(Swap(base, "id fattura", "t fattura"), std::logic_error);
+    EXPECT_THROW(Through(base, "id_fattura"), std::logic_error);
 }
 
 } // namespace

@@ -312,7 +312,7 @@ TEST_P(PurchaseConverter, RefusedRowEndsOnlyItsTable) {
     h.InsertTarget(tableCase.target, {{tableCase.key, clash}});
 
     EXPECT_TRUE(h.ErrorLineIs(converter(), tableCase.errorPrefix, 3022));
-    EXPECT_EQ(h.State().Answer, 2);
+    EXPECT_EQ(h.State().rowIndex, 2);
     EXPECT_EQ(h.State().RowCount, 3);
     Rows target = h.ReadTarget(tableCase.target);
     ASSERT_EQ(target.size(), 2u);

@@ -1,15 +1,13 @@
 // A data control bound read-only: reads, refuses every write, never writes the
 // file (not even a journal left by a crash), and stays in step with the
 // program's read-write binding of the same file.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "dbengine/connection.h"
 #include "engine_fixture.h"
+#include "support/crashed_write.h"
 
 namespace dbtest {
 namespace {
@@ -166,25 +164,10 @@ TEST_F(ReadOnlyTest, AReaderAndAWriterOfTheSameFileNeverWaitOnEachOther) {
 TEST_F(ReadOnlyTest, AJournalLeftByACrashIsNeverRolledBackByAReadOnlyBinding) {
     const std::string journal = path_ + "-journal";
     const auto before = BytesOf(path_);
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Another program changes rows with a tiny cache, so that changed pages
-        // reach the file before the commit, and dies in the middle.
-        sqlite3* db = nullptr;
-        if (sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) _exit(2);
-        sqlite3_exec(db, "PRAGMA cache_size=2; BEGIN IMMEDIATE; UPDATE clienti SET nome = 'rotto'", nullptr, nullptr, nullptr);
-        for (int i = 0; i < 5000; ++i) {
-            std::string sql = "INSERT INTO clienti (codice, nome) VALUES ('C" + std::to_string(i) + "', '" +
-                              std::string(20, 'z') + "')";
-            if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) _exit(3);
-        }
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0);
+    testing_support::CrashInTheMiddleOfAWrite(path_, "UPDATE clienti SET nome = 'rotto'", [](int i) {
+        return "INSERT INTO clienti (codice, nome) VALUES ('C" + std::to_string(i) + "', '" + std::string(20, 'z') +
+               "')";
+    });
     ASSERT_TRUE(std::filesystem::exists(journal));
     const auto crashed = BytesOf(path_);
     ASSERT_NE(crashed, before) << "the crash left no half-written file to test with";

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "desktop/window_walk.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // the next page and gives the same line again.
 #include <gtest/gtest.h>
 
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "report/composer.h"
 #include "report/report_codes.h"
 #include "report/text_fit.h"

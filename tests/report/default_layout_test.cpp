@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "report/default_layout.h"
 #include "report/report_codes.h"
 #include "report/text_fit.h"

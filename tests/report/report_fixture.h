@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "report/layout_file.h"
 #include "report/report_control.h"
-#include "report/scripted_screens.h"
-#include "ui/message_box.h"
+#include "support/scripted_screens.h"
+#include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 
 namespace report_testing {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/file_dialog.h"
+#include "support/scripted_file_dialog.h"
 
 namespace {
 

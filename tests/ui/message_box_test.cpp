@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/message_box.h"
+#include "support/scripted_message_boxes.h"
 
 namespace {
 

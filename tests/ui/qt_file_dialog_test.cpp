@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "qt_app.h"
+#include "support/qt_application.h"
 #include "support/temp_dir.h"
 #include "ui/qt_file_dialog.h"
 
@@ -21,7 +21,7 @@ TEST(QtNameFiltersTest, TranslatesWindowsFilterPairs) {
 }
 
 TEST(QtFileDialogTest, ConfiguresAnOpenDialogOnTheFiltersAndCurrentName) {
-    ui_testing::App();
+    testing_support::EnsureQtApplication();
     testing_support::TempDir dir;
     const std::string current = dir.file("vantorima7.mdb");
     QFileDialog dialog;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "qt_app.h"
+#include "support/qt_application.h"
 #include "ui/message_box.h"
 #include "ui/qt_message_box.h"
 #include "ui/translations.h"
@@ -15,7 +15,7 @@ using namespace ui;
 
 class QtMessageBoxTest : public ::testing::Test {
 protected:
-    void SetUp() override { ui_testing::App(); }
+    void SetUp() override { testing_support::EnsureQtApplication(); }
 
     static MessageRequest Request(Buttons buttons, Icon icon, DefaultButton def = DefaultButton::First) {
         MessageRequest r;
@@ -83,7 +83,7 @@ TEST_F(QtMessageBoxTest, AnswerCodesFollowTheButtonPressed) {
 }
 
 TEST_F(QtMessageBoxTest, ItalianTranslationGivesSiAndNo) {
-    if (!InstallItalianTranslations(ui_testing::App())) GTEST_SKIP() << "qtbase_it.qm is not installed";
+    if (!InstallItalianTranslations(testing_support::EnsureQtApplication())) GTEST_SKIP() << "qtbase_it.qm is not installed";
     QMessageBox box;
     ConfigureMessageBox(box, Request(Buttons::YesNo, Icon::Question));
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sì"));

@@ -5,12 +5,12 @@
 
 #include <QLabel>
 
-#include "utilita/recording_form.h"
+#include "utilita/recording_menu.h"
 #include "utilita/utilita_fixture.h"
 
 namespace {
 
-using testing_support::RecordingForm;
+using testing_support::RecordingMenu;
 
 const char* const kTitle = "Linea Vantorima 7  - Utilità";
 
@@ -21,7 +21,7 @@ protected:
         drives.LayOutArchive();
     }
 
-    std::vector<std::string> OpenedWindows(const RecordingForm& form) {
+    std::vector<std::string> OpenedWindows(const RecordingMenu& form) {
         std::vector<std::string> names;
         for (const auto& o : form.opened) names.push_back(o.window);
         return names;
@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(utilita_menu, ShowsItsCaptionsAsWritten) {
-    RecordingForm form;
+    RecordingMenu form(context);
     ASSERT_TRUE(form.Load());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Linea Vantorima 7  -  Programma di Utilità"));
     EXPECT_EQ(form.Button("Command5")->text(), QStringLiteral("&Copia Archivi Dati"));
@@ -46,7 +46,7 @@ TEST_F(utilita_menu, ShowsItsCaptionsAsWritten) {
 }
 
 TEST_F(utilita_menu, EnabledUserOpensEveryWindowUnderTheHourglass) {
-    RecordingForm form;
+    RecordingMenu form(context);
     ASSERT_TRUE(form.Load());
     form.show();
     for (const char* command : {"Command5", "Command4", "Command3", "Command2"}) form.Click(command);
@@ -59,7 +59,7 @@ TEST_F(utilita_menu, EnabledUserOpensEveryWindowUnderTheHourglass) {
 
 TEST_F(utilita_menu, UserNotEnabledIsRefusedRestoreLayoutsAndCompactionButNotBackup) {
     drives.Write("c/VanRete7Ute.dat", "ROSSI,1,2,S\r\n");
-    RecordingForm form;
+    RecordingMenu form(context);
     ASSERT_TRUE(form.Load());
     form.show();
     for (const char* command : {"Command4", "Command3", "Command2"}) form.Click(command);
@@ -79,7 +79,7 @@ TEST_F(utilita_menu, UserNotEnabledIsRefusedRestoreLayoutsAndCompactionButNotBac
 }
 
 TEST_F(utilita_menu, ExitQuestionNoKeepsTheMenuYesEndsTheProgram) {
-    RecordingForm form;
+    RecordingMenu form(context);
     ASSERT_TRUE(form.Load());
     form.show();
 
@@ -92,7 +92,7 @@ TEST_F(utilita_menu, ExitQuestionNoKeepsTheMenuYesEndsTheProgram) {
     EXPECT_EQ(question.icon, ui::Icon::Question);
     EXPECT_EQ(question.defaultButton, ui::DefaultButton::Second);
     EXPECT_EQ(question.title, kTitle);
-    EXPECT_EQ(utilita::LastAnswer, ui::kNo);
+    EXPECT_EQ(context.lastAnswer, ui::kNo);
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.ProgramEnded());
 
@@ -109,7 +109,7 @@ TEST_F(utilita_menu, ExitQuestionNoKeepsTheMenuYesEndsTheProgram) {
     Boxes().Answer(ui::kYes);
     EXPECT_TRUE(form.close());
     EXPECT_EQ(Messages().size(), 3u);
-    EXPECT_EQ(utilita::LastAnswer, ui::kYes);
+    EXPECT_EQ(context.lastAnswer, ui::kYes);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.ProgramEnded());
 }

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "desktop/x11_windows.h"
 #include "support/temp_dir.h"
 #include "utilita/drives_folder.h"

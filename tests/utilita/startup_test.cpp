@@ -5,18 +5,18 @@
 
 #include <QLabel>
 
-#include "utilita/recording_form.h"
+#include "utilita/recording_menu.h"
 #include "utilita/utilita_fixture.h"
 
 namespace {
 
-using testing_support::RecordingForm;
+using testing_support::RecordingMenu;
 
 const char* const kTitle = "Linea Vantorima 7  - Utilità";
 
 class utilita_startup : public testing_support::UtilitaFixture {
 protected:
-    static QString UserCaption(RecordingForm& form) {
+    static QString UserCaption(RecordingMenu& form) {
         return form.findChild<QLabel*>(QStringLiteral("Label3"))->text();
     }
 
@@ -55,11 +55,11 @@ TEST_F(utilita_startup, ActiveUserAndRightsComeFromFourValuesOfTheUserFile) {
         SCOPED_TRACE(c.what);
         if (c.content) drives.Write("c/VanRete7Ute.dat", *c.content);
         else drives.Remove("c/VanRete7Ute.dat");
-        utilita::UserNotEnabled = !c.notEnabled;   // must be set either way
-        RecordingForm form;
+        context.userNotEnabled = !c.notEnabled;   // must be set either way
+        RecordingMenu form(context);
         EXPECT_TRUE(form.Load());
         EXPECT_EQ(UserCaption(form).toStdString(), c.caption);
-        EXPECT_EQ(utilita::UserNotEnabled, c.notEnabled);
+        EXPECT_EQ(context.userNotEnabled, c.notEnabled);
     }
     EXPECT_TRUE(Messages().empty()) << "a bad user file is never reported";
 }
@@ -67,9 +67,9 @@ TEST_F(utilita_startup, ActiveUserAndRightsComeFromFourValuesOfTheUserFile) {
 TEST_F(utilita_startup, ArchiveFolderIsTheWholeFirstLineOfTheConfigurationFile) {
     drives.Write("c/VanRete7.dat", "C:\\Archivi Ditta\\v7\r\nD:\\altro\r\n");
     drives.Write("c/archivi ditta/v7/VanReteAB.dat", "");
-    RecordingForm form;
+    RecordingMenu form(context);
     EXPECT_TRUE(form.Load());
-    EXPECT_EQ(utilita::ArchiveFolder, "C:\\Archivi Ditta\\v7");
+    EXPECT_EQ(context.archiveFolder, "C:\\Archivi Ditta\\v7");
     EXPECT_TRUE(Messages().empty());
     EXPECT_FALSE(form.ProgramEnded());
 }
@@ -79,7 +79,7 @@ TEST_F(utilita_startup, MissingConfigurationFileEndsWithoutTheExitQuestion) {
         SCOPED_TRACE(driveMissing ? "no drive C folder (76)" : "no file (53)");
         if (driveMissing) drives.Remove("c");
         ResetMessages();
-        RecordingForm form;
+        RecordingMenu form(context);
         EXPECT_FALSE(form.Load());
         ExpectOnly("E' necessario impostare Percorso degli Archivi !", ui::Icon::Information);
         EXPECT_TRUE(form.ProgramEnded());
@@ -104,7 +104,7 @@ TEST_F(utilita_startup, EmptyOrUnreadableConfigurationFileLeavesTheDecisionToThe
         drives.Remove("c/VanReteAB.dat");
         {
             ResetMessages();
-            RecordingForm form;
+            RecordingMenu form(context);
             EXPECT_FALSE(form.Load());
             ExpectOnly(unreachable, ui::Icon::Information);
             EXPECT_TRUE(form.ProgramEnded());
@@ -112,17 +112,17 @@ TEST_F(utilita_startup, EmptyOrUnreadableConfigurationFileLeavesTheDecisionToThe
         drives.Write("c/VanReteAB.dat", "");
         {
             ResetMessages();
-            RecordingForm form;
+            RecordingMenu form(context);
             EXPECT_TRUE(form.Load());
             EXPECT_TRUE(Messages().empty());
-            EXPECT_EQ(utilita::ArchiveFolder, "");
+            EXPECT_EQ(context.archiveFolder, "");
         }
     }
 }
 
 TEST_F(utilita_startup, UnreachableArchiveFolderShowsTheFolderAndEnds) {
     drives.Write("c/VanRete7.dat", "\\\\server\\archivi\r\n");
-    RecordingForm form;
+    RecordingMenu form(context);
     EXPECT_FALSE(form.Load());
     ExpectOnly("Collegamento mancante con il Server di dati \r\n"
                " \\\\server\\archivi\r\n"
@@ -134,7 +134,7 @@ TEST_F(utilita_startup, UnreachableArchiveFolderShowsTheFolderAndEnds) {
 
     // The same folder once the share is there.
     drives.Write("unc/server/archivi/VanReteAB.dat", "");
-    RecordingForm again;
+    RecordingMenu again(context);
     EXPECT_TRUE(again.Load());
 }
 
@@ -142,13 +142,13 @@ TEST_F(utilita_startup, NoPrinterIsOnlyAWarningBeforeTheOtherChecks) {
     printerPresent = false;
     {
         drives.LayOutArchive();
-        RecordingForm form;
+        RecordingMenu form(context);
         EXPECT_TRUE(form.Load());
         ExpectOnly("Nessuna stampante presente nel sistema !", ui::Icon::Information);
         EXPECT_FALSE(form.ProgramEnded());
     }
     drives.Remove("c/VanRete7.dat");
-    RecordingForm form;
+    RecordingMenu form(context);
     EXPECT_FALSE(form.Load());
     ASSERT_EQ(Messages().size(), 3u);
     EXPECT_EQ(Messages()[1].text, "Nessuna stampante presente nel sistema !");
@@ -158,12 +158,12 @@ TEST_F(utilita_startup, NoPrinterIsOnlyAWarningBeforeTheOtherChecks) {
 TEST_F(utilita_startup, SecondInstanceEndsFirstAndChecksNothingElse) {
     printerPresent = false;
     drives.Write("c/VanRete7Ute.dat", "ROSSI,1,2,S\r\n");
-    RecordingForm form([] { return true; });
+    RecordingMenu form(context, [] { return true; });
     EXPECT_FALSE(form.Load());
     ExpectOnly("Utilità Vantorima 7 è già in esecuzione !", ui::Icon::Critical);
     EXPECT_TRUE(form.ProgramEnded());
     EXPECT_EQ(UserCaption(form), QStringLiteral("L"));
-    EXPECT_FALSE(utilita::UserNotEnabled);
+    EXPECT_FALSE(context.userNotEnabled);
 }
 
 } // namespace

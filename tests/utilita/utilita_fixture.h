@@ -1,14 +1,14 @@
 #pragma once
 // Common ground of the menu tests: a Qt application, a drives folder of the
 // test's own, scripted message boxes, a printer that can be taken away and
-// the program-wide state as a fresh program has it.
+// the program's state as a fresh program has it.
 #include <optional>
 
 #include <gtest/gtest.h>
 
-#include "app/module1.h"
-#include "desktop/qt_application.h"
-#include "ui/message_box.h"
+#include "context/app_context.h"
+#include "support/qt_application.h"
+#include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 
 namespace testing_support {
@@ -18,12 +18,8 @@ protected:
     void SetUp() override {
         EnsureQtApplication();
         boxes_.emplace();
-        utilita::ArchiveFolder.clear();
-        utilita::UserNotEnabled = false;
-        utilita::LastAnswer = 0;
-        utilita::SetPrinterQuery([this] { return printerPresent; });
+        context.printerQuery = [this] { return printerPresent; };
     }
-    void TearDown() override { utilita::SetPrinterQuery(nullptr); }
 
     ui::ScriptedMessageBoxes& Boxes() { return *boxes_; }
     const std::vector<ui::MessageRequest>& Messages() const { return boxes_->Requests(); }
@@ -33,6 +29,8 @@ protected:
         boxes_.emplace();
     }
 
+    // The program's state as a fresh program has it.
+    utilita::AppContext context;
     bool printerPresent = true;
     DrivesFolder drives;
 

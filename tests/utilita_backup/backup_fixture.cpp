@@ -2,19 +2,39 @@
 
 #include <QApplication>
 
-#include "app/module1.h"
+#include <random>
+#include <unistd.h>
+
+#include "dbengine/engine.h"
+#include "support/qt_application.h"
+#include "tools/schema_loader.h"
 
 namespace backup_testing {
 
 namespace {
 
-QApplication& EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "utilita_backup_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static auto* app = new QApplication(argc, argv);  // kept to the end of the process
-    return *app;
+// A real version-7 database, made once, with rows of random text so that its
+// archive does not shrink below one test medium.
+std::string Version7Bytes() {
+    static const std::string bytes = [] {
+        const fs::path file = fs::temp_directory_path() / ("v7fixture-" + std::to_string(::getpid()) + ".mdb");
+        schema::BuildVersion7(file.string());
+        {
+            auto db = dao::DBEngine::Instance().OpenDatabase(file.string());
+            db->Execute("CREATE TABLE [riempimento] ([dati] MEMO)");
+            std::mt19937 random(11);
+            for (int row = 0; row < 2; ++row) {
+                std::string text(60000, 'a');
+                for (char& c : text) c = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789+-"[random() % 64];
+                db->Execute("INSERT INTO [riempimento] ([dati]) VALUES ('" + text + "')");
+            }
+            db->Close();
+        }
+        std::string content = zip_testing::ReadBytes(file);
+        fs::remove(file);
+        return content;
+    }();
+    return bytes;
 }
 
 } // namespace
@@ -36,17 +56,21 @@ int RecordingBoxes::Show(const ui::MessageRequest& request, QWidget*) {
     return ui::kOk;
 }
 
-BackupWindowTest::BackupWindowTest() : database(zip_testing::DatabaseBytes(120000, 11)) {
-    EnsureApplication();
+BackupWindowTest::BackupWindowTest() : database(Version7Bytes()) {
+    testing_support::EnsureQtApplication();
+    // A restore clears abandoned scratch folders of the temporary folder:
+    // only the test's own.
+    fs::create_directories(Root() / "tmp");
+    setenv("TMPDIR", (Root() / "tmp").c_str(), 1);
     zip_testing::WriteBytes(DatabaseFile(), database);
-    utilita::ArchiveFolder = "C:\\archivi";
-    form = std::make_unique<utilita::backup::Form1>();
+    context.archiveFolder = "C:\\archivi";
+    form = NewWindow();
     boxes.window = form.get();
 }
 
 BackupWindowTest::~BackupWindowTest() {
     form.reset();
-    utilita::ArchiveFolder.clear();
+    unsetenv("TMPDIR");
 }
 
 void BackupWindowTest::RunBackup(const QString& drive) {

@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/backup_form.h"
+#include "backup/backup_window.h"
+#include "context/app_context.h"
+#include "dbengine/engine.h"
 #include "ui/message_box.h"
 #include "zip/zip_files.h"
 
@@ -66,8 +68,13 @@ protected:
     void RunRestore(const QString& drive);
     std::vector<std::string> Texts() const;
 
+    std::unique_ptr<utilita::backup::BackupWindow> NewWindow() {
+        return std::make_unique<utilita::backup::BackupWindow>(context, dao::DBEngine::Instance());
+    }
+
     std::string database;
-    std::unique_ptr<utilita::backup::Form1> form;
+    utilita::AppContext context;
+    std::unique_ptr<utilita::backup::BackupWindow> form;
     RecordingBoxes boxes;
 };
 

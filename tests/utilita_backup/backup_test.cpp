@@ -141,5 +141,14 @@ TEST_F(Backup, ErrorRaisedDuringTheTestIsATestFailure) {
     EXPECT_EQ(Status()->text(), QStringLiteral("In attesa..."));
 }
 
+TEST_F(Backup, SpannedCopyThatFailsSaysItWroteOverThePreviousArchive) {
+    RunBackup("A");
+    boxes.shown.clear();
+    form->Zip().MediumCapacity = 80000;  // the disk is never changed: the third request gives up
+    RunBackup("A");
+    EXPECT_EQ(boxes.shown.back().text, "Copia non effettuata correttamente. Errore numero 506\r\n"
+                                       "La copia precedente su questo disco è stata sovrascritta.");
+}
+
 } // namespace
 } // namespace backup_testing

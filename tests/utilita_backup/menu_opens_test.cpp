@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "app/main_form.h"
-#include "app/module1.h"
 #include "backup_fixture.h"
+#include "menu/main_window.h"
 
 namespace backup_testing {
 namespace {
@@ -21,10 +20,10 @@ struct Seen {
 
 // Clicks the menu command and looks at the modal window it opened, then
 // closes it with "&Uscita".
-Seen OpenFromMenu(utilita::MainForm& menu, const char* command) {
+Seen OpenFromMenu(utilita::MainWindow& menu, const char* command) {
     Seen seen;
     QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<utilita::backup::Form1*>(QApplication::activeModalWidget());
+        auto* window = qobject_cast<utilita::backup::BackupWindow*>(QApplication::activeModalWidget());
         if (window) {
             seen.modal = window->isModal() && window->isVisible();
             seen.copyEnabled = window->findChild<QWidget*>(QStringLiteral("Command5"))->isEnabled();
@@ -42,8 +41,7 @@ Seen OpenFromMenu(utilita::MainForm& menu, const char* command) {
 using MenuOpensBackupWindow = BackupWindowTest;
 
 TEST_F(MenuOpensBackupWindow, CopiaAndRipristinoArchiviDatiOpenItPrepared) {
-    utilita::UserNotEnabled = false;
-    utilita::MainForm menu([] { return false; });
+    utilita::MainWindow menu(context, dao::DBEngine::Instance(), [] { return false; });
     menu.show();
 
     const Seen backup = OpenFromMenu(menu, "Command5");

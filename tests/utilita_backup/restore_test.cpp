@@ -2,7 +2,6 @@
 // archive and stays as it was after any failure.
 #include <sqlite3.h>
 
-#include "app/module1.h"
 #include "backup_fixture.h"
 #include "winfs/runtime_error.h"
 
@@ -18,10 +17,10 @@ protected:
     // A good backup on drive A (made by a window of its own), then this
     // window prepared for the restore.
     void BackUpOnDriveA() {
-        utilita::backup::Form1 backup;
+        utilita::backup::BackupWindow backup(context, dao::DBEngine::Instance());
         backup.Prepare(Mode::Backup);
         backup.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("A"));
-        backup.bottone_Click(0);
+        backup.StartBackup();
         boxes.shown.clear();
     }
     void SetUp() override { form->Prepare(Mode::Restore); }
@@ -39,8 +38,9 @@ void Sql(sqlite3* db, const std::string& statement) {
     ASSERT_EQ(rc, SQLITE_OK) << statement << ": " << message;
 }
 
-// A database file with one table of `rows` rows.
-void MakeDatabase(const fs::path& file, const std::string& table, int rows) {
+// A version-7 database file with one more table, of `rows` rows.
+void MakeDatabase(const fs::path& file, const std::string& table, int rows, const std::string& version7) {
+    WriteBytes(file, version7);
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
     Sql(db, "CREATE TABLE " + table + " (id INTEGER PRIMARY KEY, x TEXT)");
@@ -105,17 +105,19 @@ TEST_F(Restore, BringsTheDatabaseBackFromTheBackup) {
 
 TEST_F(Restore, DriveBReadsItsRootAndOtherDrivesTheirV7copia) {
     fs::create_directories(Drive('b'));
-    zip_testing::MakeStoredZip(Drive('b') / "v7backup.zip", {{"vantorima7.mdb", "from drive B"}});
+    zip_testing::MakeStoredZip(Drive('b') / "v7backup.zip", {{"vantorima7.mdb", database}});
+    WriteBytes(DatabaseFile(), "changed");
     RunRestore("B");
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Inserire disco nel drive B:", kDone}));
-    EXPECT_EQ(ReadBytes(DatabaseFile()), "from drive B");
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
 
     boxes.shown.clear();
     fs::create_directories(Drive('d') / "v7copia");
-    zip_testing::MakeStoredZip(Drive('d') / "v7copia" / "v7backup.zip", {{"vantorima7.mdb", "from drive D"}});
+    zip_testing::MakeStoredZip(Drive('d') / "v7copia" / "v7backup.zip", {{"vantorima7.mdb", database}});
+    WriteBytes(DatabaseFile(), "changed again");
     RunRestore("D");
     EXPECT_EQ(Texts(), std::vector<std::string>{kDone});
-    EXPECT_EQ(ReadBytes(DatabaseFile()), "from drive D");
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
     EXPECT_FALSE(fs::exists(Drive('b') / "v7copia"));  // a restore makes no folder
 }
 
@@ -173,10 +175,10 @@ TEST_F(Restore, FailureIsReportedWithItsNumberAndTheDatabaseIsKept) {
 
 TEST_F(Restore, RestoredDatabaseIsNotSpoiledByTheJournalOfTheOneItReplaced) {
     fs::remove(DatabaseFile());
-    MakeDatabase(DatabaseFile(), "backed_up", 300);
+    MakeDatabase(DatabaseFile(), "backed_up", 300, database);
     BackUpOnDriveA();
     fs::remove(DatabaseFile());
-    MakeDatabase(DatabaseFile(), "t", 2000);
+    MakeDatabase(DatabaseFile(), "t", 2000, database);
     LeaveAsAKilledWriter(DatabaseFile(), Root());
 
     RunRestore("A");
@@ -187,7 +189,7 @@ TEST_F(Restore, RestoredDatabaseIsNotSpoiledByTheJournalOfTheOneItReplaced) {
 
 TEST_F(Restore, BackupOfADatabaseLeftHalfWrittenRestoresItWhole) {
     fs::remove(DatabaseFile());
-    MakeDatabase(DatabaseFile(), "t", 2000);
+    MakeDatabase(DatabaseFile(), "t", 2000, database);
     LeaveAsAKilledWriter(DatabaseFile(), Root());
     BackUpOnDriveA();
     fs::remove(DatabaseFile());
@@ -201,7 +203,7 @@ TEST_F(Restore, BackupOfADatabaseLeftHalfWrittenRestoresItWhole) {
 TEST_F(Restore, EmptyArchiveFolderRestoresTheDatabaseAtTheRootAsTheBackupTookIt) {
     // The start-up lets the program run with an empty folder when the
     // marker lies at the root; the database is then "\vantorima7.mdb".
-    utilita::ArchiveFolder.clear();
+    context.archiveFolder.clear();
     const fs::path atRoot = Drive('c') / "vantorima7.mdb";
     WriteBytes(atRoot, database);
     BackUpOnDriveA();
@@ -216,14 +218,14 @@ TEST_F(Restore, EmptyArchiveFolderRestoresTheDatabaseAtTheRootAsTheBackupTookIt)
 TEST_F(Restore, SpannedBackupIsRestoredAskingForEachDisk) {
     zip_testing::SwappableDrive drive(Drive('a'), Root() / "shelf");
     {
-        utilita::backup::Form1 backup;
+        utilita::backup::BackupWindow backup(context, dao::DBEngine::Instance());
         backup.Zip().MediumCapacity = 80000;
         boxes.whileShown = [&](const std::string& text) {
             if (text == "Inserire disco numero 2") drive.InsertBlank(2);
             if (text == "Inserire disco numero 1") drive.Insert(1);  // the test after the copy
         };
         backup.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("A"));
-        backup.bottone_Click(0);
+        backup.StartBackup();
         ASSERT_EQ(boxes.shown.size(), 5u);
         ASSERT_EQ(boxes.shown.back().text, "Test sul file ZIP terminato con successo !");
     }
@@ -244,7 +246,7 @@ TEST_F(Restore, ErrorRaisedWhileAskingForADiskKeepsTheDatabase) {
         if (text == "Inserire disco numero 2") drive.InsertBlank(2);
     };
     DriveBox()->setText(QStringLiteral("A"));
-    form->bottone_Click(0);
+    form->StartBackup();
     boxes.shown.clear();
     boxes.whileShown = [](const std::string& text) {
         if (text.rfind("Inserire disco numero", 0) == 0) throw vb::RuntimeError(71, "Disco non pronto");

@@ -64,7 +64,7 @@ TEST_F(BackupWindow, MenuPreparesItForBackupOrRestore) {
     EXPECT_EQ(Control<QLabel>("Label3(1)")->text(), QStringLiteral("Effettua la copia nel drive"));
     EXPECT_EQ(Control<QLabel>("Label4(0)")->text(), QStringLiteral("Copia di sicurezza"));
 
-    utilita::backup::Form1 other;
+    utilita::backup::BackupWindow other(context, dao::DBEngine::Instance());
     other.Prepare(Mode::Restore);
     EXPECT_FALSE(other.findChild<QWidget*>(QStringLiteral("Command5"))->isEnabled());
     EXPECT_TRUE(other.findChild<QWidget*>(QStringLiteral("Command4"))->isEnabled());
@@ -104,7 +104,7 @@ TEST_F(BackupWindow, LeavingTheDriveBoxTicksSeveralDisksForOneLetterOnly) {
 
 TEST_F(BackupWindow, UscitaChiudiAndF12CloseItButEscapeDoesNot) {
     const auto reopen = [this] {
-        form = std::make_unique<utilita::backup::Form1>();
+        form = NewWindow();
         form->show();
         EXPECT_TRUE(form->isVisible());
     };
@@ -113,7 +113,7 @@ TEST_F(BackupWindow, UscitaChiudiAndF12CloseItButEscapeDoesNot) {
     EXPECT_FALSE(form->isVisible());
 
     reopen();
-    form->bottone_Click(1);
+    Control<QPushButton>("bottone(1)")->click();
     EXPECT_FALSE(form->isVisible());
 
     reopen();

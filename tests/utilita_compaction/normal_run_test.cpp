@@ -42,8 +42,10 @@ TEST_F(NormalRun, CompactsBothDatabasesInPlaceKeepingExactlyTheirRows) {
     // Nothing is touched before the first two marks; the third comes once
     // both copies are written and before either database goes.
     ASSERT_EQ(folderAtYield.size(), 3u);
+    // The run's claims on both databases are their companions ".ldb".
     EXPECT_EQ(folderAtYield[1], (std::set<std::string>{kFirst, kSecond}));
-    EXPECT_EQ(folderAtYield[2], (std::set<std::string>{kFirst, kSecond, kFirstCopy, kSecondCopy}));
+    EXPECT_EQ(folderAtYield[2], (std::set<std::string>{kFirst, kSecond, kFirstCopy, kSecondCopy, "vantorima7.ldb",
+                                                       "vantorima7a.ldb"}));
 }
 
 TEST_F(NormalRun, SecondRunBehavesLikeTheFirst) {
@@ -69,7 +71,7 @@ TEST_F(NormalRun, RunOverTheSameFolderWhileOneIsGoingIsRefused) {
     view.onYield = [&](int yield) {
         if (yield != 3) return;
         // Same folder, spelled another way, with both copies already written.
-        innerOutcome = utilita::compaction::RunCompaction("c:\\ARCHIVI", inner);
+        innerOutcome = utilita::compaction::RunCompaction("c:\\ARCHIVI", dao::DBEngine::Instance(), inner);
         folderAfterInner = archive.Names();
     };
 
@@ -78,14 +80,15 @@ TEST_F(NormalRun, RunOverTheSameFolderWhileOneIsGoingIsRefused) {
     ASSERT_TRUE(innerOutcome);
     EXPECT_EQ(innerOutcome->result, Outcome::Result::Refused);
     EXPECT_TRUE(inner.events.empty()) << "a refused run leaves the window alone";
-    EXPECT_EQ(folderAfterInner, (std::set<std::string>{kFirst, kSecond, kFirstCopy, kSecondCopy}));
+    EXPECT_EQ(folderAfterInner, (std::set<std::string>{kFirst, kSecond, kFirstCopy, kSecondCopy, "vantorima7.ldb",
+                                                       "vantorima7a.ldb"}));
     EXPECT_EQ(outcome.result, Outcome::Result::Completed);
     ExpectRowsOf(firstRows, kFirst);
     ExpectRowsOf(secondRows, kSecond);
 
     // The folder is free again once the run ended.
     RecordingView later;
-    EXPECT_EQ(utilita::compaction::RunCompaction(kArchive, later).result, Outcome::Result::Completed);
+    EXPECT_EQ(utilita::compaction::RunCompaction(kArchive, dao::DBEngine::Instance(), later).result, Outcome::Result::Completed);
 }
 
 } // namespace

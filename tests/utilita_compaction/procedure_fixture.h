@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/compaction_procedure.h"
+#include "compaction/procedure.h"
+#include "dbengine/engine.h"
 #include "utilita_compaction/archive_fixture.h"
 #include "utilita_compaction/recording_view.h"
 
@@ -37,7 +38,7 @@ protected:
         secondBytes = ArchiveFolder::Bytes(archive.Host(kSecond));
     }
 
-    Outcome Run() { return utilita::compaction::RunCompaction(kArchive, view); }
+    Outcome Run() { return utilita::compaction::RunCompaction(kArchive, dao::DBEngine::Instance(), view); }
 
     // The file holds exactly the rows the database had before the run.
     void ExpectRowsOf(const TableRows& rows, const std::string& name) const {

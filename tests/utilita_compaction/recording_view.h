@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/compaction_procedure.h"
+#include "compaction/procedure.h"
 
 namespace compaction_testing {
 

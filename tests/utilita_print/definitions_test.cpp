@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/print_layout_definitions.h"
+#include "print_layouts/definitions.h"
 #include "report/report_codes.h"
 #include "report/value_format.h"
 

@@ -1,8 +1,7 @@
 #include "print_fixture.h"
 
-#include "app/module1.h"
 #include "dbengine/engine.h"
-#include "desktop/qt_application.h"
+#include "support/qt_application.h"
 #include "report/layout_file.h"
 #include "tools/schema_loader.h"
 
@@ -11,13 +10,12 @@ namespace print_testing {
 PrintWindowTest::PrintWindowTest() {
     testing_support::EnsureQtApplication();
     drives.LayOutArchive();
-    utilita::ArchiveFolder = "C:\\archivi";
-    form = std::make_unique<utilita::print::laform>();
+    context.archiveFolder = "C:\\archivi";
+    form = std::make_unique<utilita::print::PrintLayoutWindow>(context, dao::DBEngine::Instance());
 }
 
 PrintWindowTest::~PrintWindowTest() {
     form.reset();
-    utilita::ArchiveFolder.clear();
 }
 
 fs::path PrintWindowTest::Archive(const std::string& name) const {

@@ -11,9 +11,10 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "app/print_layout_form.h"
-#include "report/scripted_screens.h"
-#include "ui/message_box.h"
+#include "print_layouts/print_layout_window.h"
+#include "context/app_context.h"
+#include "support/scripted_screens.h"
+#include "support/scripted_message_boxes.h"
 #include "utilita/drives_folder.h"
 
 namespace print_testing {
@@ -53,7 +54,8 @@ protected:
     testing_support::DrivesFolder drives;
     report::ScriptedScreens screens;
     ui::ScriptedMessageBoxes boxes;
-    std::unique_ptr<utilita::print::laform> form;
+    utilita::AppContext context;
+    std::unique_ptr<utilita::print::PrintLayoutWindow> form;
 };
 
 // The text of one message box as the window shows it: lines joined by CR LF.

@@ -4,8 +4,8 @@
 #include <QGroupBox>
 #include <QScreen>
 
-#include "app/main_form.h"
-#include "app/module1.h"
+#include "menu/main_window.h"
+#include "dbengine/engine.h"
 #include "print_fixture.h"
 
 namespace print_testing {
@@ -91,14 +91,13 @@ TEST_F(PrintLayoutWindow, EachKindButtonWritesItsKindAndLayoutFile) {
 }
 
 TEST_F(PrintLayoutWindow, TheMenuOpensOneModelessWindowThatUscitaCloses) {
-    utilita::UserNotEnabled = false;
-    utilita::MainForm menu([] { return false; });
+    utilita::MainWindow menu(context, dao::DBEngine::Instance(), [] { return false; });
     menu.show();
-    auto open = [&] { return menu.findChildren<utilita::print::laform*>(QString(), Qt::FindDirectChildrenOnly); };
+    auto open = [&] { return menu.findChildren<utilita::print::PrintLayoutWindow*>(QString(), Qt::FindDirectChildrenOnly); };
 
     menu.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     ASSERT_EQ(open().size(), 1);
-    utilita::print::laform* window = open().front();
+    utilita::print::PrintLayoutWindow* window = open().front();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isWindow());
     EXPECT_FALSE(window->isModal());

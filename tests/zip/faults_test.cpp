@@ -33,6 +33,22 @@ TEST_F(ZipFaults, FullMediumIsDiskFullAndLeavesNoPartBehind) {
     EXPECT_TRUE(Listing(Drive('a')).empty());
 }
 
+TEST_F(ZipFaults, BackupThatFailsKeepsThePreviousArchiveWhereThereIsRoomForBoth) {
+    ASSERT_EQ(Backup(), 0);
+    const fs::path archive = Drive('a') / "v7backup.zip";
+    const std::string previous = ReadBytes(archive);
+    WriteBytes(DatabaseFile(), DatabaseBytes(150000, 8));
+    // The new archive cannot be written beside the old one: the place it takes is blocked.
+    fs::create_directories(archive.string() + ".tmp/blocked");
+    EXPECT_NE(Backup(), 0);
+    EXPECT_TRUE(ReadBytes(archive) == previous);
+    fs::remove_all(archive.string() + ".tmp");
+    EXPECT_EQ(Backup(), 0);
+    EXPECT_EQ(Listing(Drive('a')), std::vector<std::string>{"v7backup.zip"});
+    EXPECT_EQ(Restore(), 0);
+    EXPECT_TRUE(ReadBytes(DatabaseFile()) == DatabaseBytes(150000, 8));
+}
+
 TEST_F(ZipFaults, FailedRestoreLeavesTheDatabaseAsItWas) {
     const fs::path archive = Drive('a') / "v7backup.zip";
     struct Case {

@@ -1,0 +1,26 @@
+#pragma once
+// Internal: Access databases (Jet 3 and Jet 4 files), read through libmdb.
+// The engine only ever reads them: every write is 3027.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace dao {
+
+class RecordsetBackend;
+
+// True when the file starts with the signature of an Access database of a
+// format read here; an Access file of a later format (.accdb) raises 3343.
+bool IsAccessFile(const std::filesystem::path& path);
+
+// The rows of a table of an Access file, read-only. 3343 when the file cannot
+// be read, 3078 when the table is missing.
+std::unique_ptr<RecordsetBackend> OpenAccessTable(const std::filesystem::path& path, const std::string& table);
+
+// Checks that the file opens and its catalog reads (for a Database handle): 3343 otherwise.
+void CheckAccessFile(const std::filesystem::path& path);
+
+// 3343 with the description of a format not supported or a damaged file.
+[[noreturn]] void RaiseUnsupportedFormat(const std::string& detail);
+
+} // namespace dao

@@ -1,0 +1,145 @@
+#include "dbengine/exclusive_use.h"
+
+#include <sqlite3.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <map>
+#include <mutex>
+#include <vector>
+
+#include "dbengine/connection.h"
+#include "dbengine/errors.h"
+#include "dbengine/open_files.h"
+#include "winfs/paths.h"
+
+namespace dao {
+
+namespace {
+
+// A foreign writer finishing its commit is waited for this long.
+constexpr int kLockWaitMs = 300;
+
+std::mutex heldMutex;
+std::map<std::string, const ExclusiveUse*> held;
+
+std::string KeyOf(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto canonical = std::filesystem::weakly_canonical(path, ec);
+    return (ec ? path : canonical).string();
+}
+
+// Opens the file and takes SQLite's exclusive lock, kept after the
+// transaction by the exclusive locking mode. A read-only file keeps a read
+// lock instead: no foreign writer can commit past it. Null for a file that is
+// no database (nothing can write it through SQLite): the claim alone holds it.
+sqlite3* LockStorage(const std::filesystem::path& path, const std::string& fileName) {
+    const bool writable = ::access(path.c_str(), W_OK) == 0;
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) |
+                                                    SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(db, 1);
+        sqlite3_busy_timeout(db, kLockWaitMs);
+        const char* sql = writable ? "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;"
+                                   : "PRAGMA locking_mode=EXCLUSIVE; SELECT count(*) FROM sqlite_master;";
+        rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    }
+    if (rc == SQLITE_OK) return db;
+    const int code = rc & 0xff;
+    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    try {
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED) Raise(kFileInUse, fileName);
+        RaiseSqlite(db, rc, fileName);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+}
+
+} // namespace
+
+ExclusiveUse::ExclusiveUse(const std::string& fileName, Storage storage)
+    : path_(winfs::Resolve(fileName)), key_(KeyOf(path_)) {
+    std::error_code ec;
+    const bool exists = std::filesystem::is_regular_file(path_, ec);
+    if (exists) QuietOpenConnections(path_);
+    claim_ = ClaimExclusive(path_);
+    if (!exists) return;
+    lock_ = LockStorage(path_, fileName);
+    if (!lock_) return;
+    if (storage == Storage::CheckOnly) {
+        sqlite3_close_v2(lock_);
+        lock_ = nullptr;
+        return;
+    }
+    std::lock_guard guard(heldMutex);
+    held[key_] = this;
+}
+
+ExclusiveUse::~ExclusiveUse() {
+    if (!lock_) return;
+    {
+        std::lock_guard guard(heldMutex);
+        auto it = held.find(key_);
+        if (it != held.end() && it->second == this) held.erase(it);
+    }
+    sqlite3_close_v2(lock_);
+}
+
+const ExclusiveUse* ExclusiveUse::HeldOn(const std::filesystem::path& path) {
+    std::lock_guard guard(heldMutex);
+    auto it = held.find(KeyOf(path));
+    return it == held.end() ? nullptr : it->second;
+}
+
+void ExclusiveUse::CopyTo(const std::filesystem::path& target) const {
+    std::error_code ec;
+    if (!lock_) {
+        // No database: no SQLite lock of ours to lose, a plain copy will do.
+        if (!std::filesystem::copy_file(path_, target, ec)) Raise(ec == std::errc::no_such_file_or_directory ? kFileNotFound : 3043, path_.string());
+        return;
+    }
+    // Read through SQLite's own descriptor: opening and closing another one on
+    // the file would drop the process's locks on it.
+    sqlite3_file* file = nullptr;
+    sqlite3_int64 size = 0;
+    if (sqlite3_file_control(lock_, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+        Raise(3043, path_.string());
+    const int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (out < 0) Raise(errno == EEXIST ? kCompactTargetExists : 3044, target.string());
+    std::vector<char> buffer(1 << 20);
+    bool ok = true;
+    for (sqlite3_int64 at = 0; ok && at < size;) {
+        const int n = static_cast<int>(std::min<sqlite3_int64>(buffer.size(), size - at));
+        ok = file->pMethods->xRead(file, buffer.data(), n, at) == SQLITE_OK && ::write(out, buffer.data(), n) == n;
+        at += n;
+    }
+    ok = ::fsync(out) == 0 && ok;
+    ::close(out);
+    if (!ok) {
+        ::unlink(target.c_str());
+        Raise(3043, target.string());
+    }
+}
+
+void ExclusiveUse::CompactInto(const std::filesystem::path& target) const {
+    std::error_code ec;
+    if (!lock_) Raise(std::filesystem::is_regular_file(path_, ec) ? kNotADatabase : kFileNotFound, path_.string());
+    Statement vacuum(lock_, "VACUUM INTO ?1");
+    const std::string name = target.string();
+    sqlite3_bind_text(vacuum.get(), 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+    const int rc = sqlite3_step(vacuum.get());
+    if (rc != SQLITE_DONE) {
+        std::error_code ec;
+        std::filesystem::remove(target, ec);
+        RaiseSqlite(lock_, rc, name);
+    }
+}
+
+} // namespace dao

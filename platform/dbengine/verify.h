@@ -1,0 +1,14 @@
+#pragma once
+// Checks a database file before a program puts it in place of another.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace dao {
+
+// Opens the file read-only as one of our databases and runs the storage's
+// full integrity check. Returns its table names, as stored. 3343 when it is
+// no database of ours (another format, cut short, damaged).
+std::vector<std::string> VerifiedTables(const std::filesystem::path& path);
+
+} // namespace dao

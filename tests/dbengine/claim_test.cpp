@@ -1,0 +1,30 @@
+// Claims that other programs see: a file in exclusive use cannot be opened by
+// a second process; the companion goes with the last claim. (The refusals of
+// an exclusive use are tested with the operations that make it.)
+#include "dbengine/exclusive_use.h"
+#include "engine_fixture.h"
+#include "support/holder_process.h"
+
+namespace dbtest {
+namespace {
+
+TEST(Claim, FileInExclusiveUseCannotBeOpenedByAnotherProgramAndItsCompanionGoesAfterUse) {
+    testing_support::TempDir dir;
+    const std::string file = dir.file("vantorima7.mdb");
+    dao::DBEngine::Instance().CreateDatabase(file)->Close();
+    {
+        dao::ExclusiveUse use(file);
+        EXPECT_TRUE(std::filesystem::exists(dao::CompanionOf(file)));
+        testing_support::HolderProcess holder("engine", file);
+        EXPECT_FALSE(holder.Ready());
+        EXPECT_EQ(holder.Release(), 1);
+        // This program's own bindings go on sharing its claim.
+        EXPECT_EQ(ErrorOf([&] { dao::DBEngine::Instance().OpenDatabase(dir.file("other.mdb")); }), dao::kFileNotFound);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dao::CompanionOf(file)));
+    testing_support::HolderProcess holder("engine", file);
+    EXPECT_TRUE(holder.Ready());
+}
+
+} // namespace
+} // namespace dbtest

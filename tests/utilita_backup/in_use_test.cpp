@@ -1,0 +1,128 @@
+// Backup and restore against another program that holds the database, and
+// restores of archives that hold no version-7 database: each ends with its
+// message and leaves every file as it was.
+#include <sys/file.h>
+#include <zip.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "backup/restore_check.h"
+#include "backup_fixture.h"
+#include "support/holder_process.h"
+#include "tools/schema_loader.h"
+
+namespace backup_testing {
+namespace {
+
+using testing_support::HolderProcess;
+using utilita::backup::Mode;
+using zip_testing::ReadBytes;
+using zip_testing::WriteBytes;
+
+const std::string kInUse =
+    "\r\nImpossibile utilizzare il file: è già in uso da un altro programma.";
+const std::string kNotVersion7 = "Ripristino non effettuato correttamente. Errore numero 520\r\n"
+                                 "L'archivio non contiene un database Vantorima 7 valido.";
+
+class InUse : public BackupWindowTest {
+protected:
+    fs::path Archive() const { return Drive('a') / "v7backup.zip"; }
+    void GoodBackup() {
+        form->Prepare(Mode::Backup);
+        RunBackup("A");
+        ASSERT_EQ(boxes.shown.back().text, "Test sul file ZIP terminato con successo !");
+        boxes.shown.clear();
+    }
+    void RestoreFrom(const std::string& entry) {
+        zip_testing::MakeStoredZip(Archive(), {{"vantorima7.mdb", entry}});
+        RunRestore("A");
+    }
+};
+
+TEST_F(InUse, BackupAndRestoreStopWhileAnotherProgramHoldsTheDatabase) {
+    GoodBackup();
+    const std::string archive = ReadBytes(Archive());
+    for (const char* mode : {"engine", "sqlite"}) {
+        SCOPED_TRACE(mode);
+        HolderProcess holder(mode, DatabaseFile());
+        ASSERT_TRUE(holder.Ready());
+        for (Mode operation : {Mode::Backup, Mode::Restore}) {
+            boxes.shown.clear();
+            DriveBox()->setText("A");
+            operation == Mode::Backup ? form->StartBackup() : form->StartRestore();
+            ASSERT_FALSE(boxes.shown.empty());
+            EXPECT_EQ(boxes.shown.back().text, (operation == Mode::Backup ? "Copia non effettuata" : "Ripristino non effettuato") +
+                                                   std::string(" correttamente. Errore numero 3045") + kInUse);
+            EXPECT_TRUE(ReadBytes(DatabaseFile()) == database);
+            EXPECT_TRUE(ReadBytes(Archive()) == archive);
+        }
+        EXPECT_EQ(holder.Release(), 0);
+        EXPECT_EQ(HolderProcess::HeldRows(DatabaseFile()), 1);
+        WriteBytes(DatabaseFile(), database);
+    }
+}
+
+// A zip whose one entry vantorima7.mdb is a symbolic link to `target`.
+void MakeLinkZip(const fs::path& file, const std::string& target) {
+    int code = 0;
+    zip_t* archive = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    ASSERT_NE(archive, nullptr);
+    zip_source_t* source = zip_source_buffer(archive, target.data(), target.size(), 0);
+    const zip_int64_t index = zip_file_add(archive, "vantorima7.mdb", source, ZIP_FL_OVERWRITE);
+    ASSERT_GE(index, 0);
+    zip_file_set_external_attributes(archive, index, 0, ZIP_OPSYS_UNIX, (S_IFLNK | 0777u) << 16);
+    ASSERT_EQ(zip_close(archive), 0);
+}
+
+TEST_F(InUse, RestoreRefusesAnArchiveWithoutAVersion7Database) {
+    const fs::path print = Root() / "stampe.mdb";
+    schema::BuildPrintDatabase(print.string(), false);
+    const std::string access = ReadBytes(fs::path(TEST_SOURCE_DIR) / "../shared/testdata/jet/nwind.mdb");
+    ASSERT_FALSE(access.empty());
+    const std::vector<std::pair<const char*, std::string>> entries = {
+        {"Access file", access},
+        {"random bytes", zip_testing::DatabaseBytes(8192, 3)},
+        {"print database", ReadBytes(print)},
+        {"truncated database", database.substr(0, database.size() / 2)},
+    };
+    form->Prepare(Mode::Restore);
+    fs::create_directories(Drive('a'));
+    for (const auto& [what, entry] : entries) {
+        SCOPED_TRACE(what);
+        boxes.shown.clear();
+        RestoreFrom(entry);
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, kNotVersion7);
+        EXPECT_TRUE(ReadBytes(DatabaseFile()) == database);
+        EXPECT_EQ(zip_testing::Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
+    }
+    boxes.shown.clear();
+    MakeLinkZip(Archive(), "../../../etc/passwd");
+    RunRestore("A");
+    EXPECT_EQ(boxes.shown.back().text, "Ripristino non effettuato correttamente. Errore numero 505");
+    EXPECT_TRUE(ReadBytes(DatabaseFile()) == database);
+}
+
+TEST_F(InUse, RestoreRemovesWhatAKilledRestoreLeftButNotWhatIsHeld) {
+    GoodBackup();
+    const fs::path temp = Root() / "tmp";
+    fs::create_directories(temp / "vzip-KILLED");
+    const fs::path folder = DatabaseFile().parent_path();
+    WriteBytes(folder / ".vantorima7.mdb.KILLED", database);
+    WriteBytes(folder / ".vantorima7.mdb.INWORK", database);
+    const int held = ::open((folder / ".vantorima7.mdb.INWORK").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    DriveBox()->setText("A");
+    form->StartRestore();
+
+    ::close(held);
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, "Ripristino effettuato con successo!");
+    EXPECT_EQ(zip_testing::Listing(folder), (std::vector<std::string>{".vantorima7.mdb.INWORK", "vantorima7.mdb"}));
+    EXPECT_TRUE(fs::is_empty(temp));
+}
+
+} // namespace
+} // namespace backup_testing

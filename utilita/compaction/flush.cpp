@@ -1,0 +1,48 @@
+#include "compaction/flush.h"
+
+#include <cerrno>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "winfs/paths.h"
+#include "winfs/runtime_error.h"
+
+namespace utilita::compaction {
+
+namespace {
+
+[[noreturn]] void RaiseFor(int err) {
+    switch (err) {
+    case ENOENT: throw vb::RuntimeError(53, "Impossibile trovare il file");
+    case EACCES:
+    case EPERM: throw vb::RuntimeError(70, "Autorizzazione negata");
+    default: throw vb::RuntimeError(57, "Errore di I/O della periferica");
+    }
+}
+
+// 0 or the errno of the first failure. A file system that cannot sync a
+// folder (EINVAL) has nothing to sync.
+int Sync(const std::filesystem::path& path, bool folder) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
+    if (fd < 0) return errno;
+    int err = 0;
+    if (::fsync(fd) != 0 && !(folder && errno == EINVAL)) err = errno;
+    ::close(fd);
+    return err;
+}
+
+} // namespace
+
+void FlushToDisk(const std::string& path) {
+    const std::filesystem::path host = winfs::Resolve(path);
+    if (const int err = Sync(host, false)) RaiseFor(err);
+    if (const int err = Sync(host.parent_path(), true)) RaiseFor(err);
+}
+
+void FlushFolderOfNoThrow(const std::string& path) {
+    Sync(winfs::Resolve(path).parent_path(), true);
+}
+
+} // namespace utilita::compaction

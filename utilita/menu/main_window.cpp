@@ -1,0 +1,124 @@
+#include "menu/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSessionManager>
+
+#include "desktop/window_walk.h"
+#include "menu/messages.h"
+#include "menu/startup.h"
+#include "ui/message_box.h"
+#include "widgets/hourglass.h"
+#include "widgets/notice.h"
+
+namespace utilita {
+
+MainWindow::MainWindow(AppContext& context, dao::DBEngine& engine, std::function<bool()> otherInstanceRunning,
+                       QWidget* parent)
+    : QWidget(parent), context_(context), engine_(engine), otherInstanceRunning_(std::move(otherInstanceRunning)) {
+    BuildControls();
+    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
+    connect(compactionButton, &QPushButton::clicked, this, [this] { OnCompactionClicked(); });
+    connect(printLayoutsButton, &QPushButton::clicked, this, [this] { OnPrintLayoutsClicked(); });
+    connect(restoreButton, &QPushButton::clicked, this, [this] { OnRestoreClicked(); });
+    connect(backupButton, &QPushButton::clicked, this, [this] { OnBackupClicked(); });
+    if (qGuiApp) {
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::OnCommitDataRequest);
+    }
+}
+
+bool MainWindow::Load() {
+    exitRequested_ = false;
+    StartupOutcome outcome = RunStartup(context_, otherInstanceRunning_, this);
+    if (!outcome.activeUserCaption.empty())
+        activeUserLabel->setText(QString::fromStdString(outcome.activeUserCaption));
+    if (outcome.programEnded) {
+        exitRequested_ = true;
+        close();
+        EndProgram();
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::TaskExists(const std::string& name, bool exact) {
+    return desktop::TaskExists(name, exact, this);
+}
+
+void MainWindow::OnCompactionClicked() {
+    RunCommand(true, true, [this] { OpenCompactionWindow(); });
+}
+
+void MainWindow::OnPrintLayoutsClicked() {
+    RunCommand(true, false, [this] { OpenPrintLayoutWindow(); });
+}
+
+void MainWindow::OnRestoreClicked() {
+    RunCommand(true, true, [this] { OpenBackupWindow(true); });
+}
+
+void MainWindow::OnBackupClicked() {
+    RunCommand(false, true, [this] { OpenBackupWindow(false); });
+}
+
+void MainWindow::RunCommand(bool rightsGated, bool runningCheck, const std::function<void()>& openWindow) {
+    if (rightsGated && context_.userNotEnabled) {
+        ui::ShowMessage(this, kUserNotEnabled, ui::Buttons::Ok, ui::Icon::Information, kRightsTitle);
+        return;
+    }
+    if (runningCheck) {
+        bool running = TaskExists(kMainApplicationTitle, true);
+        // The walk yields to the message loop; the program may have been ended meanwhile.
+        if (ended_) return;
+        if (running) {
+            ShowNotice(this, kMainApplicationOpen, ui::Icon::Information);
+            return;
+        }
+    }
+    Hourglass hourglass(this);
+    openWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ConfirmExit()) {
+        event->accept();
+        EndProgram();
+    } else {
+        event->ignore();
+    }
+}
+
+bool MainWindow::ConfirmExit() {
+    if (exitRequested_) return true;
+    context_.lastAnswer = ui::ShowMessage(this, kConfirmExit, ui::Buttons::YesNo, ui::Icon::Question,
+                                          kMessageTitle, ui::DefaultButton::Second);
+    return context_.lastAnswer == ui::kYes;
+}
+
+void MainWindow::EndProgram() {
+    exitRequested_ = true;
+    ended_ = true;
+    hide();
+    // Leaves every event loop, nested modal ones too; main() then destroys the
+    // windows without further close events.
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::OnCommitDataRequest(QSessionManager& manager) {
+    if (ended_) return;
+    // Without leave to interact the question cannot be asked; nothing is lost
+    // by ending, the program keeps no unsaved data.
+    if (!manager.allowsInteraction()) return;
+    bool end = ConfirmExit();
+    manager.release();
+    if (end) {
+        EndProgram();
+    } else {
+        manager.cancel();
+    }
+}
+
+} // namespace utilita

@@ -1,0 +1,104 @@
+#include "print_layouts/definitions.h"
+
+#include <cstdio>
+
+#include "dbengine/recordset.h"
+#include "report/report_codes.h"
+#include "report/report_control.h"
+#include "winfs/runtime_error.h"
+
+namespace utilita::print {
+
+namespace {
+
+bool IsNumber(dao::VarType type) {
+    // Variant types 2 to 5; a byte (17) and currency (6) are not among them.
+    return type == dao::VarType::Integer || type == dao::VarType::Long || type == dao::VarType::Single ||
+           type == dao::VarType::Double;
+}
+
+std::string TextOf(const dao::Variant& value) {
+    return value.IsNull() ? std::string() : value.ToString();
+}
+
+bool HasCurrentRecord(dao::Recordset& records) {
+    return !records.AtEOF() && !records.AtBOF();
+}
+
+template <class Declare>
+void DefineColumns(dao::Recordset& records, Declare declare) {
+    const bool current = HasCurrentRecord(records);
+    dao::Fields& fields = records.Fields();
+    const auto count = static_cast<std::int16_t>(fields.Count());
+    for (std::int16_t FieldIndex = 0; FieldIndex < count; ++FieldIndex) {
+        dao::Field& field = fields[FieldIndex];
+        declare(field.Name(), current ? field.Value() : dao::Variant::Null(), ColumnTypeOf(field.Type()));
+    }
+}
+
+} // namespace
+
+std::string SingleText(float value) {
+    // Nine significant digits read back to the same single; seven (the
+    // usual text form) would drop the time of a date by up to 1/100 of a day.
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+report::ColumnType ColumnTypeOf(dao::VarType declared) {
+    switch (declared) {
+    case dao::VarType::Byte:
+    case dao::VarType::Integer:
+    case dao::VarType::Long: return report::ColumnType::Integer;
+    case dao::VarType::Single:
+    case dao::VarType::Double: return report::ColumnType::Number;
+    case dao::VarType::Currency: return report::ColumnType::Currency;
+    case dao::VarType::Date: return report::ColumnType::Date;
+    case dao::VarType::Boolean: return report::ColumnType::Boolean;
+    case dao::VarType::String: return report::ColumnType::Text;
+    default: return report::ColumnType::Unknown;
+    }
+}
+
+Declared HeaderVariableFor(const dao::Variant& value) {
+    const dao::VarType type = value.Type();
+    if (IsNumber(type)) return {value.ToString(), report::FieldTypeNumeric};
+    if (type == dao::VarType::Date) return {SingleText(static_cast<float>(value.ToDate())), report::FieldTypeDate};
+    if (type == dao::VarType::Boolean) return {value.ToString(), report::FieldTypeBoolean};
+    return {TextOf(value), report::FieldTypeText};
+}
+
+Declared LineFieldFor(const dao::Variant& value) {
+    if (IsNumber(value.Type())) return {value.ToString(), report::FieldTypeNumeric};
+    return {TextOf(value), report::FieldTypeText};
+}
+
+void DefineHeaderVariables(dao::Recordset& header, report::ReportControl& engine) {
+    DefineColumns(header, [&engine](const std::string& name, const dao::Variant& value, report::ColumnType column) {
+        Declared declared = HeaderVariableFor(value);
+        engine.AddHeaderVariable(name, declared.contents, declared.type, column);
+    });
+}
+
+void DefineLineFields(dao::Recordset& lines, report::ReportControl& engine) {
+    DefineColumns(lines, [&engine](const std::string& name, const dao::Variant& value, report::ColumnType column) {
+        Declared declared = LineFieldFor(value);
+        engine.AddLineField(name, declared.contents, declared.type, column);
+    });
+}
+
+bool BelongsToDocument(const dao::Variant& lineOwner, const dao::Variant& documentId) {
+    if (lineOwner.IsNull() || documentId.IsNull() || lineOwner.IsEmpty() || documentId.IsEmpty()) return false;
+    const bool ownerText = lineOwner.Type() == dao::VarType::String;
+    const bool idText = documentId.Type() == dao::VarType::String;
+    if (ownerText && idText) return lineOwner.RawString() == documentId.RawString();
+    // A number against a number, or against a text that reads as one.
+    try {
+        return lineOwner.ToDouble() == documentId.ToDouble();
+    } catch (const vb::RuntimeError&) {
+        return false;
+    }
+}
+
+} // namespace utilita::print

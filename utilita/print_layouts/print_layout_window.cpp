@@ -1,0 +1,154 @@
+#include "print_layouts/print_layout_window.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "widgets/notice.h"
+#include "context/app_context.h"
+#include "print_layouts/definitions.h"
+#include "print_layouts/kinds.h"
+#include "print_layouts/messages.h"
+#include "dbengine/connection.h"
+#include "dbengine/engine.h"
+#include "dbengine/errors.h"
+#include "ui/message_box.h"
+
+namespace utilita::print {
+
+PrintLayoutWindow::PrintLayoutWindow(const AppContext& context, dao::DBEngine& engine, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), headerData_(engine), lineData_(engine) {
+    BuildControls();
+    for (std::size_t i = 0; i < DocumentKinds().size(); ++i) {
+        const DocumentKind* kind = &DocumentKinds()[i];
+        connect(kindButtons[i], &QPushButton::clicked, this, [this, kind] { ChooseKind(*kind); });
+    }
+    connect(designButton, &QPushButton::clicked, this, [this] { OnDesignClicked(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { OnPrintClicked(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
+    CentreOnScreen();
+}
+
+void PrintLayoutWindow::CentreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void PrintLayoutWindow::ChooseKind(const DocumentKind& kind) {
+    kindBox->setText(QString::fromUtf8(kind.kindText));
+    layoutFileBox->setText(QString::fromStdString(context_.archiveFolder + kind.layoutName));
+}
+
+std::string PrintLayoutWindow::PrintDatabase() const {
+    return context_.archiveFolder + kPrintDatabaseName;
+}
+
+const DocumentKind* PrintLayoutWindow::CommandKind() {
+    if (layoutFileBox->text() == QLatin1String(kNoKind)) return nullptr;
+    const DocumentKind* kind = FindKind(kindBox->text().toStdString());
+    if (!kind) Warn(kUnknownKind);
+    return kind;
+}
+
+namespace {
+
+// Error numbers of a file that another program has locked.
+constexpr int kLockedByOther = 3218;
+constexpr int kLockedByUser = 3260;
+// How long one read waits for another program's lock (opening the table
+// takes two) before the operator is told.
+constexpr int kPrintLockWaitMs = 1000;
+
+// The print database is only read: its connection waits briefly for
+// another program's lock, then the operator is told, instead of a long freeze.
+class ShortLockWait {
+public:
+    ShortLockWait() : previous_(dao::Connection::BusyTimeout()) { dao::Connection::SetBusyTimeout(kPrintLockWaitMs); }
+    ~ShortLockWait() { dao::Connection::SetBusyTimeout(previous_); }
+    ShortLockWait(const ShortLockWait&) = delete;
+    ShortLockWait& operator=(const ShortLockWait&) = delete;
+
+private:
+    int previous_;
+};
+
+} // namespace
+
+void PrintLayoutWindow::BindTables(const DocumentKind& kind) {
+    const ShortLockWait shortWait;
+    tableBeingBound_ = kind.headerTable;
+    headerData_.SetDatabaseName(PrintDatabase());
+    headerData_.SetRecordSource(kind.headerTable);
+    headerData_.Refresh();
+    tableBeingBound_ = kind.lineTable;
+    lineData_.SetDatabaseName(PrintDatabase());
+    lineData_.SetRecordSource(kind.lineTable);
+    lineData_.Refresh();
+}
+
+void PrintLayoutWindow::ReleasePrintDatabase() noexcept {
+    for (dao::DataControl* control : {&headerData_, &lineData_}) {
+        try {
+            control->GetRecordset().ReleaseRead();
+        } catch (const vb::RuntimeError&) {
+            // Never bound: nothing to let go of.
+        }
+    }
+}
+
+void PrintLayoutWindow::ReportPrintWarnings(const DocumentKind& kind) {
+    const std::vector<std::string>& warnings = report_.Warnings();
+    if (warnings.empty()) return;
+    std::string text = QString::fromUtf8(kPrintedWithWarnings).arg(QString::fromUtf8(kind.kindText)).toStdString();
+    if (!documentName_.empty()) text += " " + documentName_;
+    for (const std::string& warning : warnings) text += "\r\n" + warning;
+    Warn(text);
+}
+
+void PrintLayoutWindow::DefineHeaderVariables() {
+    print::DefineHeaderVariables(headerData_.GetRecordset(), report_);
+}
+
+void PrintLayoutWindow::DefineLineFields() {
+    print::DefineLineFields(lineData_.GetRecordset(), report_);
+}
+
+void PrintLayoutWindow::ReportDatabaseError(const vb::RuntimeError& error) {
+    if (error.Number() == kLockedByOther || error.Number() == kLockedByUser) {
+        Warn(std::string(kPrintDatabaseBusy) + "\r\n" + PrintDatabase());
+    } else if (error.Number() == dao::kFileNotFound) {
+        Warn(std::string(kPrintDatabaseMissing) + "\r\n" + PrintDatabase());
+    } else if (error.Number() == dao::kTableNotFound) {
+        Warn(std::string(kPrintTableMissing) + "\r\n" + tableBeingBound_);
+    } else {
+        Warn(QString::fromUtf8(kPrintDatabaseError).arg(error.Number()).toStdString() + "\r\n" + error.Description());
+    }
+}
+
+void PrintLayoutWindow::ReportJobFailure(std::int32_t answer, const std::string& layoutFile) {
+    switch (answer) {
+    case report::kResultNoLayout:
+        Warn(std::string(kLayoutMissing) + "\r\n" + layoutFile + "\r\n" + kLayoutMissingHint);
+        break;
+    case report::kResultBadLayout:
+        Warn(std::string(kLayoutUnreadable) + "\r\n" + layoutFile +
+             (report_.LayoutProblem().empty() ? std::string() : "\r\n" + report_.LayoutProblem()));
+        break;
+    case report::kResultNewerLayout:
+        Warn(std::string(kLayoutNewer) + "\r\n" + layoutFile);
+        break;
+    default:
+        Warn(std::string(kOutputFailed) + "\r\n" +
+             (report_.OutputFileName().empty() ? std::string(kPrinterTarget) : report_.OutputFileName()));
+        break;
+    }
+}
+
+void PrintLayoutWindow::Warn(const std::string& text) {
+    ui::ShowMessage(this, text, ui::Buttons::Ok, ui::Icon::Exclamation, kMessageTitle);
+}
+
+} // namespace utilita::print

@@ -1,0 +1,115 @@
+// "&Stampa": the first document of the chosen kind, its header record with
+// the line records that belong to it, through the engine's print job.
+#include "print_layouts/print_layout_window.h"
+
+#include <cmath>
+
+#include <QLineEdit>
+
+#include "widgets/notice.h"
+#include "print_layouts/definitions.h"
+#include "print_layouts/kinds.h"
+#include "print_layouts/messages.h"
+#include "ui/message_box.h"
+#include "winfs/runtime_error.h"
+
+namespace utilita::print {
+
+namespace {
+
+// To the nearest whole number, a half to the even neighbour.
+std::int32_t Percent(double position) {
+    return static_cast<std::int32_t>(std::nearbyint(position));
+}
+
+} // namespace
+
+void PrintLayoutWindow::OnPrintClicked() {
+    const std::int16_t printMode = report::kPrintToPrinter;
+    PrintDocument(printMode);
+}
+
+void PrintLayoutWindow::ShowPrinted(std::int16_t printMode, std::string& layoutFile, const DocumentKind& kind) {
+    if (printMode == report::kPrintToPreview) {
+        report_.ShowPreview(layoutFile, "", this);
+        report_.DiscardPreview(layoutFile, "");
+    } else if (!report_.OutputFileName().empty()) {
+        // No printer: the operator must learn where the document went.
+        ui::ShowMessage(this, std::string(kPrintedToFile) + "\r\n" + report_.OutputFileName(), ui::Buttons::Ok,
+                        ui::Icon::Information, kMessageTitle);
+    }
+    ReportPrintWarnings(kind);
+}
+
+void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
+    const DocumentKind* kind = CommandKind();
+    if (!kind) return;
+    std::string layoutFile;
+    try {
+        BindTables(*kind);
+        layoutFile = layoutFileBox->text().toStdString();
+        dao::Recordset& header = headerData_.GetRecordset();
+        dao::Recordset& lines = lineData_.GetRecordset();
+        if (header.RecordCount() == 0) {
+            Warn(kNoDocument);
+            return;
+        }
+        // Walks the line table from its first record, if it has one.
+        auto firstRecords = [&] {
+            header.MoveFirst();
+            if (lines.RecordCount() > 0) lines.MoveFirst();
+        };
+        firstRecords();
+        documentName_ = header.Fields(0).Name() + " " + header.Fields(0).Value().ToString();
+        report_.ClearFirstDefinitionList();
+        report_.ClearSecondDefinitionList();
+        DefineHeaderVariables();
+        DefineLineFields();
+
+        ReleasePrintDatabase();
+        if (report_.ChooseLayoutFile(this, report::kProjectList, layoutFile) == report::ResultCancelled) return;
+        std::int32_t answer = report_.BeginPrintJob(report::kProjectList, layoutFile, printMode, 2, this, kProgressTitle);
+        if (answer != report::kResultOk) {
+            ReportJobFailure(answer, layoutFile);
+            return;
+        }
+        if (report_.ShowPrintOptions(this, kPrintOptionsText) == report::ResultCancelled) {
+            report_.EndPrintJob(0);
+            return;
+        }
+
+        firstRecords();
+        DefineHeaderVariables();
+        report_.OutputPageObjects();
+        while (!lines.AtEOF()) {
+            report_.SetProgress(kProgressText, Percent(lines.PercentPosition()));
+            if (BelongsToDocument(lines.Fields(1).Value(), header.Fields(0).Value())) {
+                DefineLineFields();
+                answer = report_.OutputLine();
+                while (answer == report::ResultRepeat) {
+                    report_.OutputPageObjects();
+                    answer = report_.OutputLine();
+                }
+            }
+            lines.MoveNext();
+        }
+        do {
+            answer = report_.FinishLines();
+        } while (answer == report::ResultRepeat);
+        const std::int32_t finished = answer;
+        ReleasePrintDatabase();   // before the preview or a message waits on the operator
+
+        if (report_.EndPrintJob(0) != report::kResultOk) {
+            ReportJobFailure(report::kResultNoOutput, layoutFile);
+            return;
+        }
+        if (finished != report::ResultCancelled) ShowPrinted(printMode, layoutFile, *kind);
+    } catch (const vb::RuntimeError& error) {
+        // Nothing half done reaches the paper.
+        report_.AbandonPrintJob();
+        ReleasePrintDatabase();
+        ReportDatabaseError(error);
+    }
+}
+
+} // namespace utilita::print
