@@ -56,15 +56,7 @@ std::string ColumnTitle(const std::string& field) {
 }
 
 HeaderItem Text(const std::string& text, double x, double y, double width, double size, bool bold = false) {
-    HeaderItem item;
-    item.kind = ItemKind::Text;
-    item.source = text;
-    item.x = x;
-    item.y = y;
-    item.width = width;
-    item.fontSize = size;
-    item.bold = bold;
-    return item;
+    return {.kind = ItemKind::Text, .source = text, .x = x, .y = y, .width = width, .fontSize = size, .bold = bold};
 }
 
 HeaderItem Variable(const std::string& name, const std::string& caption, double x, double y, double width,
@@ -75,37 +67,20 @@ HeaderItem Variable(const std::string& name, const std::string& caption, double 
     return item;
 }
 
-Shape Box(double x, double y, double width, double height, const std::string& fill, double radius) {
-    Shape box;
-    box.x = x;
-    box.y = y;
-    box.width = width;
-    box.height = height;
-    box.fill = fill;
-    box.radius = radius;
-    box.lineWidth = 0.2;
-    box.lineColor = "#505050";
-    return box;
-}
 
 // The company (the print tables do not hold it: the operator writes it in
 // once) beside a place for the logo, a rule under both.
 void CompanyBlock(Layout& layout) {
-    layout.shapes.push_back(Box(kLeft, 12, 40, 22, "#f2f2f2", 2));
+    layout.shapes.push_back({.x = kLeft, .y = 12, .width = 40, .height = 22, .lineWidth = 0.2,
+                             .lineColor = "#505050", .fill = "#f2f2f2", .radius = 2});
     layout.header.push_back(Text("Logo", kLeft + 14, 21, 14, 8));
     layout.header.back().italic = true;
     layout.header.push_back(Text("Ragione sociale della ditta", 60, 13, 75, 12, true));
     layout.header.push_back(Text("Via, numero civico - CAP Città (Prov.)", 60, 20, 75, 8));
     layout.header.push_back(Text("P.IVA 00000000000 - Tel. 000 000000", 60, 24.5, 75, 8));
     layout.header.push_back(Text("info@ditta.it", 60, 29, 75, 8));
-    Shape rule;
-    rule.kind = ShapeKind::Line;
-    rule.x = kLeft;
-    rule.y = 38;
-    rule.width = kRight - kLeft;
-    rule.height = 0;
-    rule.lineWidth = 0.4;
-    layout.shapes.push_back(rule);
+    layout.shapes.push_back(
+        {.kind = ShapeKind::Line, .x = kLeft, .y = 38, .width = kRight - kLeft, .height = 0, .lineWidth = 0.4});
 }
 
 // The addressee at the right, where a window envelope shows it.

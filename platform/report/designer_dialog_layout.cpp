@@ -55,13 +55,7 @@ QAction* DesignerDialog::Command(QToolBar* bar, const char* name, const QString&
 QToolBar* DesignerDialog::BuildPalette() {
     auto* bar = Named(new QToolBar(this), "Palette");
     const auto text = [this](ItemKind kind, const char* source, const char* caption, double width, double size) {
-        HeaderItem item;
-        item.kind = kind;
-        item.source = source;
-        item.caption = caption;
-        item.width = width;
-        item.fontSize = size;
-        AddItem(item);
+        AddItem({.kind = kind, .source = source, .caption = caption, .width = width, .fontSize = size});
     };
     Command(bar, "AddText", QStringLiteral("Testo"), [text] { text(ItemKind::Text, "Testo", "", 50, 11); });
     variableChoice_ = Choice(bar, "VariableChoice", request_.variables);

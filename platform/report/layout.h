@@ -31,8 +31,8 @@ enum class Align { Left, Center, Right };
 
 struct HeaderItem {
     ItemKind kind = ItemKind::Variable;
-    std::string source;       // the variable's name, or the text itself
-    std::string caption;      // written before a variable's value ("Cliente: ")
+    std::string source = {};  // the variable's name, or the text itself
+    std::string caption = {}; // written before a variable's value ("Cliente: ")
     double x = 10;
     double y = 10;
     double width = 90;

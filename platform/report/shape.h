@@ -18,10 +18,10 @@ struct Shape {
     double height = 20;
     double lineWidth = 0.3;             // 0: no border
     std::string lineColor = "#000000";
-    std::string fill;                   // "#rrggbb", empty for none
+    std::string fill = {};              // "#rrggbb", empty for none
     double radius = 0;                  // rounded corners of a rectangle
-    std::string imageType;              // "png", "jpeg" or "svg"
-    std::string image;                  // the image file's bytes, kept inside the layout
+    std::string imageType = {};         // "png", "jpeg" or "svg"
+    std::string image = {};             // the image file's bytes, kept inside the layout
 
     bool operator==(const Shape&) const = default;
 };
