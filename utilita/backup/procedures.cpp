@@ -107,7 +107,7 @@ void CopyAndTest(const BackupPlace& where, BackupView& view, Phase& phase) {
     view.SetHourglass(true);
     // A text that names no drive fails as a bad file name would.
     const std::string previous = place ? StampOf(place->archive) : std::string();
-    const int copied = place ? zip.ZipCompress(0) : vb::kBadFileName;
+    const int copied = place ? zip.ZipCompress(0) : static_cast<int>(vb::kBadFileName);
     if (copied != 0) {
         const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
         view.ShowInfo(kCopyFailed + std::to_string(copied) + (overwritten ? kPreviousOverwritten : ""));
@@ -140,7 +140,7 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
     // No question first: the component replaces the database only with a
     // whole entry, once it reads as a version-7 database.
     zip.ExtractCheck = CheckVersion7Database;
-    const int restored = place ? zip.ZipExtract(0) : vb::kBadFileName;
+    const int restored = place ? zip.ZipExtract(0) : static_cast<int>(vb::kBadFileName);
     if (restored != 0) {
         view.ShowInfo(kRestoreFailed + std::to_string(restored));
         return;
