@@ -1,12 +1,20 @@
-// Backup and restore against another program that holds the database, and
-// restores of archives that hold no version-7 database: each ends with its
-// message and leaves every file as it was.
+// Backup and restore against another program that holds the database,
+// restores of archives that hold no version-7 database, and a restore after
+// one that was killed: each ends with its message and leaves no stray file.
+#include <signal.h>
+#include <sqlite3.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <zip.h>
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "backup/procedures.h"
 #include "backup/restore_check.h"
 #include "backup_fixture.h"
 #include "support/holder_process.h"
@@ -121,6 +129,72 @@ TEST_F(InUse, RestoreRemovesWhatAKilledRestoreLeftButNotWhatIsHeld) {
     ASSERT_FALSE(boxes.shown.empty());
     EXPECT_EQ(boxes.shown.back().text, "Ripristino effettuato con successo!");
     EXPECT_EQ(zip_testing::Listing(folder), (std::vector<std::string>{".vantorima7.mdb.INWORK", "vantorima7.mdb"}));
+    EXPECT_TRUE(fs::is_empty(temp));
+}
+
+// The database grown by a large indexed table: extracting and checking it
+// takes long enough for a restore to be caught halfway.
+void Grow(const fs::path& database) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(database.c_str(), &db), SQLITE_OK);
+    const int rc = sqlite3_exec(db,
+                                "CREATE TABLE zavorra (x TEXT); CREATE INDEX zavorra_x ON zavorra (x);"
+                                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 80000)"
+                                " INSERT INTO zavorra SELECT hex(randomblob(100)) FROM n",
+                                nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK);
+}
+
+bool HasNameStarting(const fs::path& folder, const std::string& prefix) {
+    const std::vector<std::string> names = zip_testing::Listing(folder);
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return n.rfind(prefix, 0) == 0; });
+}
+
+// The restore as the window runs it, in a process of its own, with no one to show anything to.
+struct SilentView : utilita::backup::BackupView {
+    void ShowInfo(const std::string&) override {}
+    void SetStatus(const char*) override {}
+    void SetHourglass(bool) override {}
+};
+
+TEST_F(InUse, RestoreAfterOneKilledMidwayClearsWhatTheKilledOneLeft) {
+    Grow(DatabaseFile());
+    const std::string archived = ReadBytes(DatabaseFile());
+    GoodBackup();
+    WriteBytes(DatabaseFile(), database);
+    const fs::path folder = DatabaseFile().parent_path();
+    const fs::path temp = Root() / "tmp";
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        SilentView view;
+        zipcomp::ZipComponent zip;
+        const std::string drive = "A";
+        utilita::backup::RunRestore({context.archiveFolder, drive, zip}, dao::DBEngine::Instance(), view);
+        ::_exit(0);
+    }
+    ASSERT_GT(child, 0);
+    // Killed once its copy of the database is being written.
+    int status = 0;
+    bool ended = false;
+    for (int waited = 0; waited < 60000 && !HasNameStarting(folder, ".vantorima7.mdb."); ++waited) {
+        if ((ended = ::waitpid(child, &status, WNOHANG) == child)) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (!ended) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+    }
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the restore ended before it was killed";
+    ASSERT_TRUE(HasNameStarting(folder, ".vantorima7.mdb.") && HasNameStarting(temp, "vzip-"));
+
+    DriveBox()->setText("A");
+    form->StartRestore();
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, "Ripristino effettuato con successo!");
+    EXPECT_TRUE(ReadBytes(DatabaseFile()) == archived);
+    EXPECT_EQ(zip_testing::Listing(folder), std::vector<std::string>{"vantorima7.mdb"});
     EXPECT_TRUE(fs::is_empty(temp));
 }
 
