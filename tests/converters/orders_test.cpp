@@ -15,11 +15,7 @@
 
 namespace {
 
-using converter_testing::ConverterHarness;
-using converter_testing::FindConverter;
-using converter_testing::Lines;
-using converter_testing::Row;
-using converter_testing::Rows;
+using namespace converter_testing;
 using conversione::AssignmentKind;
 using conversione::TableConverter;
 using Names = std::vector<std::string>;

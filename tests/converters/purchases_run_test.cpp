@@ -9,11 +9,7 @@
 
 namespace {
 
-using converter_testing::ConverterHarness;
-using converter_testing::FindConverter;
-using converter_testing::Lines;
-using converter_testing::Row;
-using converter_testing::Rows;
+using namespace converter_testing;
 using conversione::TableConverter;
 
 // The run places each converter by its name.

@@ -13,11 +13,7 @@
 
 namespace {
 
-using converter_testing::ConverterHarness;
-using converter_testing::FindConverter;
-using converter_testing::Lines;
-using converter_testing::Row;
-using converter_testing::Rows;
+using namespace converter_testing;
 using conversione::TableConverter;
 using dao::Variant;
 using dao::VarType;
