@@ -32,17 +32,10 @@ void PrintLayoutWindow::OnDesignClicked() {
         layoutFile = layoutFileBox->text().toStdString();
         report_.ClearFirstDefinitionList();
         report_.ClearSecondDefinitionList();
-        dao::Recordset& header = headerData_.GetRecordset();
-        dao::Recordset& lines = lineData_.GetRecordset();
-        if (header.RecordCount() > 0) {
-            header.MoveFirst();
-            // An empty line table has no first record; its fields are then
-            // declared by name alone.
-            if (lines.RecordCount() > 0) lines.MoveFirst();
-        }
+        MoveToFirstRecords();
         DefineHeaderVariables();
         DefineLineFields();
-        DeclareWidestLineValues(lines);
+        DeclareWidestLineValues(lineData_.GetRecordset());
     } catch (const vb::RuntimeError& error) {
         ReleasePrintDatabase();
         ReportDatabaseError(error);

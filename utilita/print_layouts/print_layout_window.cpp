@@ -89,6 +89,14 @@ void PrintLayoutWindow::BindTables(const DocumentKind& kind) {
     lineData_.Refresh();
 }
 
+void PrintLayoutWindow::MoveToFirstRecords() {
+    dao::Recordset& header = headerData_.GetRecordset();
+    dao::Recordset& lines = lineData_.GetRecordset();
+    if (header.RecordCount() == 0) return;
+    header.MoveFirst();
+    if (lines.RecordCount() > 0) lines.MoveFirst();
+}
+
 void PrintLayoutWindow::ReleasePrintDatabase() noexcept {
     for (dao::DataControl* control : {&headerData_, &lineData_}) {
         try {

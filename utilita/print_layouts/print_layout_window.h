@@ -55,6 +55,9 @@ private:
     const DocumentKind* CommandKind();
     // Binds headerData_ and lineData_ to the kind's tables in the print database.
     void BindTables(const DocumentKind& kind);
+    // Both recordsets at their first records, where the header table has one
+    // (an empty line table has none: its fields are then declared by name alone).
+    void MoveToFirstRecords();
     // Lets go of the reads the two recordsets hold, before the window waits
     // on the operator and before a command returns: the print database stays
     // free for the program that fills it.

@@ -54,12 +54,7 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
             Warn(kNoDocument);
             return;
         }
-        // Walks the line table from its first record, if it has one.
-        auto firstRecords = [&] {
-            header.MoveFirst();
-            if (lines.RecordCount() > 0) lines.MoveFirst();
-        };
-        firstRecords();
+        MoveToFirstRecords();
         documentName_ = header.Fields(0).Name() + " " + header.Fields(0).Value().ToString();
         report_.ClearFirstDefinitionList();
         report_.ClearSecondDefinitionList();
@@ -78,7 +73,7 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
             return;
         }
 
-        firstRecords();
+        MoveToFirstRecords();
         DefineHeaderVariables();
         report_.OutputPageObjects();
         while (!lines.AtEOF()) {
