@@ -3,7 +3,7 @@
 // it has run for at least a second; the ratio compares the time of one pass.
 // Usage: bench_access_read [file=../shared/testdata/jet/nwind.mdb] [seconds=1]
 // Prints both times, the passes, and last "ratio=X.XX" (engine / mdb-export).
-#include "dbengine/libmdb.h"
+#include "dbengine/access_reader/libmdb.h"
 
 #include <chrono>
 #include <cstdio>

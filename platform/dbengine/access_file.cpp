@@ -4,8 +4,9 @@
 #include <fstream>
 #include <iostream>
 
-#include "dbengine/access_handle.h"
+#include "dbengine/access_wire.h"
 #include "dbengine/errors.h"
+#include "dbengine/reader_process.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 
@@ -19,6 +20,7 @@ constexpr unsigned char kPrefix[4] = {0x00, 0x01, 0x00, 0x00};
 constexpr char kJetName[] = "Standard Jet DB";
 constexpr char kAceName[] = "Standard ACE DB";
 constexpr int kVersionOffset = 0x14;
+constexpr unsigned char kLastVersionRead = 1;   // Jet 4
 
 } // namespace
 
@@ -34,37 +36,32 @@ bool IsAccessFile(const std::filesystem::path& path) {
     const char* name = reinterpret_cast<const char*>(head + 4);
     const bool jet = std::memcmp(name, kJetName, sizeof kJetName) == 0;
     if (!jet && std::memcmp(name, kAceName, sizeof kAceName) != 0) return false;
-    if (!jet || head[kVersionOffset] > MDB_VER_JET4) RaiseUnsupportedFormat(path.string());
+    if (!jet || head[kVersionOffset] > kLastVersionRead) RaiseUnsupportedFormat(path.string());
     return true;
 }
 
-void CheckAccessFile(const std::filesystem::path& path) { AccessHandle handle(path); }
-
-AccessHandle::AccessHandle(const std::filesystem::path& path) : path_(path.string()) {
-    mdb_ = mdb_open(path_.c_str(), MDB_NOFLAGS);
-    if (!mdb_) RaiseUnsupportedFormat(path_);
-    if (mdb_->f->jet_version > MDB_VER_JET4 || !mdb_read_catalog(mdb_, MDB_TABLE)) {
-        mdb_close(mdb_);
-        RaiseUnsupportedFormat(path_);
-    }
+char OpeningRecord(access_wire::StreamReader& stream, const std::string& file) {
+    using namespace access_wire;
+    const char record = static_cast<char>(stream.U8());
+    if (record != kFailure) return record;
+    const auto kind = static_cast<Failure>(stream.U8());
+    const std::string detail(stream.Text());
+    if (kind == Failure::TableNotFound) Raise(kTableNotFound, detail);
+    RaiseUnsupportedFormat(file + ": " + detail);
 }
 
-AccessHandle::~AccessHandle() { mdb_close(mdb_); }
-
-MdbTableDef* AccessHandle::ReadTable(const std::string& name) const {
-    const std::string wanted = winfs::FoldCase(name);
-    for (unsigned i = 0; i < mdb_->num_catalog; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb_->catalog, i));
-        if (entry->object_type != MDB_TABLE || winfs::FoldCase(entry->object_name) != wanted) continue;
-        MdbTableDef* table = mdb_read_table(entry);
-        if (!table) RaiseUnsupportedFormat(path_);
-        if (!mdb_read_columns(table)) {
-            mdb_free_tabledef(table);
-            RaiseUnsupportedFormat(path_);
-        }
-        return table;
+void CheckAccessFile(const std::filesystem::path& path) {
+    using namespace access_wire;
+    const std::string bytes = RunAccessReader("check", path);
+    StreamReader stream(bytes);
+    try {
+        if (OpeningRecord(stream, path.string()) != kCatalog) throw ProtocolError("no catalog");
+        const std::uint32_t tables = stream.U32();
+        for (std::uint32_t i = 0; i < tables; ++i) stream.Text();
+        if (stream.U8() != kEnd || stream.U64() != tables || !stream.AtEnd()) throw ProtocolError("catalog not closed");
+    } catch (const ProtocolError& error) {
+        RaiseUnsupportedFormat(path.string() + ": the Access reader's catalog is malformed (" + error.what() + ")");
     }
-    return nullptr;
 }
 
 } // namespace dao

@@ -1,5 +1,6 @@
 #pragma once
-// Internal: Access databases (Jet 3 and Jet 4 files), read through libmdb.
+// Internal: Access databases (Jet 3 and Jet 4 files), read by the Access
+// reader process (dbengine/reader_process.h), never in this one.
 // The engine only ever reads them: every write is 3027.
 #include <filesystem>
 #include <memory>
@@ -8,6 +9,10 @@
 namespace dao {
 
 class RecordsetBackend;
+
+namespace access_wire {
+class StreamReader;
+}
 
 // True when the file starts with the signature of an Access database of a
 // format read here; an Access file of a later format (.accdb) raises 3343.
@@ -22,5 +27,9 @@ void CheckAccessFile(const std::filesystem::path& path);
 
 // 3343 with the description of a format not supported or a damaged file.
 [[noreturn]] void RaiseUnsupportedFormat(const std::string& detail);
+
+// Reads the record that opens a reader's stream: returns it, or raises what a
+// failure record says (3078 for a missing table, 3343 otherwise).
+char OpeningRecord(access_wire::StreamReader& stream, const std::string& file);
 
 } // namespace dao

@@ -1,15 +1,14 @@
-// The rows of an Access table as a read-only recordset: where each row lies is
-// found at opening (so the count is exact), its values are read on first use.
-#include "dbengine/libmdb.h"
-
+// The rows of an Access table as a read-only recordset. The reader process
+// sends the whole table at opening (so the count is exact); the stream is
+// kept as it came, with where each row starts, and a row is decoded on first use.
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
 #include "dbengine/access_file.h"
-#include "dbengine/access_handle.h"
-#include "dbengine/access_values.h"
+#include "dbengine/access_wire.h"
 #include "dbengine/errors.h"
+#include "dbengine/reader_process.h"
 #include "dbengine/recordset_backend.h"
 #include "winfs/paths.h"
 
@@ -17,42 +16,31 @@ namespace dao {
 
 namespace {
 
-constexpr int kRowOffsetMask = 0x1fff;
-constexpr int kRowDeleted = 0x4000;
-
-struct RowPlace {
-    std::uint32_t page;
-    std::uint16_t row;
-};
+using namespace access_wire;
 
 class AccessRows final : public RecordsetBackend {
 public:
-    AccessRows(const std::filesystem::path& path, const std::string& name) : handle_(path), path_(path.string()) {
-        table_ = handle_.ReadTable(name);
-        if (!table_) Raise(kTableNotFound, name);
-        for (unsigned i = 0; i < table_->num_cols; ++i) {
-            columns_.push_back(static_cast<MdbColumn*>(g_ptr_array_index(table_->columns, i)));
-            names_.emplace_back(columns_.back()->name);
-            byFolded_.emplace(winfs::FoldCase(names_.back()), static_cast<int>(i));
+    AccessRows(const std::filesystem::path& path, const std::string& name)
+        : path_(path.string()), bytes_(RunAccessReader("table", path, {name})) {
+        try {
+            Parse();
+        } catch (const ProtocolError& error) {
+            RaiseUnsupportedFormat(path_ + ": the Access reader's table is malformed (" + error.what() + ")");
         }
-        tableName_ = table_->name;
-        fields_.resize(columns_.size());
-        values_.resize(columns_.size());
-        FindRows();
     }
 
-    ~AccessRows() override { mdb_free_tabledef(table_); }
-
-    std::int64_t Count() const override { return static_cast<std::int64_t>(places_.size()); }
-    int FieldCount() const override { return static_cast<int>(columns_.size()); }
+    std::int64_t Count() const override { return static_cast<std::int64_t>(rowStarts_.size()); }
+    int FieldCount() const override { return static_cast<int>(names_.size()); }
     const std::string& FieldName(int index) const override { return names_[static_cast<std::size_t>(index)]; }
-    VarType FieldType(int index) const override { return AccessVarType(columns_[static_cast<std::size_t>(index)]->col_type); }
+    VarType FieldType(int index) const override { return types_[static_cast<std::size_t>(index)]; }
     const std::string& TableName() const override { return tableName_; }
 
     Variant Value(int index) override {
         if (pos < 0 || pos >= Count()) Raise(kNoCurrentRow);
         if (loaded_ != pos) Load();
-        return values_[static_cast<std::size_t>(index)];
+        const auto i = static_cast<std::size_t>(index);
+        if (!readable_[i]) RaiseUnsupportedFormat(path_ + ": a value of " + tableName_ + "." + names_[i] + " cannot be read");
+        return values_[i];
     }
 
     void SetValue(int, const Variant&) override { Refuse(); }
@@ -71,50 +59,47 @@ protected:
 private:
     [[noreturn]] void Refuse() const { Raise(kReadOnly, tableName_); }
 
-    // Walks the table's data pages in the order libmdb reads them, keeping the
-    // rows that are not deleted.
-    void FindRows() {
-        MdbHandle* mdb = handle_.get();
-        mdb_rewind_table(table_);
-        if (table_->num_cols == 0) return;
-        while (mdb_read_next_dpg(table_)) {
-            const int rows = mdb_get_int16(mdb->pg_buf, mdb->fmt->row_count_offset);
-            for (int r = 0; r < rows; ++r) {
-                int start = 0;
-                std::size_t size = 0;
-                if (mdb_find_row(mdb, r, &start, &size) != 0 || size == 0 || (start & kRowDeleted)) continue;
-                places_.push_back({table_->cur_phys_pg, static_cast<std::uint16_t>(r)});
-            }
+    // The header, then where each row starts; every value is stepped over
+    // once, so that a stream that does not hold together fails here.
+    void Parse() {
+        StreamReader stream(bytes_);
+        if (OpeningRecord(stream, path_) != kHeader) throw ProtocolError("no table header");
+        tableName_ = stream.Text();
+        const std::uint32_t fields = stream.U32();
+        for (std::uint32_t i = 0; i < fields; ++i) {
+            names_.emplace_back(stream.Text());
+            const auto type = stream.U8();
+            if (type > static_cast<std::uint8_t>(VarType::String)) throw ProtocolError("unknown field type");
+            types_.push_back(static_cast<VarType>(type));
+            byFolded_.emplace(winfs::FoldCase(names_.back()), static_cast<int>(i));
         }
+        for (char record; (record = static_cast<char>(stream.U8())) == kRow;) {
+            rowStarts_.push_back(stream.Position());
+            for (std::uint32_t i = 0; i < fields; ++i) stream.SkipValue();
+        }
+        stream.Seek(stream.Position() - 1);
+        if (stream.U8() != kEnd || stream.U64() != rowStarts_.size() || !stream.AtEnd())
+            throw ProtocolError("rows not closed");
+        values_.resize(fields);
+        readable_.resize(fields);
     }
 
     void Load() {
-        MdbHandle* mdb = handle_.get();
-        const RowPlace place = places_[static_cast<std::size_t>(pos)];
-        int start = 0;
-        std::size_t size = 0;
-        if (mdb_read_pg(mdb, place.page) != mdb->fmt->pg_size || mdb_find_row(mdb, place.row, &start, &size) != 0)
-            RaiseUnsupportedFormat(path_);
-        const int cracked = mdb_crack_row(table_, start & kRowOffsetMask, size, fields_.data());
-        if (cracked < 0) RaiseUnsupportedFormat(path_);
-        for (std::size_t i = 0; i < columns_.size(); ++i) {
-            const MdbField& field = fields_[i];
-            const auto column = static_cast<std::size_t>(field.colnum);
-            if (column < columns_.size()) values_[column] = AccessValue(mdb, *columns_[column], field);
-        }
+        StreamReader stream(bytes_);
+        stream.Seek(rowStarts_[static_cast<std::size_t>(pos)]);
+        for (std::size_t i = 0; i < values_.size(); ++i) readable_[i] = stream.Value(values_[i]);
         loaded_ = pos;
     }
 
-    AccessHandle handle_;
     std::string path_;
-    MdbTableDef* table_ = nullptr;
+    std::string bytes_;
     std::string tableName_;
-    std::vector<MdbColumn*> columns_;
     std::vector<std::string> names_;
+    std::vector<VarType> types_;
     std::unordered_map<std::string, int> byFolded_;
-    std::vector<RowPlace> places_;
-    std::vector<MdbField> fields_;
+    std::vector<std::size_t> rowStarts_;
     std::vector<Variant> values_;
+    std::vector<char> readable_;
     std::int64_t loaded_ = -1;
 };
 

@@ -330,6 +330,17 @@ TEST_F(EndedRun, AnAccessSourceIsReadUpToTheReleaseCheck) {
     EXPECT_EQ(archive.view.log.back(), "PROCEDURA INTERROTTA Errore nr. 3343 - Formato di database non supportato o file danneggiato.");
 }
 
+// A damaged Access archive ends the run with its number; the window stays usable.
+TEST_F(EndedRun, ADamagedAccessSourceEndsTheRunWith3343) {
+    SKIP_WITHOUT_JET_FILES();
+    const std::string damaged = testing_support::DamagedFile("jet4-catalog-bytes-flipped.mdb");
+    if (!std::filesystem::exists(damaged)) GTEST_SKIP() << "no damaged Access files";
+    std::filesystem::create_directory(archive.dir.path() / "access");
+    archive.view.source = archive.dir.file("access/VANTORIMA6.MDB");
+    std::filesystem::copy_file(damaged, archive.view.source);
+    ExpectEndedWith("PROCEDURA INTERROTTA Errore nr. 3343 - Formato di database non supportato o file danneggiato.");
+}
+
 TEST_F(EndedRun, AValueTheTargetCannotTakeEndsTheRun) {
     archive.ExecuteSource("DROP TABLE [tabewww]");
     archive.ExecuteSource("CREATE TABLE [tabewww] ([id] TEXT(10), [nominativo] TEXT(50), [www] TEXT(100))");

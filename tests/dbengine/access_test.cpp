@@ -8,7 +8,7 @@
 
 #include "dbengine/data_control.h"
 #include "dbengine/engine.h"
-#include "dbengine/libmdb.h"
+#include "dbengine/access_reader/libmdb.h"
 #include "dbengine/variant.h"
 #include "engine_fixture.h"
 #include "support/jet_files.h"

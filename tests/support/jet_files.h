@@ -16,6 +16,9 @@ inline std::filesystem::path JetFolder() {
 
 inline std::string JetFile(const std::string& name) { return (JetFolder() / name).string(); }
 
+// Damaged copies of the real files (../shared/testdata/damaged, beside the jet folder).
+inline std::string DamagedFile(const std::string& name) { return (JetFolder().parent_path() / "damaged" / name).string(); }
+
 } // namespace testing_support
 
 #define SKIP_WITHOUT_JET_FILES()                                                                        \

@@ -1,0 +1,186 @@
+// libmdb finds the catalog, the table definition, the data pages and where
+// each field of a row lies; the values are decoded by our own bounded code.
+#include "dbengine/access_reader/libmdb.h"
+#include "mdb_stream.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "dbengine/access_wire.h"
+#include "jet_decoding.h"
+#include "winfs/paths.h"
+
+namespace access_reader {
+
+namespace {
+
+namespace wire = dao::access_wire;
+
+struct MdbCloser {
+    void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
+};
+using Mdb = std::unique_ptr<MdbHandle, MdbCloser>;
+
+struct TableFreer {
+    void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
+};
+using Table = std::unique_ptr<MdbTableDef, TableFreer>;
+
+void WriteFailure(StreamOut& out, wire::Failure kind, std::string_view detail) {
+    wire::AppendU8(out.buffer, wire::kFailure);
+    wire::AppendU8(out.buffer, static_cast<std::uint8_t>(kind));
+    wire::AppendText(out.buffer, detail);
+}
+
+// The file with its catalog read; null (the failure written) when it cannot be read.
+Mdb OpenWithCatalog(const std::string& path, StreamOut& out) {
+    Mdb mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
+    if (!mdb || mdb->f->jet_version > MDB_VER_JET4 || !mdb_read_catalog(mdb.get(), MDB_TABLE)) {
+        WriteFailure(out, wire::Failure::Unreadable, "the file or its catalog cannot be read");
+        return nullptr;
+    }
+    return mdb;
+}
+
+jet::Version VersionOf(const MdbHandle& mdb) {
+    return mdb.f->jet_version == MDB_VER_JET3 ? jet::Version::Jet3 : jet::Version::Jet4;
+}
+
+std::vector<MdbCatalogEntry*> TableEntries(MdbHandle& mdb) {
+    std::vector<MdbCatalogEntry*> tables;
+    for (unsigned i = 0; i < mdb.num_catalog; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb.catalog, i));
+        if (entry->object_type == MDB_TABLE) tables.push_back(entry);
+    }
+    return tables;
+}
+
+// The pages of the file through libmdb's second page buffer, so that the
+// data page being walked stays where it is.
+class MdbPages final : public jet::PageSource {
+public:
+    MdbPages(MdbHandle& mdb, std::uint64_t fileSize) : mdb_(mdb), fileSize_(fileSize) {}
+
+    jet::Bytes Page(std::uint32_t number) override {
+        const auto size = static_cast<std::uint64_t>(mdb_.fmt->pg_size);
+        if (number == 0 || (number + 1ull) * size > fileSize_) return {};
+        if (mdb_read_alt_pg(&mdb_, number) != mdb_.fmt->pg_size) return {};
+        return {mdb_.alt_pg_buf, static_cast<std::size_t>(size)};
+    }
+    std::size_t LongValueLimit() const override { return static_cast<std::size_t>(fileSize_); }
+
+private:
+    MdbHandle& mdb_;
+    std::uint64_t fileSize_;
+};
+
+void WriteHeader(MdbTableDef& table, StreamOut& out) {
+    wire::AppendU8(out.buffer, wire::kHeader);
+    wire::AppendText(out.buffer, table.name);
+    wire::AppendU32(out.buffer, table.num_cols);
+    for (unsigned i = 0; i < table.num_cols; ++i) {
+        const auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table.columns, i));
+        wire::AppendText(out.buffer, column->name);
+        wire::AppendU8(out.buffer, static_cast<std::uint8_t>(jet::VarTypeOf(column->col_type)));
+    }
+}
+
+class RowWriter {
+public:
+    RowWriter(MdbHandle& mdb, MdbTableDef& table, std::uint64_t fileSize)
+        : mdb_(mdb), table_(table), pages_(mdb, fileSize), version_(VersionOf(mdb)),
+          fields_(table.num_cols), values_(table.num_cols) {
+        for (unsigned i = 0; i < table.num_cols; ++i) {
+            const auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table.columns, i));
+            // libmdb keeps a Decimal's digits after the point in col_prec.
+            columns_.push_back({column->col_type, column->col_prec});
+        }
+    }
+
+    // One row of the current data page; a row libmdb cannot take apart is a
+    // row whose every value is unreadable.
+    void Write(const jet::RowPlace& row, StreamOut& out) {
+        for (auto& value : values_) value.reset();
+        const jet::Bytes page(mdb_.pg_buf, static_cast<std::size_t>(mdb_.fmt->pg_size));
+        const int cracked = mdb_crack_row(&table_, row.start, static_cast<std::size_t>(row.end - row.start), fields_.data());
+        if (cracked >= 0) {
+            for (const MdbField& field : fields_) {
+                if (field.colnum < 0 || static_cast<std::size_t>(field.colnum) >= values_.size()) continue;
+                const auto column = static_cast<std::size_t>(field.colnum);
+                values_[column] = jet::FieldValue(page, row, {field.start, field.siz, field.is_null != 0}, columns_[column],
+                                                  version_, pages_);
+            }
+        }
+        wire::AppendU8(out.buffer, wire::kRow);
+        for (const auto& value : values_) {
+            if (value) wire::AppendValue(out.buffer, *value);
+            else wire::AppendUnreadable(out.buffer);
+        }
+    }
+
+private:
+    MdbHandle& mdb_;
+    MdbTableDef& table_;
+    MdbPages pages_;
+    jet::Version version_;
+    std::vector<jet::Column> columns_;
+    std::vector<MdbField> fields_;
+    std::vector<std::optional<dao::Variant>> values_;
+};
+
+// Walks the table's data pages in the order libmdb reads them.
+std::uint64_t WriteRows(MdbHandle& mdb, MdbTableDef& table, std::uint64_t fileSize, StreamOut& out) {
+    std::uint64_t rows = 0;
+    mdb_rewind_table(&table);
+    if (table.num_cols == 0) return rows;
+    RowWriter writer(mdb, table, fileSize);
+    const jet::Version version = VersionOf(mdb);
+    while (mdb_read_next_dpg(&table)) {
+        const jet::Bytes page(mdb.pg_buf, static_cast<std::size_t>(mdb.fmt->pg_size));
+        const int count = page[mdb.fmt->row_count_offset] | (page[mdb.fmt->row_count_offset + 1] << 8);
+        for (int r = 0; r < count; ++r) {
+            const auto row = jet::FindRow(page, r, version);
+            if (!row || row->deleted || row->start == row->end) continue;
+            writer.Write(*row, out);
+            ++rows;
+            out.Offer();
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+void WriteCatalog(const std::string& path, StreamOut& out) {
+    Mdb mdb = OpenWithCatalog(path, out);
+    if (!mdb) return;
+    const auto tables = TableEntries(*mdb);
+    wire::AppendU8(out.buffer, wire::kCatalog);
+    wire::AppendU32(out.buffer, static_cast<std::uint32_t>(tables.size()));
+    for (const auto* entry : tables) wire::AppendText(out.buffer, entry->object_name);
+    wire::AppendU8(out.buffer, wire::kEnd);
+    wire::AppendU64(out.buffer, tables.size());
+}
+
+void WriteTable(const std::string& path, const std::string& name, StreamOut& out) {
+    Mdb mdb = OpenWithCatalog(path, out);
+    if (!mdb) return;
+    const std::string wanted = winfs::FoldCase(name);
+    for (MdbCatalogEntry* entry : TableEntries(*mdb)) {
+        if (winfs::FoldCase(entry->object_name) != wanted) continue;
+        Table table(mdb_read_table(entry));
+        if (!table || !mdb_read_columns(table.get()))
+            return WriteFailure(out, wire::Failure::Unreadable, "the table definition cannot be read");
+        WriteHeader(*table, out);
+        std::error_code ec;
+        const std::uint64_t rows = WriteRows(*mdb, *table, std::filesystem::file_size(path, ec), out);
+        wire::AppendU8(out.buffer, wire::kEnd);
+        wire::AppendU64(out.buffer, rows);
+        return;
+    }
+    WriteFailure(out, wire::Failure::TableNotFound, name);
+}
+
+} // namespace access_reader

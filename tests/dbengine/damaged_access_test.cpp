@@ -1,0 +1,159 @@
+// Damaged Access files and a misbehaving reader process: every one ends in
+// the values or a numbered engine error, within a bounded time, and the
+// program goes on.
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "dbengine/data_control.h"
+#include "dbengine/engine.h"
+#include "support/jet_files.h"
+#include "winfs/runtime_error.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using testing_support::JetFile;
+
+const std::vector<std::string> kNwindTables{"Order Details", "Orders", "Products", "Shippers", "Categories",
+                                            "Customers", "Employees", "Suppliers", "Umsätze"};
+const std::vector<std::string> kDateTestTables{"DateTest"};
+
+// A watchdog short enough for a test, restored afterwards.
+struct ShortWatchdog {
+    ShortWatchdog() { setenv("VANTORIMA_ACCESS_READER_TIMEOUT", "2", 1); }
+    ~ShortWatchdog() { unsetenv("VANTORIMA_ACCESS_READER_TIMEOUT"); }
+};
+
+// Opens the file and reads every field of every row of the tables, as far as
+// it goes; returns the numbers of the errors met (one a table at most).
+std::vector<int> ReadEverything(dao::DBEngine& engine, const std::string& file, const std::vector<std::string>& tables) {
+    std::vector<int> errors;
+    try {
+        engine.OpenDatabase(file);
+    } catch (const vb::RuntimeError& e) {
+        return {e.Number()};
+    }
+    for (const auto& table : tables) {
+        try {
+            dao::DataControl control(engine);
+            control.SetDatabaseName(file);
+            control.SetRecordSource(table);
+            control.Refresh();
+            auto& rs = control.GetRecordset();
+            for (; !rs.AtEOF(); rs.MoveNext())
+                for (int f = 0; f < rs.Fields().Count(); ++f) rs.Fields(f).Value();
+        } catch (const vb::RuntimeError& e) {
+            errors.push_back(e.Number());
+        }
+    }
+    return errors;
+}
+
+std::string Bytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class DamagedAccess : public ::testing::Test {
+protected:
+    void SetUp() override { SKIP_WITHOUT_JET_FILES(); }
+    ShortWatchdog watchdog;
+    dao::DBEngine engine;
+    testing_support::TempDir dir;
+};
+
+TEST_F(DamagedAccess, EachKnownDamagedFileEndsInANumberedError) {
+    const std::pair<const char*, const std::vector<std::string>*> files[] = {
+        {"jet3-text-field-negative-size.mdb", &kNwindTables}, {"jet4-text-field-negative-size.mdb", &kDateTestTables},
+        {"jet4-catalog-bytes-flipped.mdb", &kDateTestTables}, {"jet4-property-list-overrun.mdb", &kDateTestTables},
+        {"jet4-property-size-huge.mdb", &kDateTestTables},    {"jet4-truncated-in-catalog.mdb", &kDateTestTables}};
+    if (!std::filesystem::exists(testing_support::DamagedFile(files[0].first))) GTEST_SKIP() << "no damaged files";
+    for (const auto& [name, tables] : files) {
+        SCOPED_TRACE(name);
+        const auto start = Clock::now();
+        const auto errors = ReadEverything(engine, testing_support::DamagedFile(name), *tables);
+        ASSERT_FALSE(errors.empty());
+        for (int number : errors) EXPECT_EQ(number, 3343);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+    }
+}
+
+// Copies of the real files cut short, or with bytes flipped in the header,
+// the catalog, a table definition and a data page.
+TEST_F(DamagedAccess, MadeDamageEndsInValuesOrANumberedError) {
+    std::mt19937 random(20);
+    int variants = 0, failed = 0;
+    for (const auto& [name, tables] : {std::pair{"nwind.mdb", &kNwindTables}, std::pair{"DateTestDatabase.mdb", &kDateTestTables}}) {
+        const std::string good = Bytes(JetFile(name));
+        const std::size_t page = good[0x14] == 0 ? 2048 : 4096;
+        std::vector<std::string> damaged;
+        for (double cut : {0.01, 0.1, 0.35, 0.6, 0.95}) damaged.push_back(good.substr(0, static_cast<std::size_t>(good.size() * cut)));
+        // Page 0 is the header, page 2 the catalog's definition; the first data pages hold catalog rows.
+        std::vector<std::size_t> pages{0, 2};
+        for (std::size_t p = 3; p * page < good.size() && pages.size() < 6; ++p)
+            if (good[p * page] == 0x01 || good[p * page] == 0x02) pages.push_back(p);
+        for (std::size_t p : pages) {
+            for (int copy = 0; copy < 2; ++copy) {
+                std::string bytes = good;
+                for (int flip = 0; flip < 8; ++flip) bytes[p * page + random() % page] ^= static_cast<char>(1 + random() % 255);
+                damaged.push_back(std::move(bytes));
+            }
+        }
+        for (const auto& bytes : damaged) {
+            const std::string file = dir.file("rotto" + std::to_string(variants++) + ".mdb");
+            std::ofstream(file, std::ios::binary) << bytes;
+            const auto start = Clock::now();
+            const auto errors = ReadEverything(engine, file, *tables);
+            for (int number : errors) EXPECT_TRUE(number == 3343 || number == 3078) << file << ": " << number;
+            failed += !errors.empty();
+            EXPECT_LT(Clock::now() - start, std::chrono::seconds(15)) << file;
+        }
+    }
+    EXPECT_GT(failed, 0);
+    EXPECT_GE(variants, 30);
+}
+
+int OpenDescriptors() {
+    int count = 0;
+    if (DIR* fds = opendir("/proc/self/fd")) {
+        while (readdir(fds)) ++count;
+        closedir(fds);
+    }
+    return count;
+}
+
+// A stand-in reader that misbehaves: killed, stopped, flooding, talking nonsense.
+TEST_F(DamagedAccess, AReaderThatMisbehavesIsAnErrorNotAHang) {
+    const std::string script = dir.file("reader.sh");
+    const int descriptors = OpenDescriptors();
+    for (const char* body : {"kill -SEGV $$", "kill -STOP $$", "cat /dev/zero", "printf 'Hx'", "exit 3",
+                             "exec sleep 30"}) {
+        SCOPED_TRACE(body);
+        std::ofstream(script) << "#!/bin/sh\n" << body << "\n";
+        std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+        setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+        const auto start = Clock::now();
+        int number = 0;
+        try {
+            engine.OpenDatabase(JetFile("DateTestDatabase.mdb"));
+        } catch (const vb::RuntimeError& e) {
+            number = e.Number();
+        }
+        unsetenv("VANTORIMA_ACCESS_READER");
+        EXPECT_EQ(number, 3343);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+        EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a reader left unreaped";
+        EXPECT_EQ(OpenDescriptors(), descriptors);
+    }
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+// The decoding of field values on made-up Jet 4 pages: places and sizes that
+// a damaged row reports are refused, never read past.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "jet_decoding.h"
+
+namespace {
+
+using jet::Bytes;
+using jet::Version;
+
+constexpr int kPage = 4096;
+constexpr int kRowCountAt = 0x0c;
+
+// A Jet 4 page with rows placed from its end, as the engine lays them out.
+struct MadePage {
+    std::vector<unsigned char> bytes = std::vector<unsigned char>(kPage);
+
+    void Put16(int at, unsigned value) {
+        bytes[static_cast<std::size_t>(at)] = value & 0xff;
+        bytes[static_cast<std::size_t>(at + 1)] = (value >> 8) & 0xff;
+    }
+    void Put32(int at, std::uint32_t value) {
+        Put16(at, value & 0xffff);
+        Put16(at + 2, value >> 16);
+    }
+    // Rows given in order; returns where each starts.
+    std::vector<int> Rows(const std::vector<std::vector<unsigned char>>& rows) {
+        std::vector<int> starts;
+        int end = kPage;
+        Put16(kRowCountAt, static_cast<unsigned>(rows.size()));
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const int start = end - static_cast<int>(rows[r].size());
+            std::copy(rows[r].begin(), rows[r].end(), bytes.begin() + start);
+            Put16(kRowCountAt + 2 + 2 * static_cast<int>(r), static_cast<unsigned>(start));
+            starts.push_back(start);
+            end = start;
+        }
+        return starts;
+    }
+};
+
+struct MadePages final : jet::PageSource {
+    std::map<std::uint32_t, MadePage> pages;
+    Bytes Page(std::uint32_t number) override {
+        auto it = pages.find(number);
+        return it == pages.end() ? Bytes() : Bytes(it->second.bytes);
+    }
+    std::size_t LongValueLimit() const override { return 1 << 20; }
+};
+
+std::vector<unsigned char> Chained(std::uint32_t next, const std::string& data) {
+    std::vector<unsigned char> row{static_cast<unsigned char>(next), static_cast<unsigned char>(next >> 8),
+                                   static_cast<unsigned char>(next >> 16), static_cast<unsigned char>(next >> 24)};
+    row.insert(row.end(), data.begin(), data.end());
+    return row;
+}
+
+TEST(JetDecoding, FieldsOutsideTheirRowAreRefused) {
+    MadePage page;
+    // A row: field count, a Long (7), the text "ab" in UCS-2.
+    const int row = page.Rows({{2, 0, 7, 0, 0, 0, 'a', 0, 'b', 0}})[0];
+    const auto place = jet::FindRow(page.bytes, 0, Version::Jet4);
+    ASSERT_TRUE(place);
+    EXPECT_EQ(place->start, row);
+    EXPECT_EQ(place->end, kPage);
+    MadePages none;
+    const jet::Column text{jet::kText, 0}, number{jet::kLong, 0};
+    auto value = [&](jet::FieldPlace field, jet::Column column) {
+        return jet::FieldValue(page.bytes, *place, field, column, Version::Jet4, none);
+    };
+    EXPECT_EQ(value({row + 6, 4, false}, text)->RawString(), "ab");
+    EXPECT_EQ(value({row + 2, 4, false}, number)->RawInt(), 7);
+    EXPECT_FALSE(value({row + 6, -4, false}, text));            // negative size
+    EXPECT_FALSE(value({row + 6, 5000, false}, text));          // past the page
+    EXPECT_FALSE(value({row, 4, false}, text));                 // over the row header
+    EXPECT_FALSE(value({-100, 4, false}, text));
+    EXPECT_FALSE(value({kPage - 2, 2, false}, number));         // a Long needs four bytes
+    EXPECT_TRUE(value({row + 6, -4, true}, text)->IsNull());
+
+    page.Put16(kRowCountAt + 2, 4);                             // a row over the offsets table
+    EXPECT_FALSE(jet::FindRow(page.bytes, 0, Version::Jet4));
+    EXPECT_FALSE(jet::FindRow(page.bytes, 1, Version::Jet4));
+}
+
+TEST(JetDecoding, LongValueChainsAreFollowedAndCheckedPageByPage) {
+    MadePages pages;
+    // Page 5 row 0 goes on to page 6 row 0, which ends the chain.
+    pages.pages[5].Rows({Chained(6 << 8, "Hello, ")});
+    pages.pages[6].Rows({Chained(0, "world")});
+    auto field = [](std::uint32_t length, std::uint32_t pageRow) {
+        MadePage header;
+        header.Put32(0, length);
+        header.Put32(4, pageRow);
+        return std::vector<unsigned char>(header.bytes.begin(), header.bytes.begin() + 12);
+    };
+    EXPECT_EQ(jet::LongValue(field(12, 5 << 8), pages, Version::Jet4), "Hello, world");
+    EXPECT_FALSE(jet::LongValue(field(40, 5 << 8), pages, Version::Jet4));        // the chain ends early
+    EXPECT_FALSE(jet::LongValue(field(12, 9 << 8), pages, Version::Jet4));        // no such page
+    EXPECT_FALSE(jet::LongValue(field(2u << 20, 5 << 8), pages, Version::Jet4));  // longer than the file
+
+    pages.pages[6].Rows({Chained(5 << 8, "world")});                              // back to the first page
+    EXPECT_FALSE(jet::LongValue(field(1000, 5 << 8), pages, Version::Jet4));
+    EXPECT_FALSE(jet::LongValue(std::vector<unsigned char>(5), pages, Version::Jet4));
+}
+
+TEST(JetDecoding, DecimalsAreExactDigits) {
+    std::vector<unsigned char> bytes(17);
+    bytes[0] = 0x80;            // negative
+    bytes[13] = 0x39;           // 12345 in the lowest word
+    bytes[14] = 0x30;
+    EXPECT_EQ(jet::DecimalText(bytes, 2), "-123.45");
+    EXPECT_EQ(jet::DecimalText(bytes, 7), "-0.0012345");
+    bytes[0] = 0;
+    bytes[1] = 1;               // 2^96 + 12345
+    EXPECT_EQ(jet::DecimalText(bytes, 0), "79228162514264337593543962681");
+}
+
+} // namespace
