@@ -52,7 +52,7 @@ char OpeningRecord(access_wire::StreamReader& stream, const std::string& file) {
 
 void CheckAccessFile(const std::filesystem::path& path) {
     using namespace access_wire;
-    const std::string bytes = RunAccessReader("check", path);
+    const std::string bytes = AskAccessCatalog(path);
     StreamReader stream(bytes);
     try {
         if (OpeningRecord(stream, path.string()) != kCatalog) throw ProtocolError("no catalog");

@@ -21,7 +21,7 @@ using namespace access_wire;
 class AccessRows final : public RecordsetBackend {
 public:
     AccessRows(const std::filesystem::path& path, const std::string& name)
-        : path_(path.string()), bytes_(RunAccessReader("table", path, {name})) {
+        : path_(path.string()), bytes_(AskAccessTable(path, name)) {
         try {
             Parse();
         } catch (const ProtocolError& error) {

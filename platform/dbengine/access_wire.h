@@ -1,7 +1,11 @@
 #pragma once
-// Internal: the stream the Access reader process writes and the engine reads.
+// Internal: what the engine and the Access reader process say to each other.
 //
-// A stream is a list of records, each opened by one byte:
+// The engine asks on the reader's descriptor 3: 'c' for the catalog, 't' and
+// a text for a table. The reader answers on its standard output in chunks,
+// each its length (4 bytes) and its bytes; a chunk of length 0 ends the
+// answer. Joined, the chunks of an answer are a stream: a list of records,
+// each opened by one byte:
 //   'C' count, then that many table names                (catalog)
 //   'H' table name, field count, then per field its name and variant type
 //   'R' one value per field                               (a row)
@@ -18,6 +22,10 @@
 #include "dbengine/variant.h"
 
 namespace dao::access_wire {
+
+enum Request : char { kAskCatalog = 'c', kAskTable = 't' };
+constexpr int kRequestFd = 3;
+constexpr std::uint32_t kLongestTableName = 4096;
 
 enum Record : char { kCatalog = 'C', kHeader = 'H', kRow = 'R', kEnd = 'E', kFailure = 'F' };
 enum class Failure : std::uint8_t { TableNotFound = 1, Unreadable = 2 };

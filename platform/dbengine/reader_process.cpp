@@ -1,22 +1,24 @@
 #include "dbengine/reader_process.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <list>
+#include <memory>
+#include <mutex>
 
 #include "dbengine/access_file.h"
 #include "dbengine/access_reader_bounds.h"
+#include "dbengine/access_wire.h"
+#include "dbengine/reader_child.h"
 #include "dbengine/reader_stderr.h"
-
-extern char** environ;
 
 namespace dao {
 
@@ -29,32 +31,7 @@ constexpr char kReaderVariable[] = "VANTORIMA_ACCESS_READER";
 constexpr char kTimeoutVariable[] = "VANTORIMA_ACCESS_READER_TIMEOUT";
 constexpr char kReaderName[] = "access_reader";
 constexpr std::chrono::milliseconds kMemoryCheckEvery{100};
-
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() { Close(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const noexcept { return fd_; }
-    void Close() noexcept {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-
-private:
-    int fd_;
-};
-
-struct Pipe {
-    Fd read, write;
-};
-
-Pipe MakePipe(const std::string& file) {
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) RaiseUnsupportedFormat(file + ": no pipe for the Access reader");
-    return {Fd(fds[0]), Fd(fds[1])};
-}
+constexpr std::size_t kReadersKept = 4;
 
 std::filesystem::path ReaderExecutable() {
     if (const char* named = std::getenv(kReaderVariable); named && *named) return named;
@@ -70,84 +47,116 @@ std::chrono::milliseconds SilenceBound() {
     return kSilenceBound;
 }
 
-// The reader's process: killed and reaped when left before its end was seen.
-class ReaderChild {
-public:
-    ReaderChild() = default;
-    ~ReaderChild() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            Reap(0);
-        }
+// What tells a file from the one it replaced.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    bool operator==(const FileStamp& o) const {
+        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec;
     }
-    ReaderChild(const ReaderChild&) = delete;
-    ReaderChild& operator=(const ReaderChild&) = delete;
-
-    void Start(const std::vector<std::string>& argv, int out, int err, const std::string& file);
-    pid_t pid() const noexcept { return pid_; }
-    // True once ended (status set); with WNOHANG it does not wait.
-    bool Reap(int options) {
-        pid_t done;
-        while ((done = ::waitpid(pid_, &status_, options)) < 0 && errno == EINTR) {}
-        if (done != pid_) return false;
-        pid_ = -1;
-        return true;
-    }
-    int status() const noexcept { return status_; }
-
-private:
-    pid_t pid_ = -1;
-    int status_ = 0;
 };
 
-void ReaderChild::Start(const std::vector<std::string>& argv, int out, int err, const std::string& file) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
-    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
-    // Signals start as defaults and unblocked, whatever this program's threads set.
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t all, none;
-    sigfillset(&all);
-    sigemptyset(&none);
-    posix_spawnattr_setsigdefault(&attributes, &all);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    std::vector<char*> args;
-    for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    const int rc = ::posix_spawn(&pid_, args[0], &actions, &attributes, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
-    if (rc != 0) {
-        pid_ = -1;
-        RaiseUnsupportedFormat(file + ": the Access reader " + argv[0] + " cannot start");
+FileStamp StampOf(const std::string& file) {
+    FileStamp stamp;
+    struct stat st {};
+    if (::stat(file.c_str(), &st) == 0) stamp = {st.st_dev, st.st_ino, st.st_size, st.st_mtim};
+    return stamp;
+}
+
+struct Reader {
+    std::string executable, file;
+    FileStamp stamp;
+    std::unique_ptr<ReaderChild> child;
+};
+
+// Readers that answered well, the last used first.
+class ReaderPool {
+public:
+    static ReaderPool& Get() {
+        static ReaderPool pool;
+        return pool;
     }
-}
+    // A kept reader of the file, still fit to answer; or a new one.
+    std::unique_ptr<Reader> Take(const std::string& executable, const std::string& file, std::uint64_t fileSize) {
+        const FileStamp stamp = StampOf(file);
+        {
+            std::lock_guard lock(mutex_);
+            for (auto it = kept_.begin(); it != kept_.end(); ++it) {
+                if ((*it)->executable != executable || (*it)->file != file || !(*it)->child->Mine()) continue;
+                std::unique_ptr<Reader> reader = std::move(*it);
+                kept_.erase(it);
+                if (reader->stamp == stamp && Fit(*reader->child, fileSize)) return reader;
+                break;
+            }
+        }
+        return std::make_unique<Reader>(Reader{executable, file, stamp, std::make_unique<ReaderChild>(executable, file)});
+    }
+    void Keep(std::unique_ptr<Reader> reader) {
+        std::lock_guard lock(mutex_);
+        kept_.push_front(std::move(reader));
+        if (kept_.size() > kReadersKept) kept_.pop_back();
+    }
 
-// Resident memory of a process, in bytes (0 when unknown).
-std::uint64_t ResidentBytes(pid_t pid) {
-    std::ifstream statm("/proc/" + std::to_string(pid) + "/statm");
-    std::uint64_t size = 0, resident = 0;
-    statm >> size >> resident;
-    return resident * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
-}
+private:
+    static bool Fit(ReaderChild& child, std::uint64_t fileSize) {
+        return !child.Ended() && child.CpuSeconds() < static_cast<double>(CpuSecondsBound(fileSize)) / 2 &&
+               child.ResidentBytes() < ResidentBound(fileSize) / 2;
+    }
+    std::mutex mutex_;
+    std::list<std::unique_ptr<Reader>> kept_;
+};
 
-// Reads both pipes until the reader closes them, holding it to its bounds.
-void Collect(ReaderChild& child, int out, int err, std::uint64_t fileSize, const std::string& file,
-             std::string& stream, ReaderStderr& warnings) {
+// Joins the chunks of one answer as they come (see access_wire.h).
+class Answer {
+public:
+    // False until the closing chunk has come.
+    bool Take(const char* bytes, std::size_t size) {
+        for (std::size_t used; size > 0; bytes += used, size -= used) {
+            if (headerFill_ < sizeof header_) {
+                used = std::min(size, sizeof header_ - headerFill_);
+                std::memcpy(header_ + headerFill_, bytes, used);
+                if ((headerFill_ += used) < sizeof header_) continue;
+                std::memcpy(&left_, header_, sizeof left_);
+                if (left_ == 0) {
+                    done_ = size == used;
+                    if (!done_) throw access_wire::ProtocolError("bytes after the answer");
+                    return true;
+                }
+                continue;
+            }
+            used = std::min<std::size_t>(size, left_);
+            stream.append(bytes, used);
+            if ((left_ -= static_cast<std::uint32_t>(used)) == 0) headerFill_ = 0;
+        }
+        return done_;
+    }
+    bool done() const noexcept { return done_; }
+    std::string stream;
+
+private:
+    char header_[4] = {};
+    std::size_t headerFill_ = 0;
+    std::uint32_t left_ = 0;
+    bool done_ = false;
+};
+
+// Reads the answer, holding the reader to its bounds; false when the reader
+// closed its output before the answer's end.
+bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file, Answer& answer,
+             ReaderStderr& warnings) {
     const auto silence = SilenceBound();
     auto lastHeard = Clock::now(), lastMemoryCheck = Clock::now();
-    pollfd fds[2] = {{out, POLLIN, 0}, {err, POLLIN, 0}};
+    pollfd fds[2] = {{child.out(), POLLIN, 0}, {child.err(), POLLIN, 0}};
     char buffer[65536];
-    while (fds[0].fd >= 0 || fds[1].fd >= 0) {
+    while (!answer.done()) {
+        if (fds[0].fd < 0) return false;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lastHeard + silence - Clock::now());
         if (left.count() <= 0) RaiseUnsupportedFormat(file + ": the Access reader stopped answering");
-        const int ready = ::poll(fds, 2, static_cast<int>(std::min(left, kMemoryCheckEvery).count()) + 1);
-        if (ready < 0 && errno != EINTR) RaiseUnsupportedFormat(file + ": poll on the Access reader failed");
+        if (::poll(fds, 2, static_cast<int>(std::min(left, kMemoryCheckEvery).count()) + 1) < 0 && errno != EINTR)
+            RaiseUnsupportedFormat(file + ": poll on the Access reader failed");
         for (pollfd& p : fds) {
             if (p.fd < 0 || !(p.revents & (POLLIN | POLLHUP | POLLERR))) continue;
             const ssize_t n = ::read(p.fd, buffer, sizeof buffer);
@@ -157,53 +166,61 @@ void Collect(ReaderChild& child, int out, int err, std::uint64_t fileSize, const
                 continue;
             }
             lastHeard = Clock::now();
-            if (p.fd == out) stream.append(buffer, static_cast<std::size_t>(n));
+            if (p.fd == child.out()) answer.Take(buffer, static_cast<std::size_t>(n));
             else warnings.Feed(std::string_view(buffer, static_cast<std::size_t>(n)));
         }
-        if (stream.size() > StreamBound(fileSize)) RaiseUnsupportedFormat(file + ": the Access reader wrote past its bound");
+        if (answer.stream.size() > StreamBound(fileSize)) RaiseUnsupportedFormat(file + ": the Access reader wrote past its bound");
         if (Clock::now() - lastMemoryCheck >= kMemoryCheckEvery) {
             lastMemoryCheck = Clock::now();
-            if (ResidentBytes(child.pid()) > ResidentBound(fileSize))
+            if (child.ResidentBytes() > ResidentBound(fileSize))
                 RaiseUnsupportedFormat(file + ": the Access reader outgrew its memory bound");
         }
     }
-    // Both pipes closed: the reader has its silence bound to end.
-    while (!child.Reap(WNOHANG)) {
-        if (Clock::now() - lastHeard > silence) RaiseUnsupportedFormat(file + ": the Access reader did not end");
-        ::usleep(1000);
+    // What it warned of while answering is on its way too.
+    while (::poll(fds + 1, fds[1].fd < 0 ? 0 : 1, 0) > 0) {
+        const ssize_t n = ::read(fds[1].fd, buffer, sizeof buffer);
+        if (n <= 0) break;
+        warnings.Feed(std::string_view(buffer, static_cast<std::size_t>(n)));
     }
+    return true;
+}
+
+// How a reader that broke off ended, for standard error.
+std::string HowItEnded(ReaderChild& child) {
+    if (!child.EndedWithin(std::chrono::milliseconds(200))) return "the Access reader broke off";
+    const int status = child.status();
+    if (WIFSIGNALED(status)) return "the Access reader ended by signal " + std::to_string(WTERMSIG(status));
+    return "the Access reader ended with status " + std::to_string(WEXITSTATUS(status));
+}
+
+std::string Ask(const std::filesystem::path& path, const std::string& request) {
+    const std::string file = path.string();
+    std::error_code ec;
+    const std::uint64_t fileSize = std::filesystem::file_size(path, ec);
+    auto reader = ReaderPool::Get().Take(ReaderExecutable().string(), file, fileSize);
+    ReaderStderr warnings(file);
+    Answer answer;
+    try {
+        if (!reader->child->Send(request) || !Collect(*reader->child, fileSize, file, answer, warnings))
+            RaiseUnsupportedFormat(file + ": " + HowItEnded(*reader->child));
+    } catch (const access_wire::ProtocolError& error) {
+        RaiseUnsupportedFormat(file + ": the Access reader's answer is malformed (" + error.what() + ")");
+    }
+    // libmdb warns of the damage it meets: its state may be unsound since.
+    if (!warnings.Heard()) ReaderPool::Get().Keep(std::move(reader));
+    return std::move(answer.stream);
 }
 
 } // namespace
 
-std::string RunAccessReader(const std::string& mode, const std::filesystem::path& file,
-                            const std::vector<std::string>& operands) {
-    const std::string name = file.string();
-    std::error_code ec;
-    const std::uint64_t fileSize = std::filesystem::file_size(file, ec);
-    std::vector<std::string> argv{ReaderExecutable().string(), mode, name};
-    argv.insert(argv.end(), operands.begin(), operands.end());
+std::string AskAccessCatalog(const std::filesystem::path& file) {
+    return Ask(file, std::string(1, access_wire::kAskCatalog));
+}
 
-    Pipe out = MakePipe(name), err = MakePipe(name);
-    ReaderStderr warnings(name);
-    std::string stream;
-    ReaderChild child;
-    try {
-        child.Start(argv, out.write.get(), err.write.get(), name);
-        out.write.Close();
-        err.write.Close();
-        Collect(child, out.read.get(), err.read.get(), fileSize, name, stream, warnings);
-    } catch (...) {
-        warnings.PassOn();
-        throw;
-    }
-    warnings.PassOn();
-    const int status = child.status();
-    if (WIFSIGNALED(status))
-        RaiseUnsupportedFormat(name + ": the Access reader ended by signal " + std::to_string(WTERMSIG(status)));
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        RaiseUnsupportedFormat(name + ": the Access reader failed with status " + std::to_string(WEXITSTATUS(status)));
-    return stream;
+std::string AskAccessTable(const std::filesystem::path& file, const std::string& table) {
+    std::string request(1, access_wire::kAskTable);
+    access_wire::AppendText(request, table.substr(0, access_wire::kLongestTableName));
+    return Ask(file, request);
 }
 
 } // namespace dao

@@ -13,6 +13,7 @@ constexpr std::size_t kLineLength = 200;
 } // namespace
 
 void ReaderStderr::Feed(std::string_view bytes) {
+    heard_ = heard_ || !bytes.empty();
     for (const char c : bytes) {
         if (c == '\n') {
             EndLine();

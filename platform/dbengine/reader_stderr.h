@@ -12,16 +12,21 @@ namespace dao {
 class ReaderStderr {
 public:
     explicit ReaderStderr(std::string file) : file_(std::move(file)) {}
+    ~ReaderStderr() { PassOn(); }
+    ReaderStderr(const ReaderStderr&) = delete;
+    ReaderStderr& operator=(const ReaderStderr&) = delete;
 
     void Feed(std::string_view bytes);
+    // Whether the reader wrote anything.
+    bool Heard() const noexcept { return heard_; }
+private:
     // Writes the lines kept, then how many more there were.
     void PassOn();
-
-private:
     void EndLine();
     std::string file_;
     std::string line_;
     bool lineCut_ = false;
+    bool heard_ = false;
     std::vector<std::string> kept_;
     std::size_t more_ = 0;
 };

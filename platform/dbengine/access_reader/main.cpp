@@ -1,25 +1,69 @@
 // The Access reader: opens one Access file through libmdb, in a process of
-// its own so that a damaged file can only end this process, and writes what
-// the engine asked for to standard output (dbengine/access_wire.h).
-//   access_reader check <file>          the names of its tables
-//   access_reader table <file> <name>   a table's fields and rows
-// Exit status 0 when the stream is whole (a failure the file shows is part of it).
+// its own so that a damaged file can only end this process, and answers the
+// engine's questions about it (dbengine/access_wire.h) until the engine
+// closes descriptor 3 or an answer met damage.   Usage: access_reader <file>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "dbengine/access_wire.h"
 #include "mdb_stream.h"
 #include "reader_limits.h"
 
+namespace {
+
+namespace wire = dao::access_wire;
+
+// False at the end of the questions (or a broken one).
+bool ReadExactly(void* into, std::size_t size) {
+    auto* bytes = static_cast<char*>(into);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = read(wire::kRequestFd, bytes + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+struct Question {
+    char kind = 0;
+    std::string table;
+};
+
+// False at the end of the questions (or at one that makes no sense).
+bool ReadQuestion(Question& question) {
+    if (!ReadExactly(&question.kind, 1)) return false;
+    if (question.kind == wire::kAskCatalog) return true;
+    std::uint32_t size = 0;
+    if (question.kind != wire::kAskTable || !ReadExactly(&size, sizeof size) || size > wire::kLongestTableName) return false;
+    question.table.assign(size, '\0');
+    return ReadExactly(question.table.data(), size);
+}
+
+void WriteAnswer(access_reader::AccessSource& source, const Question& question, access_reader::StreamOut& out) {
+    if (question.kind == wire::kAskCatalog) source.WriteCatalog(out);
+    else source.WriteTable(question.table, out);
+    out.EndAnswer();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    const std::string mode = argc > 1 ? argv[1] : "";
-    if (!((mode == "check" && argc == 3) || (mode == "table" && argc == 4))) return EXIT_FAILURE;
-    const std::string path = argv[2];
+    if (argc != 2) return EXIT_FAILURE;
+    const std::string path = argv[1];
     std::error_code ec;
     access_reader::LimitThisProcess(std::filesystem::file_size(path, ec));
+    access_reader::AccessSource source(path);
     access_reader::StreamOut out;
-    if (mode == "check") access_reader::WriteCatalog(path, out);
-    else access_reader::WriteTable(path, argv[3], out);
-    out.Flush();
+    Question question;
+    // Damage met may have left libmdb's state unsound: the answer that met it is the last.
+    while (!source.MetDamage() && ReadQuestion(question)) WriteAnswer(source, question, out);
     return EXIT_SUCCESS;
 }

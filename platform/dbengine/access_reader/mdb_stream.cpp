@@ -34,16 +34,6 @@ void WriteFailure(StreamOut& out, wire::Failure kind, std::string_view detail) {
     wire::AppendText(out.buffer, detail);
 }
 
-// The file with its catalog read; null (the failure written) when it cannot be read.
-Mdb OpenWithCatalog(const std::string& path, StreamOut& out) {
-    Mdb mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
-    if (!mdb || mdb->f->jet_version > MDB_VER_JET4 || !mdb_read_catalog(mdb.get(), MDB_TABLE)) {
-        WriteFailure(out, wire::Failure::Unreadable, "the file or its catalog cannot be read");
-        return nullptr;
-    }
-    return mdb;
-}
-
 jet::Version VersionOf(const MdbHandle& mdb) {
     return mdb.f->jet_version == MDB_VER_JET3 ? jet::Version::Jet3 : jet::Version::Jet4;
 }
@@ -116,9 +106,14 @@ public:
         wire::AppendU8(out.buffer, wire::kRow);
         for (const auto& value : values_) {
             if (value) wire::AppendValue(out.buffer, *value);
-            else wire::AppendUnreadable(out.buffer);
+            else {
+                wire::AppendUnreadable(out.buffer);
+                metDamage = true;
+            }
         }
     }
+
+    bool metDamage = false;
 
 private:
     MdbHandle& mdb_;
@@ -131,7 +126,7 @@ private:
 };
 
 // Walks the table's data pages in the order libmdb reads them.
-std::uint64_t WriteRows(MdbHandle& mdb, MdbTableDef& table, std::uint64_t fileSize, StreamOut& out) {
+std::uint64_t WriteRows(MdbHandle& mdb, MdbTableDef& table, std::uint64_t fileSize, StreamOut& out, bool& damaged) {
     std::uint64_t rows = 0;
     mdb_rewind_table(&table);
     if (table.num_cols == 0) return rows;
@@ -148,15 +143,40 @@ std::uint64_t WriteRows(MdbHandle& mdb, MdbTableDef& table, std::uint64_t fileSi
             out.Offer();
         }
     }
+    damaged = damaged || writer.metDamage;
     return rows;
 }
 
 } // namespace
 
-void WriteCatalog(const std::string& path, StreamOut& out) {
-    Mdb mdb = OpenWithCatalog(path, out);
-    if (!mdb) return;
-    const auto tables = TableEntries(*mdb);
+struct AccessSource::Handle {
+    Mdb mdb;
+};
+
+AccessSource::AccessSource(std::string path) : path_(std::move(path)) {
+    std::error_code ec;
+    fileSize_ = std::filesystem::file_size(path_, ec);
+}
+
+AccessSource::~AccessSource() = default;
+
+bool AccessSource::Open(StreamOut& out) {
+    if (!tried_) {
+        tried_ = true;
+        Mdb mdb(mdb_open(path_.c_str(), MDB_NOFLAGS));
+        if (mdb && mdb->f->jet_version <= MDB_VER_JET4 && mdb_read_catalog(mdb.get(), MDB_TABLE))
+            handle_ = std::make_unique<Handle>(Handle{std::move(mdb)});
+    }
+    if (!handle_) {
+        damaged_ = true;
+        WriteFailure(out, wire::Failure::Unreadable, "the file or its catalog cannot be read");
+    }
+    return handle_ != nullptr;
+}
+
+void AccessSource::WriteCatalog(StreamOut& out) {
+    if (!Open(out)) return;
+    const auto tables = TableEntries(*handle_->mdb);
     wire::AppendU8(out.buffer, wire::kCatalog);
     wire::AppendU32(out.buffer, static_cast<std::uint32_t>(tables.size()));
     for (const auto* entry : tables) wire::AppendText(out.buffer, entry->object_name);
@@ -164,18 +184,19 @@ void WriteCatalog(const std::string& path, StreamOut& out) {
     wire::AppendU64(out.buffer, tables.size());
 }
 
-void WriteTable(const std::string& path, const std::string& name, StreamOut& out) {
-    Mdb mdb = OpenWithCatalog(path, out);
-    if (!mdb) return;
+void AccessSource::WriteTable(const std::string& name, StreamOut& out) {
+    if (!Open(out)) return;
+    MdbHandle& mdb = *handle_->mdb;
     const std::string wanted = winfs::FoldCase(name);
-    for (MdbCatalogEntry* entry : TableEntries(*mdb)) {
+    for (MdbCatalogEntry* entry : TableEntries(mdb)) {
         if (winfs::FoldCase(entry->object_name) != wanted) continue;
         Table table(mdb_read_table(entry));
-        if (!table || !mdb_read_columns(table.get()))
+        if (!table || !mdb_read_columns(table.get())) {
+            damaged_ = true;
             return WriteFailure(out, wire::Failure::Unreadable, "the table definition cannot be read");
+        }
         WriteHeader(*table, out);
-        std::error_code ec;
-        const std::uint64_t rows = WriteRows(*mdb, *table, std::filesystem::file_size(path, ec), out);
+        const std::uint64_t rows = WriteRows(mdb, *table, fileSize_, out, damaged_);
         wire::AppendU8(out.buffer, wire::kEnd);
         wire::AppendU64(out.buffer, rows);
         return;

@@ -1,5 +1,5 @@
 #pragma once
-// The reader's standard output, written in large blocks.
+// The reader's standard output: answers sent in chunks of about a block.
 #include <string>
 
 namespace access_reader {
@@ -7,7 +7,6 @@ namespace access_reader {
 class StreamOut {
 public:
     StreamOut() { buffer.reserve(2 * kBlock); }
-    ~StreamOut() { Flush(); }
     StreamOut(const StreamOut&) = delete;
     StreamOut& operator=(const StreamOut&) = delete;
 
@@ -15,8 +14,10 @@ public:
     void Offer() {
         if (buffer.size() >= kBlock) Flush();
     }
-    // Ends the process when the engine no longer reads.
+    // Sends what the buffer holds as one chunk; ends the process when the engine no longer reads.
     void Flush();
+    // Sends the rest and the chunk that closes the answer.
+    void EndAnswer();
 
     std::string buffer;
 
