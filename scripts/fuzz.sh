@@ -28,18 +28,8 @@ fi
 [[ "$minutes" =~ ^[0-9]+$ && "$minutes" -gt 0 ]] || { echo "fuzz: minutes must be a whole number above 0" >&2; exit 2; }
 
 # What the build needs, then clang with its sanitizer and fuzzer runtimes and
-# the symbolizer for readable stacks (CI does not fuzz, so setup.sh leaves them out).
-"$root/scripts/setup.sh"
-missing=()
-for p in clang libclang-rt-dev llvm; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "fuzz: installing ${missing[*]}"
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+# the symbolizer for readable stacks (CI does not fuzz: setup.sh alone leaves them out).
+"$root/scripts/setup.sh" clang libclang-rt-dev llvm
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
