@@ -8,11 +8,12 @@
 # and corpus size of each run, and fails when any run found a fault.
 #
 # Usage: scripts/fuzz.sh [access|zip|layout|config|execute|paths|all] [minutes]
+#   (several readers separated by commas: zip,layout)
 #   FUZZ_PARALLEL=n  runs n programs at once (default 1)
 #   FUZZ_JOBS=n      build jobs (default: the number of cores)
 # To keep new inputs in git, merge the grown corpus into the kept one, which
-# takes only the inputs that add coverage:
-#   build-fuzz/bin/fuzz_<reader> -merge=1 tests/fuzz/corpus/<reader> build-fuzz/corpus/<reader>
+# takes only the inputs that reach new code:
+#   build-fuzz/bin/fuzz_<reader> -merge=1 -use_counters=0 tests/fuzz/corpus/<reader> build-fuzz/corpus/<reader>
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
@@ -22,8 +23,11 @@ minutes="${2:-3}"
 parallel="${FUZZ_PARALLEL:-1}"
 
 if [ "$choice" != all ]; then
-  [[ " ${readers[*]} " == *" $choice "* ]] || { echo "fuzz: unknown reader '$choice' (${readers[*]} or all)" >&2; exit 2; }
-  readers=("$choice")
+  IFS=, read -ra chosen <<<"$choice"
+  for reader in "${chosen[@]}"; do
+    [[ " ${readers[*]} " == *" $reader "* ]] || { echo "fuzz: unknown reader '$reader' (${readers[*]} or all)" >&2; exit 2; }
+  done
+  readers=("${chosen[@]}")
 fi
 [[ "$minutes" =~ ^[0-9]+$ && "$minutes" -gt 0 ]] || { echo "fuzz: minutes must be a whole number above 0" >&2; exit 2; }
 
@@ -37,6 +41,8 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_
       -DCMAKE_CXX_COMPILER=clang++ -DVANTORIMA_FUZZ=ON "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "${FUZZ_JOBS:-$(nproc)}" --target "${readers[@]/#/fuzz_}"
 
+# The scratch databases and archives in memory, where a sync costs nothing.
+if [ -z "${TMPDIR:-}" ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
