@@ -1,0 +1,74 @@
+// A layout file printed as Utilita prints a document: page part, lines
+// repeated on a new page while the engine asks, footer, then the job ends
+// in a PDF file beside the layout (the scripted screens have no printer).
+#include "fuzz_entries.h"
+#include "fuzz_scratch.h"
+
+#include "report/report_control.h"
+#include "support/scripted_message_boxes.h"
+#include "support/scripted_screens.h"
+
+namespace fuzz {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kLayoutFile = "C:\\archivi\\Fattura.LST";
+constexpr int kLines = 3;
+
+void DeclareHeader(report::ReportControl& control) {
+    std::string name = "Ferramenta Bianchi S.r.l.", date = "45366", total = "3001.5", paid = "-1";
+    control.AddHeaderVariable("nominativo", name, report::FieldTypeText);
+    control.AddHeaderVariable("data_fattura", date, report::FieldTypeDate, report::ColumnType::Date);
+    control.AddHeaderVariable("totale", total, report::FieldTypeNumeric, report::ColumnType::Currency);
+    control.AddHeaderVariable("pagato", paid, report::FieldTypeBoolean);
+}
+
+void DeclareLine(report::ReportControl& control, int line) {
+    std::string article = "Articolo numero " + std::to_string(line), quantity = std::to_string(line),
+                amount = std::to_string(line * 1000) + ".5";
+    control.AddLineField("articolo", article, report::FieldTypeText);
+    control.AddLineField("quantita", quantity, report::FieldTypeNumeric, report::ColumnType::Number);
+    control.AddLineField("importo", amount, report::FieldTypeNumeric, report::ColumnType::Currency);
+}
+
+void PrintDocument(report::ReportControl& control) {
+    std::string layoutFile = kLayoutFile;
+    if (control.BeginPrintJob(report::kProjectList, layoutFile, report::kPrintToPrinter, 2, nullptr, "Stampa") !=
+        report::kResultOk)
+        return;
+    control.ShowPrintOptions(nullptr, "Configurazione parametri di stampa");
+    control.OutputPageObjects();
+    for (int line = 1; line <= kLines; ++line) {
+        DeclareLine(control, line);
+        std::int32_t answer = control.OutputLine();
+        while (answer == report::ResultRepeat) {
+            control.OutputPageObjects();
+            answer = control.OutputLine();
+        }
+    }
+    while (control.FinishLines() == report::ResultRepeat) {
+    }
+    control.EndPrintJob(0);
+}
+
+} // namespace
+
+int FuzzLayout(const std::uint8_t* data, std::size_t size) {
+    EnsureOffscreenApplication();
+    const fs::path folder = ScratchDrives() / "c" / "archivi";
+    WriteFile(folder / "Fattura.LST", AsText(data, size));
+    report::ScriptedScreens screens;
+    ui::ScriptedMessageBoxes boxes;
+    {
+        report::ReportControl control;
+        DeclareHeader(control);
+        PrintDocument(control);
+    }
+    std::error_code ec;
+    fs::remove(folder / "Fattura.pdf", ec);
+    return 0;
+}
+
+} // namespace fuzz
