@@ -60,10 +60,11 @@ void SyncFolder(const std::filesystem::path& folder);
 void RequireFolder(const std::filesystem::path& folder);
 
 // A private temporary folder ("vzip-XXXXXX"), removed with its contents when
-// it goes, and locked (flock) while it exists.
+// it goes, and locked (flock) while it exists. It is made in `preferred` when
+// that can be done, else in the system's temporary folder.
 class ScratchFolder {
 public:
-    ScratchFolder();
+    explicit ScratchFolder(const std::filesystem::path& preferred = {});
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
