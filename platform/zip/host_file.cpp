@@ -164,6 +164,11 @@ void RequireFolder(const fs::path& folder) {
     if (!S_ISDIR(st.st_mode)) Fail(kPathNotFound);
 }
 
+void RequireWritableFolder(const fs::path& folder) {
+    RequireFolder(folder);
+    if (::access(folder.c_str(), W_OK) != 0) Fail(NumberForErrno(errno, folder / "x"));
+}
+
 namespace {
 
 // A new "vzip-XXXXXX" folder in `base`, or "" when none can be made there.

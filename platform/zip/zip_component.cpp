@@ -59,7 +59,8 @@ std::int16_t ZipComponent::ZipCompress(std::int16_t /*how*/) {
         if (entry.empty()) Fail(kPathFileAccessError);
         fs::path source = winfs::Resolve(ZipFileSpec);
         const fs::path archive = winfs::Resolve(ZipArchiveName);
-        RequireFolder(archive.parent_path());
+        // A medium that takes nothing is told before the long copy and compression.
+        RequireWritableFolder(archive.parent_path());
 
         ScratchFolder scratch(TempFolderPath());
         if (CompressCopy) {
