@@ -1,6 +1,6 @@
 #pragma once
 // The engine's errors raised with their Italian descriptions (the numbers
-// are named in winfs/error_numbers.h).
+// are named in winfs/error_numbers.h, described in winfs/error_descriptions.h).
 #include <string>
 
 #include "winfs/error_numbers.h"
@@ -8,10 +8,12 @@
 
 namespace dao {
 
-// The engine's description of an error number ("" for numbers it does not raise).
-std::string Describe(int number);
-
 // Throws vb::RuntimeError with the number and its description, plus an optional detail.
 [[noreturn]] void Raise(int number, const std::string& detail = {});
+
+// The number for an errno met while creating or writing a file: a refused or
+// read-only folder and a full disk say so; an existing file is 3204 (the
+// engine never writes over one); anything else is a path it cannot use.
+int NumberForWriteErrno(int err);
 
 } // namespace dao

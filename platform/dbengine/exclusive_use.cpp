@@ -101,7 +101,9 @@ void ExclusiveUse::CopyTo(const std::filesystem::path& target) const {
     std::error_code ec;
     if (!lock_) {
         // No database: no SQLite lock of ours to lose, a plain copy will do.
-        if (!std::filesystem::copy_file(path_, target, ec)) Raise(ec == std::errc::no_such_file_or_directory ? kFileNotFound : 3043, path_.string());
+        if (!std::filesystem::copy_file(path_, target, ec))
+            Raise(ec == std::errc::no_such_file_or_directory ? kFileNotFound : NumberForWriteErrno(ec.value()),
+                  path_.string());
         return;
     }
     // Read through SQLite's own descriptor: opening and closing another one on
@@ -110,33 +112,44 @@ void ExclusiveUse::CopyTo(const std::filesystem::path& target) const {
     sqlite3_int64 size = 0;
     if (sqlite3_file_control(lock_, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
         file->pMethods->xFileSize(file, &size) != SQLITE_OK)
-        Raise(3043, path_.string());
+        Raise(kDiskOrNetworkError, path_.string());
     const int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (out < 0) Raise(errno == EEXIST ? kCompactTargetExists : 3044, target.string());
+    if (out < 0) Raise(NumberForWriteErrno(errno), target.string());
     std::vector<char> buffer(1 << 20);
-    bool ok = true;
-    for (sqlite3_int64 at = 0; ok && at < size;) {
+    int failed = 0;  // the number of the first failure
+    for (sqlite3_int64 at = 0; !failed && at < size;) {
         const int n = static_cast<int>(std::min<sqlite3_int64>(buffer.size(), size - at));
-        ok = file->pMethods->xRead(file, buffer.data(), n, at) == SQLITE_OK && ::write(out, buffer.data(), n) == n;
+        if (file->pMethods->xRead(file, buffer.data(), n, at) != SQLITE_OK) failed = kDiskOrNetworkError;
+        else if (::write(out, buffer.data(), n) != n) failed = NumberForWriteErrno(errno);
         at += n;
     }
-    ok = ::fsync(out) == 0 && ok;
+    if (::fsync(out) != 0 && !failed) failed = NumberForWriteErrno(errno);
     ::close(out);
-    if (!ok) {
+    if (failed) {
         ::unlink(target.c_str());
-        Raise(3043, target.string());
+        Raise(failed, target.string());
     }
 }
 
 void ExclusiveUse::CompactInto(const std::filesystem::path& target) const {
     std::error_code ec;
     if (!lock_) Raise(std::filesystem::is_regular_file(path_, ec) ? kNotADatabase : kFileNotFound, path_.string());
-    Statement vacuum(lock_, "VACUUM INTO ?1");
+    // Made first, empty, as VACUUM INTO accepts it: a folder that refuses it
+    // says why (SQLite would only say it cannot open the file).
+    const int made = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (made < 0) Raise(NumberForWriteErrno(errno), target.string());
+    ::close(made);
     const std::string name = target.string();
-    sqlite3_bind_text(vacuum.get(), 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-    const int rc = sqlite3_step(vacuum.get());
+    int rc = SQLITE_DONE;
+    try {
+        Statement vacuum(lock_, "VACUUM INTO ?1");
+        sqlite3_bind_text(vacuum.get(), 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+        rc = sqlite3_step(vacuum.get());
+    } catch (...) {
+        std::filesystem::remove(target, ec);
+        throw;
+    }
     if (rc != SQLITE_DONE) {
-        std::error_code ec;
         std::filesystem::remove(target, ec);
         RaiseSqlite(lock_, rc, name);
     }

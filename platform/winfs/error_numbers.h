@@ -1,14 +1,17 @@
 #pragma once
-// Every number a vb::RuntimeError carries, by name: Basic's own and the file
-// layer's (namespace vb), the database engine's (namespace dao). Handlers
-// compare Err.Number with these, never with bare numbers. The message box
-// answers are here too: handlers compare them the same way.
+// Every number a vb::RuntimeError carries or the zip component returns, by
+// name: Basic's own, the file layer's, the zip component's and the restore's
+// (namespace vb), the database engine's (namespace dao). Handlers compare
+// Err.Number with these, never with bare numbers; error_descriptions.h gives
+// the operator's words for each. The message box answers are here too:
+// handlers compare them the same way.
 
 namespace vb {
 
 enum ErrorNumber : int {
     kOverflow = 6,
     kOutOfMemory = 7,
+    kWriteProtected = 19,   // the medium is read-only (Windows' own number for a write-protected disk)
     kInternalError = 51,
     kBadFileName = 52,
     kTypeMismatch = 13,
@@ -21,6 +24,18 @@ enum ErrorNumber : int {
     kPathFileAccessError = 75,
     kPathNotFound = 76,
     kInvalidUseOfNull = 94,
+
+    // The zip component's own, for faults of an archive itself (zip/zip_errors.h).
+    kZipNothingToDo = 500,
+    kZipNotAZip = 501,
+    kZipEntryNotFound = 502,
+    kZipCrcFailed = 503,
+    kZipDamagedArchive = 504,
+    kZipUnsupported = 505,
+    kZipWrongDisk = 506,
+
+    // The restore's own: the archive holds no whole version-7 database.
+    kNoVersion7Database = 520,
 };
 
 // What a message box returns for the button pressed.

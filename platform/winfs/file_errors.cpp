@@ -4,28 +4,12 @@
 #include <string>
 #include <system_error>
 
+#include "winfs/error_descriptions.h"
 #include "winfs/runtime_error.h"
 
 namespace winfs::detail {
 
-namespace {
-
-const char* Description(int number) {
-    switch (number) {
-    case vb::kFileNotFound: return "Impossibile trovare il file";
-    case vb::kDeviceIoError: return "Errore di I/O della periferica";
-    case vb::kFileAlreadyExists: return "File già esistente";
-    case vb::kInputPastEnd: return "Input oltre la fine del file";
-    case vb::kPermissionDenied: return "Autorizzazione negata";
-    case vb::kPathFileAccessError: return "Errore di accesso al percorso/file";
-    case vb::kPathNotFound: return "Impossibile trovare il percorso";
-    default: return "Errore definito dall'applicazione o dall'oggetto";
-    }
-}
-
-} // namespace
-
-void Raise(int number) { throw vb::RuntimeError(number, Description(number)); }
+void Raise(int number) { throw vb::RuntimeError(number, vb::Describe(number)); }
 
 int NumberForFileErrno(int err, const std::filesystem::path& path) {
     switch (err) {
@@ -37,8 +21,9 @@ int NumberForFileErrno(int err, const std::filesystem::path& path) {
     case ENOTDIR: return vb::kPathNotFound;
     case EACCES:
     case EPERM: return vb::kPermissionDenied;
+    case EROFS: return vb::kWriteProtected;
     case EIO: return vb::kDeviceIoError;
-    default: return vb::kPathFileAccessError;  // EISDIR, EROFS, EBUSY, ENAMETOOLONG, ELOOP ...
+    default: return vb::kPathFileAccessError;  // EISDIR, EBUSY, ENAMETOOLONG, ELOOP ...
     }
 }
 

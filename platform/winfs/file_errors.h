@@ -7,7 +7,8 @@
 
 namespace winfs::detail {
 
-// Throws vb::RuntimeError with the number and its Italian description.
+// Throws vb::RuntimeError with the number and its Italian description
+// (error_descriptions.h).
 [[noreturn]] void Raise(int number);
 
 // The number for an errno from opening, deleting or renaming `path` as a file:

@@ -91,7 +91,8 @@ void RenameFile(const std::string& from, const std::string& to) {
     case ENOTDIR: Raise(vb::kPathNotFound);  // the source exists: the target's folder is missing
     case EACCES:
     case EPERM: Raise(vb::kPermissionDenied);
-    default: Raise(vb::kPathFileAccessError);  // EXDEV, EBUSY, EROFS ...
+    case EROFS: Raise(vb::kWriteProtected);
+    default: Raise(vb::kPathFileAccessError);  // EXDEV, EBUSY ...
     }
 }
 

@@ -33,8 +33,8 @@ std::int16_t NumberForErrno(int err, const fs::path& path) {
     }
     case ENOTDIR: return kPathNotFound;
     case EACCES:
-    case EPERM:
-    case EROFS: return kPermissionDenied;
+    case EPERM: return kPermissionDenied;
+    case EROFS: return kWriteProtected;
     case ENOSPC:
     case EDQUOT:
     case EFBIG: return kDiskFull;
@@ -164,13 +164,30 @@ void RequireFolder(const fs::path& folder) {
     if (!S_ISDIR(st.st_mode)) Fail(kPathNotFound);
 }
 
-ScratchFolder::ScratchFolder() {
-    std::error_code ec;
-    fs::path base = fs::temp_directory_path(ec);
-    if (ec) base = "/tmp";
+void RequireWritableFolder(const fs::path& folder) {
+    RequireFolder(folder);
+    if (::access(folder.c_str(), W_OK) != 0) Fail(NumberForErrno(errno, folder / "x"));
+}
+
+namespace {
+
+// A new "vzip-XXXXXX" folder in `base`, or "" when none can be made there.
+fs::path MakeScratchIn(const fs::path& base) {
     std::string pattern = (base / (std::string(kScratchPrefix) + "XXXXXX")).string();
-    if (::mkdtemp(pattern.data()) == nullptr) Fail(NumberForErrno(errno, base / "x"));
-    path_ = pattern;
+    return ::mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
+}
+
+} // namespace
+
+ScratchFolder::ScratchFolder(const fs::path& preferred) {
+    if (!preferred.empty()) path_ = MakeScratchIn(preferred);
+    if (path_.empty()) {
+        std::error_code ec;
+        fs::path base = fs::temp_directory_path(ec);
+        if (ec) base = "/tmp";
+        path_ = MakeScratchIn(base);
+        if (path_.empty()) Fail(NumberForErrno(errno, base / "x"));
+    }
     lock_ = Fd(::open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (lock_.get() >= 0) ::flock(lock_.get(), LOCK_EX);
 }

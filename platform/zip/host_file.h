@@ -58,12 +58,15 @@ void SyncFolder(const std::filesystem::path& folder);
 
 // The folder must exist: 76 otherwise.
 void RequireFolder(const std::filesystem::path& folder);
+// ... and take new files: a read-only medium is 19, a folder that refuses them 70.
+void RequireWritableFolder(const std::filesystem::path& folder);
 
 // A private temporary folder ("vzip-XXXXXX"), removed with its contents when
-// it goes, and locked (flock) while it exists.
+// it goes, and locked (flock) while it exists. It is made in `preferred` when
+// that can be done, else in the system's temporary folder.
 class ScratchFolder {
 public:
-    ScratchFolder();
+    explicit ScratchFolder(const std::filesystem::path& preferred = {});
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;

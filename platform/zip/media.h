@@ -10,6 +10,9 @@
 namespace zipcomp::detail {
 
 struct Media {
+    // Whether an archive larger than the medium goes on over further media
+    // (a floppy drive); on any other drive it is disk full.
+    bool spans = false;
     // Room for the archive file on the medium now in the drive.
     std::function<std::uint64_t(const std::filesystem::path& archive)> room;
     // Asks for disk n and returns when the user says it is in the drive.
@@ -22,8 +25,11 @@ struct Media {
 std::uint64_t MediumRoom(const std::filesystem::path& archive, std::optional<std::uint64_t> capacity);
 
 // Writes the zip at `whole` to `archive`: as it is when it fits the medium,
-// else in parts over as many media as it takes. A part that could not be
-// written completely is removed.
+// else, where the media span, in parts over as many media as it takes. A part
+// that could not be written completely is removed. Where the media do not
+// span, an archive already there is replaced only by a new one written beside
+// it and read back whole; without room for that, or for the new one at all,
+// it is disk full before anything is written.
 void PlaceOnMedia(const std::filesystem::path& whole, const std::filesystem::path& archive, const Media& media);
 
 // The archive at `archive` as one standard zip: the file itself when it is

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <random>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,13 +78,16 @@ std::uint64_t SizeOf(const fs::path& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
 }
 
-// With room for both, the new archive is written beside the old one, read
-// back whole, and only then takes its name: a failure keeps the old one.
-bool PlaceBesideOld(int whole, const fs::path& wholePath, std::uint64_t total, const fs::path& archive,
-                    std::uint64_t room) {
-    const std::uint64_t old = SizeOf(archive);
-    if (old == 0 || old >= room || total > room - old) return false;
-    const fs::path pending = archive.string() + ".tmp";
+// Where the new archive is written before it takes the old one's name.
+fs::path PendingPath(const fs::path& archive) { return archive.string() + ".tmp"; }
+
+// The new archive is written beside the old one, read back whole, and only
+// then takes its name: a failure keeps the old one. The pending file is
+// locked while it exists, so that only an abandoned one is cleared.
+void WriteBesideOld(int whole, const fs::path& wholePath, std::uint64_t total, const fs::path& archive) {
+    const fs::path pending = PendingPath(archive);
+    const Fd held(::open(pending.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    if (held.get() >= 0) ::flock(held.get(), LOCK_EX);
     WriteMediumFile(pending, nullptr, whole, wholePath, 0, total);
     try {
         ZipReader reader(pending, true);
@@ -93,7 +98,6 @@ bool PlaceBesideOld(int whole, const fs::path& wholePath, std::uint64_t total, c
         throw;
     }
     SyncFolder(archive.parent_path());
-    return true;
 }
 
 } // namespace
@@ -103,10 +107,15 @@ void PlaceOnMedia(const fs::path& wholePath, const fs::path& archive, const Medi
     const std::uint64_t total = FileSize(whole.get(), wholePath);
     RequireFolder(archive.parent_path());
 
+    // A new archive that a killed backup left half written only takes room.
+    RemoveAbandoned(archive.parent_path(), PendingPath(archive).filename().string());
     std::uint64_t room = media.room(archive);
+    const std::uint64_t old = SizeOf(archive);
+    const bool besideOld = old != 0 && old < room && total <= room - old;
+    if (!media.spans && (total > room || (old != 0 && !besideOld))) Fail(kDiskFull);
     if (total <= room) {
-        if (!PlaceBesideOld(whole.get(), wholePath, total, archive, room))
-            WriteMediumFile(archive, nullptr, whole.get(), wholePath, 0, total);
+        if (besideOld) WriteBesideOld(whole.get(), wholePath, total, archive);
+        else WriteMediumFile(archive, nullptr, whole.get(), wholePath, 0, total);
         return;
     }
 

@@ -36,6 +36,16 @@ std::string FileNamePart(const std::string& path) {
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+// Reading asks for the disks of a spanned archive wherever it lies.
+Media ReadingMedia(std::function<void(std::int16_t)> request) {
+    return {.spans = true, .room = nullptr, .request = std::move(request)};
+}
+
+// Only the floppy drives take a backup over several media.
+bool OnFloppyDrive(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' && (path[0] == 'a' || path[0] == 'A' || path[0] == 'b' || path[0] == 'B');
+}
+
 } // namespace
 
 void ZipComponent::RequestDisk(std::int16_t disk) {
@@ -49,17 +59,19 @@ std::int16_t ZipComponent::ZipCompress(std::int16_t /*how*/) {
         if (entry.empty()) Fail(kPathFileAccessError);
         fs::path source = winfs::Resolve(ZipFileSpec);
         const fs::path archive = winfs::Resolve(ZipArchiveName);
-        RequireFolder(archive.parent_path());
+        // A medium that takes nothing is told before the long copy and compression.
+        RequireWritableFolder(archive.parent_path());
 
-        ScratchFolder scratch;
+        ScratchFolder scratch(TempFolderPath());
         if (CompressCopy) {
             source = scratch.path() / "copy";
             CompressCopy(source.string());
         }
         const fs::path whole = scratch.path() / "whole.zip";
         WriteSingleEntryZip(source, entry, whole);
-        const Media media{[this](const fs::path& a) { return MediumRoom(a, MediumCapacity); },
-                          [this](std::int16_t disk) { RequestDisk(disk); }};
+        const Media media{.spans = OnFloppyDrive(ZipArchiveName),
+                          .room = [this](const fs::path& a) { return MediumRoom(a, MediumCapacity); },
+                          .request = [this](std::int16_t disk) { RequestDisk(disk); }};
         PlaceOnMedia(whole, archive, media);
     });
 }
@@ -72,8 +84,8 @@ std::int16_t ZipComponent::ZipExtract(std::int16_t /*how*/) {
         const fs::path folder = winfs::Resolve(ZipTargetFolder);
         RequireFolder(folder);
 
-        ScratchFolder scratch;
-        const Media media{nullptr, [this](std::int16_t disk) { RequestDisk(disk); }};
+        ScratchFolder scratch(TempFolderPath());
+        const Media media = ReadingMedia([this](std::int16_t disk) { RequestDisk(disk); });
         const fs::path file = GatherFromMedia(winfs::Resolve(ZipArchiveName), scratch.path(), media);
         ZipReader reader(file, false);
         const std::optional<std::uint64_t> index = FindEntry(reader, name);
@@ -84,8 +96,14 @@ std::int16_t ZipComponent::ZipExtract(std::int16_t /*how*/) {
     });
 }
 
-void ZipComponent::RemoveLeftovers(const std::string& targetFolder, const std::string& entryName) {
-    RemoveAbandoned(winfs::Resolve(targetFolder), "." + FileNamePart(entryName) + ".");
+std::filesystem::path ZipComponent::TempFolderPath() const {
+    return TempFolder.empty() ? fs::path() : winfs::Resolve(TempFolder);
+}
+
+void ZipComponent::RemoveLeftovers(const std::string& folder, const std::string& entryName) {
+    const fs::path host = winfs::Resolve(folder);
+    RemoveAbandoned(host, "." + FileNamePart(entryName) + ".");
+    RemoveAbandoned(host, kScratchPrefix);
     std::error_code ec;
     const fs::path temp = fs::temp_directory_path(ec);
     if (!ec) RemoveAbandoned(temp, kScratchPrefix);
@@ -94,8 +112,8 @@ void ZipComponent::RemoveLeftovers(const std::string& targetFolder, const std::s
 std::int16_t ZipComponent::ZipTest() {
     return Run([this] {
         if (ZipArchiveName.empty()) Fail(kNothingToDo);
-        ScratchFolder scratch;
-        const Media media{nullptr, [this](std::int16_t disk) { RequestDisk(disk); }};
+        ScratchFolder scratch(TempFolderPath());
+        const Media media = ReadingMedia([this](std::int16_t disk) { RequestDisk(disk); });
         const fs::path file = GatherFromMedia(winfs::Resolve(ZipArchiveName), scratch.path(), media);
         ZipReader reader(file, true);
         for (std::uint64_t i = 0; i < reader.EntryCount(); ++i) reader.ReadEntry(i, [](std::string_view) {});

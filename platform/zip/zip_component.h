@@ -8,13 +8,16 @@
 // handler ends the operation, its temporary files are removed, and the
 // exception reaches the caller.
 //
-// Media: an archive larger than the room on its medium is written in parts,
-// one per medium, each under the archive's name. After a full medium the
-// component raises DiskRequest(n) for disk n and, when the handler returns,
-// writes on whatever medium is then in the drive. Reading a spanned archive
-// starts from the part in the drive and asks the same way for every other
-// disk. An archive that fits is a plain standard zip.
+// Media: on the floppy drives A and B, an archive larger than the room on its
+// medium is written in parts, one per medium, each under the archive's name.
+// After a full medium the component raises DiskRequest(n) for disk n and,
+// when the handler returns, writes on whatever medium is then in the drive.
+// Reading a spanned archive starts from the part in the drive and asks the
+// same way for every other disk. On any other drive the archive must fit
+// beside the one it replaces, else the result is disk full and nothing is
+// written. An archive that fits is a plain standard zip.
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -50,10 +53,17 @@ public:
     // space of the medium's folder (plus an archive there, which is replaced).
     std::optional<std::uint64_t> MediumCapacity;
 
+    // Where the operations keep their temporary files (the copy to compress,
+    // the whole archive before it goes on its media, a spanned archive joined
+    // for reading), in a private folder "vzip-XXXXXX" made inside it. Empty,
+    // or where no folder can be made: the system's temporary folder.
+    std::string TempFolder;
+
     // Writes ZipFileSpec into ZipArchiveName as its one entry (deflated,
     // under the file's name), replacing an archive already there: where the
     // medium has room for both, only once the new one is whole and reads
-    // back. `how`: only 0 exists.
+    // back (on a floppy without that room, by writing over it). `how`: only
+    // 0 exists.
     std::int16_t ZipCompress(std::int16_t how);
 
     // Writes the entry named by ZipFileSpec into ZipTargetFolder, replacing a
@@ -64,13 +74,16 @@ public:
     // Reads every entry of ZipArchiveName and checks its CRC.
     std::int16_t ZipTest();
 
-    // Removes what an extraction of `entryName` into `targetFolder` and any
-    // operation's temporary folder left when the program was killed: only
-    // files and folders of the component's own naming that no process holds.
-    static void RemoveLeftovers(const std::string& targetFolder, const std::string& entryName);
+    // Removes what operations killed midway left: the temporary copies of an
+    // extraction of `entryName` and the temporary folders in `folder` (the
+    // target and temporary folder), and the temporary folders in the system's
+    // temporary folder. Only files and folders of the component's own naming
+    // that no process holds.
+    static void RemoveLeftovers(const std::string& folder, const std::string& entryName);
 
 private:
     void RequestDisk(std::int16_t disk);
+    std::filesystem::path TempFolderPath() const;
 };
 
 } // namespace zipcomp

@@ -1,7 +1,8 @@
 #pragma once
 // The numbers ZipCompress, ZipExtract and ZipTest return. File failures carry
 // the Basic numbers the programs already know; faults of the archive itself
-// have numbers of their own from 500 up.
+// have numbers of their own from 500 up. All are named in
+// winfs/error_numbers.h, where the operator's words for them are found.
 #include <cstdint>
 
 #include "winfs/error_numbers.h"
@@ -15,15 +16,16 @@ enum ZipResult : std::int16_t {
     kDeviceIoError = vb::kDeviceIoError,
     kDiskFull = vb::kDiskFull,           // no room on the medium
     kPermissionDenied = vb::kPermissionDenied,
+    kWriteProtected = vb::kWriteProtected,  // a read-only medium
     kPathFileAccessError = vb::kPathFileAccessError,
     kPathNotFound = vb::kPathNotFound,   // a folder on the way is missing
-    kNothingToDo = 500,         // empty ZipFileSpec, ZipArchiveName or ZipTargetFolder
-    kNotAZip = 501,
-    kEntryNotFound = 502,       // the archive holds no entry of that name
-    kCrcFailed = 503,
-    kDamagedArchive = 504,      // truncated, inconsistent or undecodable
-    kUnsupported = 505,         // compression or encryption this component cannot read
-    kWrongDisk = 506,           // the medium in the drive is not the disk asked for
+    kNothingToDo = vb::kZipNothingToDo,        // empty ZipFileSpec, ZipArchiveName or ZipTargetFolder
+    kNotAZip = vb::kZipNotAZip,
+    kEntryNotFound = vb::kZipEntryNotFound,    // the archive holds no entry of that name
+    kCrcFailed = vb::kZipCrcFailed,
+    kDamagedArchive = vb::kZipDamagedArchive,  // truncated, inconsistent or undecodable
+    kUnsupported = vb::kZipUnsupported,        // a link, or compression or encryption this component cannot read
+    kWrongDisk = vb::kZipWrongDisk,            // the medium in the drive is not the disk asked for
 };
 
 } // namespace zipcomp

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "engine_fixture.h"
+#include "winfs/error_descriptions.h"
 
 namespace dbtest {
 namespace {
@@ -207,9 +208,9 @@ TEST_F(ErrorsTest, CompactingOntoAnExistingFileIs3204) {
 
 TEST_F(ErrorsTest, ErrorsCarryTheirItalianDescription) {
     for (int number : {3021, 3022, 3024, 3027, 3078, 3129, 3163, 3204, 3265, 3314, 3317, 3343, 3421})
-        EXPECT_FALSE(dao::Describe(number).empty()) << number;
-    EXPECT_EQ(dao::Describe(3024), "Impossibile trovare il file.");
-    EXPECT_EQ(dao::Describe(3078), "Impossibile trovare la tabella.");
+        EXPECT_FALSE(vb::Describe(number).empty()) << number;
+    EXPECT_EQ(vb::Describe(3024), "Impossibile trovare il file.");
+    EXPECT_EQ(vb::Describe(3078), "Impossibile trovare la tabella.");
     try {
         dao::Raise(3078, "fornitori");
         FAIL();

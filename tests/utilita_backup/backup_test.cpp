@@ -63,11 +63,12 @@ TEST_F(Backup, FailedCopyIsReportedWithItsNumberAndNotTested) {
         std::string message;
     };
     const std::vector<Case> cases = {
-        {"database missing", "C", [&] { fs::remove(DatabaseFile()); }, "53"},
-        {"drive with no folder behind it", "Q", [] {}, "76"},
-        {"two-letter drive", "AB", [] {}, "76"},
-        {"a path for a drive", "/tmp", [] {}, "52"},
-        {"full medium", "A", [&] { form->Zip().MediumCapacity = 40; }, "61"},
+        {"database missing", "C", [&] { fs::remove(DatabaseFile()); }, "53\r\nImpossibile trovare il file."},
+        {"drive with no folder behind it", "Q", [] {}, "76\r\nImpossibile trovare il percorso."},
+        {"two-letter drive", "AB", [] {}, "76\r\nImpossibile trovare il percorso."},
+        {"a path for a drive", "/tmp", [] {}, "52\r\nNome o numero di file non valido."},
+        {"full medium", "A", [&] { form->Zip().MediumCapacity = 40; }, "61\r\nDisco pieno."},
+        {"full hard disk", "C", [&] { form->Zip().MediumCapacity = 40000; }, "61\r\nDisco pieno."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -115,7 +116,8 @@ TEST_F(Backup, ErrorRaisedWhileAskingForADiskIsReportedAndTheWindowStaysUsable) 
     };
     RunBackup("A");
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Inserire disco nel drive A:", "Inserire disco numero 2",
-                                                 "Copia non effettuata correttamente. Errore numero 71"}));
+                                                 "Copia non effettuata correttamente. Errore numero 71\r\n"
+                                                 "Disco non pronto"}));
     EXPECT_EQ(Status()->text(), QStringLiteral("In attesa..."));
     EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
 
@@ -137,7 +139,7 @@ TEST_F(Backup, ErrorRaisedDuringTheTestIsATestFailure) {
     };
     RunBackup("A");
     ASSERT_FALSE(boxes.shown.empty());
-    EXPECT_EQ(boxes.shown.back().text, "Test non effettuato correttamente. Errore numero 71");
+    EXPECT_EQ(boxes.shown.back().text, "Test non effettuato correttamente. Errore numero 71\r\nDisco non pronto");
     EXPECT_EQ(Status()->text(), QStringLiteral("In attesa..."));
 }
 
@@ -147,6 +149,7 @@ TEST_F(Backup, SpannedCopyThatFailsSaysItWroteOverThePreviousArchive) {
     form->Zip().MediumCapacity = 80000;  // the disk is never changed: the third request gives up
     RunBackup("A");
     EXPECT_EQ(boxes.shown.back().text, "Copia non effettuata correttamente. Errore numero 506\r\n"
+                                       "Il disco inserito non è quello richiesto.\r\n"
                                        "La copia precedente su questo disco è stata sovrascritta.");
 }
 

@@ -1,6 +1,7 @@
 // Backup and restore against another program that holds the database,
-// restores of archives that hold no version-7 database, and a restore after
-// one that was killed: each ends with its message and leaves no stray file.
+// restores of archives that hold no version-7 database, and a backup or a
+// restore after one that was killed: each ends with its message and leaves no
+// stray file.
 #include <signal.h>
 #include <sqlite3.h>
 #include <sys/file.h>
@@ -41,6 +42,16 @@ protected:
         RunBackup("A");
         ASSERT_EQ(boxes.shown.back().text, "Test sul file ZIP terminato con successo !");
         boxes.shown.clear();
+    }
+    // The operation from drive A, ending with its message of success.
+    void ExpectDoneOnDriveA(Mode operation) {
+        boxes.shown.clear();
+        DriveBox()->setText("A");
+        if (operation == Mode::Backup) form->StartBackup();
+        else form->StartRestore();
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, operation == Mode::Backup ? "Test sul file ZIP terminato con successo !"
+                                                                     : "Ripristino effettuato con successo!");
     }
     void RestoreFrom(const std::string& entry) {
         zip_testing::MakeStoredZip(Archive(), {{"vantorima7.mdb", entry}});
@@ -108,28 +119,32 @@ TEST_F(InUse, RestoreRefusesAnArchiveWithoutAVersion7Database) {
     boxes.shown.clear();
     MakeLinkZip(Archive(), "../../../etc/passwd");
     RunRestore("A");
-    EXPECT_EQ(boxes.shown.back().text, "Ripristino non effettuato correttamente. Errore numero 505");
+    EXPECT_EQ(boxes.shown.back().text, "Ripristino non effettuato correttamente. Errore numero 505\r\n"
+                                       "L'archivio contiene un elemento non supportato (collegamento, compressione o "
+                                       "cifratura).");
     EXPECT_TRUE(ReadBytes(DatabaseFile()) == database);
 }
 
-TEST_F(InUse, RestoreRemovesWhatAKilledRestoreLeftButNotWhatIsHeld) {
+TEST_F(InUse, BackupAndRestoreRemoveWhatAKilledOneLeftButNotWhatIsHeld) {
     GoodBackup();
     const fs::path temp = Root() / "tmp";
-    fs::create_directories(temp / "vzip-KILLED");
     const fs::path folder = DatabaseFile().parent_path();
-    WriteBytes(folder / ".vantorima7.mdb.KILLED", database);
     WriteBytes(folder / ".vantorima7.mdb.INWORK", database);
     const int held = ::open((folder / ".vantorima7.mdb.INWORK").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
-
-    DriveBox()->setText("A");
-    form->StartRestore();
-
+    for (Mode operation : {Mode::Backup, Mode::Restore}) {
+        const bool backup = operation == Mode::Backup;
+        SCOPED_TRACE(backup ? "backup" : "restore");
+        // A killed backup's copy in the archive folder, a killed restore's
+        // temporary copy, and scratch folders of older runs.
+        WriteBytes(folder / "vzip-KILLED" / "copy", database);
+        WriteBytes(folder / ".vantorima7.mdb.KILLED", database);
+        WriteBytes(temp / "vzip-KILLED" / "whole.zip", "partial");
+        ExpectDoneOnDriveA(operation);
+        EXPECT_EQ(zip_testing::Listing(folder), (std::vector<std::string>{".vantorima7.mdb.INWORK", "vantorima7.mdb"}));
+        EXPECT_TRUE(fs::is_empty(temp));
+    }
     ::close(held);
-    ASSERT_FALSE(boxes.shown.empty());
-    EXPECT_EQ(boxes.shown.back().text, "Ripristino effettuato con successo!");
-    EXPECT_EQ(zip_testing::Listing(folder), (std::vector<std::string>{".vantorima7.mdb.INWORK", "vantorima7.mdb"}));
-    EXPECT_TRUE(fs::is_empty(temp));
 }
 
 // The database grown by a large indexed table: extracting and checking it
@@ -158,44 +173,48 @@ struct SilentView : utilita::backup::BackupView {
     void SetHourglass(bool) override {}
 };
 
-TEST_F(InUse, RestoreAfterOneKilledMidwayClearsWhatTheKilledOneLeft) {
+TEST_F(InUse, OperationAfterOneKilledMidwayClearsWhatTheKilledOneLeft) {
     Grow(DatabaseFile());
     const std::string archived = ReadBytes(DatabaseFile());
     GoodBackup();
-    WriteBytes(DatabaseFile(), database);
     const fs::path folder = DatabaseFile().parent_path();
     const fs::path temp = Root() / "tmp";
+    for (Mode operation : {Mode::Backup, Mode::Restore}) {
+        const bool backup = operation == Mode::Backup;
+        SCOPED_TRACE(backup ? "backup" : "restore");
+        if (!backup) WriteBytes(DatabaseFile(), database);
+        // What shows that the killed one was at work: its scratch folder, or
+        // its copy of the database being written.
+        const std::string atWork = backup ? "vzip-" : ".vantorima7.mdb.";
+        const pid_t child = ::fork();
+        if (child == 0) {
+            SilentView view;
+            zipcomp::ZipComponent zip;
+            const std::string drive = "A";
+            if (backup) utilita::backup::RunBackup({context.archiveFolder, drive, zip}, view);
+            else utilita::backup::RunRestore({context.archiveFolder, drive, zip}, dao::DBEngine::Instance(), view);
+            ::_exit(0);
+        }
+        ASSERT_GT(child, 0);
+        int status = 0;
+        bool ended = false;
+        for (int waited = 0; waited < 60000 && !HasNameStarting(folder, atWork); ++waited) {
+            if ((ended = ::waitpid(child, &status, WNOHANG) == child)) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        if (!ended) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+        }
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "it ended before it was killed";
+        ASSERT_TRUE(HasNameStarting(folder, atWork) && HasNameStarting(folder, "vzip-"));
 
-    const pid_t child = ::fork();
-    if (child == 0) {
-        SilentView view;
-        zipcomp::ZipComponent zip;
-        const std::string drive = "A";
-        utilita::backup::RunRestore({context.archiveFolder, drive, zip}, dao::DBEngine::Instance(), view);
-        ::_exit(0);
+        ExpectDoneOnDriveA(operation);
+        EXPECT_TRUE(ReadBytes(DatabaseFile()) == archived);
+        EXPECT_EQ(zip_testing::Listing(folder), std::vector<std::string>{"vantorima7.mdb"});
+        EXPECT_EQ(zip_testing::Listing(Drive('a')), (std::vector<std::string>{"v7backup.zip", "v7copia"}));
+        EXPECT_TRUE(fs::is_empty(temp));
     }
-    ASSERT_GT(child, 0);
-    // Killed once its copy of the database is being written.
-    int status = 0;
-    bool ended = false;
-    for (int waited = 0; waited < 60000 && !HasNameStarting(folder, ".vantorima7.mdb."); ++waited) {
-        if ((ended = ::waitpid(child, &status, WNOHANG) == child)) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    if (!ended) {
-        ::kill(child, SIGKILL);
-        ::waitpid(child, &status, 0);
-    }
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the restore ended before it was killed";
-    ASSERT_TRUE(HasNameStarting(folder, ".vantorima7.mdb.") && HasNameStarting(temp, "vzip-"));
-
-    DriveBox()->setText("A");
-    form->StartRestore();
-    ASSERT_FALSE(boxes.shown.empty());
-    EXPECT_EQ(boxes.shown.back().text, "Ripristino effettuato con successo!");
-    EXPECT_TRUE(ReadBytes(DatabaseFile()) == archived);
-    EXPECT_EQ(zip_testing::Listing(folder), std::vector<std::string>{"vantorima7.mdb"});
-    EXPECT_TRUE(fs::is_empty(temp));
 }
 
 } // namespace

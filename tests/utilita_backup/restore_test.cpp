@@ -2,7 +2,11 @@
 // archive and stays as it was after any failure.
 #include <sqlite3.h>
 
+#include <iostream>
+#include <optional>
+
 #include "backup_fixture.h"
+#include "utilita_compaction/write_lock.h"
 #include "winfs/runtime_error.h"
 
 namespace backup_testing {
@@ -134,37 +138,51 @@ TEST_F(Restore, FailureIsReportedWithItsNumberAndTheDatabaseIsKept) {
         const char* what;
         QString drive;
         std::function<void()> make;
-        std::string number;
+        std::string reported;  // the number and its description
     };
-    const std::vector<Case> cases = {
-        {"no archive", "C", [] {}, "76"},
-        {"drive with no folder behind it", "Q", [] {}, "76"},
-        {"two-letter drive", "AB", [] {}, "76"},
-        {"archive missing on the disk", "A", [&] { fs::remove(Archive()); }, "53"},
-        {"not a zip", "A", [&] { WriteBytes(Archive(), zip_testing::DatabaseBytes(3000, 5)); }, "501"},
+    std::vector<Case> cases = {
+        {"no archive", "C", [] {}, "76\r\nImpossibile trovare il percorso."},
+        {"drive with no folder behind it", "Q", [] {}, "76\r\nImpossibile trovare il percorso."},
+        {"two-letter drive", "AB", [] {}, "76\r\nImpossibile trovare il percorso."},
+        {"archive missing on the disk", "A", [&] { fs::remove(Archive()); }, "53\r\nImpossibile trovare il file."},
+        {"not a zip", "A", [&] { WriteBytes(Archive(), zip_testing::DatabaseBytes(3000, 5)); },
+         "501\r\nIl file non è un archivio ZIP."},
         {"no entry vantorima7.mdb", "A",
-         [&] { zip_testing::MakeStoredZip(Archive(), {{"vantorima7a.mdb", "second database"}}); }, "502"},
+         [&] { zip_testing::MakeStoredZip(Archive(), {{"vantorima7a.mdb", "second database"}}); },
+         "502\r\nL'archivio non contiene il file richiesto."},
         {"truncated", "A",
          [&] {
              BackUpOnDriveA();
              fs::resize_file(Archive(), fs::file_size(Archive()) - 100);
          },
-         "504"},
+         "504\r\nArchivio ZIP danneggiato o incompleto."},
         {"CRC fails", "A",
          [&] {
              zip_testing::MakeStoredZip(Archive(), {{"vantorima7.mdb", "rows --spoil-- rows"}});
              zip_testing::SpoilAt(Archive(), "--spoil--");
          },
-         "503"},
+         "503\r\nControllo CRC non superato: il contenuto dell'archivio è danneggiato."},
     };
+    std::optional<compaction_testing::WriteLock> readOnly;
+    cases.push_back({"read-only archive folder", "A",
+                     [&] {
+                         BackUpOnDriveA();
+                         readOnly.emplace(DatabaseFile().parent_path(), compaction_testing::WriteLock::Kind::ReadOnly);
+                     },
+                     "70\r\nPermesso negato."});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         boxes.shown.clear();
         WriteBytes(DatabaseFile(), database);
         c.make();
+        if (readOnly && !readOnly->Held()) {
+            std::cerr << "read-only folder not tried: " << readOnly->Reason() << "\n";
+            continue;
+        }
         RunRestore(c.drive);
+        readOnly.reset();
         ASSERT_FALSE(boxes.shown.empty());
-        EXPECT_EQ(boxes.shown.back().text, "Ripristino non effettuato correttamente. Errore numero " + c.number);
+        EXPECT_EQ(boxes.shown.back().text, "Ripristino non effettuato correttamente. Errore numero " + c.reported);
         EXPECT_EQ(boxes.shown.back().status, "Attendere prego...");
         EXPECT_EQ(Status()->text(), QStringLiteral("In attesa..."));
         EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
@@ -254,7 +272,7 @@ TEST_F(Restore, ErrorRaisedWhileAskingForADiskKeepsTheDatabase) {
     WriteBytes(DatabaseFile(), "kept");
     RunRestore("A");
     ASSERT_FALSE(boxes.shown.empty());
-    EXPECT_EQ(boxes.shown.back().text, "Ripristino non effettuato correttamente. Errore numero 71");
+    EXPECT_EQ(boxes.shown.back().text, "Ripristino non effettuato correttamente. Errore numero 71\r\nDisco non pronto");
     EXPECT_EQ(Status()->text(), QStringLiteral("In attesa..."));
     EXPECT_EQ(ReadBytes(DatabaseFile()), "kept");
 }

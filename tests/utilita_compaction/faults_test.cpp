@@ -32,42 +32,45 @@ TEST_F(Fault, MissingSecondDatabaseStopsAtItsCompactionWithTheFirstCopyWritten) 
     ExpectRowsOf(firstRows, kFirstCopy);
 }
 
-TEST_F(Fault, CopyLeftByAnEarlierRunIsNeitherReplacedNorRemoved) {
+TEST_F(Fault, CopyLeftByAnEarlierRunStopsTheRunNamedAndIsKept) {
     // Left by a run that stopped after deleting its database: the only home
     // of those rows, which differ from the database now in place.
     archive.BuildDatabase(kFirstCopy, 3);
-    const TableRows leftRows = ArchiveFolder::Rows(archive.Host(kFirstCopy));
     const std::string leftBytes = ArchiveFolder::Bytes(archive.Host(kFirstCopy));
+    const std::string mustGo = ", rimasto da una compattazione non conclusa, va spostato in un'altra cartella o "
+                               "eliminato prima di ripetere la compattazione.\r\n";
 
-    const Outcome first = Run();
-
-    ExpectFailure(first, Step::FirstCompaction, 3204);
-    EXPECT_NE(Message().find("compattazione di C:\\archivi\\vantorima7.mdb in C:\\archivi\\vantorima7save.mdb\r\n"
-                             "Errore nr. 3204 : Il database esiste già.\r\n"),
-              std::string::npos)
-        << Message();
+    ExpectFailure(Run(), Step::FirstCompaction, 3204);
+    EXPECT_EQ(Message(),
+              "Procedura interrotta !\r\n"
+              "Passo non riuscito: compattazione di C:\\archivi\\vantorima7.mdb in C:\\archivi\\vantorima7save.mdb\r\n"
+              "Errore nr. 3204 : Il database esiste già.\r\n"
+              "Il file C:\\archivi\\vantorima7save.mdb" + mustGo +
+              "Gli archivi non sono stati modificati.");
     EXPECT_EQ(view.events, kStoppedBeforeThirdMark);
     EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond, kFirstCopy}));
     ExpectUntouched(kFirst, firstBytes);
     ExpectUntouched(kSecond, secondBytes);
     ExpectUntouched(kFirstCopy, leftBytes);
 
-    // A copy of the second database left over: the first copy is written, the
-    // second refused, and again nothing is deleted.
-    fs::rename(archive.Host(kFirstCopy), archive.Aside(kFirstCopy));
+    // Both copies left: both named, and still nothing written.
     archive.BuildDatabase(kSecondCopy, 4);
     const std::string leftSecondBytes = ArchiveFolder::Bytes(archive.Host(kSecondCopy));
     view = RecordingView();
+    ExpectFailure(Run(), Step::FirstCompaction, 3204);
+    EXPECT_NE(Message().find("Il file C:\\archivi\\vantorima7save.mdb" + mustGo +
+                             "Il file C:\\archivi\\vantorima7asave.mdb" + mustGo),
+              std::string::npos)
+        << Message();
 
-    const Outcome second = Run();
-
-    ExpectFailure(second, Step::SecondCompaction, 3204);
-    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond, kFirstCopy, kSecondCopy}));
+    // The second copy alone: the first is not written either.
+    fs::remove(archive.Host(kFirstCopy));
+    view = RecordingView();
+    ExpectFailure(Run(), Step::SecondCompaction, 3204);
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond, kSecondCopy}));
     ExpectUntouched(kFirst, firstBytes);
     ExpectUntouched(kSecond, secondBytes);
     ExpectUntouched(kSecondCopy, leftSecondBytes);
-    ExpectRowsOf(firstRows, kFirstCopy);
-    EXPECT_EQ(ArchiveFolder::Rows(archive.Aside(kFirstCopy)), leftRows);
 }
 
 TEST_F(Fault, FileThatIsNotADatabaseStopsItsCompaction) {
@@ -102,7 +105,9 @@ TEST_F(Fault, ReadOnlyArchiveFolderStopsTheFirstCompaction) {
 
         const Outcome outcome = Run();
 
-        ExpectFailure(outcome, Step::FirstCompaction, 3044);
+        // The folder refuses the copy: said as such, not as a path that is not valid.
+        ExpectFailure(outcome, Step::FirstCompaction, 70);
+        EXPECT_NE(Message().find("Errore nr. 70 : Permesso negato.\r\n"), std::string::npos) << Message();
         EXPECT_EQ(view.events, kStoppedBeforeThirdMark);
         EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond}));
     }
@@ -125,7 +130,7 @@ TEST_F(Fault, FolderTurnedReadOnlyAfterTheCompactionsStopsTheFirstDelete) {
     EXPECT_EQ(Message(),
               "Procedura interrotta !\r\n"
               "Passo non riuscito: eliminazione di C:\\archivi\\vantorima7.mdb\r\n"
-              "Errore nr. 70 : Autorizzazione negata\r\n"
+              "Errore nr. 70 : Permesso negato.\r\n"
               "Gli archivi non sono stati modificati.");
     EXPECT_EQ(view.events, kPastThirdMark);
     // The claims' companions could not be removed from the read-only folder either.
@@ -146,7 +151,7 @@ TEST_F(Fault, SecondDatabaseGoneBeforeItsDeleteLeavesTheFirstOnlyInItsCopy) {
     EXPECT_EQ(Message(),
               "Procedura interrotta !\r\n"
               "Passo non riuscito: eliminazione di C:\\archivi\\vantorima7a.mdb\r\n"
-              "Errore nr. 53 : Impossibile trovare il file\r\n"
+              "Errore nr. 53 : Impossibile trovare il file.\r\n"
               "I dati di C:\\archivi\\vantorima7.mdb sono in C:\\archivi\\vantorima7save.mdb");
     EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirstCopy, kSecondCopy}));
     ExpectRowsOf(firstRows, kFirstCopy);
@@ -167,7 +172,7 @@ TEST_F(Fault, CopyThatCannotTakeItsNameStopsTheRenames) {
 
     ExpectFailure(first, Step::FirstRename, 70);
     EXPECT_NE(Message().find("rinomina di C:\\archivi\\vantorima7save.mdb in C:\\archivi\\vantorima7.mdb\r\n"
-                             "Errore nr. 70 : Autorizzazione negata\r\n"
+                             "Errore nr. 70 : Permesso negato.\r\n"
                              "I dati di C:\\archivi\\vantorima7.mdb e C:\\archivi\\vantorima7a.mdb sono in "
                              "C:\\archivi\\vantorima7save.mdb e C:\\archivi\\vantorima7asave.mdb"),
               std::string::npos)

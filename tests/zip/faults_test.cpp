@@ -2,6 +2,10 @@
 // restore never touches the database.
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include "component_fixture.h"
 #include "zip/zip_errors.h"
 
@@ -38,15 +42,41 @@ TEST_F(ZipFaults, BackupThatFailsKeepsThePreviousArchiveWhereThereIsRoomForBoth)
     const fs::path archive = Drive('a') / "v7backup.zip";
     const std::string previous = ReadBytes(archive);
     WriteBytes(DatabaseFile(), DatabaseBytes(150000, 8));
-    // The new archive cannot be written beside the old one: the place it takes is blocked.
+    // The new archive cannot be written beside the old one: the place it
+    // takes is blocked, and held, so that it is not cleared as abandoned.
     fs::create_directories(archive.string() + ".tmp/blocked");
+    const int held = ::open((archive.string() + ".tmp").c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
     EXPECT_NE(Backup(), 0);
+    ::close(held);
     EXPECT_TRUE(ReadBytes(archive) == previous);
     fs::remove_all(archive.string() + ".tmp");
     EXPECT_EQ(Backup(), 0);
     EXPECT_EQ(Listing(Drive('a')), std::vector<std::string>{"v7backup.zip"});
     EXPECT_EQ(Restore(), 0);
     EXPECT_TRUE(ReadBytes(DatabaseFile()) == DatabaseBytes(150000, 8));
+}
+
+// Only the floppy drives span: on a hard disk a new archive that does not fit
+// beside the previous one is disk full, asks for no disk and writes nothing.
+TEST_F(ZipFaults, HardDiskWithoutRoomBesideThePreviousArchiveIsDiskFull) {
+    const std::string onHardDisk = "c:\\v7copia\\v7backup.zip";
+    fs::create_directories(Drive('c') / "v7copia");
+    ASSERT_EQ(Backup(onHardDisk), 0);
+    const fs::path archive = Drive('c') / "v7copia" / "v7backup.zip";
+    const std::string previous = ReadBytes(archive);
+    // A new archive that a killed backup left half written is cleared first.
+    WriteBytes(archive.string() + ".tmp", "abandoned");
+    int requests = 0;
+    zip.DiskRequest = [&](std::int16_t) { ++requests; };
+    for (const std::uint64_t capacity : {previous.size() / 2, 2 * previous.size() - 1}) {
+        SCOPED_TRACE(capacity);
+        zip.MediumCapacity = capacity;
+        EXPECT_EQ(Backup(onHardDisk), kDiskFull);
+        EXPECT_EQ(requests, 0);
+        EXPECT_TRUE(ReadBytes(archive) == previous);
+        EXPECT_EQ(Listing(archive.parent_path()), std::vector<std::string>{"v7backup.zip"});
+    }
 }
 
 TEST_F(ZipFaults, FailedRestoreLeavesTheDatabaseAsItWas) {

@@ -9,10 +9,10 @@
 #include "backup/messages.h"
 #include "backup/restore_check.h"
 #include "dbengine/engine.h"
-#include "dbengine/errors.h"
 #include "dbengine/exclusive_use.h"
 #include "widgets/notice.h"
 #include "widgets/on_exit.h"
+#include "winfs/error_descriptions.h"
 #include "winfs/error_numbers.h"
 #include "winfs/files.h"
 #include "winfs/paths.h"
@@ -25,11 +25,19 @@ namespace {
 
 enum class Phase { Copy, Test, Restore };
 
+// Both operations first clear what a killed one left in the archive folder
+// (which is also the component's temporary folder) and in the system's
+// temporary folder; whatever a running operation holds stays.
+void RemoveLeftovers(const BackupPlace& where) {
+    zipcomp::ZipComponent::RemoveLeftovers(where.zip.TempFolder, kDatabaseEntry);
+}
+
 // The copy the archive takes: the database as it is under this program's
 // exclusive use, so that no writer can tear it (and a change that a killed
 // writer left half done is put back by the lock first).
-void CopyUnderExclusiveUse(const std::string& database, const std::string& copy) {
+void CopyUnderExclusiveUse(const BackupPlace& where, const std::string& database, const std::string& copy) {
     dao::ExclusiveUse use(database);
+    RemoveLeftovers(where);
     use.CopyTo(copy);
 }
 
@@ -44,13 +52,14 @@ std::string StampOf(const std::string& archive) {
     return std::to_string(size) + "@" + std::to_string(time.time_since_epoch().count());
 }
 
-// A numbered failure; the two that the user can act on say what they mean.
-std::string FailureText(const char* failed, int number) {
+// A numbered failure, with the operator's words for the number on the line after it.
+std::string FailureText(const char* failed, int number, const std::string& description) {
     std::string text = failed + std::to_string(number);
-    if (number == dao::kFileInUse) text += "\r\n" + dao::Describe(number);
-    if (number == kNoVersion7Database) text += std::string("\r\n") + kNoVersion7DatabaseText;
+    if (!description.empty()) text += "\r\n" + description;
     return text;
 }
+
+std::string FailureText(const char* failed, int number) { return FailureText(failed, number, vb::Describe(number)); }
 
 // Runs body; an error that no step handled is told as the failure of the
 // phase it was in, with its number.
@@ -62,22 +71,31 @@ void Guarded(BackupView& view, const Phase& phase, Body body) {
         view.SetHourglass(false);
     });
     int number = 0;
+    std::string description;
     try {
         body();
         return;
     } catch (const vb::RuntimeError& error) {
         number = error.Number();
+        description = vb::DescriptionOf(error);
     } catch (const std::bad_alloc&) {
         number = vb::kOutOfMemory;
     } catch (const std::exception&) {
         number = vb::kInternalError;
     }
+    if (description.empty()) description = vb::Describe(number);
     const char* failed = phase == Phase::Copy ? kCopyFailed : phase == Phase::Test ? kTestFailed : kRestoreFailed;
     try {
-        view.ShowInfo(FailureText(failed, number));
+        view.ShowInfo(FailureText(failed, number, description));
     } catch (...) {
         // The report itself failed; the window is put back all the same.
     }
+}
+
+// An empty archive folder is the root ("\\vantorima7.mdb"), where the
+// backup takes the database from and the restore puts it back.
+std::string ArchiveFolderPath(const BackupPlace& where) {
+    return where.archiveFolder.empty() ? std::string("\\") : where.archiveFolder;
 }
 
 void AskForFloppy(const std::string& drive, BackupView& view) {
@@ -99,10 +117,15 @@ void CopyAndTest(const BackupPlace& where, BackupView& view, Phase& phase) {
     zipcomp::ZipComponent& zip = where.zip;
     const std::string database = where.archiveFolder + kDatabasePath;
     zip.ZipFileSpec = database;
+    // The copy is as large as the database: beside it there is room for it,
+    // in the system's temporary folder there may be none.
+    zip.TempFolder = ArchiveFolderPath(where);
     // A missing database is left to the component, which names the fault.
     zip.CompressCopy = nullptr;
     if (winfs::Exists(database))
-        zip.CompressCopy = [database](const std::string& copy) { CopyUnderExclusiveUse(database, copy); };
+        zip.CompressCopy = [&where, database](const std::string& copy) {
+            CopyUnderExclusiveUse(where, database, copy);
+        };
     zip.ZipArchiveName = place ? place->archive : std::string();
     view.SetHourglass(true);
     // A text that names no drive fails as a bad file name would.
@@ -110,23 +133,22 @@ void CopyAndTest(const BackupPlace& where, BackupView& view, Phase& phase) {
     const int copied = place ? zip.ZipCompress(0) : static_cast<int>(vb::kBadFileName);
     if (copied != 0) {
         const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
-        view.ShowInfo(kCopyFailed + std::to_string(copied) + (overwritten ? kPreviousOverwritten : ""));
+        view.ShowInfo(FailureText(kCopyFailed, copied) + (overwritten ? kPreviousOverwritten : ""));
         return;
     }
     phase = Phase::Test;
     view.ShowInfo(kCopyDone);
     // The test runs after every copy, whatever "Test a fine copia" says.
     const int tested = zip.ZipTest();
-    view.ShowInfo(tested == 0 ? std::string(kTestDone) : kTestFailed + std::to_string(tested));
+    view.ShowInfo(tested == 0 ? std::string(kTestDone) : FailureText(kTestFailed, tested));
 }
 
 void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView& view) {
     AskForFloppy(where.drive, view);
     zipcomp::ZipComponent& zip = where.zip;
     zip.ZipFileSpec = kDatabaseEntry;
-    // An empty folder puts the database at the root ("\vantorima7.mdb"),
-    // where the backup took it from.
-    zip.ZipTargetFolder = where.archiveFolder.empty() ? std::string("\\") : where.archiveFolder;
+    zip.ZipTargetFolder = ArchiveFolderPath(where);
+    zip.TempFolder = zip.ZipTargetFolder;
     const std::optional<ArchivePlace> place = ArchivePlaceFor(where.drive);
     zip.ZipArchiveName = place ? place->archive : std::string();
     view.SetStatus(kPleaseWait);
@@ -136,13 +158,13 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
     // are no one's once it is taken.
     const std::string database = where.archiveFolder + kDatabasePath;
     const dao::ExclusiveUse use(database);
-    zipcomp::ZipComponent::RemoveLeftovers(zip.ZipTargetFolder, kDatabaseEntry);
+    RemoveLeftovers(where);
     // No question first: the component replaces the database only with a
     // whole entry, once it reads as a version-7 database.
     zip.ExtractCheck = CheckVersion7Database;
     const int restored = place ? zip.ZipExtract(0) : static_cast<int>(vb::kBadFileName);
     if (restored != 0) {
-        view.ShowInfo(kRestoreFailed + std::to_string(restored));
+        view.ShowInfo(FailureText(kRestoreFailed, restored));
         return;
     }
     engine.SettleReplacedFile(database);

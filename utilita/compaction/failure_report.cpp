@@ -43,6 +43,7 @@ std::string FailureMessage(const Outcome& failure, const ArchiveFiles& files) {
     text += kErrorNumber + std::to_string(failure.number);
     if (!failure.description.empty()) text += " : " + failure.description;
     text += "\r\n";
+    for (const std::string& copy : failure.leftCopies) text += kLeftCopy + copy + kLeftCopyMustGo + "\r\n";
     text += DataLine(failure.step, files);
     return text;
 }

@@ -6,6 +6,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "winfs/error_descriptions.h"
+#include "winfs/error_numbers.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 
@@ -13,13 +15,18 @@ namespace utilita::compaction {
 
 namespace {
 
-[[noreturn]] void RaiseFor(int err) {
+int NumberFor(int err) {
     switch (err) {
-    case ENOENT: throw vb::RuntimeError(53, "Impossibile trovare il file");
+    case ENOENT: return vb::kFileNotFound;
     case EACCES:
-    case EPERM: throw vb::RuntimeError(70, "Autorizzazione negata");
-    default: throw vb::RuntimeError(57, "Errore di I/O della periferica");
+    case EPERM: return vb::kPermissionDenied;
+    default: return vb::kDeviceIoError;
     }
+}
+
+[[noreturn]] void RaiseFor(int err) {
+    const int number = NumberFor(err);
+    throw vb::RuntimeError(number, vb::Describe(number));
 }
 
 // 0 or the errno of the first failure. A file system that cannot sync a

@@ -1,6 +1,7 @@
 #pragma once
 // How one compaction run ended.
 #include <string>
+#include <vector>
 
 namespace utilita::compaction {
 
@@ -18,6 +19,8 @@ struct Outcome {
     Step step = Step::FirstCompaction;
     int number = 0;
     std::string description;
+    // The compacted copies an earlier run left in the way (with 3204).
+    std::vector<std::string> leftCopies;
 };
 
 } // namespace utilita::compaction

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <new>
+#include <vector>
 
 #include "compaction/archive_files.h"
 #include "compaction/failure_report.h"
@@ -13,6 +14,7 @@
 #include "dbengine/exclusive_use.h"
 #include "widgets/notice.h"
 #include "widgets/on_exit.h"
+#include "winfs/error_descriptions.h"
 #include "winfs/error_numbers.h"
 #include "winfs/files.h"
 #include "winfs/runtime_error.h"
@@ -26,6 +28,15 @@ void CompactInto(dao::DBEngine& engine, const std::string& database, const std::
     FlushToDisk(copy);
 }
 
+// The compacted copies that an earlier run left: never replaced nor removed,
+// as one may hold the only good data.
+std::vector<std::string> LeftCopies(const ArchiveFiles& files) {
+    std::vector<std::string> left;
+    for (const std::string* copy : {&files.firstCopy, &files.secondCopy})
+        if (winfs::Exists(*copy)) left.push_back(*copy);
+    return left;
+}
+
 // The file steps in their order; step tells the one running when one fails.
 // Both copies exist before a database is deleted, and both databases are gone
 // before a copy takes a database's name.
@@ -36,7 +47,10 @@ void RunSteps(dao::DBEngine& engine, const ArchiveFiles& files, CompactionView& 
     const dao::ExclusiveUse firstUse(files.firstDatabase);
     step = Step::SecondCompaction;
     const dao::ExclusiveUse secondUse(files.secondDatabase);
-    step = Step::FirstCompaction;
+    // A copy in the way stops the run before either compaction writes.
+    const std::vector<std::string> left = LeftCopies(files);
+    step = !left.empty() && left.front() == files.secondCopy ? Step::SecondCompaction : Step::FirstCompaction;
+    if (!left.empty()) dao::Raise(dao::kCompactTargetExists, left.front());
     CompactInto(engine, files.firstDatabase, files.firstCopy);
     step = Step::SecondCompaction;
     CompactInto(engine, files.secondDatabase, files.secondCopy);
@@ -53,13 +67,6 @@ void RunSteps(dao::DBEngine& engine, const ArchiveFiles& files, CompactionView& 
     FlushFolderOfNoThrow(files.firstDatabase);
 }
 
-// The engine's own wording for its numbers, without the host path the engine
-// adds for the log; the file layer's description otherwise.
-std::string DescriptionOf(const vb::RuntimeError& error) {
-    std::string described = dao::Describe(error.Number());
-    return described.empty() ? error.Description() : described;
-}
-
 Outcome Failed(Step step, int number, std::string description) {
     Outcome outcome;
     outcome.result = Outcome::Result::Failed;
@@ -73,7 +80,11 @@ Outcome Failed(Step step, int number, std::string description) {
 
 Outcome RunCompaction(const std::string& archiveFolder, dao::DBEngine& engine, CompactionView& view) {
     FolderClaim claim(archiveFolder);
-    if (!claim.Held()) return Outcome{Outcome::Result::Refused, Step::FirstCompaction, 0, {}};
+    if (!claim.Held()) {
+        Outcome refused;
+        refused.result = Outcome::Result::Refused;
+        return refused;
+    }
 
     const ArchiveFiles files(archiveFolder);
     // The one way out of a run that started: the window back to idle.
@@ -94,9 +105,10 @@ Outcome RunCompaction(const std::string& archiveFolder, dao::DBEngine& engine, C
     try {
         RunSteps(engine, files, view, step);
     } catch (const vb::RuntimeError& error) {
-        outcome = Failed(step, error.Number(), DescriptionOf(error));
+        outcome = Failed(step, error.Number(), vb::DescriptionOf(error));
+        if (error.Number() == dao::kCompactTargetExists) outcome.leftCopies = LeftCopies(files);
     } catch (const std::bad_alloc&) {
-        outcome = Failed(step, vb::kOutOfMemory, "Memoria esaurita");
+        outcome = Failed(step, vb::kOutOfMemory, vb::Describe(vb::kOutOfMemory));
     } catch (const std::exception& error) {
         outcome = Failed(step, vb::kInternalError, error.what());
     }
