@@ -46,6 +46,12 @@ ui::Icon ToUi(conversione::MessageIcon icon) {
     return ui::Icon::None;
 }
 
+// A pick opens where the box's file lies, or else in the archive folder.
+std::string StartFolder(const std::string& boxText, const std::string& archiveFolder) {
+    const std::size_t cut = boxText.find_last_of("\\/");
+    return cut == std::string::npos || cut == 0 ? archiveFolder : boxText.substr(0, cut);
+}
+
 } // namespace
 
 MainWindow::MainWindow(dao::DBEngine& engine, QWidget* parent)
@@ -92,6 +98,7 @@ void MainWindow::PickInto(QLineEdit* box) {
         const std::filesystem::path saved = QCoreApplication::applicationDirPath().toStdString();
         fileDialog_.SetFilter("File Dati (*.mdb)|*.mdb");
         fileDialog_.SetFilterIndex(1);
+        fileDialog_.SetInitDir(StartFolder(box->text().toStdString(), archiveFolder_));
         fileDialog_.ShowOpen();
         // A cancel leaves the dialog's last name, which the box then takes.
         box->setText(QString::fromStdString(winfs::WindowsForm(fileDialog_.FileName())));

@@ -25,9 +25,9 @@ FittedCell WrapIntoBox(const QString& text, QPointF topLeft, double width, doubl
 FittedCell ShrinkIntoBox(const QString& text, const QRectF& box, const CellStyle& style, bool number) {
     FittedCell cell;
     cell.height = box.height();
-    QString shown = text;
+    QString shown = WithBlanks(text);
     double size = style.fontSize;
-    if (const std::optional<double> fitting = FittingSize(text, box.width(), style.fontSize, style.bold)) {
+    if (const std::optional<double> fitting = FittingSize(shown, box.width(), style.fontSize, style.bold)) {
         size = *fitting;
     } else {
         cell.overflow = true;

@@ -1,7 +1,6 @@
 #include "report/composer.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "report/page_objects.h"
 #include "report/report_codes.h"
@@ -13,16 +12,6 @@ namespace {
 
 constexpr double kCellPadding = 1.0;
 
-// A whole number of cents or ten-thousandths, without float noise.
-std::string TotalText(double total) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f", total);
-    std::string s = text;
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s;
-}
-
 ValueFormat Shown(const Definition* value, ValueFormat format) {
     if (format != ValueFormat::Auto) return format;
     return value ? ResolvedFormat(*value) : ValueFormat::Text;
@@ -32,7 +21,7 @@ ValueFormat Shown(const Definition* value, ValueFormat format) {
 
 Composer::Composer(Layout layout) : layout_(std::move(layout)) {
     for (const HeaderItem& item : layout_.table.footer)
-        if (item.kind == ItemKind::Sum) sums_.push_back({item.source});
+        if (item.kind == ItemKind::Sum) sums_.push_back({item.source, {}, ColumnType::Unknown});
 }
 
 double Composer::TableWidth() const {
@@ -161,7 +150,7 @@ void Composer::CountLine(const DefinitionList& fields) {
         const Definition* value = Lookup(fields, sum.field);
         if (!value) continue;
         sum.column = value->column;
-        if (const std::optional<double> n = ParseNumber(value->contents)) sum.total += *n;
+        sum.total.Add(value->contents);
     }
 }
 
@@ -169,7 +158,7 @@ Definition Composer::FooterValue(const HeaderItem& item) const {
     if (item.kind == ItemKind::Count)
         return {"", std::to_string(lineCount_), FieldTypeNumeric, ColumnType::Integer};
     for (const Sum& sum : sums_)
-        if (sum.field == item.source) return {sum.field, TotalText(sum.total), FieldTypeNumeric, sum.column};
+        if (sum.field == item.source) return {sum.field, sum.total.Text(), FieldTypeNumeric, sum.column};
     return {};
 }
 

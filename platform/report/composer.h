@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "report/cell_fit.h"
+#include "report/column_sum.h"
 #include "report/definitions.h"
 #include "report/layout.h"
 #include "report/page_content.h"
@@ -47,7 +48,7 @@ private:
     };
     struct Sum {
         std::string field;
-        double total = 0;
+        ColumnSum total;
         ColumnType column = ColumnType::Unknown;
     };
 

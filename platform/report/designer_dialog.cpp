@@ -20,6 +20,7 @@
 #include "report/page_setup_dialog.h"
 #include "report/property_panel.h"
 #include "ui/message_box.h"
+#include "winfs/paths.h"
 
 namespace report {
 
@@ -174,7 +175,7 @@ void DesignerDialog::Preview() {
 }
 
 void DesignerDialog::UpdateCommands() {
-    QString file = QStringLiteral("Modulo: ") + QString::fromStdString(request_.file.string());
+    QString file = QStringLiteral("Modulo: ") + QString::fromStdString(winfs::WindowsForm(request_.file.string()));
     if (request_.newLayout) file += QStringLiteral("   (nuovo modulo, non ancora salvato)");
     else if (document_.Modified()) file += QStringLiteral("   (modificato)");
     fileLabel_->setText(file);

@@ -14,7 +14,7 @@ namespace report {
 enum class ValueFormat {
     Auto,     // by the declared type: dates as dates, Booleans as Sì/No, numbers with a decimal comma
     Text,     // the contents as declared
-    Amount,   // a number with two decimals and thousands points: 1.234,50
+    Amount,   // a number with thousands points and two decimals, up to four when it has them: 1.234,50 9,8765
     Date,     // a date serial number as dd/mm/yyyy, with hh:mm when it holds a time
     Number,   // a number with the decimal comma, as many decimals as it has
     YesNo,    // a Boolean (or a number, 0 being false) as Sì or No

@@ -1,14 +1,15 @@
 #include "report/qt_screens.h"
 
-#include <QFileDialog>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 
 #include "report/designer_dialog.h"
+#include "report/print_options_dialog.h"
 #include "report/print_output.h"
+#include "ui/drive_file_dialog.h"
+#include "winfs/paths.h"
 
 namespace report {
 
@@ -46,18 +47,17 @@ bool QtScreens::PrinterAvailable() {
 }
 
 bool QtScreens::ChooseLayoutFile(QWidget* parent, std::filesystem::path& file) {
-    QFileDialog dialog(parent, QStringLiteral("Scelta del modulo di stampa"));
+    ui::DriveFileDialog dialog(parent, QStringLiteral("Scelta del modulo di stampa"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A new layout is made by naming a file that does not exist yet.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Moduli di stampa (*.LST *.lst)"), QStringLiteral("Tutti i file (*)")});
-    const QString current = QString::fromStdString(file.string());
-    dialog.setDirectory(QString::fromStdString(file.parent_path().string()));
-    dialog.selectFile(QString::fromStdString(file.filename().string()));
+    dialog.StartIn(file.parent_path().string(), file.filename().string());
     if (dialog.exec() != QDialog::Accepted) return false;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty()) return false;
-    if (chosen.first() != current) file = std::filesystem::path(chosen.first().toStdString());
+    const std::string chosen = dialog.ChosenFile();
+    if (chosen.empty()) return false;
+    const std::filesystem::path host = winfs::Resolve(chosen);
+    if (host != file) file = host;
     return true;
 }
 
@@ -71,7 +71,7 @@ std::unique_ptr<ProgressBox> QtScreens::OpenProgress(QWidget* parent, const std:
 }
 
 bool QtScreens::PrintOptions(QWidget* parent, const std::string& text, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
+    PrintOptionsDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromStdString(text));
     return dialog.exec() == QDialog::Accepted;
 }

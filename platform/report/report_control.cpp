@@ -43,8 +43,9 @@ std::int16_t ReportControl::ChooseLayoutFile(QWidget* window, std::int32_t proje
     const std::filesystem::path offered = winfs::Resolve(layoutFile);
     std::filesystem::path chosen = offered;
     if (!CurrentScreens().ChooseLayoutFile(window, chosen)) return static_cast<std::int16_t>(ResultCancelled);
-    // The caller's own spelling stays when the operator keeps the file.
-    if (chosen != offered) layoutFile = chosen.string();
+    // The caller's own spelling stays when the operator keeps the file; a
+    // new choice comes back as the drive path the operator knows.
+    if (chosen != offered) layoutFile = winfs::WindowsForm(chosen.string());
     return static_cast<std::int16_t>(kResultOk);
 }
 

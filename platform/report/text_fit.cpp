@@ -36,11 +36,20 @@ double TextWidth(const QString& text, double fontSize, bool bold) {
     return advance / kMeasurePixels * fontSize * MmPerPoint() * kSafety;
 }
 
-QStringList WrapLines(const QString& text, double width, double fontSize, bool bold) {
+QString WithBlanks(const QString& text) {
+    QString blanks = text;
+    blanks.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QChar c : {QLatin1Char('\t'), QLatin1Char('\r'), QLatin1Char('\n')}) blanks.replace(c, QLatin1Char(' '));
+    return blanks;
+}
+
+namespace {
+
+// One paragraph (no line break in it) in lines of at most width.
+void WrapParagraph(const QString& paragraph, double width, double fontSize, bool bold, QStringList& lines) {
     const auto fits = [&](const QString& s) { return TextWidth(s, fontSize, bold) <= width; };
-    QStringList lines;
     QString line;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (fits(joined)) {
             line = joined;
@@ -56,7 +65,19 @@ QStringList WrapLines(const QString& text, double width, double fontSize, bool b
             line = line.mid(cut);
         }
     }
-    if (!line.isEmpty() || lines.isEmpty()) lines.append(line);
+    lines.append(line);
+}
+
+} // namespace
+
+QStringList WrapLines(const QString& text, double width, double fontSize, bool bold) {
+    QString breaks = text;
+    breaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    breaks.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    // Breaks at the end would only add empty lines under the text.
+    while (breaks.endsWith(QLatin1Char('\n'))) breaks.chop(1);
+    QStringList lines;
+    for (const QString& paragraph : breaks.split(QLatin1Char('\n'))) WrapParagraph(paragraph, width, fontSize, bold, lines);
     return lines;
 }
 

@@ -17,9 +17,13 @@ QFont PrintFont(int pixelSize, bool bold);
 
 double TextWidth(const QString& text, double fontSize, bool bold);
 
-// The text in lines of at most width, broken between words; a word longer
-// than a line is broken between its letters, so nothing is left out.
+// The text in lines of at most width, broken at its own line breaks and
+// between words (a tab is a blank); a word longer than a line is broken
+// between its letters, so nothing is left out.
 QStringList WrapLines(const QString& text, double width, double fontSize, bool bold);
+
+// The text on one line: tabs and line breaks become blanks.
+QString WithBlanks(const QString& text);
 
 // The largest size from fontSize down to kMinFontSize at which the text fits
 // width on one line; nullopt when even the smallest is too wide.

@@ -3,19 +3,20 @@
 #include <cmath>
 
 #include <QDate>
-#include <QDateTime>
-#include <QLocale>
+#include <QStringList>
 #include <QTime>
 
+#include "report/decimal_text.h"
 #include "report/report_codes.h"
 
 namespace report {
 
-QString AmountText(double amount) {
-    return QLocale(QLocale::Italian, QLocale::Italy).toString(amount, 'f', 2);
-}
-
 namespace {
+
+// Money shows cents, and the ten-thousandths a Currency value may hold.
+constexpr int kAmountMinPlaces = 2;
+constexpr int kAmountMaxPlaces = 4;
+constexpr int kSecondsPerDay = 86400;
 
 QString YesNoText(const std::string& contents) {
     if (contents == "True" || contents == "Vero") return QString::fromUtf8("Sì");
@@ -25,8 +26,8 @@ QString YesNoText(const std::string& contents) {
 }
 
 QString AmountOf(const std::string& contents) {
-    std::optional<double> n = ParseNumber(contents);
-    return n ? AmountText(*n) : QString::fromStdString(contents);
+    const std::optional<Decimal> n = ParseDecimal(contents);
+    return QString::fromStdString(n ? ItalianText(*n, kAmountMinPlaces, kAmountMaxPlaces) : contents);
 }
 
 QString NumberText(const std::string& contents) {
@@ -36,9 +37,17 @@ QString NumberText(const std::string& contents) {
 QString SerialDateText(const std::string& contents) {
     if (std::optional<double> n = ParseNumber(contents)) return DateText(*n);
     // A line's date comes as its text form, with seconds when it has a time.
+    // Day and time are read apart: a local date-time may not exist (the hour
+    // skipped when clocks go forward), a date in the database always does.
     const QString text = QString::fromStdString(contents);
-    const QDateTime withTime = QDateTime::fromString(text, QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    return withTime.isValid() ? withTime.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : text;
+    const QStringList parts = text.split(QLatin1Char(' '));
+    const QDate day = QDate::fromString(parts.value(0), QStringLiteral("dd/MM/yyyy"));
+    const QTime time = parts.size() == 2 ? QTime::fromString(parts[1], QStringLiteral("HH:mm:ss")) : QTime(0, 0);
+    if (!day.isValid() || !time.isValid() || parts.size() > 2) return text;
+    const auto days = static_cast<double>(QDate(1899, 12, 30).daysTo(day));
+    const double fraction = time.msecsSinceStartOfDay() / 1000.0 / kSecondsPerDay;
+    // Before day 0 the time of day still counts away from zero.
+    return DateText(days < 0 ? days - fraction : days + fraction);
 }
 
 } // namespace
@@ -74,11 +83,18 @@ std::optional<double> ParseNumber(const std::string& text) {
 }
 
 QString DateText(double serial) {
-    const double whole = std::trunc(serial);
-    const QDate day = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
-    const int seconds = static_cast<int>(std::lround(std::fabs(serial - whole) * 86400.0)) % 86400;
-    QString text = day.toString(QStringLiteral("dd/MM/yyyy"));
-    if (seconds >= 60) text += QLatin1Char(' ') + QTime(0, 0).addSecs(seconds).toString(QStringLiteral("HH:mm"));
+    double whole = std::trunc(serial);
+    long seconds = std::lround(std::fabs(serial - whole) * kSecondsPerDay);
+    if (seconds == kSecondsPerDay) {
+        seconds = 0;
+        whole += serial < 0 ? -1 : 1;
+    }
+    // Seconds are not printed, and not rounded into the next minute either.
+    const QString time = QTime(0, 0).addSecs(static_cast<int>(seconds)).toString(QStringLiteral("HH:mm"));
+    // Day 0 is no day: the value is a time of day alone.
+    if (whole == 0 && seconds != 0) return time;
+    QString text = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole)).toString(QStringLiteral("dd/MM/yyyy"));
+    if (seconds != 0) text += QLatin1Char(' ') + time;
     return text;
 }
 

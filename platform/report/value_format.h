@@ -22,15 +22,13 @@ ValueFormat ResolvedFormat(const Definition& value);
 // Amounts and numbers stand right, the rest left.
 Align AlignFor(ValueFormat resolved);
 
-// A number as an amount: two decimals, thousands points, decimal comma.
-QString AmountText(double amount);
-
 // A number written with "." or "," as decimal separator; nullopt when the
 // text is not one.
 std::optional<double> ParseNumber(const std::string& text);
 
 // A date serial number (days since 30 December 1899, time as the fraction)
-// as dd/mm/yyyy, with hh:mm when it holds a time of day.
+// as dd/mm/yyyy, with hh:mm when it holds a time of day (seconds dropped);
+// a time alone (day 0) as hh:mm.
 QString DateText(double serial);
 
 } // namespace report

@@ -14,7 +14,7 @@ FileDialogBackend& CurrentFileDialogBackend() {
 void InstallFileDialogBackend(FileDialogBackend* backend) { installed = backend; }
 
 void CommonDialog::ShowOpen() {
-    std::optional<std::string> chosen = CurrentFileDialogBackend().AskOpen(filter_, filterIndex_, fileName_, parent_);
+    std::optional<std::string> chosen = CurrentFileDialogBackend().AskOpen(filter_, filterIndex_, fileName_, initDir_, parent_);
     if (chosen) fileName_ = std::move(*chosen);
 }
 

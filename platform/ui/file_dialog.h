@@ -1,7 +1,8 @@
 #pragma once
 // The common file dialog seam (one dialog object per window, as the programs
-// use it): a filter "File Dati (*.mdb)|*.mdb", a filter index, and a file name
-// kept from one use to the next and left unchanged when the user cancels.
+// use it): a filter "File Dati (*.mdb)|*.mdb", a filter index, the folder it
+// opens in, and a file name kept from one use to the next and left unchanged
+// when the user cancels. Paths are drive paths (C:\...).
 #include <optional>
 #include <string>
 
@@ -12,9 +13,11 @@ namespace ui {
 class FileDialogBackend {
 public:
     virtual ~FileDialogBackend() = default;
-    // Asks for a file to open; nullopt when the user cancels.
+    // Asks for a file to open, starting in initDir (else in the folder of
+    // currentName); nullopt when the user cancels.
     virtual std::optional<std::string> AskOpen(const std::string& filter, int filterIndex,
-                                               const std::string& currentName, QWidget* parent) = 0;
+                                               const std::string& currentName, const std::string& initDir,
+                                               QWidget* parent) = 0;
 };
 
 class CommonDialog {
@@ -25,6 +28,8 @@ public:
     const std::string& Filter() const { return filter_; }
     void SetFilterIndex(int index) { filterIndex_ = index; }
     int FilterIndex() const { return filterIndex_; }
+    void SetInitDir(std::string folder) { initDir_ = std::move(folder); }
+    const std::string& InitDir() const { return initDir_; }
     const std::string& FileName() const { return fileName_; }
     void SetFileName(std::string name) { fileName_ = std::move(name); }
 
@@ -36,6 +41,7 @@ private:
     QWidget* parent_;
     std::string filter_;
     int filterIndex_ = 0;
+    std::string initDir_;
     std::string fileName_;
 };
 
@@ -43,11 +49,11 @@ private:
 FileDialogBackend& CurrentFileDialogBackend();
 void InstallFileDialogBackend(FileDialogBackend* backend);   // nullptr restores the Qt version
 
-// QFileDialog::getOpenFileName with the filter translated to Qt's form.
+// Qt's file dialog with the filter translated to Qt's form, in drive paths.
 class QtFileDialogBackend : public FileDialogBackend {
 public:
-    std::optional<std::string> AskOpen(const std::string& filter, int filterIndex,
-                                       const std::string& currentName, QWidget* parent) override;
+    std::optional<std::string> AskOpen(const std::string& filter, int filterIndex, const std::string& currentName,
+                                       const std::string& initDir, QWidget* parent) override;
 };
 
 } // namespace ui

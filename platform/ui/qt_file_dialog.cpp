@@ -1,9 +1,11 @@
 #include "ui/qt_file_dialog.h"
 
-#include <QFileInfo>
+#include <filesystem>
+
 #include <QString>
 
 #include "ui/file_dialog.h"
+#include "winfs/paths.h"
 
 namespace ui {
 
@@ -41,8 +43,8 @@ QStringList QtNameFilters(const std::string& filter) {
     return result;
 }
 
-void ConfigureFileDialog(QFileDialog& dialog, const std::string& filter, int filterIndex,
-                         const std::string& currentName) {
+void ConfigureFileDialog(DriveFileDialog& dialog, const std::string& filter, int filterIndex,
+                         const std::string& currentName, const std::string& initDir) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     const QStringList filters = QtNameFilters(filter);
@@ -51,23 +53,22 @@ void ConfigureFileDialog(QFileDialog& dialog, const std::string& filter, int fil
         const qsizetype index = (filterIndex >= 1 && filterIndex <= filters.size()) ? filterIndex - 1 : 0;
         dialog.selectNameFilter(filters[index]);
     }
-    if (!currentName.empty()) {
-        const QFileInfo info(QString::fromStdString(currentName));
-        if (info.isAbsolute()) {
-            dialog.setDirectory(info.absolutePath());
-            dialog.selectFile(info.fileName());
-        }
-    }
+    const std::filesystem::path current = currentName.empty() ? std::filesystem::path() : winfs::Resolve(currentName);
+    const std::filesystem::path start = initDir.empty() ? current.parent_path() : winfs::Resolve(initDir);
+    if (start.empty()) return;
+    const bool nameLiesThere = !current.empty() && current.parent_path() == start;
+    dialog.StartIn(start.string(), nameLiesThere ? current.filename().string() : std::string());
 }
 
 std::optional<std::string> QtFileDialogBackend::AskOpen(const std::string& filter, int filterIndex,
-                                                        const std::string& currentName, QWidget* parent) {
-    QFileDialog dialog(parent);
-    ConfigureFileDialog(dialog, filter, filterIndex, currentName);
+                                                        const std::string& currentName, const std::string& initDir,
+                                                        QWidget* parent) {
+    DriveFileDialog dialog(parent);
+    ConfigureFileDialog(dialog, filter, filterIndex, currentName, initDir);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty()) return std::nullopt;
-    return files.first().toStdString();
+    const std::string chosen = dialog.ChosenFile();
+    if (chosen.empty()) return std::nullopt;
+    return chosen;
 }
 
 } // namespace ui

@@ -2,8 +2,9 @@
 // How a common-dialog request becomes a QFileDialog, apart from showing it.
 #include <string>
 
-#include <QFileDialog>
 #include <QStringList>
+
+#include "ui/drive_file_dialog.h"
 
 namespace ui {
 
@@ -14,9 +15,10 @@ namespace ui {
 QStringList QtNameFilters(const std::string& filter);
 
 // An open dialog for one existing file: name filters, the filter at the
-// 1-based index selected (the first when out of range), and the folder and
-// name of currentName preselected.
-void ConfigureFileDialog(QFileDialog& dialog, const std::string& filter, int filterIndex,
-                         const std::string& currentName);
+// 1-based index selected (the first when out of range); it opens in initDir,
+// or without one in the folder of currentName, whose name is preselected
+// when it lies there. Folder and name are drive or host paths.
+void ConfigureFileDialog(DriveFileDialog& dialog, const std::string& filter, int filterIndex,
+                         const std::string& currentName, const std::string& initDir);
 
 } // namespace ui

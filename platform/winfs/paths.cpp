@@ -133,6 +133,8 @@ fs::path Resolve(const std::string& windowsPath) {
 }
 
 std::string WindowsForm(const std::string& hostPath) {
+    // A drive path (or any relative one) is already what the operator reads.
+    if (hostPath.empty() || hostPath.front() != '/') return hostPath;
     std::error_code ec;
     const fs::path drives = fs::weakly_canonical(DrivesFolder(), ec);
     const fs::path below = fs::weakly_canonical(hostPath, ec).lexically_relative(drives);

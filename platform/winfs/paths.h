@@ -20,8 +20,9 @@ std::filesystem::path DrivesFolder();
 // does not exist maps to where it would be.
 std::filesystem::path Resolve(const std::string& windowsPath);
 
-// The Windows form of a host path inside the drives folder (C:\Vantorima6\X.MDB,
-// \\server\share\...); any other path is returned unchanged.
+// The Windows form of an absolute host path inside the drives folder
+// (C:\Vantorima6\X.MDB, \\server\share\...); any other path, a drive path
+// among them, is returned unchanged.
 std::string WindowsForm(const std::string& hostPath);
 
 // A relative VANTORIMA_DRIVES is made absolute against the current folder, so

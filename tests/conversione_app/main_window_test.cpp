@@ -191,6 +191,11 @@ TEST_F(MainWindowTest, PicksGoThroughOneDialogThatKeepsItsLastName) {
         EXPECT_EQ(request.filterIndex, 1);
     }
     EXPECT_EQ(dialog.Requests()[2].currentName, "C:\\Vantorima6\\VANTORIMA6.MDB");
+    // Each opens in the folder of its box's file, or else in the archive folder.
+    EXPECT_EQ(dialog.Requests()[0].initDir, "C:\\Vantorima7");
+    EXPECT_EQ(dialog.Requests()[2].initDir, "C:\\Vantorima7");
+    form.OnPickSourceClicked();
+    EXPECT_EQ(dialog.Requests()[3].initDir, "C:\\Vantorima6");
     // Each pick ends in the program's own folder.
     EXPECT_EQ(fs::current_path(), fs::path(QCoreApplication::applicationDirPath().toStdString()));
     fs::current_path(before);

@@ -38,13 +38,14 @@ TEST_F(DesignOperations, TheSelectionKeepsTheCallersPathUnlessAnotherFileIsChose
     ASSERT_EQ(screens.offeredFiles.size(), 1u);
     EXPECT_EQ(screens.offeredFiles[0], Archive("DDT.LST"));
 
+    // Another file comes back as the drive path the operator knows.
     screens.ChooseFile(Archive("Altro.LST"));
     EXPECT_EQ(engine.ChooseLayoutFile(nullptr, kProjectList, layoutFile), kResultOk);
-    EXPECT_EQ(layoutFile, Archive("Altro.LST").string());
+    EXPECT_EQ(layoutFile, "C:\\archivi\\Altro.LST");
 
     screens.CancelFileChoice();
     EXPECT_EQ(engine.ChooseLayoutFile(nullptr, kProjectList, layoutFile), ResultCancelled);
-    EXPECT_EQ(layoutFile, Archive("Altro.LST").string());
+    EXPECT_EQ(layoutFile, "C:\\archivi\\Altro.LST");
 
     EXPECT_EQ(engine.ChooseLayoutFile(nullptr, 1, layoutFile), kResultBadArgument);
     EXPECT_EQ(screens.offeredFiles.size(), 3u);

@@ -1,6 +1,11 @@
 // Print jobs: the page part and the lines go into a real PDF file when there
 // is no printer, into a preview in mode 512, and nowhere after a cancel.
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPrinter>
+
 #include "pdf_text.h"
+#include "report/print_options_dialog.h"
 #include "report_fixture.h"
 
 namespace report_testing {
@@ -160,6 +165,22 @@ TEST_F(PrintJob, APdfThatCannotBeWrittenIsReportedWithItsName) {
     engine.FinishLines();
     EXPECT_EQ(engine.EndPrintJob(0), kResultNoOutput);
     EXPECT_EQ(engine.OutputFileName(), Archive("Fattura.pdf").string());
+}
+
+TEST_F(PrintJob, ThePrintOptionsShowTheOutputFileAsADrivePathAndPrintToTheHostFile) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(Archive("Fattura.pdf").string()));
+    PrintOptionsDialog dialog(&printer, nullptr);
+    dialog.show();   // Qt fills in the printers and the file as it shows the dialog
+    QCoreApplication::processEvents();
+    auto* outputFile = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(outputFile, nullptr);
+    EXPECT_EQ(outputFile->text(), QStringLiteral("C:\\archivi\\Fattura.pdf"));
+    outputFile->setText(QStringLiteral("C:\\archivi\\Copia.pdf"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(printer.outputFileName().toStdString(), Archive("Copia.pdf").string());
 }
 
 } // namespace

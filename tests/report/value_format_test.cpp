@@ -1,7 +1,10 @@
 // What a declared value looks like on paper.
 #include <gtest/gtest.h>
 
+#include "report/column_sum.h"
+#include "support/qt_application.h"
 #include "report/report_codes.h"
+#include "report/text_fit.h"
 #include "report/value_format.h"
 
 namespace {
@@ -47,6 +50,66 @@ TEST(ValueFormat, ChosenFormatsAndTextsThatDoNotFitThem) {
     EXPECT_EQ(Shown("45366", FieldTypeDate, ValueFormat::Text), QStringLiteral("45366"));
     EXPECT_FALSE(ParseNumber("1.234,5"));
     EXPECT_FALSE(ParseNumber(""));
+}
+
+TEST(ValueFormat, ValuesPrintAsTheDatabaseHoldsThem) {
+    struct Row {
+        const char* contents;
+        std::int32_t type;
+        ColumnType column;
+        const char* printed;
+    };
+    const Row rows[] = {
+        // Money: cents, or the ten-thousandths a Currency keeps; never rounded to cents.
+        {"9.8765", FieldTypeText, ColumnType::Currency, "9,8765"},
+        {"0.0001", FieldTypeText, ColumnType::Currency, "0,0001"},
+        {"0.005", FieldTypeText, ColumnType::Currency, "0,005"},
+        {"-1234.5", FieldTypeText, ColumnType::Currency, "-1.234,50"},
+        {"9999999.9999", FieldTypeText, ColumnType::Currency, "9.999.999,9999"},
+        // A Double shown as money: a half away from zero at the fourth decimal.
+        {"0.99995", FieldTypeNumeric, ColumnType::Unknown, "1,00"},
+        {"-0.00005", FieldTypeNumeric, ColumnType::Unknown, "-0,0001"},
+        {"1.5E-10", FieldTypeNumeric, ColumnType::Unknown, "0,00"},
+        // Dates with the minutes they hold, seconds dropped, never the next minute or day.
+        {"45351.99998842592", FieldTypeDate, ColumnType::Unknown, "29/02/2024 23:59"},
+        {"29/02/2024 23:59:59", FieldTypeText, ColumnType::Date, "29/02/2024 23:59"},
+        {"45365.395833333336", FieldTypeDate, ColumnType::Unknown, "14/03/2024 09:30"},
+        {"31/03/2024 02:30:00", FieldTypeText, ColumnType::Date, "31/03/2024 02:30"},
+        // A time alone.
+        {"0.020833333333333332", FieldTypeDate, ColumnType::Unknown, "00:30"},
+        {"30/12/1899 00:30:00", FieldTypeText, ColumnType::Date, "00:30"},
+        {"-1", FieldTypeText, ColumnType::Boolean, "S\xc3\xac"},
+        {"0", FieldTypeBoolean, ColumnType::Unknown, "No"},
+    };
+    for (const Row& row : rows) {
+        const bool amount = row.type == FieldTypeNumeric;
+        EXPECT_EQ(Shown(row.contents, row.type, amount ? ValueFormat::Amount : ValueFormat::Auto, row.column),
+                  QString::fromUtf8(row.printed))
+            << row.contents;
+    }
+}
+
+TEST(ValueFormat, LineBreaksStartNewLinesAndTabsAreBlanks) {
+    testing_support::EnsureQtApplication();
+    EXPECT_EQ(WrapLines(QStringLiteral("Prima\triga\r\nSeconda riga\n\nQuarta\r\n"), 200, 10, false),
+              (QStringList{QStringLiteral("Prima riga"), QStringLiteral("Seconda riga"), QString(),
+                           QStringLiteral("Quarta")}));
+    EXPECT_EQ(WithBlanks(QStringLiteral("Prima\triga\r\nSeconda")), QStringLiteral("Prima riga Seconda"));
+}
+
+TEST(ColumnSumTest, TotalsAreExactSumsOfTheValues) {
+    const auto total = [](std::initializer_list<const char*> values) {
+        ColumnSum sum;
+        for (const char* v : values) sum.Add(v);
+        return sum.Text();
+    };
+    // Money in whole ten-thousandths: the half cent is kept, Null and texts add nothing.
+    EXPECT_EQ(total({"9876543.21", "-1234.5", "0", "0.005", "", "n.d."}), "9875308.715");
+    EXPECT_EQ(total({"0.1", "0.2", "0.3"}), "0.6");
+    // Beyond four decimals or 64 bits: a compensated sum loses nothing a double can hold.
+    EXPECT_EQ(total({"0.00001", "0.00001", "0.00001"}), "0.00003");
+    EXPECT_EQ(total({"1E+16", "1", "-1E+16"}), "1");
+    EXPECT_EQ(total({}), "0");
 }
 
 } // namespace

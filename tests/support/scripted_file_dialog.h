@@ -13,15 +13,15 @@ namespace ui {
 
 class ScriptedFileDialog : public FileDialogBackend {
 public:
-    struct Request { std::string filter; int filterIndex; std::string currentName; };
+    struct Request { std::string filter; int filterIndex; std::string currentName; std::string initDir; };
     ScriptedFileDialog();
     ~ScriptedFileDialog() override;
     ScriptedFileDialog(const ScriptedFileDialog&) = delete;
     ScriptedFileDialog& operator=(const ScriptedFileDialog&) = delete;
     void Choose(std::string path) { answers_.emplace_back(std::move(path)); }
     void Cancel() { answers_.emplace_back(std::nullopt); }
-    std::optional<std::string> AskOpen(const std::string& filter, int filterIndex,
-                                       const std::string& currentName, QWidget* parent) override;
+    std::optional<std::string> AskOpen(const std::string& filter, int filterIndex, const std::string& currentName,
+                                       const std::string& initDir, QWidget* parent) override;
     const std::vector<Request>& Requests() const { return requests_; }
 
 private:

@@ -1,10 +1,11 @@
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
 #include "support/qt_application.h"
-#include "support/temp_dir.h"
+#include "utilita/drives_folder.h"
 #include "ui/qt_file_dialog.h"
 
 namespace {
@@ -22,21 +23,44 @@ TEST(QtNameFiltersTest, TranslatesWindowsFilterPairs) {
 
 TEST(QtFileDialogTest, ConfiguresAnOpenDialogOnTheFiltersAndCurrentName) {
     testing_support::EnsureQtApplication();
-    testing_support::TempDir dir;
-    const std::string current = dir.file("vantorima7.mdb");
-    QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    ConfigureFileDialog(dialog, "File Dati (*.mdb)|*.mdb|Tutti i file (*.*)|*.*", 2, current);
+    testing_support::DrivesFolder drives;
+    drives.Write("c/archivi/vantorima7.mdb", "");
+    const QString archive = QString::fromStdString((drives.path() / "c" / "archivi").string());
+    DriveFileDialog dialog;
+    ConfigureFileDialog(dialog, "File Dati (*.mdb)|*.mdb|Tutti i file (*.*)|*.*", 2, "C:\\archivi\\vantorima7.mdb", "");
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
     EXPECT_EQ(dialog.nameFilters(), (QStringList{QStringLiteral("File Dati (*.mdb)"), QStringLiteral("Tutti i file (*)")}));
     EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("Tutti i file (*)"));
-    EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(QString::fromStdString(dir.path().string())).canonicalPath());
+    EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(archive).canonicalPath());
 
-    QFileDialog outOfRange;
-    outOfRange.setOption(QFileDialog::DontUseNativeDialog);
-    ConfigureFileDialog(outOfRange, "File Dati (*.mdb)|*.mdb", 7, "");
+    // The start folder wins over the folder of the name kept from the last pick.
+    DriveFileDialog outOfRange;
+    ConfigureFileDialog(outOfRange, "File Dati (*.mdb)|*.mdb", 7, "C:\\Vantorima6\\VANTORIMA6.MDB", "C:\\ARCHIVI");
     EXPECT_EQ(outOfRange.selectedNameFilter(), QStringLiteral("File Dati (*.mdb)"));
+    EXPECT_EQ(QDir(outOfRange.directory()).canonicalPath(), QDir(archive).canonicalPath());
+}
+
+TEST(QtFileDialogTest, TheDialogTakesAndAnswersDrivePaths) {
+    testing_support::EnsureQtApplication();
+    testing_support::DrivesFolder drives;
+    drives.Write("c/archivi/vantorima7.mdb", "");
+    drives.Write("d/copie/vantorima7.mdb", "");
+    DriveFileDialog dialog;
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.StartIn("C:\\archivi", "vantorima7.mdb");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ChosenFile(), "C:\\archivi\\vantorima7.mdb");
+
+    // A drive path typed as the name is the file on that drive.
+    DriveFileDialog typed;
+    typed.setFileMode(QFileDialog::ExistingFile);
+    typed.StartIn("C:\\archivi");
+    typed.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("D:\\copie\\vantorima7.mdb"));
+    typed.accept();
+    EXPECT_EQ(typed.result(), QDialog::Accepted);
+    EXPECT_EQ(typed.ChosenFile(), "D:\\copie\\vantorima7.mdb");
 }
 
 } // namespace

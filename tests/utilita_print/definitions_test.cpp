@@ -1,6 +1,7 @@
 // What the engine is told for each column value, and which lines belong to a
 // document.
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -27,13 +28,16 @@ TEST(ColumnDefinitions, HeaderVariablesTakeTheirTypeFromTheValue) {
     ExpectDeclared(HeaderVariableFor(Variant::Double(48.5)), "48.5", report::FieldTypeNumeric);
     // A date without time: the whole number of days, no fraction.
     ExpectDeclared(HeaderVariableFor(Variant::Date(2024, 3, 15)), "45366", report::FieldTypeDate);
-    // With a time of day: text that reads back to the same single, whose
-    // 1/256 of a day turns 09:30 into 09:28 (seven digits gave 09:21).
-    const auto withTime = HeaderVariableFor(Variant::Date(2024, 3, 14, 9, 30));
-    EXPECT_EQ(withTime.type, report::FieldTypeDate);
-    EXPECT_EQ(std::stof(withTime.contents), static_cast<float>(45365 + 9.5 / 24));
-    const report::Definition date{"data", withTime.contents, withTime.type};
-    EXPECT_EQ(report::FormatValue(&date, report::ValueFormat::Auto), QStringLiteral("14/03/2024 09:28"));
+    // With a time of day: the whole stored value, which prints the minute it holds.
+    for (const auto& [stored, printed] : {std::pair{Variant::Date(2024, 2, 29, 23, 59, 59), "29/02/2024 23:59"},
+                                          std::pair{Variant::Date(2024, 3, 14, 9, 30), "14/03/2024 09:30"},
+                                          std::pair{Variant::Date(2024, 3, 14, 0, 30), "14/03/2024 00:30"}}) {
+        const auto declared = HeaderVariableFor(stored);
+        EXPECT_EQ(declared.type, report::FieldTypeDate);
+        EXPECT_EQ(std::stod(declared.contents), stored.ToDate());
+        const report::Definition date{"data", declared.contents, declared.type};
+        EXPECT_EQ(report::FormatValue(&date, report::ValueFormat::Auto), QString::fromLatin1(printed));
+    }
     ExpectDeclared(HeaderVariableFor(Variant(true)), Variant(true).ToString(), report::FieldTypeBoolean);
     // Currency, bytes, texts and Null are texts; Null is the empty text.
     ExpectDeclared(HeaderVariableFor(Variant::Currency(436.3)), "436.3", report::FieldTypeText);

@@ -3,6 +3,7 @@
 // their time, the totals once after the last line.
 #include <sqlite3.h>
 
+#include <cmath>
 #include <fstream>
 
 #include "../report/pdf_text.h"
@@ -88,13 +89,55 @@ TEST_F(PrintedPaper, LongValuesPrintWholeInTheirCellsOnA4WithTheFooterTotalOnce)
     ExpectInColumn(paper, Archive("Fattura.LST"), "articolo", {"Smalto", "antracite", "0,75", "svasata", "pezzi)"});
     // Money as money in every line, whatever digits its value happens to have.
     for (const char* amount : {"233,82", "23,60", "129,90", "8,35"}) EXPECT_EQ(Found(paper, amount).size(), 1u) << amount;
-    // 09:30 kept to the single's 1/256 of a day.
-    EXPECT_EQ(Found(paper, "09:28").size(), 1u);
+    EXPECT_EQ(Found(paper, "09:30").size(), 1u);
     // The sum of the document's lines, once, under the last line.
     const std::vector<PdfWord> total = Found(paper, "123.714,20");
     ASSERT_EQ(total.size(), 1u);
     for (const PdfWord& w : Found(paper, "23,60")) EXPECT_GT(total[0].yMin, w.yMax);
     ASSERT_EQ(Messages().size(), 1u) << "nothing to warn about: " << Messages().back().text;
+}
+
+// Words of one printed line, in the order they stand.
+std::string LineAt(const PdfLayout& paper, const PdfWord& word) {
+    std::string line;
+    for (const PdfWord& w : paper.words)
+        if (w.page == word.page && std::abs(w.yMin - word.yMin) < 1) line += (line.empty() ? "" : " ") + w.text;
+    return line;
+}
+
+TEST_F(PrintedPaper, DatesPricesAndTotalsPrintAsTheDatabaseHoldsThem) {
+    DemoPrintDatabase();
+    Fill(Archive("vantorima7LL.mdb"),
+         "UPDATE [FATTURAV] SET [data_fattura] = 45351 + 86399.0 / 86400 WHERE [id fattura] = 1;"
+         "UPDATE [FATTURAV_VOCI] SET [prezzo] = 9.8765, [importo] = 9876543.21, [articolo] = 'Prima' || "
+         "char(9) || 'riga' || char(13, 10) || 'Seconda riga' WHERE [id voce] = 1;"
+         "UPDATE [FATTURAV_VOCI] SET [prezzo] = 0.0001, [importo] = -1234.5 WHERE [id voce] = 2;"
+         "UPDATE [FATTURAV_VOCI] SET [prezzo] = 9999999.9999, [importo] = 0 WHERE [id voce] = 4;"
+         "INSERT INTO [FATTURAV_VOCI] ([id voce], [id fattura], [articolo], [importo]) VALUES (6, 1, 'Mezzo', 0.005);"
+         "INSERT INTO [FATTURAV_VOCI] ([id voce], [id fattura], [articolo], [importo]) VALUES (7, 1, 'Nullo', NULL);");
+    DesignDefaultLayout("Command3");
+    Click("Command2");
+
+    const PdfLayout paper = OnePage(Archive("Fattura.pdf"), 210, 297);
+    ASSERT_EQ(Found(paper, "23:59").size(), 1u);
+    EXPECT_EQ(LineAt(paper, Found(paper, "23:59")[0]), "del 29/02/2024 23:59");
+    for (const char* price : {"9,8765", "0,0001", "9.999.999,9999", "9.876.543,21", "-1.234,50", "0,005"})
+        EXPECT_EQ(Found(paper, price).size(), 1u) << price;
+    // The exact sum of the printed lines, half cent included.
+    ASSERT_EQ(Found(paper, "9.875.308,715").size(), 1u);
+    EXPECT_EQ(LineAt(paper, Found(paper, "9.875.308,715")[0]), "Righe: 5 Totale importo: 9.875.308,715");
+    // The description's second line under its first, inside the same row.
+    ASSERT_EQ(Found(paper, "Seconda").size(), 1u);
+    EXPECT_EQ(LineAt(paper, Found(paper, "Prima")[0]).rfind("FE-1020 Prima riga", 0), 0u);
+    EXPECT_GT(Found(paper, "Seconda")[0].yMin, Found(paper, "Prima")[0].yMax);
+    EXPECT_LT(Found(paper, "Seconda")[0].yMax, Found(paper, "UT-0341")[0].yMin);
+
+    // The demo transport note's start, untouched.
+    DesignDefaultLayout("Command5");
+    Click("Command2");
+    const PdfLayout note = OnePage(Archive("DDT.pdf"), 210, 297);
+    ASSERT_EQ(Found(note, "09:30").size(), 1u);
+    EXPECT_EQ(LineAt(note, Found(note, "09:30")[0]), "Inizio trasporto: 14/03/2024 09:30");
 }
 
 TEST_F(PrintedPaper, AnInvoiceOverTwoPagesCarriesItsTotalsOnlyAfterItsLastLine) {

@@ -55,7 +55,7 @@ TEST_F(PrintCommand, FatturaVenditaPrintsTheFirstInvoiceWithItsOwnLines) {
     EXPECT_EQ(PdfPages(Archive("Fattura.pdf")), 1);
 
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].text, Lines({"Documento stampato nel file :", Archive("Fattura.pdf").string()}));
+    EXPECT_EQ(Messages()[0].text, Lines({"Documento stampato nel file :", "C:\\archivi\\Fattura.pdf"}));
     EXPECT_EQ(Messages()[0].icon, ui::Icon::Information);
     EXPECT_EQ(Messages()[0].title, "Linea Vantorima 7  - Utilità");
 }
@@ -186,7 +186,7 @@ TEST_F(PrintCommand, WhatCannotBePrintedIsToldAndNothingIsPrinted) {
     EXPECT_EQ(Messages()[3].text,
               Lines({"Modulo di stampa non trovato :", "C:\\archivi\\PREVENTIVO.LST", "Crearlo prima con Design."}));
     EXPECT_EQ(Messages()[4].text,
-              Lines({"Impossibile completare la stampa su :", Archive("PREVENTIVO.pdf").string()}));
+              Lines({"Impossibile completare la stampa su :", "C:\\archivi\\PREVENTIVO.pdf"}));
     for (const ui::MessageRequest& m : Messages()) {
         EXPECT_EQ(m.title, "Linea Vantorima 7  - Utilità");
         EXPECT_EQ(m.icon, ui::Icon::Exclamation);

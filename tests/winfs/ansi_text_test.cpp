@@ -37,6 +37,12 @@ TEST_F(AnsiFiles, HostPathsUnderTheDrivesShowInDriveForm) {
     EXPECT_EQ(winfs::WindowsForm((drives_ / "unc/server/dati/a.mdb").string()), "\\\\server\\dati\\a.mdb");
     EXPECT_EQ(winfs::WindowsForm((drives_ / "d").string()), "D:\\");
     EXPECT_EQ(winfs::WindowsForm("/tmp/a.mdb"), "/tmp/a.mdb");
+    // Already a drive path, wherever the current folder is.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::create_directories(drives_ / "c" / "lavoro");
+    std::filesystem::current_path(drives_ / "c" / "lavoro");
+    EXPECT_EQ(winfs::WindowsForm("C:\\Vantorima6\\X.MDB"), "C:\\Vantorima6\\X.MDB");
+    std::filesystem::current_path(before);
     std::filesystem::current_path(temp_.path());
     setenv("VANTORIMA_DRIVES", "drives", 1);
     winfs::MakeDrivesFolderAbsolute();

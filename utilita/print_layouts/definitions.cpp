@@ -1,6 +1,6 @@
 #include "print_layouts/definitions.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "dbengine/recordset.h"
 #include "report/report_codes.h"
@@ -38,12 +38,12 @@ void DefineColumns(dao::Recordset& records, Declare declare) {
 
 } // namespace
 
-std::string SingleText(float value) {
-    // Nine significant digits read back to the same single; seven (the
-    // usual text form) would drop the time of a date by up to 1/100 of a day.
+std::string DateSerialText(double serial) {
+    // The shortest text that reads back to the same double: the whole date
+    // and time as stored, a date without time as a whole number of days.
     char text[32];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
-    return text;
+    const auto written = std::to_chars(text, text + sizeof text, serial);
+    return std::string(text, written.ptr);
 }
 
 report::ColumnType ColumnTypeOf(dao::VarType declared) {
@@ -64,7 +64,7 @@ report::ColumnType ColumnTypeOf(dao::VarType declared) {
 Declared HeaderVariableFor(const dao::Variant& value) {
     const dao::VarType type = value.Type();
     if (IsNumber(type)) return {value.ToString(), report::FieldTypeNumeric};
-    if (type == dao::VarType::Date) return {SingleText(static_cast<float>(value.ToDate())), report::FieldTypeDate};
+    if (type == dao::VarType::Date) return {DateSerialText(value.ToDate()), report::FieldTypeDate};
     if (type == dao::VarType::Boolean) return {value.ToString(), report::FieldTypeBoolean};
     return {TextOf(value), report::FieldTypeText};
 }

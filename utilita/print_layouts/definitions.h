@@ -19,14 +19,15 @@ struct Declared {
 };
 
 // Integers, singles and doubles are numbers; dates go as their serial number
-// in single precision, written so that it reads back to the same single; Booleans as Booleans; everything else (text,
-// currency, bytes, Null) as text, Null as the empty text.
+// (whole: a date and time printed a minute or a day off is a wrong document);
+// Booleans as Booleans; everything else (text, currency, bytes, Null) as
+// text, Null as the empty text.
 Declared HeaderVariableFor(const dao::Variant& value);
 // As above, but dates and Booleans go as text.
 Declared LineFieldFor(const dao::Variant& value);
 
-// A single as text that reads back to the same single.
-std::string SingleText(float value);
+// A date serial number as text that reads back to the same double.
+std::string DateSerialText(double serial);
 
 // The column's declared type, passed beside the type code so that the
 // engine formats money as money whatever text the value has.

@@ -14,6 +14,7 @@
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
 #include "ui/message_box.h"
+#include "winfs/paths.h"
 
 namespace utilita::print {
 
@@ -150,7 +151,8 @@ void PrintLayoutWindow::ReportJobFailure(std::int32_t answer, const std::string&
         break;
     default:
         Warn(std::string(kOutputFailed) + "\r\n" +
-             (report_.OutputFileName().empty() ? std::string(kPrinterTarget) : report_.OutputFileName()));
+             (report_.OutputFileName().empty() ? std::string(kPrinterTarget)
+                                               : winfs::WindowsForm(report_.OutputFileName())));
         break;
     }
 }

@@ -11,6 +11,7 @@
 #include "print_layouts/kinds.h"
 #include "print_layouts/messages.h"
 #include "ui/message_box.h"
+#include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 
 namespace utilita::print {
@@ -35,7 +36,8 @@ void PrintLayoutWindow::ShowPrinted(std::int16_t printMode, std::string& layoutF
         report_.DiscardPreview(layoutFile, "");
     } else if (!report_.OutputFileName().empty()) {
         // No printer: the operator must learn where the document went.
-        ui::ShowMessage(this, std::string(kPrintedToFile) + "\r\n" + report_.OutputFileName(), ui::Buttons::Ok,
+        ui::ShowMessage(this, std::string(kPrintedToFile) + "\r\n" + winfs::WindowsForm(report_.OutputFileName()),
+                        ui::Buttons::Ok,
                         ui::Icon::Information, kMessageTitle);
     }
     ReportPrintWarnings(kind);
