@@ -149,9 +149,12 @@ Selection ObjectsAt(const Layout& layout, QPointF mm, double tolerance, double f
         const bool chosen = std::find(selected.begin(), selected.end(), ref) != selected.end();
         (inside && !chosen ? insides : found).push_back(ref);
     }
+    // A column by its title before the frames' insides, by its cells after them.
+    const bool title = mm.y() <= layout.table.top + LineHeight(layout.table.fontSize);
+    if (!title) found.insert(found.end(), insides.begin(), insides.end());
     if (mm.y() >= layout.table.top && mm.y() <= layout.table.bottom)
         if (std::optional<int> column = ColumnAt(layout, mm.x())) found.push_back({Part::Column, *column});
-    found.insert(found.end(), insides.begin(), insides.end());
+    if (title) found.insert(found.end(), insides.begin(), insides.end());
     return found;
 }
 

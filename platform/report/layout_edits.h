@@ -46,9 +46,10 @@ HeaderItem* TextItem(Layout& layout, ObjectRef ref);
 QRectF Bounds(const Layout& layout, ObjectRef ref);
 
 // The objects at a point, topmost first (texts lie over drawn objects, later
-// over earlier; footer items lie footerTop down the page); then the column
-// there; last the empty frames whose inside holds the point, unless they are
-// among the selected ones (those count where they lie). tolerance widens thin lines.
+// over earlier; footer items lie footerTop down the page); then the empty
+// frames whose inside holds the point (a selected one counts where it lies)
+// and the column there, its title row before those frames, its cells after
+// them. tolerance widens thin lines.
 Selection ObjectsAt(const Layout& layout, QPointF mm, double tolerance, double footerTop = -1,
                     const Selection& selected = {});
 // The first of them.
