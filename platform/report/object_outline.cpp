@@ -24,7 +24,10 @@ QString OutlineLabel(const Layout& layout, ObjectRef ref) {
     if (!item) return label;
     const std::string& shown = item->kind == ItemKind::Variable || item->kind == ItemKind::Sum ||
                                        item->kind == ItemKind::Text ? item->source : item->caption;
-    if (!shown.empty()) label += QStringLiteral(": ") + QString::fromStdString(shown);
+    // A caption as written before its value ("Righe: ") reads as a name without its colon.
+    QString name = QString::fromStdString(shown).trimmed();
+    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    if (!name.isEmpty()) label += QStringLiteral(": ") + name;
     if (ref.part == Part::Footer) label += QStringLiteral(" (piede)");
     return label;
 }

@@ -11,10 +11,11 @@ namespace report {
 // proportion. Changing back maps every point to where it was.
 double CarriedAlong(double at, double from, double to);
 
-// Gives the layout a new paper. Texts and images keep their size and carry
-// their centre; lines and rectangles carry both ends (a rule from margin to
-// margin still spans the page); the table carries its left edge and its
-// limits. What would still fall off the paper is brought back on it.
+// Gives the layout a new paper. Objects that touch or nearly touch move as
+// one block, carried by its centre, so a block keeps its shape; a line
+// carries both its ends (a rule from margin to margin still spans the page);
+// the table carries its left edge (its footer along) and its limits. What
+// would still fall off the paper is brought back on it.
 void ChangePaper(Layout& layout, double width, double height);
 
 } // namespace report
