@@ -60,7 +60,8 @@ std::optional<std::string> DesignerDialog::PickImageFile() {
 }
 
 QPointF DesignerDialog::PlaceFor(QSizeF size) {
-    const QPointF wanted = dropAt_ ? *dropAt_ : canvas_->VisibleMm().center() - QPointF(size.width(), size.height()) / 2;
+    const QPointF middle = canvas_->VisibleMm().center() - QPointF(size.width(), size.height()) / 2;
+    const QPointF wanted = dropAt_.value_or(middle);
     dropAt_.reset();
     const QPointF free = FreePlace(document_.Current(), size, wanted, canvas_->FooterTop());
     // On the grid when it is on, else on whole millimetres.

@@ -74,7 +74,8 @@ PageCanvas::Drag PageCanvas::DragAt(QPointF mm, int& index) const {
         index = *handle;
         return Drag::Resize;
     }
-    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance(), FooterTop(), document_.Selected());
+    const std::optional<ObjectRef> hit =
+        ObjectAt(layout, mm, Tolerance(), FooterTop(), document_.Selected());
     if (hit && hit->part != Part::Column) return Drag::Move;
     if (std::optional<int> edge = ColumnEdgeAt(layout, mm, Tolerance())) {
         index = *edge;

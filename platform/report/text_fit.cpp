@@ -39,7 +39,8 @@ double TextWidth(const QString& text, double fontSize, bool bold) {
     static std::map<std::pair<int, bool>, QFontMetricsF> metrics;
     const int pixels = PrintPixels(fontSize);
     auto found = metrics.find({pixels, bold});
-    if (found == metrics.end()) found = metrics.emplace(std::pair(pixels, bold), QFontMetricsF(PrintFont(pixels, bold))).first;
+    if (found == metrics.end())
+        found = metrics.emplace(std::pair(pixels, bold), QFontMetricsF(PrintFont(pixels, bold))).first;
     return found->second.horizontalAdvance(text) / kPrintPxPerMm * kSafety;
 }
 
