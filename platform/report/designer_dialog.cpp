@@ -1,6 +1,7 @@
 #include "report/designer_dialog.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -8,10 +9,13 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSvgRenderer>
+#include <QToolButton>
 
 #include "report/default_layout.h"
 #include "report/design_sample.h"
@@ -56,17 +60,18 @@ std::optional<std::string> DesignerDialog::PickImageFile() {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-QPointF DesignerDialog::FreeSpot() const {
-    // The top left of what the page shows, a little inside, on whole millimetres.
-    const QPointF seen = canvas_->ToMm(QPointF(scroll_->horizontalScrollBar()->value(),
-                                               scroll_->verticalScrollBar()->value()));
-    const Layout& layout = document_.Current();
-    return QPointF(std::clamp(std::round(seen.x() + 15), layout.margins.left, layout.pageWidth / 2),
-                   std::clamp(std::round(seen.y() + 15), layout.margins.top, layout.pageHeight / 2));
+QPointF DesignerDialog::PlaceFor(QSizeF size) {
+    const QPointF middle = canvas_->VisibleMm().center() - QPointF(size.width(), size.height()) / 2;
+    const QPointF wanted = dropAt_.value_or(middle);
+    dropAt_.reset();
+    const QPointF free = FreePlace(document_.Current(), size, wanted, canvas_->FooterTop());
+    // On the grid when it is on, else on whole millimetres.
+    const double step = canvas_->GridOn() ? canvas_->GridStep() : 1.0;
+    return QPointF(Snap(free.x(), step), Snap(free.y(), step));
 }
 
 void DesignerDialog::AddItem(HeaderItem item) {
-    const QPointF at = FreeSpot();
+    const QPointF at = PlaceFor(QSizeF(item.width, ItemHeight(item)));
     item.x = at.x();
     item.y = at.y();
     document_.Apply(QStringLiteral("Aggiungi"),
@@ -126,7 +131,7 @@ void DesignerDialog::AddFooterItem(ItemKind kind) {
 }
 
 void DesignerDialog::AddShape(Shape shape) {
-    const QPointF at = FreeSpot();
+    const QPointF at = PlaceFor(QSizeF(shape.width, shape.height));
     shape.x = at.x();
     shape.y = at.y();
     document_.Apply(QStringLiteral("Aggiungi"),
@@ -174,6 +179,10 @@ void DesignerDialog::Preview() {
                                  {SamplePage(document_.Current(), request_.variables, request_.fields)});
 }
 
+void DesignerDialog::ShowStatus(const QString& text) {
+    status_->setText(text);
+}
+
 void DesignerDialog::UpdateCommands() {
     QString file = QStringLiteral("Modulo: ") + QString::fromStdString(winfs::WindowsForm(request_.file.string()));
     if (request_.newLayout) file += QStringLiteral("   (nuovo modulo, non ancora salvato)");
@@ -204,6 +213,26 @@ void DesignerDialog::reject() {
         if (answer == ui::kCancel || (answer == ui::kYes && !Save())) return;
     }
     QDialog::reject();
+}
+
+void DesignerDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) return;
+    QDialog::keyPressEvent(event);
+}
+
+bool DesignerDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (button && button->defaultAction() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        const QPoint at = canvas_->mapFromGlobal(release->globalPosition().toPoint());
+        const bool onButton = button->rect().contains(button->mapFromGlobal(release->globalPosition().toPoint()));
+        if (release->button() == Qt::LeftButton && !onButton && canvas_->VisibleMm().contains(canvas_->ToMm(at))) {
+            dropAt_ = canvas_->ToMm(at);
+            button->defaultAction()->trigger();
+            dropAt_.reset();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace report

@@ -17,6 +17,7 @@ class QAction;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
@@ -47,15 +48,25 @@ public:
     // Closing with unsaved changes asks "Sì" (save), "No" (drop) or "Annulla" (stay).
     void reject() override;
 
+protected:
+    // Escape leaves the designer open: it closes only by "Chiudi", with its question.
+    void keyPressEvent(QKeyEvent* event) override;
+    // A palette button dragged onto the page puts its object where it is let go.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildControls();
     QToolBar* BuildPalette();
     QToolBar* BuildCommands();
-    QAction* Command(QToolBar* bar, const char* name, const QString& text, std::function<void()> run,
+    QAction* Command(QWidget* bar, const char* name, const QString& text, std::function<void()> run,
                      const QKeySequence& shortcut = {});
+    QWidget* BuildSide();
+    void BuildEditMenu();
+    void ShowStatus(const QString& text);
 
-    // Adds an object where the operator looks, selected.
-    QPointF FreeSpot() const;
+    // Where a new object of that size goes: where a palette button was let
+    // go on the page, else the middle of what the page shows; never over another.
+    QPointF PlaceFor(QSizeF size);
     void AddItem(HeaderItem item);
     void AddVariable();
     void AddField();
@@ -77,6 +88,9 @@ private:
     QScrollArea* scroll_ = nullptr;
     PropertyPanel* panel_ = nullptr;
     QLabel* fileLabel_ = nullptr;
+    QLabel* status_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    std::optional<QPointF> dropAt_;
     QLabel* zoomLabel_ = nullptr;
     QComboBox* variableChoice_ = nullptr;
     QComboBox* fieldChoice_ = nullptr;

@@ -10,11 +10,14 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "report/design_sample.h"
 #include "report/designer_dialog.h"
+#include "report/object_outline.h"
 #include "report/page_canvas.h"
 #include "report/property_editors.h"
 #include "report/property_panel.h"
@@ -39,7 +42,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
 
 } // namespace
 
-QAction* DesignerDialog::Command(QToolBar* bar, const char* name, const QString& text, std::function<void()> run,
+QAction* DesignerDialog::Command(QWidget* bar, const char* name, const QString& text, std::function<void()> run,
                                  const QKeySequence& shortcut) {
     QAction* action = bar->addAction(text);
     action->setObjectName(QString::fromLatin1(name));
@@ -81,6 +84,9 @@ QToolBar* DesignerDialog::BuildPalette() {
     Command(bar, "AddPageNumber", QStringLiteral("N. pagina"), [text] { text(ItemKind::PageNumber, "", "", 40, 8); });
     Command(bar, "AddPrintDate", QStringLiteral("Data stampa"),
             [text] { text(ItemKind::PrintDate, "", "Stampato il ", 50, 8); });
+    for (QAction* action : bar->actions())
+        if (QWidget* button = bar->widgetForAction(action); qobject_cast<QToolButton*>(button))
+            button->installEventFilter(this);
     return bar;
 }
 
@@ -155,9 +161,6 @@ void DesignerDialog::BuildControls() {
     for (QScrollBar* bar : {scroll_->horizontalScrollBar(), scroll_->verticalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
 
-    panel_ = new PropertyPanel(document_, request_.variables, request_.fields, this);
-    panel_->pickImage = [this] { return pickImage ? pickImage() : std::nullopt; };
-    panel_->setMinimumWidth(290);
 
     auto* view = Named(new QToolBar(this), "View");
     auto* grid = Named(new QCheckBox(QStringLiteral("Gri&glia"), view), "Grid");
@@ -182,28 +185,75 @@ void DesignerDialog::BuildControls() {
     Command(view, "PageSetup", QStringLiteral("Imposta pagina..."), [this] { PageSetup(); });
     Command(view, "Preview", QStringLiteral("Anteprima"), [this] { Preview(); });
 
+    status_ = Named(new QLabel(this), "StatusMessage");
+    status_->setTextFormat(Qt::PlainText);
+    connect(canvas_, &PageCanvas::Notice, this, &DesignerDialog::ShowStatus);
+    connect(&document_, &LayoutDocument::Changed, status_, &QLabel::clear);
     save_ = Button(this, "Save", "&Salva");
     close_ = Button(this, "Close", "&Chiudi");
     connect(save_, &QPushButton::clicked, this, [this] { Save(); });
     connect(close_, &QPushButton::clicked, this, &DesignerDialog::reject);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(fileLabel_, 1);
+    bottom->addWidget(status_, 1);
     bottom->addWidget(save_);
     bottom->addWidget(close_);
 
     auto* body = new QHBoxLayout;
     body->addWidget(scroll_, 1);
-    body->addWidget(panel_);
+    body->addWidget(BuildSide());
     auto* window = new QVBoxLayout(this);
     window->addWidget(BuildPalette());
     window->addWidget(BuildCommands());
     window->addWidget(view);
     window->addLayout(body, 1);
     window->addLayout(bottom);
+    BuildEditMenu();
     resize(1200, 860);
     ShowZoom(canvas_->Zoom());
     // The whole page once the window has its size.
     QTimer::singleShot(0, this, [this] { FitPage(); });
+}
+
+QWidget* DesignerDialog::BuildSide() {
+    // Of one width whatever is chosen, so that the page never moves under the mouse.
+    constexpr int kSideWidth = 330;
+    auto* side = Named(new QWidget(this), "Side");
+    side->setFixedWidth(kSideWidth);
+    panel_ = new PropertyPanel(document_, request_.variables, request_.fields, side);
+    panel_->pickImage = [this] { return pickImage ? pickImage() : std::nullopt; };
+    for (QComboBox* combo : panel_->findChildren<QComboBox*>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(8);
+    }
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(new QLabel(QStringLiteral("Oggetti del modulo"), side));
+    column->addWidget(new ObjectOutline(document_, side), 1);
+    column->addWidget(panel_);
+    return side;
+}
+
+void DesignerDialog::BuildEditMenu() {
+    // Save and select all have keys only; the right button on the page offers the edit commands.
+    Command(this, "SaveKey", QStringLiteral("Salva"), [this] { Save(); }, QKeySequence::Save);
+    Command(this, "SelectAll", QStringLiteral("Seleziona tutto"), [this] {
+        const Layout& layout = document_.Current();
+        Selection every;
+        for (int i = 0; i < static_cast<int>(layout.shapes.size()); ++i) every.push_back({Part::Shape, i});
+        for (int i = 0; i < static_cast<int>(layout.header.size()); ++i) every.push_back({Part::Item, i});
+        for (int i = 0; i < static_cast<int>(layout.table.footer.size()); ++i) every.push_back({Part::Footer, i});
+        document_.Select(every);
+    }, QKeySequence::SelectAll);
+    editMenu_ = Named(new QMenu(this), "EditMenu");
+    const auto add = [this](const char* name) { editMenu_->addAction(findChild<QAction*>(QString::fromLatin1(name))); };
+    for (const char* name : {"Undo", "Redo", "", "Copy", "Paste", "Duplicate", "Delete", "SelectAll", "",
+                             "BringToFront",
+                             "SendToBack", "", "AlignLeft", "AlignRight", "AlignTop", "AlignBottom", "SameWidth"}) {
+        if (*name == '\0') editMenu_->addSeparator();
+        else add(name);
+    }
+    connect(canvas_, &PageCanvas::ContextMenuWanted, editMenu_, [this](QPoint at) { editMenu_->popup(at); });
 }
 
 void DesignerDialog::FitPage() {

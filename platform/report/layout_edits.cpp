@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace report {
 
@@ -16,6 +18,29 @@ double ColumnLeft(const LineTable& table, int index) {
     double x = table.left;
     for (int i = 0; i < index; ++i) x += table.columns[At(i)].width;
     return x;
+}
+
+// Where the column of a field starts and ends, if the table has one.
+std::optional<std::pair<double, double>> ColumnSpan(const LineTable& table, const std::string& field) {
+    for (int i = 0; i < static_cast<int>(table.columns.size()); ++i)
+        if (table.columns[At(i)].field == field) {
+            const double left = ColumnLeft(table, i);
+            return std::pair(left, left + table.columns[At(i)].width);
+        }
+    return std::nullopt;
+}
+
+// A footer sum keeps to its field's column: both its edges move with the column's.
+void FollowColumns(LineTable& table, const LineTable& before) {
+    for (HeaderItem& item : table.footer) {
+        if (item.kind != ItemKind::Sum) continue;
+        const auto was = ColumnSpan(before, item.source);
+        const auto now = ColumnSpan(table, item.source);
+        if (!was || !now) continue;
+        const double shift = now->first - was->first;
+        item.x += shift;
+        item.width = std::max(kMinSize, item.width + (now->second - was->second) - shift);
+    }
 }
 
 // The objects of one list, highest index first, so erasing keeps the rest valid.
@@ -102,25 +127,42 @@ QRectF Bounds(const Layout& layout, ObjectRef ref) {
     return {};
 }
 
-std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance, double footerTop) {
+Selection ObjectsAt(const Layout& layout, QPointF mm, double tolerance, double footerTop,
+                    const Selection& selected) {
     const auto near = [&](ObjectRef ref) {
         return Placed(layout, ref, footerTop).adjusted(-tolerance, -tolerance, tolerance, tolerance).contains(mm);
     };
+    Selection found, insides;
     if (footerTop >= 0)
         for (int i = static_cast<int>(layout.table.footer.size()) - 1; i >= 0; --i)
-            if (near({Part::Footer, i})) return ObjectRef{Part::Footer, i};
+            if (near({Part::Footer, i})) found.push_back({Part::Footer, i});
     for (int i = static_cast<int>(layout.header.size()) - 1; i >= 0; --i)
-        if (near({Part::Item, i})) return ObjectRef{Part::Item, i};
+        if (near({Part::Item, i})) found.push_back({Part::Item, i});
     for (int i = static_cast<int>(layout.shapes.size()) - 1; i >= 0; --i) {
+        const ObjectRef ref{Part::Shape, i};
+        if (!near(ref)) continue;
+        // A frame is taken by its border, so that what it surrounds stays
+        // reachable; by its inside only where nothing else is, or once chosen.
         const Shape& s = layout.shapes[At(i)];
-        // A frame is taken by its border, so that what it surrounds stays reachable.
-        const QRectF inner = Bounds(layout, {Part::Shape, i}).adjusted(tolerance, tolerance, -tolerance, -tolerance);
-        const bool hollow = s.kind == ShapeKind::Rectangle && s.fill.empty() && inner.isValid() && inner.contains(mm);
-        if (near({Part::Shape, i}) && !hollow) return ObjectRef{Part::Shape, i};
+        const QRectF inner = Bounds(layout, ref).adjusted(tolerance, tolerance, -tolerance, -tolerance);
+        const bool inside = s.kind == ShapeKind::Rectangle && s.fill.empty() && inner.isValid() && inner.contains(mm);
+        const bool chosen = std::find(selected.begin(), selected.end(), ref) != selected.end();
+        (inside && !chosen ? insides : found).push_back(ref);
     }
+    // A column by its title before the frames' insides, by its cells after them.
+    const bool title = mm.y() <= layout.table.top + LineHeight(layout.table.fontSize);
+    if (!title) found.insert(found.end(), insides.begin(), insides.end());
     if (mm.y() >= layout.table.top && mm.y() <= layout.table.bottom)
-        if (std::optional<int> column = ColumnAt(layout, mm.x())) return ObjectRef{Part::Column, *column};
-    return std::nullopt;
+        if (std::optional<int> column = ColumnAt(layout, mm.x())) found.push_back({Part::Column, *column});
+    if (title) found.insert(found.end(), insides.begin(), insides.end());
+    return found;
+}
+
+std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance, double footerTop,
+                                  const Selection& selected) {
+    const Selection found = ObjectsAt(layout, mm, tolerance, footerTop, selected);
+    if (found.empty()) return std::nullopt;
+    return found.front();
 }
 
 Selection ObjectsIn(const Layout& layout, const QRectF& band, double footerTop) {
@@ -178,21 +220,33 @@ void MoveObjects(Layout& layout, const Selection& objects, QPointF delta) {
 
 void SetBounds(Layout& layout, ObjectRef ref, const QRectF& box) {
     if (!Exists(layout, ref)) return;
-    const QRectF b = box.normalized().intersected(QRectF(0, 0, layout.pageWidth, layout.pageHeight));
+    // Edge by edge: a line's box has no height (or no width), and cutting it
+    // at the paper as a rectangle would leave nothing of it.
+    const QRectF n = box.normalized();
+    const double left = std::clamp(n.left(), 0.0, layout.pageWidth);
+    const double top = std::clamp(n.top(), 0.0, layout.pageHeight);
+    const QRectF b(QPointF(left, top), QPointF(std::clamp(n.right(), left, layout.pageWidth),
+                                               std::clamp(n.bottom(), top, layout.pageHeight)));
     if (ref.part == Part::Column) {
         ResizeColumn(layout, ref.index, b.width());
     } else if (HeaderItem* item = TextItem(layout, ref)) {
         item->x = b.x();
         item->y = b.y();
         item->width = std::max(kMinSize, b.width());
+    } else if (Shape& s = layout.shapes[At(ref.index)]; s.kind == ShapeKind::Line) {
+        // A line keeps its direction: a horizontal one stays flat, a vertical
+        // one upright, a slanting one runs the same way along the new box.
+        const double width = s.width == 0 ? 0 : std::max(s.height == 0 ? kMinSize : 0.0, b.width());
+        const double height = s.height == 0 ? 0 : std::max(s.width == 0 ? kMinSize : 0.0, b.height());
+        s.x = s.width < 0 ? b.x() + width : b.x();
+        s.y = s.height < 0 ? b.y() + height : b.y();
+        s.width = s.width < 0 ? -width : width;
+        s.height = s.height < 0 ? -height : height;
     } else {
-        Shape& s = layout.shapes[At(ref.index)];
-        const bool line = s.kind == ShapeKind::Line;
         s.x = b.x();
         s.y = b.y();
-        // A line keeps to its direction: horizontal lines stay flat, vertical ones upright.
-        s.width = line && s.width == 0 ? 0 : std::max(kMinSize, b.width());
-        s.height = line && s.height == 0 ? 0 : std::max(line ? 0.0 : kMinSize, b.height());
+        s.width = std::max(kMinSize, b.width());
+        s.height = std::max(kMinSize, b.height());
     }
 }
 
@@ -273,16 +327,20 @@ int MoveColumn(Layout& layout, int from, int to) {
     auto& columns = layout.table.columns;
     if (!Exists(layout, {Part::Column, from})) return from;
     to = std::clamp(to, 0, static_cast<int>(columns.size()) - 1);
+    const LineTable before = layout.table;
     const TableColumn moved = columns[At(from)];
     columns.erase(columns.begin() + from);
     columns.insert(columns.begin() + to, moved);
+    FollowColumns(layout.table, before);
     return to;
 }
 
 void ResizeColumn(Layout& layout, int index, double width) {
     if (!Exists(layout, {Part::Column, index})) return;
+    const LineTable before = layout.table;
     const double room = layout.pageWidth - ColumnLeft(layout.table, index);
     layout.table.columns[At(index)].width = std::clamp(width, kMinColumn, std::max(kMinColumn, room));
+    FollowColumns(layout.table, before);
 }
 
 std::optional<int> ColumnEdgeAt(const Layout& layout, QPointF mm, double tolerance) {
@@ -304,6 +362,12 @@ std::optional<int> ColumnAt(const Layout& layout, double x) {
         left = right;
     }
     return std::nullopt;
+}
+
+void SetTableLeft(Layout& layout, double left) {
+    const LineTable before = layout.table;
+    layout.table.left = std::clamp(left, 0.0, layout.pageWidth - kMinColumn);
+    FollowColumns(layout.table, before);
 }
 
 void SetTableLimits(Layout& layout, double top, double bottom) {

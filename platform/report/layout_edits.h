@@ -45,12 +45,23 @@ HeaderItem* TextItem(Layout& layout, ObjectRef ref);
 // footer item: from the footer's top, which only a laid out page knows.
 QRectF Bounds(const Layout& layout, ObjectRef ref);
 
-// The topmost object at a point (texts lie over drawn objects, later over
-// earlier; footer items lie footerTop down the page); a column only where no
-// other object is. tolerance widens thin lines.
-std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance, double footerTop = -1);
+// The objects at a point, topmost first (texts lie over drawn objects, later
+// over earlier; footer items lie footerTop down the page); then the empty
+// frames whose inside holds the point (a selected one counts where it lies)
+// and the column there, its title row before those frames, its cells after
+// them. tolerance widens thin lines.
+Selection ObjectsAt(const Layout& layout, QPointF mm, double tolerance, double footerTop = -1,
+                    const Selection& selected = {});
+// The first of them.
+std::optional<ObjectRef> ObjectAt(const Layout& layout, QPointF mm, double tolerance, double footerTop = -1,
+                                  const Selection& selected = {});
 // The objects (not columns) that a rubber band touches.
 Selection ObjectsIn(const Layout& layout, const QRectF& band, double footerTop = -1);
+
+// Where a new object of that size goes: at wanted, or else at the nearest
+// place on a 5 mm grid inside the margins where it covers no other object
+// (the table's columns aside); wanted when there is none.
+QPointF FreePlace(const Layout& layout, QSizeF size, QPointF wanted, double footerTop = -1);
 
 ObjectRef AddItem(Layout& layout, const HeaderItem& item);
 ObjectRef AddShape(Layout& layout, const Shape& shape);
@@ -77,13 +88,16 @@ void Remove(Layout& layout, const Selection& objects);
 Selection BringToFront(Layout& layout, const Selection& objects);
 Selection SendToBack(Layout& layout, const Selection& objects);
 
-// Moves a column to another place in the table (0-based, clamped).
+// Moves a column to another place in the table (0-based, clamped); here and
+// in ResizeColumn the footer sums of the columns go along with them.
 int MoveColumn(Layout& layout, int from, int to);
 void ResizeColumn(Layout& layout, int index, double width);   // at least 3 mm
 // The column whose right edge is near x on the table's title row, if any.
 std::optional<int> ColumnEdgeAt(const Layout& layout, QPointF mm, double tolerance);
 // The column at x (its title row or cells), if any.
 std::optional<int> ColumnAt(const Layout& layout, double x);
+// The table's left edge, its footer sums going along.
+void SetTableLeft(Layout& layout, double left);
 // The table's top and bottom limits, at least one title row and one line apart.
 void SetTableLimits(Layout& layout, double top, double bottom);
 

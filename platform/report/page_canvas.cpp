@@ -63,6 +63,13 @@ QPointF PageCanvas::ToPixel(QPointF mm) const {
     return QPointF(kRuler + kGap, kRuler + kGap) + mm * Scale();
 }
 
+QRectF PageCanvas::VisibleMm() const {
+    const QRect seen = visibleRegion().isEmpty() ? rect() : visibleRegion().boundingRect();
+    const Layout& layout = document_.Current();
+    return QRectF(ToMm(seen.topLeft()), ToMm(seen.bottomRight()))
+        .intersected(QRectF(0, 0, layout.pageWidth, layout.pageHeight));
+}
+
 QSize PageCanvas::sizeHint() const {
     const Layout& layout = document_.Current();
     return QSize(static_cast<int>(kRuler + 2 * kGap + layout.pageWidth * Scale()),

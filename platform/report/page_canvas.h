@@ -38,8 +38,17 @@ public:
 
     QSize sizeHint() const override;
 
+    // Where the table's footer starts on the sample page (-1: none).
+    double FooterTop() const { return page_.footerTop; }
+    // The millimetres of the page that the widget's visible part shows.
+    QRectF VisibleMm() const;
+
 signals:
     void ZoomChanged(double zoom);
+    // Something the operator tried and the page refused, for the status line.
+    void Notice(const QString& text);
+    // The right button on the page, after choosing what it points at.
+    void ContextMenuWanted(QPoint global);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,6 +57,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     enum class Drag { None, Move, Resize, RubberBand, TableTop, TableBottom, ColumnEdge, ColumnMove };
@@ -56,7 +66,6 @@ private:
     double Scale() const { return TrueScale() * zoom_; }
     // Where an object shows on the page: footer items below the sample's lines.
     QRectF Placed(const Layout& layout, ObjectRef ref) const;
-    double FooterTop() const { return page_.footerTop; }
     double SnapMm(double value) const;
     double Tolerance() const;              // a few pixels, in millimetres
 
@@ -69,8 +78,9 @@ private:
     std::optional<int> HandleAt(QPointF mm) const;
     Drag DragAt(QPointF mm, int& index) const;
     void StartDrag(QMouseEvent* event);
-    void DragTo(QPointF mm);
-    QRectF ResizedBox(QPointF mm) const;
+    void DragTo(QPointF mm, Qt::KeyboardModifiers keys);
+    QRectF ResizedBox(QPointF mm, bool keepAspect) const;
+    void Nudge(QPointF delta);
     void UpdateCursor(QPointF mm);
 
     LayoutDocument& document_;
@@ -83,6 +93,7 @@ private:
     Drag drag_ = Drag::None;
     int dragIndex_ = 0;                    // the handle or column being dragged
     int dragKey_ = 0;
+    bool dragged_ = false;                 // the mouse moved since the press
     QPointF pressMm_;
     Layout pressLayout_;
     Selection pressSelection_;

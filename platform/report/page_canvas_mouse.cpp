@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -17,6 +18,29 @@ constexpr int kNudgeProperty = 250;
 
 bool IsLine(const Layout& layout, ObjectRef ref) {
     return ref.part == Part::Shape && layout.shapes[static_cast<std::size_t>(ref.index)].kind == ShapeKind::Line;
+}
+
+bool IsImage(const Layout& layout, ObjectRef ref) {
+    return ref.part == Part::Shape && layout.shapes[static_cast<std::size_t>(ref.index)].kind == ShapeKind::Image;
+}
+
+// A box dragged by a handle given the proportions of the box it was; the
+// side or corner opposite the handle stays where it is.
+QRectF KeepAspect(const QRectF& box, const QRectF& was, int handle) {
+    if (was.width() <= 0 || was.height() <= 0) return box;
+    const double aspect = was.width() / was.height();
+    double width = box.width();
+    double height = box.height();
+    if (handle == 3 || handle == 7) height = width / aspect;
+    else if (handle == 1 || handle == 5) width = height * aspect;
+    else if (width / was.width() > height / was.height()) height = width / aspect;
+    else width = height * aspect;
+    QRectF kept(0, 0, width, height);
+    if (handle == 0 || handle == 6 || handle == 7) kept.moveRight(box.right());
+    else kept.moveLeft(box.left());
+    if (handle <= 2) kept.moveBottom(box.bottom());
+    else kept.moveTop(box.top());
+    return kept;
 }
 
 } // namespace
@@ -50,7 +74,8 @@ PageCanvas::Drag PageCanvas::DragAt(QPointF mm, int& index) const {
         index = *handle;
         return Drag::Resize;
     }
-    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance(), FooterTop());
+    const std::optional<ObjectRef> hit =
+        ObjectAt(layout, mm, Tolerance(), FooterTop(), document_.Selected());
     if (hit && hit->part != Part::Column) return Drag::Move;
     if (std::optional<int> edge = ColumnEdgeAt(layout, mm, Tolerance())) {
         index = *edge;
@@ -92,8 +117,9 @@ void PageCanvas::StartDrag(QMouseEvent* event) {
     pressMm_ = mm;
     pressLayout_ = layout;
     dragKey_ = document_.NewGestureKey();
+    dragged_ = false;
     drag_ = DragAt(mm, dragIndex_);
-    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance(), FooterTop());
+    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance(), FooterTop(), document_.Selected());
     Selection selection = document_.Selected();
     const bool selected = hit && std::find(selection.begin(), selection.end(), *hit) != selection.end();
     if (drag_ == Drag::Move && shift) {
@@ -117,10 +143,11 @@ void PageCanvas::mouseMoveEvent(QMouseEvent* event) {
         UpdateCursor(mm);
         return;
     }
-    DragTo(mm);
+    dragged_ = true;
+    DragTo(mm, event->modifiers());
 }
 
-QRectF PageCanvas::ResizedBox(QPointF mm) const {
+QRectF PageCanvas::ResizedBox(QPointF mm, bool keepAspect) const {
     QRectF box = Placed(pressLayout_, pressSelection_.front());
     const double x = SnapMm(mm.x());
     const double y = SnapMm(mm.y());
@@ -128,12 +155,13 @@ QRectF PageCanvas::ResizedBox(QPointF mm) const {
     if (dragIndex_ >= 2 && dragIndex_ <= 4) box.setRight(x);
     if (dragIndex_ <= 2) box.setTop(y);
     if (dragIndex_ >= 4 && dragIndex_ <= 6) box.setBottom(y);
+    if (keepAspect) box = KeepAspect(box.normalized(), Placed(pressLayout_, pressSelection_.front()), dragIndex_);
     // Back to the object's own measure (a footer item's is the footer's top).
     const ObjectRef ref = pressSelection_.front();
     return box.translated(Bounds(pressLayout_, ref).topLeft() - Placed(pressLayout_, ref).topLeft());
 }
 
-void PageCanvas::DragTo(QPointF mm) {
+void PageCanvas::DragTo(QPointF mm, Qt::KeyboardModifiers keys) {
     Layout layout = pressLayout_;
     Selection selection = pressSelection_;
     switch (drag_) {
@@ -145,10 +173,13 @@ void PageCanvas::DragTo(QPointF mm) {
         document_.Replace(QStringLiteral("Sposta"), layout, selection, dragKey_);
         return;
     }
-    case Drag::Resize:
-        SetBounds(layout, selection.front(), ResizedBox(mm));
+    case Drag::Resize: {
+        // Shift keeps an image's proportions.
+        const bool keepAspect = (keys & Qt::ShiftModifier) && IsImage(pressLayout_, selection.front());
+        SetBounds(layout, selection.front(), ResizedBox(mm, keepAspect));
         document_.Replace(QStringLiteral("Ridimensiona"), layout, selection, dragKey_);
         return;
+    }
     case Drag::TableTop:
     case Drag::TableBottom: {
         const double y = SnapMm(mm.y());
@@ -159,7 +190,8 @@ void PageCanvas::DragTo(QPointF mm) {
     }
     case Drag::ColumnEdge: {
         const QRectF column = Bounds(layout, {Part::Column, dragIndex_});
-        ResizeColumn(layout, dragIndex_, SnapMm(mm.x()) - column.left());
+        // The width on the grid, wherever the column starts.
+        ResizeColumn(layout, dragIndex_, SnapMm(mm.x() - column.left()));
         document_.Replace(QStringLiteral("Larghezza colonna"), layout, {{Part::Column, dragIndex_}}, dragKey_);
         return;
     }
@@ -185,8 +217,27 @@ void PageCanvas::DragTo(QPointF mm) {
 
 void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    // A click on a handle without moving chooses what lies under it: the
+    // handles of one object do not hide the border of another.
+    if (drag_ == Drag::Resize && !dragged_) {
+        const Selection selected = document_.Selected();
+        for (const ObjectRef& ref : ObjectsAt(document_.Current(), pressMm_, Tolerance(), FooterTop()))
+            if (ref.part != Part::Column && std::find(selected.begin(), selected.end(), ref) == selected.end()) {
+                document_.Select({ref});
+                break;
+            }
+    }
     drag_ = Drag::None;
     update();
+}
+
+void PageCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    const QPointF mm = ToMm(event->pos());
+    const Selection& selected = document_.Selected();
+    const std::optional<ObjectRef> hit = ObjectAt(document_.Current(), mm, Tolerance(), FooterTop(), selected);
+    if (hit && std::find(selected.begin(), selected.end(), *hit) == selected.end()) document_.Select({*hit});
+    emit ContextMenuWanted(event->globalPos());
+    event->accept();
 }
 
 void PageCanvas::wheelEvent(QWheelEvent* event) {
@@ -201,19 +252,28 @@ void PageCanvas::wheelEvent(QWheelEvent* event) {
 
 void PageCanvas::keyPressEvent(QKeyEvent* event) {
     const double step = gridOn_ ? gridStep_ : 1.0;
-    QPointF delta;
     switch (event->key()) {
-    case Qt::Key_Left: delta = {-step, 0}; break;
-    case Qt::Key_Right: delta = {step, 0}; break;
-    case Qt::Key_Up: delta = {0, -step}; break;
-    case Qt::Key_Down: delta = {0, step}; break;
+    case Qt::Key_Left: Nudge({-step, 0}); break;
+    case Qt::Key_Right: Nudge({step, 0}); break;
+    case Qt::Key_Up: Nudge({0, -step}); break;
+    case Qt::Key_Down: Nudge({0, step}); break;
+    case Qt::Key_Escape: document_.Select({}); break;   // the designer stays open
     default: QWidget::keyPressEvent(event); return;
     }
-    if (document_.Selected().empty()) return;
+}
+
+void PageCanvas::Nudge(QPointF delta) {
+    const Selection& selected = document_.Selected();
+    if (selected.empty()) return;
+    Layout moved = document_.Current();
+    MoveObjects(moved, selected, delta);
+    for (const ObjectRef& ref : selected)
+        if (ref.part != Part::Column && Bounds(moved, ref) != Bounds(document_.Current(), ref).translated(delta)) {
+            emit Notice(QStringLiteral("L'oggetto è al bordo della pagina: non si sposta oltre."));
+            break;
+        }
     // A run of nudges is one undo step.
-    document_.Apply(QStringLiteral("Sposta"),
-                    [delta](Layout& layout, Selection& selection) { MoveObjects(layout, selection, delta); },
-                    document_.PropertyKey(kNudgeProperty));
+    document_.Replace(QStringLiteral("Sposta"), moved, selected, document_.PropertyKey(kNudgeProperty));
 }
 
 } // namespace report

@@ -45,15 +45,16 @@ void PaintPage(QPainter& painter, const Page& page, double pxPerMm, QPointF orig
         painter.setPen(pen);
         painter.drawLine(QLineF(origin + rule.line.p1() * pxPerMm, origin + rule.line.p2() * pxPerMm));
     }
+    // Texts laid out at the printer's resolution and scaled to this device's.
     painter.setPen(QPen(Qt::black));
+    painter.translate(origin);
+    painter.scale(pxPerMm / kPrintPxPerMm, pxPerMm / kPrintPxPerMm);
     for (const PageText& text : page.texts) {
-        // Pixel sizes from millimetres keep every device in proportion,
-        // whatever resolution it reports for points.
-        QFont font = PrintFont(static_cast<int>(std::lround(text.fontSize * 25.4 / 72.0 * pxPerMm)), text.bold);
+        QFont font = PrintFont(PrintPixels(text.fontSize), text.bold);
         font.setItalic(text.italic);
         if (!text.family.isEmpty()) font.setFamily(text.family);
         painter.setFont(font);
-        painter.drawText(Scaled(text.rect, pxPerMm, origin),
+        painter.drawText(Scaled(text.rect, kPrintPxPerMm, {}),
                          static_cast<int>(QtAlign(text.align) | Qt::AlignVCenter) | Qt::TextSingleLine, text.text);
     }
     painter.restore();

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QHBoxLayout>
 
-#include "report/layout_edits.h"
+#include "report/paper_change.h"
 #include "report/property_editors.h"
 
 namespace report {
@@ -38,21 +38,6 @@ Paper PaperOf(double width, double height) {
             return p;
     }
     return Paper::Custom;
-}
-
-void ChangePaper(Layout& layout, double width, double height) {
-    layout.pageWidth = std::clamp(width, kMinPaperSide, kMaxPaperSide);
-    layout.pageHeight = std::clamp(height, kMinPaperSide, kMaxPaperSide);
-    Selection all;
-    for (int i = 0; i < static_cast<int>(layout.header.size()); ++i) all.push_back({Part::Item, i});
-    for (int i = 0; i < static_cast<int>(layout.shapes.size()); ++i) all.push_back({Part::Shape, i});
-    // A zero move keeps every object on the new paper.
-    for (const ObjectRef& ref : all) {
-        const QRectF b = Bounds(layout, ref);
-        MoveObjects(layout, {ref}, QPointF(std::min(0.0, layout.pageWidth - b.right()),
-                                           std::min(0.0, layout.pageHeight - b.bottom())));
-    }
-    SetTableLimits(layout, layout.table.top, std::min(layout.table.bottom, layout.pageHeight - layout.margins.bottom));
 }
 
 bool EditPageSetup(QWidget* parent, Layout& layout) {

@@ -3,6 +3,7 @@
 #include <QSizeF>
 
 #include "report/layout.h"
+#include "report/paper_change.h"
 
 class QWidget;
 
@@ -14,10 +15,6 @@ enum class Paper { A4, A5, Letter, Custom };
 QSizeF PaperSize(Paper paper);
 // The standard paper of a size in either orientation, else Custom.
 Paper PaperOf(double width, double height);
-
-// Gives the layout a new paper; objects and the table's limits that would
-// fall off it are brought back on it.
-void ChangePaper(Layout& layout, double width, double height);
 
 // Shows the page setup on the layout; false when the operator cancels.
 bool EditPageSetup(QWidget* parent, Layout& layout);

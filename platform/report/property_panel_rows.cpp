@@ -102,7 +102,7 @@ void PropertyPanel::BuildTableRows() {
     auto* left = Length(this, "PropTableLeft", 1000);
     AddRow(QStringLiteral("Margine sinistro righe"), left,
            {nullptr, isTable, [left](const Layout& l, ObjectRef) { left->setValue(l.table.left); },
-            [left](Layout& l, ObjectRef) { l.table.left = left->value(); }});
+            [left](Layout& l, ObjectRef) { SetTableLeft(l, left->value()); }});
 }
 
 void PropertyPanel::Load() {

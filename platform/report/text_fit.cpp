@@ -1,6 +1,9 @@
 #include "report/text_fit.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <utility>
 
 #include <QFontMetricsF>
 
@@ -8,8 +11,6 @@ namespace report {
 
 namespace {
 
-// Measured at a large size and scaled: unhinted glyphs grow in proportion.
-constexpr int kMeasurePixels = 200;
 // Room for the rounding of pixel sizes on coarse devices (a preview).
 constexpr double kSafety = 1.03;
 
@@ -29,11 +30,18 @@ QFont PrintFont(int pixelSize, bool bold) {
     return font;
 }
 
+int PrintPixels(double fontSize) {
+    return static_cast<int>(std::lround(fontSize * MmPerPoint() * kPrintPxPerMm));
+}
+
 double TextWidth(const QString& text, double fontSize, bool bold) {
-    static const QFontMetricsF regular(PrintFont(kMeasurePixels, false));
-    static const QFontMetricsF heavy(PrintFont(kMeasurePixels, true));
-    const double advance = (bold ? heavy : regular).horizontalAdvance(text);
-    return advance / kMeasurePixels * fontSize * MmPerPoint() * kSafety;
+    // Measured as the printer lays it out.
+    static std::map<std::pair<int, bool>, QFontMetricsF> metrics;
+    const int pixels = PrintPixels(fontSize);
+    auto found = metrics.find({pixels, bold});
+    if (found == metrics.end())
+        found = metrics.emplace(std::pair(pixels, bold), QFontMetricsF(PrintFont(pixels, bold))).first;
+    return found->second.horizontalAdvance(text) / kPrintPxPerMm * kSafety;
 }
 
 QString WithBlanks(const QString& text) {
@@ -84,7 +92,11 @@ QStringList WrapLines(const QString& text, double width, double fontSize, bool b
 std::optional<double> FittingSize(const QString& text, double width, double fontSize, bool bold) {
     const double full = TextWidth(text, fontSize, bold);
     if (full <= width) return fontSize;
-    const double size = fontSize * width / full * 0.999;   // width grows in proportion to the size
+    // Width grows in proportion to the size, but for the rounding of sizes to
+    // the printer's pixels: a pixel less until it fits.
+    const double pixel = 1 / (MmPerPoint() * kPrintPxPerMm);
+    double size = fontSize * width / full * 0.999;
+    while (size >= kMinFontSize && TextWidth(text, size, bold) > width) size -= pixel;
     if (size < kMinFontSize) return std::nullopt;
     return size;
 }

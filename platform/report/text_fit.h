@@ -12,8 +12,14 @@ namespace report {
 // Below this size (points) a value is no longer legible: it overflows instead.
 inline constexpr double kMinFontSize = 6;
 
+// Texts are laid out at the printer's resolution, on every device: a screen
+// draws them so and scales them down, so that each word lies where it prints.
+inline constexpr double kPrintPxPerMm = 1200 / 25.4;
+
 // The font every page is drawn with, at a size in device pixels.
 QFont PrintFont(int pixelSize, bool bold);
+// A font size in points as pixels at the printer's resolution.
+int PrintPixels(double fontSize);
 
 double TextWidth(const QString& text, double fontSize, bool bold);
 

@@ -1,6 +1,8 @@
 // The designer's edits on a layout, without windows: finding objects,
 // moving and resizing them on the paper, aligning, copying, stacking, the
 // table's columns and limits, and one undo step per edit or drag.
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "report/layout_document.h"
@@ -47,13 +49,19 @@ TEST(LayoutEdits, ObjectsAreFoundTopmostFirstAndFramesByTheirBorder) {
     EXPECT_EQ(ObjectAt(layout, {25, 22}, 1), (ObjectRef{Part::Item, 0}));
     EXPECT_EQ(ObjectAt(layout, {115, 41}, 1), (ObjectRef{Part::Item, 2}));
     EXPECT_EQ(ObjectAt(layout, {100.5, 50}, 1), (ObjectRef{Part::Shape, 0})) << "the border";
-    EXPECT_EQ(ObjectAt(layout, {160, 60}, 1), std::nullopt) << "inside an empty frame is free page";
-    layout.shapes[0].fill = "#e6e6e6";
+    EXPECT_EQ(ObjectAt(layout, {160, 60}, 1), (ObjectRef{Part::Shape, 0})) << "its inside, where nothing else is";
+    Shape box = Frame(150, 50, 20, 15);
+    box.fill = "#e6e6e6";
+    AddShape(layout, box);
+    SendToBack(layout, {{Part::Shape, 1}});
     EXPECT_EQ(ObjectAt(layout, {160, 60}, 1), (ObjectRef{Part::Shape, 0})) << "a filled box is taken anywhere";
+    EXPECT_EQ(ObjectAt(layout, {160, 60}, 1, -1, {{Part::Shape, 1}}), (ObjectRef{Part::Shape, 1}))
+        << "a chosen frame is taken by its inside over what lies below it";
+    EXPECT_EQ(ObjectsAt(layout, {100.5, 41}, 1), (Selection{{Part::Shape, 1}})) << "not the text, 9 mm away";
     EXPECT_EQ(ObjectAt(layout, {45, 200}, 1), (ObjectRef{Part::Column, 1}));
     EXPECT_EQ(ColumnEdgeAt(layout, {70.4, 125}, 1), 1);
     const Selection band = ObjectsIn(layout, QRectF(QPointF(30, 55), QPointF(120, 70)));
-    EXPECT_EQ(band, (Selection{{Part::Shape, 0}, {Part::Item, 1}}));
+    EXPECT_EQ(band, (Selection{{Part::Shape, 1}, {Part::Item, 1}}));
 }
 
 TEST(LayoutEdits, FooterItemsLieBelowTheLinesAndAreEditedLikeTheOthers) {
@@ -92,6 +100,58 @@ TEST(LayoutEdits, MovesAndResizesStayOnThePaperAndSnapToTheGrid) {
     EXPECT_DOUBLE_EQ(Snap(12.6, 0), 12.6);
 }
 
+TEST(LayoutEdits, LinesResizeAlongTheirLengthAndKeepTheirThickness) {
+    Layout layout = Sample();
+    Shape slant = Frame(40, 60, 20, -10);   // rising to the right
+    slant.kind = ShapeKind::Line;
+    slant.lineWidth = 0.5;
+    const ObjectRef flat = AddShape(layout, Shape{ShapeKind::Line, 20, 100, 50, 0});
+    const ObjectRef upright = AddShape(layout, Shape{ShapeKind::Line, 30, 150, 0, 40});
+    const ObjectRef slanting = AddShape(layout, slant);
+    SetBounds(layout, flat, QRectF(10, 100, 190, 0));
+    EXPECT_EQ(Bounds(layout, flat), QRectF(10, 100, 190, 0));
+    SetBounds(layout, upright, QRectF(30, 120, 0, 400));
+    EXPECT_EQ(Bounds(layout, upright), QRectF(30, 120, 0, layout.pageHeight - 120)) << "cut at the paper's foot";
+    SetBounds(layout, slanting, QRectF(40, 50, 30, 10));
+    EXPECT_EQ(layout.shapes[3], (Shape{slant.kind, 40, 60, 30, -10, 0.5})) << "still rising, as thick";
+}
+
+// Every length of a layout to a millionth of a millimetre, to compare two
+// layouts reached along different sums.
+Layout Rounded(Layout layout) {
+    const auto round = [](double& v) { v = std::round(v * 1e6) / 1e6; };
+    for (std::vector<HeaderItem>* list : {&layout.header, &layout.table.footer})
+        for (HeaderItem& i : *list) round(i.x), round(i.y), round(i.width);
+    for (Shape& s : layout.shapes) round(s.x), round(s.y), round(s.width), round(s.height);
+    round(layout.table.left), round(layout.table.top), round(layout.table.bottom);
+    return layout;
+}
+
+TEST(LayoutEdits, LandscapeAndBackGivesTheLayoutAgain) {
+    Layout layout = Sample();
+    layout.table.bottom = 268;
+    HeaderItem printDate = Text(10, 282, 60);
+    printDate.kind = ItemKind::PrintDate;
+    const ObjectRef date = AddItem(layout, printDate);
+    const ObjectRef number = AddItem(layout, Text(150, 282, 50));
+    const ObjectRef cap = AddItem(layout, Text(115, 60, 12));
+    const ObjectRef city = AddItem(layout, Text(128, 60, 52));   // a block with the cap, across the middle
+    const ObjectRef rule = AddShape(layout, Frame(10, 90, 190, 0));
+    layout.shapes.back().kind = ShapeKind::Line;
+    const Layout portrait = layout;
+
+    ChangePaper(layout, 297, 210);
+    EXPECT_EQ(layout.table.bottom, 268 - 87) << "as far from the foot as before";
+    EXPECT_DOUBLE_EQ(Bounds(layout, date).bottom(), Bounds(portrait, date).bottom() - 87);
+    EXPECT_EQ(Bounds(layout, number).right(), 200 + 87) << "as far from the right edge";
+    EXPECT_EQ(Bounds(layout, rule).left(), 10);
+    EXPECT_EQ(Bounds(layout, rule).right(), 200 + 87) << "a rule from margin to margin spans the wider page";
+    EXPECT_EQ(Bounds(layout, {Part::Item, 0}).topLeft(), QPointF(20, 20)) << "near the top left nothing moves";
+    EXPECT_DOUBLE_EQ(Bounds(layout, city).left() - Bounds(layout, cap).right(), 1) << "a block keeps its shape";
+    ChangePaper(layout, 210, 297);
+    EXPECT_EQ(Rounded(layout), Rounded(portrait));
+}
+
 TEST(LayoutEdits, AlignSameWidthCopyRemoveAndStacking) {
     Layout layout = Sample();
     const Selection both{{Part::Item, 0}, {Part::Item, 1}, {Part::Shape, 0}};
@@ -123,9 +183,19 @@ TEST(LayoutEdits, AlignSameWidthCopyRemoveAndStacking) {
 
 TEST(LayoutEdits, ColumnsReorderAndResizeAndTheTableKeepsItsRoom) {
     Layout layout = Sample();
+    HeaderItem sum = Text(75, 2, 25);   // right-aligned under "importo", 70 to 100
+    sum.kind = ItemKind::Sum;
+    sum.source = "importo";
+    AddFooterItem(layout, sum);
     EXPECT_EQ(MoveColumn(layout, 2, 0), 0);
     EXPECT_EQ(layout.table.columns[0].field, "importo");
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 0}), QRectF(15, 2, 25, ItemHeight(sum))) << "the sum went along";
+    ResizeColumn(layout, 0, 40);
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 0}).right(), 50) << "its right edge keeps to the column's";
+    SetTableLeft(layout, 20);
+    EXPECT_EQ(layout.table.footer[0].x, 25);
     EXPECT_EQ(MoveColumn(layout, 0, 9), 2) << "clamped to the last place";
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 0}).right(), 20 + 30 + 30 + 40);
     ResizeColumn(layout, 1, 1);
     EXPECT_EQ(layout.table.columns[1].width, 3);
     ResizeColumn(layout, 2, 500);

@@ -1,0 +1,178 @@
+// The traps a new operator met in the designer, each worked as they worked
+// it: lines lost on a resize, the layout lost by landscape and back, the page
+// moving under the mouse, objects out of reach and the smaller ones.
+#include <cmath>
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest/QTest>
+
+#include "designer_fixture.h"
+#include "report/property_panel.h"
+
+namespace report_testing {
+namespace {
+
+class DesignerTraps : public Designer {
+protected:
+    void Key(QWidget* to, Qt::Key key, Qt::KeyboardModifiers keys = Qt::NoModifier) const {
+        QApplication::setActiveWindow(dialog.get());
+        QTest::keyClick(to, key, keys);
+    }
+    const Layout& Current() const { return dialog->CurrentLayout(); }
+    Selection Selected() const { return dialog->Document().Selected(); }
+    template <class T>
+    T* Child(const char* name) const { return dialog->findChild<T*>(QString::fromLatin1(name)); }
+    // Page setup with the other orientation, answered as the operator does.
+    void TurnPage(bool landscape) {
+        QTimer::singleShot(0, [landscape] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QStringLiteral("PageSetup") && w->isVisible()) {
+                    w->findChild<QRadioButton*>(landscape ? "Landscape" : "Portrait")->setChecked(true);
+                    static_cast<QDialog*>(w)->accept();
+                }
+        });
+        Trigger("PageSetup");
+    }
+};
+
+TEST_F(DesignerTraps, ALineIsResizedAlongItsLengthByHandlePanelAndSameWidth) {
+    Trigger("AddHorizontalLine");
+    const Shape line = LastShape();
+    Drag({line.x + line.width, line.y}, {line.x + line.width + 41, line.y + 7});   // its right end
+    EXPECT_EQ(LastShape(), (Shape{ShapeKind::Line, line.x, line.y, line.width + 40, 0, line.lineWidth}));
+    Child<QDoubleSpinBox>("PropWidth")->setValue(120);
+    EXPECT_EQ(LastShape(), (Shape{ShapeKind::Line, line.x, line.y, 120, 0, line.lineWidth}));
+    Trigger("AddRectangle");
+    dialog->Document().Select({{Part::Shape, 1}, {Part::Shape, 0}});
+    Trigger("SameWidth");
+    EXPECT_EQ(Current().shapes[0], (Shape{ShapeKind::Line, line.x, line.y, Current().shapes[1].width, 0}));
+    Trigger("AddVerticalLine");
+    const Shape upright = LastShape();
+    Drag({upright.x, upright.y + upright.height}, {upright.x + 3, upright.y + upright.height + 20});
+    EXPECT_EQ(Bounds(Current(), Selected().front()), QRectF(upright.x, upright.y, 0, upright.height + 20));
+}
+
+TEST_F(DesignerTraps, LandscapeThenPortraitGivesTheLayoutBack) {
+    TurnPage(true);
+    EXPECT_EQ(Current().table.bottom, request.layout.table.bottom - 87) << "as far from the page's foot";
+    TurnPage(false);
+    EXPECT_NEAR(Current().table.bottom, request.layout.table.bottom, 1e-9);
+    EXPECT_NEAR(Current().header.back().x, request.layout.header.back().x, 1e-9);
+}
+
+TEST_F(DesignerTraps, ThePageStaysPutWhileTheSelectionChanges) {
+    // A long name widens the panel's list of variables.
+    request.variables.Set("indirizzo_completo_della_destinazione_merce", "Via Roma 1", FieldTypeText);
+    Open();
+    const auto pageAt = [this] {
+        QApplication::sendPostedEvents();
+        dialog->layout()->activate();
+        return canvas->mapTo(dialog.get(), canvas->ToPixel({0, 0}).toPoint());
+    };
+    Trigger("AddRectangle");
+    const QPoint first = pageAt();
+    for (ObjectRef ref : {ObjectRef{Part::Item, 0}, ObjectRef{Part::Column, 1}, ObjectRef{Part::Shape, 0}}) {
+        Click(QPointF(Bounds(Current(), ref).center().x(), Bounds(Current(), ref).top() + 2));
+        ASSERT_EQ(Selected(), Selection{ref});
+        EXPECT_EQ(pageAt(), first) << "after choosing " << SelectionTitle(Current(), {ref}).toStdString();
+    }
+}
+
+TEST_F(DesignerTraps, NewObjectsLandOnFreePageAndFramesAreReachable) {
+    Trigger("ZoomPage");
+    Trigger("AddRectangle");
+    Trigger("AddRectangle");
+    const QRectF first = Bounds(Current(), {Part::Shape, 0});
+    const QRectF second = Bounds(Current(), {Part::Shape, 1});
+    EXPECT_LT(QLineF(first.center(), canvas->VisibleMm().center()).length(), 10) << "in the visible middle";
+    EXPECT_FALSE(first.intersects(second)) << "the second beside the first";
+    for (int i = 0; i < static_cast<int>(Current().header.size()); ++i)
+        EXPECT_FALSE(second.intersects(Bounds(Current(), {Part::Item, i})));
+    // A palette button let go on the page puts its object there.
+    QWidget* button = Child<QToolBar>("Palette")->widgetForAction(Child<QAction>("AddText"));
+    const QPoint onPage = canvas->mapToGlobal(canvas->ToPixel({30, 250}).toPoint());
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, button->mapFromGlobal(QPointF(onPage)), QPointF(onPage),
+                        Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(button, &press);
+    QApplication::sendEvent(button, &release);
+    EXPECT_EQ(Bounds(Current(), Selected().front()).topLeft(), QPointF(30, 250));
+
+    // The empty frame is dragged by its inside; a click on its border beside
+    // another object's handle takes the frame.
+    Drag(second.center(), second.center() + QPointF(10, 0));
+    EXPECT_EQ(Bounds(Current(), {Part::Shape, 1}), second.translated(10, 0));
+    const QRectF text = Bounds(Current(), Selected().front());
+    dialog->Document().Apply(QStringLiteral("Sposta"), [&](Layout& l, Selection&) {
+        MoveObjects(l, {{Part::Shape, 0}}, text.topRight() - QPointF(0, 5) - first.topLeft());
+    });
+    Click({text.right(), text.center().y()});
+    EXPECT_EQ(Selected(), (Selection{{Part::Shape, 0}}));
+    // The object list follows the page and chooses on it.
+    auto* outline = Child<QListWidget>("Outline");
+    ASSERT_EQ(outline->selectedItems().size(), 1);
+    EXPECT_EQ(outline->selectedItems()[0]->text(), QStringLiteral("Rettangolo"));
+    QListWidgetItem* last = outline->item(outline->count() - 1);
+    QTest::mouseClick(outline->viewport(), Qt::LeftButton, {}, outline->visualItemRect(last).center());
+    EXPECT_EQ(Selected().size(), 1u);
+    EXPECT_NE(Selected().front(), (ObjectRef{Part::Shape, 0}));
+}
+
+TEST_F(DesignerTraps, SumsFollowColumnsWidthsSnapKeysAndTheMenuWork) {
+    Child<QComboBox>("FieldChoice")->setCurrentIndex(2);   // qtà
+    Trigger("AddSum");
+    const QRectF column = Bounds(Current(), {Part::Column, 2});
+    Drag({column.center().x(), column.top() + 2}, {Current().table.left + 1, column.top() + 2});
+    EXPECT_EQ(Current().table.footer.back().x, Current().table.left) << "the sum went with its column";
+    Drag({Bounds(Current(), {Part::Column, 1}).right(), column.top() + 2}, {column.left() + 13.3, column.top() + 2});
+    EXPECT_EQ(std::fmod(Current().table.columns[1].width, 5), 0) << "a width on the 5 mm grid";
+
+    dialog->Document().Select({{Part::Item, 0}});
+    Child<QDoubleSpinBox>("PropX")->setValue(0);
+    Key(canvas, Qt::Key_Left);
+    EXPECT_EQ(Child<QLabel>("StatusMessage")->text(),
+              QStringLiteral("L'oggetto è al bordo della pagina: non si sposta oltre."));
+    Key(canvas, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Selected().size(), Current().header.size() + Current().table.footer.size());
+    Key(canvas, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(dialog->Modified());
+    EXPECT_TRUE(fs::exists(request.file));
+    Trigger("AddRectangle");
+    Key(Child<QWidget>("Outline"), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible() && boxes.Requests().empty()) << "Escape neither closes nor asks";
+
+    const QPointF inside = Bounds(Current(), {Part::Item, 1}).center();
+    QContextMenuEvent right(QContextMenuEvent::Mouse, canvas->ToPixel(inside).toPoint(),
+                            canvas->mapToGlobal(canvas->ToPixel(inside).toPoint()));
+    QApplication::sendEvent(canvas, &right);
+    EXPECT_EQ(Selected(), (Selection{{Part::Item, 1}}));
+    auto* menu = Child<QMenu>("EditMenu");
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_TRUE(menu->actions().contains(Child<QAction>("Delete")));
+    menu->hide();
+}
+
+TEST_F(DesignerTraps, ShiftKeepsAnImagesProportions) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    QImage(40, 20, QImage::Format_RGB32).save(&buffer, "PNG");
+    dialog->pickImage = [&png] { return png.toStdString(); };
+    Trigger("AddImage");
+    const QRectF image = Bounds(Current(), Selected().front());
+    Drag(image.bottomRight(), image.bottomRight() + QPointF(20, 2), Qt::ShiftModifier);
+    EXPECT_EQ(Bounds(Current(), Selected().front()), QRectF(image.topLeft(), QSizeF(60, 30)));
+}
+
+} // namespace
+} // namespace report_testing
