@@ -50,7 +50,7 @@ ui::Icon ToUi(conversione::MessageIcon icon) {
 
 MainWindow::MainWindow(dao::DBEngine& engine, QWidget* parent)
     : QMainWindow(parent), controls_(conversione_app::BuildMainWindow(*this)), fileDialog_(this),
-      state_(*this, engine) {
+      session_(*this, engine) {
     connect(controls_.pickSourceButton, &QPushButton::clicked, this, &MainWindow::OnPickSourceClicked);
     connect(controls_.pickTargetButton, &QPushButton::clicked, this, &MainWindow::OnPickTargetClicked);
     connect(controls_.runButton, &QPushButton::clicked, this, &MainWindow::OnRunClicked);
@@ -63,8 +63,8 @@ bool MainWindow::Start() {
         archiveFolder_ = winfs::ReadFirstLine(kConfigurationFile);
     } catch (const vb::RuntimeError& error) {
         if (error.Number() == vb::kPathNotFound || error.Number() == vb::kFileNotFound) {
-            state_.messageAnswer = ui::ShowMessage(this, "E' necessario impostare Percorso degli Archivi !",
-                                                   ui::Buttons::OkCancel, ui::Icon::Information, kTitle);
+            ui::ShowMessage(this, "E' necessario impostare Percorso degli Archivi !", ui::Buttons::OkCancel,
+                            ui::Icon::Information, kTitle);
             EndProgram();
             return false;
         }
@@ -74,8 +74,8 @@ bool MainWindow::Start() {
     try {
         winfs::OpenForReadingAndClose(archiveFolder_ + "\\VanReteAB.dat");
     } catch (const vb::RuntimeError&) {
-        state_.messageAnswer = ui::ShowMessage(this, UnreachableFolderMessage(archiveFolder_), ui::Buttons::Ok,
-                                               ui::Icon::Information, kTitle);
+        ui::ShowMessage(this, UnreachableFolderMessage(archiveFolder_), ui::Buttons::Ok, ui::Icon::Information,
+                        kTitle);
         EndProgram();
         return false;
     }
@@ -103,7 +103,7 @@ void MainWindow::PickInto(QLineEdit* box) {
 
 void MainWindow::OnRunClicked() {
     controls_.logList->clear();
-    conversione::RunConversion(state_);
+    conversione::RunConversion(session_);
 }
 
 void MainWindow::OnExitClicked() { EndProgram(); }

@@ -7,7 +7,7 @@
 
 #include "app/main_window_layout.h"
 #include "dbengine/engine.h"
-#include "run/conversion_state.h"
+#include "run/conversion_session.h"
 #include "run/conversion_view.h"
 #include "ui/file_dialog.h"
 
@@ -50,7 +50,7 @@ private:
 
     conversione_app::MainWindowControls controls_;
     ui::CommonDialog fileDialog_;
-    conversione::ConversionState state_;
+    conversione::ConversionSession session_;
     std::string archiveFolder_;
     bool ended_ = false;
 };

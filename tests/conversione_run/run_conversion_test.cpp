@@ -144,8 +144,8 @@ TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
         ftpf = ReadFromDisk(archive.target, "SELECT FTPF FROM configurazione");
         units = ReadFromDisk(archive.target, "SELECT count(*) FROM taunita");
     };
-    conversione::ConversionState state(view, archive.engine);
-    conversione::RunConversion(state);
+    conversione::ConversionSession session(view, archive.engine);
+    conversione::RunConversion(session);
     ASSERT_EQ(view.log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
     EXPECT_EQ(ftpf, 12);   // the configuration, edited last
     EXPECT_EQ(units, 7);
@@ -179,7 +179,7 @@ class RefusedRun : public ::testing::Test {
 protected:
     void ExpectRefused(const Lines& log) {
         archive.view.log.clear();
-        conversione::RunConversion(*archive.state);
+        conversione::RunConversion(*archive.session);
         EXPECT_EQ(archive.view.log, log);
         EXPECT_TRUE(archive.view.buttonsEnabled);
         EXPECT_EQ(StampOf(archive.source), sourceStamp);
