@@ -108,6 +108,15 @@ TEST(WholeRun, ARefusedRowEndsOnlyItsTableAndTheRunEndsWithErrors) {
     EXPECT_TRUE(archive.view.buttonsEnabled);
 }
 
+TEST(WholeRun, OneRefusedTableIsEnoughToEndWithErrors) {
+    DemoArchive archive;
+    archive.ExecuteSource("INSERT INTO [taunita] ([descrizione], [commento]) VALUES ('PZ', 'doppione')");
+    archive.Run();
+    const Lines& log = archive.view.log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), "TABELLA UNITA' Errore nr. 3022"), 1);
+    EXPECT_EQ(log.back(), "PROCEDURA CONCLUSA CON ERRORI");
+}
+
 // A window that lets a test look at the files the moment a line is logged.
 class WatchingView : public testing_support::RecordingView {
 public:
