@@ -55,7 +55,7 @@ std::vector<std::string> Convert(const std::string& source, const std::string& t
     testing_support::RecordingView view;
     view.source = source;
     view.target = target;
-    view.answers = {6};
+    view.answers = {conversione::MessageAnswer::Yes};
     dao::DBEngine engine;
     conversione::ConversionSession session(view, engine);
     conversione::RunConversion(session);

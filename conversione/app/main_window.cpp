@@ -46,6 +46,15 @@ ui::Icon ToUi(conversione::MessageIcon icon) {
     return ui::Icon::None;
 }
 
+conversione::MessageAnswer FromUi(int answer) {
+    switch (answer) {
+    case ui::kCancel: return conversione::MessageAnswer::Cancel;
+    case ui::kYes: return conversione::MessageAnswer::Yes;
+    case ui::kNo: return conversione::MessageAnswer::No;
+    default: return conversione::MessageAnswer::Ok;
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(dao::DBEngine& engine, QWidget* parent)
@@ -142,11 +151,12 @@ void MainWindow::EnableButtons() {
     SetButtonsEnabled(true);
 }
 
-int MainWindow::ShowMessage(const std::string& text, conversione::MessageButtons buttons,
-                            conversione::MessageIcon icon, conversione::MessageDefault defaultButton) {
-    return ui::ShowMessage(this, text, ToUi(buttons), ToUi(icon), kTitle,
-                           defaultButton == conversione::MessageDefault::First ? ui::DefaultButton::First
-                                                                               : ui::DefaultButton::Second);
+conversione::MessageAnswer MainWindow::ShowMessage(const std::string& text, conversione::MessageButtons buttons,
+                                                   conversione::MessageIcon icon,
+                                                   conversione::MessageDefault defaultButton) {
+    return FromUi(ui::ShowMessage(this, text, ToUi(buttons), ToUi(icon), kTitle,
+                                  defaultButton == conversione::MessageDefault::First ? ui::DefaultButton::First
+                                                                                      : ui::DefaultButton::Second));
 }
 
 void MainWindow::YieldToMessageLoop() {

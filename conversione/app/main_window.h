@@ -38,8 +38,9 @@ public:
     void SelectLastLogLine() override;
     void DisableButtons() override;
     void EnableButtons() override;
-    int ShowMessage(const std::string& text, conversione::MessageButtons buttons, conversione::MessageIcon icon,
-                    conversione::MessageDefault defaultButton) override;
+    conversione::MessageAnswer ShowMessage(const std::string& text, conversione::MessageButtons buttons,
+                                           conversione::MessageIcon icon,
+                                           conversione::MessageDefault defaultButton) override;
     void YieldToMessageLoop() override;
 
 private:

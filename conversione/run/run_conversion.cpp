@@ -68,16 +68,18 @@ bool ChecksPassed(ConversionSession& session) {
 
     view.AppendLog("Controllo File Vantorima 7");
     // A target that is the source file under another name would empty the source.
-    if (!NameEndsWith(view.TargetFileName(), "VANTORIMA7.MDB") || SameFile(view.SourceFileName(), view.TargetFileName())) {
+    if (!NameEndsWith(view.TargetFileName(), "VANTORIMA7.MDB") ||
+        SameFile(view.SourceFileName(), view.TargetFileName())) {
         EndWith(view, "File Vantorima 7 ERRATO");
         return false;
     }
     view.AppendLog("File Vantorima 7 CORRETTO");
 
     view.AppendLog("Richiesta di Cancellazione dati tabelle ed esecuzione Conversione");
-    const int answer = view.ShowMessage("Vuoi vuotare le tabelle in VANTORIMA 7 e procedere alla conversione ?",
-                                        MessageButtons::YesNo, MessageIcon::Question, MessageDefault::Second);
-    if (answer != vb::kAnswerYes) {
+    const MessageAnswer answer =
+        view.ShowMessage("Vuoi vuotare le tabelle in VANTORIMA 7 e procedere alla conversione ?", MessageButtons::YesNo,
+                         MessageIcon::Question, MessageDefault::Second);
+    if (answer != MessageAnswer::Yes) {
         EndWith(view, "Non vuotare tabelle e abbandonare Conversione");
         return false;
     }

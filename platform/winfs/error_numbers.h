@@ -1,8 +1,7 @@
 #pragma once
 // Every number a vb::RuntimeError carries, by name: Basic's own and the file
 // layer's (namespace vb), the database engine's (namespace dao). Handlers
-// compare Err.Number with these, never with bare numbers. The message box
-// answers are here too: handlers compare them the same way.
+// compare Err.Number with these, never with bare numbers.
 
 namespace vb {
 
@@ -22,9 +21,6 @@ enum ErrorNumber : int {
     kPathNotFound = 76,
     kInvalidUseOfNull = 94,
 };
-
-// What a message box returns for the button pressed.
-enum MessageAnswer : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
 
 } // namespace vb
 

@@ -29,7 +29,7 @@ DemoArchive::DemoArchive(bool demoRows) : source(dir.file("VANTORIMA6.MDB")), ta
 void DemoArchive::Run() {
     view.log.clear();
     view.selectedLine = -1;
-    view.answers.push_back(6);   // Yes to the emptying question
+    view.answers.push_back(conversione::MessageAnswer::Yes);   // to the emptying question
     conversione::RunConversion(*session);
     view.answers.clear();
 }

@@ -146,7 +146,7 @@ TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
     WatchingView view;
     view.source = archive.source;
     view.target = archive.target;
-    view.answers = {6};
+    view.answers = {conversione::MessageAnswer::Yes};
     long long ftpf = -1, units = -1;
     view.onLine = [&](const std::string& line) {
         if (line != "PROCEDURA CONCLUSA CON SUCCESSO") return;
@@ -232,7 +232,7 @@ TEST_F(RefusedRun, NamesAreRecognisedByTheirLast14CharactersInAnyCase) {
     archive.source = archive.view.source = archive.dir.file("Vantorima6.mdb");
     archive.view.target = archive.target;
     sourceStamp = StampOf(archive.source);
-    archive.view.answers = {7};
+    archive.view.answers = {conversione::MessageAnswer::No};
     ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
                    "File Vantorima 7 CORRETTO", "Richiesta di Cancellazione dati tabelle ed esecuzione Conversione",
                    "Non vuotare tabelle e abbandonare Conversione"});
@@ -242,7 +242,7 @@ TEST_F(RefusedRun, ATargetThatIsTheSourceUnderAnotherNameIsRefused) {
     std::filesystem::create_directory(archive.dir.path() / "altro");
     std::filesystem::create_symlink(archive.source, archive.dir.path() / "altro" / "VANTORIMA7.MDB");
     archive.view.target = (archive.dir.path() / "altro" / "VANTORIMA7.MDB").string();
-    archive.view.answers = {6};
+    archive.view.answers = {conversione::MessageAnswer::Yes};
     ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
                    "File Vantorima 7 ERRATO"});
 }
