@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "dbengine/engine.h"
-#include "run/conversion_state.h"
+#include "run/conversion_session.h"
 #include "run/run_conversion.h"
 #include "source_rows.h"
 #include "sql_copy.h"
@@ -55,10 +55,10 @@ std::vector<std::string> Convert(const std::string& source, const std::string& t
     testing_support::RecordingView view;
     view.source = source;
     view.target = target;
-    view.answers = {6};
+    view.answers = {conversione::MessageAnswer::Yes};
     dao::DBEngine engine;
-    conversione::ConversionState state(view, engine);
-    conversione::RunConversion(state);
+    conversione::ConversionSession session(view, engine);
+    conversione::RunConversion(session);
     return view.log;
 }
 

@@ -6,7 +6,7 @@
 
 #include "dbengine/variant.h"
 #include "run/catalogue.h"
-#include "run/run_conversion.h"
+#include "run/empty_target_tables.h"
 #include "sqlite_names.h"
 
 namespace bench {

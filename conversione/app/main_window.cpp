@@ -52,11 +52,20 @@ std::string StartFolder(const std::string& boxText, const std::string& archiveFo
     return cut == std::string::npos || cut == 0 ? archiveFolder : boxText.substr(0, cut);
 }
 
+conversione::MessageAnswer FromUi(int answer) {
+    switch (answer) {
+    case ui::kCancel: return conversione::MessageAnswer::Cancel;
+    case ui::kYes: return conversione::MessageAnswer::Yes;
+    case ui::kNo: return conversione::MessageAnswer::No;
+    default: return conversione::MessageAnswer::Ok;
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(dao::DBEngine& engine, QWidget* parent)
     : QMainWindow(parent), controls_(conversione_app::BuildMainWindow(*this)), fileDialog_(this),
-      state_(*this, engine) {
+      session_(*this, engine) {
     connect(controls_.pickSourceButton, &QPushButton::clicked, this, &MainWindow::OnPickSourceClicked);
     connect(controls_.pickTargetButton, &QPushButton::clicked, this, &MainWindow::OnPickTargetClicked);
     connect(controls_.runButton, &QPushButton::clicked, this, &MainWindow::OnRunClicked);
@@ -69,8 +78,8 @@ bool MainWindow::Start() {
         archiveFolder_ = winfs::ReadFirstLine(kConfigurationFile);
     } catch (const vb::RuntimeError& error) {
         if (error.Number() == vb::kPathNotFound || error.Number() == vb::kFileNotFound) {
-            state_.messageAnswer = ui::ShowMessage(this, "E' necessario impostare Percorso degli Archivi !",
-                                                   ui::Buttons::OkCancel, ui::Icon::Information, kTitle);
+            ui::ShowMessage(this, "E' necessario impostare Percorso degli Archivi !", ui::Buttons::OkCancel,
+                            ui::Icon::Information, kTitle);
             EndProgram();
             return false;
         }
@@ -80,8 +89,8 @@ bool MainWindow::Start() {
     try {
         winfs::OpenForReadingAndClose(archiveFolder_ + "\\VanReteAB.dat");
     } catch (const vb::RuntimeError&) {
-        state_.messageAnswer = ui::ShowMessage(this, UnreachableFolderMessage(archiveFolder_), ui::Buttons::Ok,
-                                               ui::Icon::Information, kTitle);
+        ui::ShowMessage(this, UnreachableFolderMessage(archiveFolder_), ui::Buttons::Ok, ui::Icon::Information,
+                        kTitle);
         EndProgram();
         return false;
     }
@@ -110,7 +119,7 @@ void MainWindow::PickInto(QLineEdit* box) {
 
 void MainWindow::OnRunClicked() {
     controls_.logList->clear();
-    conversione::RunConversion(state_);
+    conversione::RunConversion(session_);
 }
 
 void MainWindow::OnExitClicked() { EndProgram(); }
@@ -149,11 +158,12 @@ void MainWindow::EnableButtons() {
     SetButtonsEnabled(true);
 }
 
-int MainWindow::ShowMessage(const std::string& text, conversione::MessageButtons buttons,
-                            conversione::MessageIcon icon, conversione::MessageDefault defaultButton) {
-    return ui::ShowMessage(this, text, ToUi(buttons), ToUi(icon), kTitle,
-                           defaultButton == conversione::MessageDefault::First ? ui::DefaultButton::First
-                                                                               : ui::DefaultButton::Second);
+conversione::MessageAnswer MainWindow::ShowMessage(const std::string& text, conversione::MessageButtons buttons,
+                                                   conversione::MessageIcon icon,
+                                                   conversione::MessageDefault defaultButton) {
+    return FromUi(ui::ShowMessage(this, text, ToUi(buttons), ToUi(icon), kTitle,
+                                  defaultButton == conversione::MessageDefault::First ? ui::DefaultButton::First
+                                                                                      : ui::DefaultButton::Second));
 }
 
 void MainWindow::YieldToMessageLoop() {

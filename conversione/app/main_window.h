@@ -7,7 +7,7 @@
 
 #include "app/main_window_layout.h"
 #include "dbengine/engine.h"
-#include "run/conversion_state.h"
+#include "run/conversion_session.h"
 #include "run/conversion_view.h"
 #include "ui/file_dialog.h"
 
@@ -38,8 +38,9 @@ public:
     void SelectLastLogLine() override;
     void DisableButtons() override;
     void EnableButtons() override;
-    int ShowMessage(const std::string& text, conversione::MessageButtons buttons, conversione::MessageIcon icon,
-                    conversione::MessageDefault defaultButton) override;
+    conversione::MessageAnswer ShowMessage(const std::string& text, conversione::MessageButtons buttons,
+                                           conversione::MessageIcon icon,
+                                           conversione::MessageDefault defaultButton) override;
     void YieldToMessageLoop() override;
 
 private:
@@ -50,7 +51,7 @@ private:
 
     conversione_app::MainWindowControls controls_;
     ui::CommonDialog fileDialog_;
-    conversione::ConversionState state_;
+    conversione::ConversionSession session_;
     std::string archiveFolder_;
     bool ended_ = false;
 };

@@ -9,6 +9,7 @@ namespace conversione {
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageIcon { Information, Question, Critical };
 enum class MessageDefault { First, Second };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class ConversionView {
 public:
@@ -23,9 +24,8 @@ public:
     virtual void DisableButtons() = 0;
     virtual void EnableButtons() = 0;
 
-    // A modal message with the title "Attenzione"; returns the answer code
-    // (vb::MessageAnswer).
-    virtual int ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
+    // A modal message with the title "Attenzione"; returns the button pressed.
+    virtual MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
                             MessageDefault defaultButton) = 0;
 
     virtual void YieldToMessageLoop() = 0;

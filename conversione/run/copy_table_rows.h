@@ -1,6 +1,6 @@
 #pragma once
 // The one routine behind every table converter.
-#include "run/conversion_state.h"
+#include "run/conversion_session.h"
 #include "run/table_converter.h"
 
 namespace conversione {
@@ -10,6 +10,6 @@ namespace conversione {
 // writes the converter's empty, count or error line. A refused save ends the
 // table with its error line and returns normally; any other failure
 // (vb::RuntimeError) rises to the caller.
-void CopyTableRows(ConversionState& state, const TableConverter& converter);
+void CopyTableRows(ConversionSession& session, const TableConverter& converter);
 
 } // namespace conversione

@@ -1,9 +1,6 @@
-#include <memory>
-#include <string>
-#include <vector>
+#include "run/empty_target_tables.h"
 
-#include "dbengine/engine.h"
-#include "run/run_conversion.h"
+#include <memory>
 
 namespace conversione {
 namespace {
@@ -44,14 +41,15 @@ const std::vector<std::string>& EmptiedTables() {
     return all;
 }
 
-void EmptyTargetTables(ConversionState& state) {
-    state.view.YieldToMessageLoop();
-    state.view.YieldToMessageLoop();
-    state.view.AppendLog("Cancellazione dati tabelle di Vantorima 7");
-    state.binding = BindingSide::Target;
-    std::unique_ptr<dao::Database> target = state.engine.OpenDatabase(state.view.TargetFileName());
+void EmptyTargetTables(ConversionSession& session) {
+    ConversionView& view = session.view;
+    view.YieldToMessageLoop();
+    view.YieldToMessageLoop();
+    view.AppendLog("Cancellazione dati tabelle di Vantorima 7");
+    session.bindings.NoteTargetOpening();
+    std::unique_ptr<dao::Database> target = session.engine.OpenDatabase(view.TargetFileName());
     for (const std::string& table : EmptiedTables()) target->Execute("Delete * from [" + table + "]");
-    state.view.AppendLog("Dati tabelle di Vantorima 7 cancellati");
+    view.AppendLog("Dati tabelle di Vantorima 7 cancellati");
     target->Close();
 }
 

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "dbengine/recordset.h"
-#include "run/binding.h"
 #include "winfs/paths.h"
 
 namespace conversione {
@@ -38,9 +37,9 @@ bool SameFile(const std::string& first, const std::string& second) {
     return std::filesystem::equivalent(winfs::Resolve(first), winfs::Resolve(second), ec) && !ec;
 }
 
-std::string ReadSourceRelease(ConversionState& state) {
-    BindSource(state, "versione");
-    dao::Recordset& versione = state.Data1.GetRecordset();
+std::string ReadSourceRelease(DataBindings& bindings, const std::string& sourceFile) {
+    bindings.BindSource(sourceFile, "versione");
+    dao::Recordset& versione = bindings.SourceRows();
     std::string numero = TextOf(versione.Fields("numero").Value());
     std::string data = TextOf(versione.Fields("data").Value());
     return numero + " " + data;

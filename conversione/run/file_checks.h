@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/conversion_state.h"
+#include "run/data_bindings.h"
 
 namespace conversione {
 
@@ -14,9 +14,9 @@ bool NameEndsWith(const std::string& fileName, std::string_view expectedTail);
 // Both names lead to one file on disk (a link, another spelling of the path).
 bool SameFile(const std::string& first, const std::string& second);
 
-// "numero", one blank, "data" of the first row of the source table "versione"
-// (a Null contributes nothing). Binds Data1; engine errors rise.
-std::string ReadSourceRelease(ConversionState& state);
+// "numero", one blank, "data" of the first row of the table "versione" of the
+// source file (a Null contributes nothing). Binds the source; engine errors rise.
+std::string ReadSourceRelease(DataBindings& bindings, const std::string& sourceFile);
 
 // The release a source must record.
 inline constexpr std::string_view kExpectedRelease = "VERSIONE 6.0.13 DEL 17 SETTEMBRE 2004";

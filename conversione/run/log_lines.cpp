@@ -2,14 +2,14 @@
 
 namespace conversione {
 
-void WriteFinalLine(ConversionState& state, const std::string& line) {
-    state.view.AppendLog(line);
-    state.view.SelectLastLogLine();
+void WriteFinalLine(ConversionView& view, const std::string& line) {
+    view.AppendLog(line);
+    view.SelectLastLogLine();
 }
 
-void WriteTableErrorLine(ConversionState& state, const std::string& errorPrefix, int errorNumber) {
-    ++state.tableErrorLines;
-    WriteFinalLine(state, errorPrefix + std::to_string(errorNumber));
+void WriteTableErrorLine(ConversionView& view, RunCounts& counts, const std::string& errorPrefix, int errorNumber) {
+    ++counts.tableErrorLines;
+    WriteFinalLine(view, errorPrefix + std::to_string(errorNumber));
 }
 
 } // namespace conversione

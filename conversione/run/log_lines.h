@@ -3,14 +3,15 @@
 // selected so that it scrolls into view.
 #include <string>
 
-#include "run/conversion_state.h"
+#include "run/conversion_view.h"
+#include "run/run_counts.h"
 
 namespace conversione {
 
-void WriteFinalLine(ConversionState& state, const std::string& line);
+void WriteFinalLine(ConversionView& view, const std::string& line);
 
 // TableErrorLine: the converter's prefix and the error number; counted so
 // that the run can end with its error summary.
-void WriteTableErrorLine(ConversionState& state, const std::string& errorPrefix, int errorNumber);
+void WriteTableErrorLine(ConversionView& view, RunCounts& counts, const std::string& errorPrefix, int errorNumber);
 
 } // namespace conversione

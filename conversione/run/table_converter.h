@@ -44,8 +44,8 @@ enum class ConverterShape {
 
 struct TableConverter {
     std::string name;          // "ConvertUnits"
-    std::string sourceTable;   // bound to Data1, as written
-    std::string targetTable;   // bound to Data2, as written
+    std::string sourceTable;   // bound as the source, as written
+    std::string targetTable;   // bound as the target, as written
     FieldList fields;          // in write order
     std::string emptyLine;     // TableEmptyLine, whole
     std::string countPrefix;   // TableCountLine before the count; ends in a blank

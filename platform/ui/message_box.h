@@ -3,8 +3,6 @@
 // QMessageBox, tests install a double that answers from a script.
 #include <string>
 
-#include "winfs/error_numbers.h"
-
 class QWidget;
 
 namespace ui {
@@ -13,7 +11,8 @@ namespace ui {
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Information, Question, Critical, Exclamation };
 enum class DefaultButton { First, Second };
-enum Answer : int { kOk = vb::kAnswerOk, kCancel = vb::kAnswerCancel, kYes = vb::kAnswerYes, kNo = vb::kAnswerNo };
+// The codes of the buttons pressed, as the platform's message box returns them.
+enum Answer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
 
 struct MessageRequest {
     std::string text;
@@ -26,7 +25,7 @@ struct MessageRequest {
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Shows the message modally and returns the answer code (1, 2, 6 or 7).
+    // Shows the message modally and returns the answer code (an Answer).
     virtual int Show(const MessageRequest& request, QWidget* parent) = 0;
 };
 
@@ -34,7 +33,7 @@ public:
 MessageBoxes& CurrentMessageBoxes();
 void InstallMessageBoxes(MessageBoxes* boxes);   // nullptr restores the Qt version
 
-// The answer of the default button (what Enter gives): 1, 2, 6 or 7.
+// The answer of the default button (what Enter gives).
 int DefaultAnswer(Buttons buttons, DefaultButton defaultButton);
 
 // Convenience: CurrentMessageBoxes().Show(...).

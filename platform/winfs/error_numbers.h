@@ -3,8 +3,7 @@
 // name: Basic's own, the file layer's, the zip component's and the restore's
 // (namespace vb), the database engine's (namespace dao). Handlers compare
 // Err.Number with these, never with bare numbers; error_descriptions.h gives
-// the operator's words for each. The message box answers are here too:
-// handlers compare them the same way.
+// the operator's words for each.
 
 namespace vb {
 
@@ -37,9 +36,6 @@ enum ErrorNumber : int {
     // The restore's own: the archive holds no whole version-7 database.
     kNoVersion7Database = 520,
 };
-
-// What a message box returns for the button pressed.
-enum MessageAnswer : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
 
 } // namespace vb
 

@@ -25,9 +25,9 @@ void AddUnit(ConverterHarness& h, const std::string& descrizione, const std::str
 TEST(CopyTableRows, EmptySourceWritesOnlyTheEmptyLineAndLeavesTheTargetAlone) {
     ConverterHarness h;
     h.ExecuteTarget("INSERT INTO [taunita] ([descrizione], [commento]) VALUES ('XX', 'gia'' presente')");
-    h.State().RowCount = 99;
+    h.Session().counts.rowCount = 99;
     EXPECT_TRUE(h.EmptyLineIs(UnitsLike(), "UNITA nessuna voce presente"));
-    EXPECT_EQ(h.State().RowCount, 0);
+    EXPECT_EQ(h.Session().counts.rowCount, 0);
     EXPECT_EQ(h.ReadTarget("taunita").size(), 1u);
 }
 
@@ -39,8 +39,8 @@ TEST(CopyTableRows, CopiesEveryRowInSourceOrderWithNullsAndEmptyTexts) {
     AddUnit(h, "NULL", "'senza descrizione'");
     EXPECT_TRUE(h.CountLineIs(UnitsLike(), "UNITA convertite "));
     EXPECT_EQ(h.View().log[0], "UNITA convertite 4 voci");
-    EXPECT_EQ(h.State().RowCount, 4);
-    EXPECT_EQ(h.State().rowIndex, 5);
+    EXPECT_EQ(h.Session().counts.rowCount, 4);
+    EXPECT_EQ(h.Session().counts.rowIndex, 5);
 
     auto rows = h.ReadTarget("taunita");
     ASSERT_EQ(rows.size(), 4u);
@@ -58,7 +58,7 @@ TEST(CopyTableRows, ARefusedSaveKeepsEarlierRowsAndEndsTheTableWithItsErrorLine)
     AddUnit(h, "'PZ'", "'doppione'");   // the version-7 description is unique
     AddUnit(h, "'LT'", "'mai copiato'");
     EXPECT_TRUE(h.ErrorLineIs(UnitsLike(), "UNITA Errore nr. ", 3022));
-    EXPECT_EQ(h.State().tableErrorLines, 1);
+    EXPECT_EQ(h.Session().counts.tableErrorLines, 1);
     auto rows = h.ReadTarget("taunita");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1]["commento"], dao::Variant("due"));
@@ -97,14 +97,14 @@ TEST(CopyTableRows, FailuresOutsideTheSaveRiseToTheCaller) {
         FAIL() << "a missing table must rise";
     } catch (const vb::RuntimeError& e) {
         EXPECT_EQ(e.Number(), 3078);
-        EXPECT_EQ(h.State().binding, conversione::BindingSide::Target);
+        EXPECT_EQ(h.Session().bindings.Side(), conversione::BindingSide::Target);
     }
 
     // A text that a Long field cannot take is refused when it is set, not at the save.
     TableConverter refused = {"Refused", "taunita", "tabewww", {conversione::Copy("id", "descrizione")},
                               "", "WWW convertite ", "WWW Errore nr. ", conversione::ConverterShape::CopyRows};
     EXPECT_THROW(h.Run(refused), vb::RuntimeError);
-    EXPECT_EQ(h.State().tableErrorLines, 0);
+    EXPECT_EQ(h.Session().counts.tableErrorLines, 0);
 }
 
 TEST(CopyTableRows, ConstantsRowCodesAndMonthsAreWrittenInListOrder) {
@@ -141,11 +141,11 @@ TEST(CopyTableRows, TwoConvertersInARowEachBindAfresh) {
     h.ExecuteSource("INSERT INTO [tazone] ([codice], [descrizione]) VALUES ('NO', 'Nord')");
     EXPECT_EQ(h.Run(converter_testing::FindConverter("ConvertUnits")), (Lines{"TABELLA UNITA' convertite 2 voci"}));
     EXPECT_EQ(h.Run(converter_testing::FindConverter("ConvertZones")), (Lines{"TABELLA ZONE convertite 1 voci"}));
-    EXPECT_EQ(h.State().Data1.RecordSource(), "tazone");
-    EXPECT_EQ(h.State().Data2.RecordSource(), "tazone");
-    // An empty source leaves Data2 on the previous target.
+    EXPECT_EQ(h.Session().bindings.Source().RecordSource(), "tazone");
+    EXPECT_EQ(h.Session().bindings.Target().RecordSource(), "tazone");
+    // An empty source leaves the target binding on the previous table.
     h.Run(converter_testing::FindConverter("ConvertBanks"));
-    EXPECT_EQ(h.State().Data2.RecordSource(), "tazone");
+    EXPECT_EQ(h.Session().bindings.Target().RecordSource(), "tazone");
 }
 
 } // namespace

@@ -23,14 +23,14 @@ DemoArchive::DemoArchive(bool demoRows) : source(dir.file("VANTORIMA6.MDB")), ta
     view.source = source;
     view.target = target;
     view.answers.clear();
-    state = std::make_unique<conversione::ConversionState>(view, engine);
+    session = std::make_unique<conversione::ConversionSession>(view, engine);
 }
 
 void DemoArchive::Run() {
     view.log.clear();
     view.selectedLine = -1;
-    view.answers.push_back(6);   // Yes to the emptying question
-    conversione::RunConversion(*state);
+    view.answers.push_back(conversione::MessageAnswer::Yes);   // to the emptying question
+    conversione::RunConversion(*session);
     view.answers.clear();
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dbengine/engine.h"
-#include "run/conversion_state.h"
+#include "run/conversion_session.h"
 #include "support/recording_view.h"
 #include "support/temp_dir.h"
 
@@ -39,7 +39,7 @@ public:
     std::string target;
     dao::DBEngine engine;
     testing_support::RecordingView view;
-    std::unique_ptr<conversione::ConversionState> state;
+    std::unique_ptr<conversione::ConversionSession> session;
 };
 
 // The driver's lines before the first converter of a confirmed run.

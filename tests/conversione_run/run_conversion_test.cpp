@@ -108,6 +108,15 @@ TEST(WholeRun, ARefusedRowEndsOnlyItsTableAndTheRunEndsWithErrors) {
     EXPECT_TRUE(archive.view.buttonsEnabled);
 }
 
+TEST(WholeRun, OneRefusedTableIsEnoughToEndWithErrors) {
+    DemoArchive archive;
+    archive.ExecuteSource("INSERT INTO [taunita] ([descrizione], [commento]) VALUES ('PZ', 'doppione')");
+    archive.Run();
+    const Lines& log = archive.view.log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), "TABELLA UNITA' Errore nr. 3022"), 1);
+    EXPECT_EQ(log.back(), "PROCEDURA CONCLUSA CON ERRORI");
+}
+
 // A window that lets a test look at the files the moment a line is logged.
 class WatchingView : public testing_support::RecordingView {
 public:
@@ -137,15 +146,15 @@ TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
     WatchingView view;
     view.source = archive.source;
     view.target = archive.target;
-    view.answers = {6};
+    view.answers = {conversione::MessageAnswer::Yes};
     long long ftpf = -1, units = -1;
     view.onLine = [&](const std::string& line) {
         if (line != "PROCEDURA CONCLUSA CON SUCCESSO") return;
         ftpf = ReadFromDisk(archive.target, "SELECT FTPF FROM configurazione");
         units = ReadFromDisk(archive.target, "SELECT count(*) FROM taunita");
     };
-    conversione::ConversionState state(view, archive.engine);
-    conversione::RunConversion(state);
+    conversione::ConversionSession session(view, archive.engine);
+    conversione::RunConversion(session);
     ASSERT_EQ(view.log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
     EXPECT_EQ(ftpf, 12);   // the configuration, edited last
     EXPECT_EQ(units, 7);
@@ -179,7 +188,7 @@ class RefusedRun : public ::testing::Test {
 protected:
     void ExpectRefused(const Lines& log) {
         archive.view.log.clear();
-        conversione::RunConversion(*archive.state);
+        conversione::RunConversion(*archive.session);
         EXPECT_EQ(archive.view.log, log);
         EXPECT_TRUE(archive.view.buttonsEnabled);
         EXPECT_EQ(StampOf(archive.source), sourceStamp);
@@ -223,7 +232,7 @@ TEST_F(RefusedRun, NamesAreRecognisedByTheirLast14CharactersInAnyCase) {
     archive.source = archive.view.source = archive.dir.file("Vantorima6.mdb");
     archive.view.target = archive.target;
     sourceStamp = StampOf(archive.source);
-    archive.view.answers = {7};
+    archive.view.answers = {conversione::MessageAnswer::No};
     ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
                    "File Vantorima 7 CORRETTO", "Richiesta di Cancellazione dati tabelle ed esecuzione Conversione",
                    "Non vuotare tabelle e abbandonare Conversione"});
@@ -233,7 +242,7 @@ TEST_F(RefusedRun, ATargetThatIsTheSourceUnderAnotherNameIsRefused) {
     std::filesystem::create_directory(archive.dir.path() / "altro");
     std::filesystem::create_symlink(archive.source, archive.dir.path() / "altro" / "VANTORIMA7.MDB");
     archive.view.target = (archive.dir.path() / "altro" / "VANTORIMA7.MDB").string();
-    archive.view.answers = {6};
+    archive.view.answers = {conversione::MessageAnswer::Yes};
     ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
                    "File Vantorima 7 ERRATO"});
 }

@@ -31,4 +31,22 @@ TEST(TargetInUse, AnotherProgramHoldingTheTargetEndsTheRunBeforeAnythingIsEmptie
     }
 }
 
+// After one run the program still has the target open, shared; another
+// program that opens it too must stop the next run just the same.
+TEST(TargetInUse, AnotherProgramOpeningTheTargetAfterARunEndsTheNextRun) {
+    DemoArchive archive;
+    archive.Run();
+    ASSERT_EQ(archive.view.log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
+    const run_testing::FileStamp before = run_testing::StampOf(archive.target);
+    HolderProcess holder("engine", archive.target);
+    ASSERT_TRUE(holder.Ready());
+
+    archive.Run();
+
+    const std::string line = "PROCEDURA INTERROTTA Errore nr. 3045 - ";
+    EXPECT_EQ(archive.view.log.back().substr(0, line.size()), line);
+    EXPECT_TRUE(run_testing::StampOf(archive.target) == before);
+    EXPECT_EQ(holder.Release(), 0);
+}
+
 } // namespace

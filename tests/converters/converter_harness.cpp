@@ -28,11 +28,11 @@ ConverterHarness::ConverterHarness()
     schema::BuildVersion7(target_);
     view_.source = source_;
     view_.target = target_;
-    state_ = std::make_unique<conversione::ConversionState>(view_, engine_);
+    session_ = std::make_unique<conversione::ConversionSession>(view_, engine_);
 }
 
 ConverterHarness::~ConverterHarness() {
-    state_.reset();
+    session_.reset();
 }
 
 void ConverterHarness::Execute(const std::string& file, const std::string& statement) {
@@ -79,7 +79,7 @@ Rows ConverterHarness::ReadTarget(const std::string& table) { return Read(target
 Lines ConverterHarness::Run(const conversione::TableConverter& converter) {
     view_.log.clear();
     view_.selectedLine = -1;
-    conversione::CopyTableRows(*state_, converter);
+    conversione::CopyTableRows(*session_, converter);
     engine_.CommitAll();
     return view_.log;
 }

@@ -29,7 +29,7 @@
 
 #include "dbengine/engine.h"
 #include "dbengine/variant.h"
-#include "run/conversion_state.h"
+#include "run/conversion_session.h"
 #include "run/table_converter.h"
 #include "support/recording_view.h"
 #include "support/temp_dir.h"
@@ -91,7 +91,7 @@ public:
     void PrimeDuplicateKeys(const conversione::TableConverter& converter);
 
     testing_support::RecordingView& View() { return view_; }
-    conversione::ConversionState& State() { return *state_; }
+    conversione::ConversionSession& Session() { return *session_; }
     dao::DBEngine& Engine() { return engine_; }
 
 private:
@@ -104,7 +104,7 @@ private:
     std::string target_;
     dao::DBEngine engine_;
     testing_support::RecordingView view_;
-    std::unique_ptr<conversione::ConversionState> state_;
+    std::unique_ptr<conversione::ConversionSession> session_;
 };
 
 } // namespace converter_testing

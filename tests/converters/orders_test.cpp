@@ -226,7 +226,7 @@ TEST_P(OrderConverterTest, RefusedRowEndsTheTableKeepingTheRowsBefore) {
     ASSERT_EQ(target.size(), before + 1);
     const dao::Variant firstKey = Key(Case(), h.ReadSource(Case().source).at(0));
     EXPECT_TRUE(std::any_of(target.begin(), target.end(), [&](const Row& t) { return Key(Case(), t) == firstKey; }));
-    EXPECT_EQ(h.State().RowCount, 3);
+    EXPECT_EQ(h.Session().counts.rowCount, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, OrderConverterTest, ::testing::ValuesIn(Cases()),

@@ -308,8 +308,8 @@ TEST_P(PurchaseConverter, RefusedRowEndsOnlyItsTable) {
     h.InsertTarget(tableCase.target, {{tableCase.key, clash}});
 
     EXPECT_TRUE(h.ErrorLineIs(converter(), tableCase.errorPrefix, 3022));
-    EXPECT_EQ(h.State().rowIndex, 2);
-    EXPECT_EQ(h.State().RowCount, 3);
+    EXPECT_EQ(h.Session().counts.rowIndex, 2);
+    EXPECT_EQ(h.Session().counts.rowCount, 3);
     Rows target = h.ReadTarget(tableCase.target);
     ASSERT_EQ(target.size(), 2u);
     EXPECT_EQ(target[0].at(tableCase.key), clash);

@@ -14,7 +14,7 @@
 #include "dbengine/recordset.h"
 #include "registries/registry_fields.h"
 #include "run/catalogue.h"
-#include "run/run_conversion.h"
+#include "run/empty_target_tables.h"
 #include "tools/schema_loader.h"
 #include "winfs/paths.h"
 
@@ -202,13 +202,13 @@ TEST_P(RegistryConverterTest, WritesItsCountAndEmptyLinesByteForByte) {
     const std::size_t rows = h.ReadSource(Case().source).size();
     ASSERT_GE(rows, 2u);
     EXPECT_TRUE(h.CountLineIs(Converter(), Case().countPrefix));
-    EXPECT_EQ(h.State().RowCount, static_cast<std::int32_t>(rows));
+    EXPECT_EQ(h.Session().counts.rowCount, static_cast<std::int32_t>(rows));
 
     // An empty source leaves the target as it stands.
     const Rows converted = h.ReadTarget(Case().target);
     h.ExecuteSource("Delete * from [" + Case().source + "]");
     EXPECT_TRUE(h.EmptyLineIs(Converter(), Case().emptyLine));
-    EXPECT_EQ(h.State().RowCount, 0);
+    EXPECT_EQ(h.Session().counts.rowCount, 0);
     EXPECT_EQ(h.ReadTarget(Case().target), converted);
 }
 
@@ -322,7 +322,7 @@ TEST(RegistryRun, LeavesTheSalesPriceListsAsTheyWere) {
                                {"prezzo", Variant::Null()}, {"ricarico", Variant::Double(40)}});
     const Rows before = h.ReadTarget("Listini");
 
-    conversione::EmptyTargetTables(h.State());
+    conversione::EmptyTargetTables(h.Session());
     for (const RegistryCase& c : Cases()) {
         const TableConverter& converter = FindConverter(c.name);
         EXPECT_EQ(h.Run(converter),

@@ -32,10 +32,7 @@ void Replay(const char* reader, Entry entry) {
     }
 }
 
-// Disabled while the Access reading runs inside the program: the damaged
-// files in its corpus take the process down. Enabled once the engine reads
-// Access files in a reader process of their own.
-TEST(FuzzCorpus, DISABLED_Access) { Replay("access", fuzz::FuzzAccess); }
+TEST(FuzzCorpus, Access) { Replay("access", fuzz::FuzzAccess); }
 TEST(FuzzCorpus, Zip) { Replay("zip", fuzz::FuzzZip); }
 TEST(FuzzCorpus, Layout) { Replay("layout", fuzz::FuzzLayout); }
 TEST(FuzzCorpus, Config) { Replay("config", fuzz::FuzzConfig); }

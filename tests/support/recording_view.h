@@ -26,7 +26,7 @@ public:
     bool buttonsEnabled = true;
     int yields = 0;
     std::vector<Message> messages;
-    std::deque<int> answers;
+    std::deque<conversione::MessageAnswer> answers;
 
     std::string SourceFileName() const override { return source; }
     std::string TargetFileName() const override { return target; }
@@ -35,17 +35,19 @@ public:
     void DisableButtons() override { buttonsEnabled = false; }
     void EnableButtons() override { buttonsEnabled = true; }
     void YieldToMessageLoop() override { ++yields; }
-    int ShowMessage(const std::string& text, conversione::MessageButtons buttons,
-                    conversione::MessageIcon icon, conversione::MessageDefault defaultButton) override {
+    conversione::MessageAnswer ShowMessage(const std::string& text, conversione::MessageButtons buttons,
+                                           conversione::MessageIcon icon,
+                                           conversione::MessageDefault defaultButton) override {
+        using conversione::MessageAnswer;
         messages.push_back({text, buttons, icon, defaultButton});
         if (!answers.empty()) {
-            int a = answers.front();
+            const MessageAnswer answer = answers.front();
             answers.pop_front();
-            return a;
+            return answer;
         }
-        using conversione::MessageButtons;
-        if (buttons == MessageButtons::YesNo) return defaultButton == conversione::MessageDefault::First ? 6 : 7;
-        return 1;
+        if (buttons == conversione::MessageButtons::YesNo)
+            return defaultButton == conversione::MessageDefault::First ? MessageAnswer::Yes : MessageAnswer::No;
+        return MessageAnswer::Ok;
     }
 };
 

@@ -49,27 +49,28 @@ bool MainWindow::TaskExists(const std::string& name, bool exact) {
 }
 
 void MainWindow::OnCompactionClicked() {
-    RunCommand(true, true, [this] { OpenCompactionWindow(); });
+    RunCommand(CommandUsers::EnabledOnly, MainApplication::MustBeClosed, [this] { OpenCompactionWindow(); });
 }
 
 void MainWindow::OnPrintLayoutsClicked() {
-    RunCommand(true, false, [this] { OpenPrintLayoutWindow(); });
+    RunCommand(CommandUsers::EnabledOnly, MainApplication::MayBeOpen, [this] { OpenPrintLayoutWindow(); });
 }
 
 void MainWindow::OnRestoreClicked() {
-    RunCommand(true, true, [this] { OpenBackupWindow(true); });
+    RunCommand(CommandUsers::EnabledOnly, MainApplication::MustBeClosed, [this] { OpenBackupWindow(true); });
 }
 
 void MainWindow::OnBackupClicked() {
-    RunCommand(false, true, [this] { OpenBackupWindow(false); });
+    RunCommand(CommandUsers::Any, MainApplication::MustBeClosed, [this] { OpenBackupWindow(false); });
 }
 
-void MainWindow::RunCommand(bool rightsGated, bool runningCheck, const std::function<void()>& openWindow) {
-    if (rightsGated && context_.userNotEnabled) {
+void MainWindow::RunCommand(CommandUsers users, MainApplication mainApplication,
+                            const std::function<void()>& openWindow) {
+    if (users == CommandUsers::EnabledOnly && context_.userNotEnabled) {
         ui::ShowMessage(this, kUserNotEnabled, ui::Buttons::Ok, ui::Icon::Information, kRightsTitle);
         return;
     }
-    if (runningCheck) {
+    if (mainApplication == MainApplication::MustBeClosed) {
         bool running = TaskExists(kMainApplicationTitle, true);
         // The walk yields to the message loop; the program may have been ended meanwhile.
         if (ended_) return;

@@ -57,9 +57,12 @@ private:
     void OnRestoreClicked();
     void OnPrintLayoutsClicked();
     void OnCompactionClicked();
-    // Opens a window through openWindow unless the user lacks the rights
-    // (rightsGated) or the main application is open (runningCheck).
-    void RunCommand(bool rightsGated, bool runningCheck, const std::function<void()>& openWindow);
+    // Who may give a command, and whether the main application must be closed first.
+    enum class CommandUsers { EnabledOnly, Any };
+    enum class MainApplication { MustBeClosed, MayBeOpen };
+    // Opens a window through openWindow unless the user lacks the rights the
+    // command asks for or the main application is open when it must not be.
+    void RunCommand(CommandUsers users, MainApplication mainApplication, const std::function<void()>& openWindow);
 
     // True when the window may close (the program then ends).
     bool ConfirmExit();
