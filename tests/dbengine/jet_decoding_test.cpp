@@ -53,9 +53,9 @@ struct MadePages final : jet::PageSource {
 };
 
 std::vector<unsigned char> Chained(std::uint32_t next, const std::string& data) {
-    std::vector<unsigned char> row{static_cast<unsigned char>(next), static_cast<unsigned char>(next >> 8),
-                                   static_cast<unsigned char>(next >> 16), static_cast<unsigned char>(next >> 24)};
-    row.insert(row.end(), data.begin(), data.end());
+    std::vector<unsigned char> row(4 + data.size());
+    for (int i = 0; i < 4; ++i) row[static_cast<std::size_t>(i)] = static_cast<unsigned char>(next >> (8 * i));
+    std::copy(data.begin(), data.end(), row.begin() + 4);
     return row;
 }
 

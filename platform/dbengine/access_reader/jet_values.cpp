@@ -144,7 +144,7 @@ std::string DecimalText(Bytes bytes, int decimals) {
     }
     if (digits.size() <= static_cast<std::size_t>(decimals))
         digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    if (decimals > 0) digits.insert(digits.end() - decimals, '.');
     return (bytes[0] & 0x80 ? "-" : "") + digits;
 }
 
