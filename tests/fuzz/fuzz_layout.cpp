@@ -4,7 +4,7 @@
 #include "fuzz_entries.h"
 #include "fuzz_scratch.h"
 
-#include "report/report_control.h"
+#include "report/control/report_control.h"
 #include "support/scripted_message_boxes.h"
 #include "support/scripted_screens.h"
 

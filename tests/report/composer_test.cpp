@@ -2,10 +2,10 @@
 // the next page and gives the same line again.
 #include <gtest/gtest.h>
 
+#include "report/composer/composer.h"
+#include "report/composer/text_fit.h"
+#include "report/model/report_codes.h"
 #include "support/qt_application.h"
-#include "report/composer.h"
-#include "report/report_codes.h"
-#include "report/text_fit.h"
 
 namespace {
 

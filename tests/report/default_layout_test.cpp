@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "report/composer/default_layout.h"
+#include "report/composer/text_fit.h"
+#include "report/model/report_codes.h"
 #include "support/qt_application.h"
-#include "report/default_layout.h"
-#include "report/report_codes.h"
-#include "report/text_fit.h"
 
 namespace {
 

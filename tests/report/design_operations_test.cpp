@@ -1,6 +1,6 @@
 // Declaring variables and fields, choosing the layout file and opening the
 // designer on it.
-#include "report/business_layout.h"
+#include "report/composer/business_layout.h"
 #include "report_fixture.h"
 
 namespace report_testing {

@@ -11,9 +11,9 @@
 #include <QPainter>
 
 #include "pdf_text.h"
-#include "report/business_layout.h"
-#include "report/designer_dialog.h"
-#include "report/page_canvas.h"
+#include "report/composer/business_layout.h"
+#include "report/designer/designer_dialog.h"
+#include "report/designer/page_canvas.h"
 #include "report_fixture.h"
 
 namespace report_testing {

@@ -16,7 +16,7 @@
 #include <QTimer>
 
 #include "designer_fixture.h"
-#include "report/page_setup_dialog.h"
+#include "report/designer/page_setup_dialog.h"
 
 namespace report_testing {
 namespace {

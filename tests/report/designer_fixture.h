@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "report/default_layout.h"
-#include "report/designer_dialog.h"
-#include "report/page_canvas.h"
+#include "report/composer/default_layout.h"
+#include "report/designer/designer_dialog.h"
+#include "report/designer/page_canvas.h"
 #include "report_fixture.h"
 
 namespace report_testing {

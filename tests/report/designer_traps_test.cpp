@@ -17,7 +17,7 @@
 #include <QtTest/QTest>
 
 #include "designer_fixture.h"
-#include "report/property_panel.h"
+#include "report/designer/property_panel.h"
 
 namespace report_testing {
 namespace {

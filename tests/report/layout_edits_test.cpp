@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "report/layout_document.h"
-#include "report/page_setup_dialog.h"
+#include "report/designer/layout_document.h"
+#include "report/designer/page_setup_dialog.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report/layout_file.h"
+#include "report/model/layout_file.h"
 #include "support/temp_dir.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include <QPainter>
 
-#include "report/layout_file.h"
-#include "report/page_objects.h"
+#include "report/composer/page_objects.h"
+#include "report/model/layout_file.h"
 #include "support/temp_dir.h"
 
 namespace {

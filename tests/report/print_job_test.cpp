@@ -5,7 +5,7 @@
 #include <QPrinter>
 
 #include "pdf_text.h"
-#include "report/print_options_dialog.h"
+#include "report/print/print_options_dialog.h"
 #include "report_fixture.h"
 
 namespace report_testing {

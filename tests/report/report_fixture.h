@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include "report/control/report_control.h"
+#include "report/model/layout_file.h"
 #include "support/qt_application.h"
-#include "report/layout_file.h"
-#include "report/report_control.h"
-#include "support/scripted_screens.h"
 #include "support/scripted_message_boxes.h"
+#include "support/scripted_screens.h"
 #include "utilita/drives_folder.h"
 
 namespace report_testing {

@@ -1,11 +1,11 @@
 // What a declared value looks like on paper.
 #include <gtest/gtest.h>
 
-#include "report/column_sum.h"
+#include "report/composer/column_sum.h"
+#include "report/composer/text_fit.h"
+#include "report/composer/value_format.h"
+#include "report/model/report_codes.h"
 #include "support/qt_application.h"
-#include "report/report_codes.h"
-#include "report/text_fit.h"
-#include "report/value_format.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <utility>
 
-#include "report/screens.h"
+#include "report/control/screens.h"
 
 namespace report {
 

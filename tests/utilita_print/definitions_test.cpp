@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "print_layouts/definitions.h"
-#include "report/report_codes.h"
-#include "report/value_format.h"
+#include "report/composer/value_format.h"
+#include "report/model/report_codes.h"
 
 namespace {
 

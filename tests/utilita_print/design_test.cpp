@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "print_fixture.h"
-#include "report/report_codes.h"
+#include "report/model/report_codes.h"
 
 namespace print_testing {
 namespace {

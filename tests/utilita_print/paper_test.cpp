@@ -8,7 +8,7 @@
 
 #include "../report/pdf_text.h"
 #include "print_fixture.h"
-#include "report/layout_file.h"
+#include "report/model/layout_file.h"
 
 namespace print_testing {
 namespace {

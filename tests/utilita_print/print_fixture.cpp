@@ -1,8 +1,8 @@
 #include "print_fixture.h"
 
 #include "dbengine/engine.h"
+#include "report/model/layout_file.h"
 #include "support/qt_application.h"
-#include "report/layout_file.h"
 #include "tools/schema_loader.h"
 
 namespace print_testing {

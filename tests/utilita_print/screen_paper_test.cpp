@@ -5,8 +5,8 @@
 
 #include "../report/pdf_text.h"
 #include "print_fixture.h"
-#include "report/design_sample.h"
-#include "report/print_output.h"
+#include "report/designer/design_sample.h"
+#include "report/print/print_output.h"
 
 namespace print_testing {
 namespace {

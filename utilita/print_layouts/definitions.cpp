@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "dbengine/recordset.h"
-#include "report/report_codes.h"
-#include "report/report_control.h"
+#include "report/control/report_control.h"
+#include "report/model/report_codes.h"
 #include "winfs/runtime_error.h"
 
 namespace utilita::print {

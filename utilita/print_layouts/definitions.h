@@ -6,7 +6,7 @@
 #include <string>
 
 #include "dbengine/variant.h"
-#include "report/definitions.h"
+#include "report/model/definitions.h"
 
 namespace dao { class Recordset; }
 namespace report { class ReportControl; }

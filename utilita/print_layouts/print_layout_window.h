@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "dbengine/data_control.h"
-#include "report/report_control.h"
+#include "report/control/report_control.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,0 +1,137 @@
+#include "report/composer/default_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include <QString>
+
+#include "report/composer/text_fit.h"
+#include "report/composer/value_format.h"
+
+namespace report {
+
+namespace {
+
+constexpr double kMargin = 10;
+constexpr double kBlockTop = 12;
+constexpr double kBlockFont = 9;
+constexpr double kLastBlockRow = 190;     // the block may not push the table lower than this
+constexpr double kCellRoom = 2.5;         // the cell's padding and a little air
+constexpr double kNarrowestText = 12;     // a wrapping column is never squeezed below this
+constexpr double kTotalsWidth = 90;
+
+// Money in the page part is the document's totals: they go to the footer.
+bool IsTotal(const Definition& v) {
+    return v.column == ColumnType::Currency;
+}
+
+// What a column needs: its title's longest word (titles wrap) and its widest value.
+double NeededWidth(const Definition& field, double fontSize) {
+    double title = 0;
+    for (const QString& word : QString::fromStdString(field.name).split(QLatin1Char(' ')))
+        title = std::max(title, TextWidth(word, fontSize, true));
+    Definition widest = field;
+    widest.contents = field.widest;
+    return std::max(title, TextWidth(FormatValue(&widest, ValueFormat::Auto), fontSize, false)) + kCellRoom;
+}
+
+// Column widths within usable: numbers keep what they need (they do not
+// wrap); the texts share the rest, the narrower ones getting all they need
+// first, and the room left over widens the texts.
+std::vector<double> ColumnWidths(const std::vector<Definition>& fields, double fontSize, double usable) {
+    std::vector<double> width;
+    std::vector<std::size_t> texts;
+    double room = usable;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        width.push_back(NeededWidth(fields[i], fontSize));
+        if (ResolvedFormat(fields[i]) == ValueFormat::Text) texts.push_back(i);
+        else room -= width.back();
+    }
+    std::sort(texts.begin(), texts.end(), [&](std::size_t a, std::size_t b) { return width[a] < width[b]; });
+    for (std::size_t n = 0; n < texts.size(); ++n) {
+        const double share = std::max(kNarrowestText, room / static_cast<double>(texts.size() - n));
+        width[texts[n]] = std::min(width[texts[n]], share);
+        room -= width[texts[n]];
+    }
+    double total = 0;
+    for (double w : width) total += w;
+    if (total > usable || texts.empty()) {
+        for (double& w : width) w *= usable / std::max(total, 1.0);   // too many columns: all give way
+    } else {
+        for (std::size_t i : texts) width[i] += (usable - total) / static_cast<double>(texts.size());
+    }
+    return width;
+}
+
+void AddFooter(Layout& layout, const DefinitionList& variables, const DefinitionList& fields) {
+    const double step = LineHeight(kBlockFont) + 0.5;
+    const double right = layout.pageWidth - kMargin - kTotalsWidth;
+    std::vector<HeaderItem>& footer = layout.table.footer;
+    if (!fields.Empty()) footer.push_back({ItemKind::Count, "", "Righe: ", kMargin, 1, 50, kBlockFont});
+    double y = 1;   // the right-hand column, one under the other
+    // The sum of the lines' last money column (their amount), then the document's totals.
+    for (auto f = fields.Items().rbegin(); f != fields.Items().rend(); ++f) {
+        if (f->column != ColumnType::Currency) continue;
+        footer.push_back({ItemKind::Sum, f->name, "Totale " + f->name + ": ", right, y, kTotalsWidth, kBlockFont,
+                          true, ValueFormat::Auto, Align::Right});
+        y += step;
+        break;
+    }
+    for (const Definition& v : variables.Items()) {
+        if (!IsTotal(v)) continue;
+        footer.push_back({ItemKind::Variable, v.name, v.name + ": ", right, y, kTotalsWidth, kBlockFont, false,
+                          ValueFormat::Auto, Align::Right});
+        y += step;
+    }
+}
+
+} // namespace
+
+Align SuggestedAlign(const Definition& value) {
+    return AlignFor(ResolvedFormat(value));
+}
+
+Layout DefaultLayout(const DefinitionList& variables, const DefinitionList& fields) {
+    Layout layout;
+    const double usable = layout.pageWidth - 2 * kMargin;
+    const double step = LineHeight(kBlockFont) + 0.5;
+
+    std::vector<const Definition*> block;
+    for (const Definition& v : variables.Items())
+        if (!IsTotal(v)) block.push_back(&v);
+    // As many columns as keep the block above the table's room.
+    const auto count = static_cast<int>(block.size());
+    int blockColumns = 2;
+    while (blockColumns < 4 && kBlockTop + std::ceil(double(count) / blockColumns) * step > kLastBlockRow)
+        ++blockColumns;
+    const int rows = count == 0 ? 0 : static_cast<int>(std::ceil(double(count) / blockColumns));
+    const double columnWidth = usable / blockColumns;
+    for (int i = 0; i < count; ++i) {
+        const Definition& v = *block[static_cast<std::size_t>(i)];
+        HeaderItem item;
+        item.kind = ItemKind::Variable;
+        item.source = v.name;
+        item.caption = v.name + ": ";
+        item.x = kMargin + (i / std::max(rows, 1)) * columnWidth;
+        item.y = kBlockTop + (i % std::max(rows, 1)) * step;
+        item.width = columnWidth - 2;
+        item.fontSize = kBlockFont;
+        layout.header.push_back(item);
+    }
+
+    LineTable& table = layout.table;
+    table.left = kMargin;
+    table.top = kBlockTop + rows * step + 8;
+    table.bottom = layout.pageHeight - 12;
+    table.fontSize = fields.Items().size() > 8 ? 8 : 9;
+    const std::vector<double> widths = ColumnWidths(fields.Items(), table.fontSize, usable);
+    for (std::size_t i = 0; i < fields.Items().size(); ++i) {
+        const Definition& f = fields.Items()[i];
+        table.columns.push_back({f.name, f.name, widths[i], SuggestedAlign(f), ValueFormat::Auto});
+    }
+    AddFooter(layout, variables, fields);
+    return layout;
+}
+
+} // namespace report

@@ -1,0 +1,239 @@
+#include "report/designer/designer_dialog.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include <QToolButton>
+
+#include "report/composer/default_layout.h"
+#include "report/designer/design_sample.h"
+#include "report/designer/page_canvas.h"
+#include "report/designer/page_setup_dialog.h"
+#include "report/designer/property_panel.h"
+#include "report/model/layout_file.h"
+#include "ui/message_box.h"
+#include "winfs/paths.h"
+
+namespace report {
+
+namespace {
+
+constexpr double kImageWidth = 40;
+
+// Width over height of an image's bytes; 0 when they are no image.
+double AspectOf(const std::string& bytes) {
+    const QByteArray data = QByteArray::fromStdString(bytes);
+    QSizeF size;
+    if (ImageTypeOf(bytes) == "svg") size = QSvgRenderer(data).defaultSize();
+    else size = QImage::fromData(data).size();
+    return size.isEmpty() ? 0 : size.width() / size.height();
+}
+
+} // namespace
+
+DesignerDialog::DesignerDialog(DesignRequest& request, QWidget* parent)
+    : QDialog(parent), request_(request), document_(request.layout) {
+    pickImage = [this] { return PickImageFile(); };
+    BuildControls();
+    connect(&document_, &LayoutDocument::Changed, this, &DesignerDialog::UpdateCommands);
+    connect(&document_.History(), &QUndoStack::cleanChanged, this, &DesignerDialog::UpdateCommands);
+    UpdateCommands();
+}
+
+std::optional<std::string> DesignerDialog::PickImageFile() {
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Scelta dell'immagine"), QString(),
+                                                      QStringLiteral("Immagini (*.png *.jpg *.jpeg *.svg)"));
+    if (file.isEmpty()) return std::nullopt;
+    std::ifstream in(file.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+QPointF DesignerDialog::PlaceFor(QSizeF size) {
+    const QPointF middle = canvas_->VisibleMm().center() - QPointF(size.width(), size.height()) / 2;
+    const QPointF wanted = dropAt_.value_or(middle);
+    dropAt_.reset();
+    const QPointF free = FreePlace(document_.Current(), size, wanted, canvas_->FooterTop());
+    // On the grid when it is on, else on whole millimetres.
+    const double step = canvas_->GridOn() ? canvas_->GridStep() : 1.0;
+    return QPointF(Snap(free.x(), step), Snap(free.y(), step));
+}
+
+void DesignerDialog::AddItem(HeaderItem item) {
+    const QPointF at = PlaceFor(QSizeF(item.width, ItemHeight(item)));
+    item.x = at.x();
+    item.y = at.y();
+    document_.Apply(QStringLiteral("Aggiungi"),
+                    [&](Layout& layout, Selection& selection) { selection = {report::AddItem(layout, item)}; });
+}
+
+void DesignerDialog::AddVariable() {
+    const std::string name = variableChoice_->currentData().toString().toStdString();
+    if (name.empty()) return;
+    HeaderItem item;
+    item.kind = ItemKind::Variable;
+    item.source = name;
+    item.caption = name + ": ";
+    item.width = 70;
+    if (const Definition* d = request_.variables.Find(name)) item.align = SuggestedAlign(*d);
+    AddItem(item);
+}
+
+void DesignerDialog::AddField() {
+    const std::string name = fieldChoice_->currentData().toString().toStdString();
+    if (name.empty()) return;
+    TableColumn column;
+    column.field = name;
+    column.title = name;
+    if (const Definition* d = request_.fields.Find(name)) column.align = SuggestedAlign(*d);
+    document_.Apply(QStringLiteral("Aggiungi colonna"), [&](Layout& layout, Selection& selection) {
+        const ObjectRef added = AddColumn(layout, column);
+        ResizeColumn(layout, added.index, column.width);   // kept on the paper
+        selection = {added};
+    });
+}
+
+void DesignerDialog::AddFooterItem(ItemKind kind) {
+    HeaderItem item;
+    item.kind = kind;
+    item.y = 1.5;
+    item.bold = true;
+    const Layout& layout = document_.Current();
+    if (kind == ItemKind::Sum) {
+        item.source = fieldChoice_->currentData().toString().toStdString();
+        item.align = Align::Right;
+        item.x = layout.table.left;
+        item.width = 30;
+        for (int i = 0; i < static_cast<int>(layout.table.columns.size()); ++i)
+            if (layout.table.columns[static_cast<std::size_t>(i)].field == item.source) {
+                const QRectF column = Bounds(layout, {Part::Column, i});
+                item.x = column.left();
+                item.width = column.width();
+            }
+    } else {
+        item.caption = "Righe: ";
+        item.x = layout.table.left;
+        item.width = 40;
+    }
+    document_.Apply(QStringLiteral("Aggiungi al piede"),
+                    [&](Layout& l, Selection& selection) { selection = {report::AddFooterItem(l, item)}; });
+}
+
+void DesignerDialog::AddShape(Shape shape) {
+    const QPointF at = PlaceFor(QSizeF(shape.width, shape.height));
+    shape.x = at.x();
+    shape.y = at.y();
+    document_.Apply(QStringLiteral("Aggiungi"),
+                    [&](Layout& layout, Selection& selection) { selection = {report::AddShape(layout, shape)}; });
+}
+
+void DesignerDialog::AddImage() {
+    const std::optional<std::string> bytes = pickImage ? pickImage() : std::nullopt;
+    if (!bytes) return;
+    const double aspect = AspectOf(*bytes);
+    if (ImageTypeOf(*bytes).empty() || aspect <= 0) {
+        ui::ShowMessage(this, "Immagine non riconosciuta: scegliere un file PNG, JPEG o SVG.", ui::Buttons::Ok,
+                        ui::Icon::Exclamation, request_.title);
+        return;
+    }
+    Shape shape;
+    shape.kind = ShapeKind::Image;
+    shape.width = kImageWidth;
+    shape.height = kImageWidth / aspect;
+    shape.lineWidth = 0;
+    shape.image = *bytes;
+    shape.imageType = ImageTypeOf(*bytes);
+    AddShape(shape);
+}
+
+void DesignerDialog::EditSelection(const QString& text,
+                                   const std::function<Selection(Layout&, const Selection&)>& edit) {
+    if (document_.Selected().empty()) return;
+    document_.Apply(text, [&](Layout& layout, Selection& selection) { selection = edit(layout, selection); });
+}
+
+void DesignerDialog::PageSetup() {
+    Layout layout = document_.Current();
+    if (!EditPageSetup(this, layout)) return;
+    document_.Apply(QStringLiteral("Imposta pagina"), [&](Layout& l, Selection&) { l = layout; });
+    FitPage();
+}
+
+void DesignerDialog::Preview() {
+    if (request_.preview) {
+        request_.preview(document_.Current());
+        return;
+    }
+    if (!request_.showPages) return;
+    request_.showPages(this, "Anteprima - " + request_.file.filename().string(),
+                       {SamplePage(document_.Current(), request_.variables, request_.fields)});
+}
+
+void DesignerDialog::ShowStatus(const QString& text) {
+    status_->setText(text);
+}
+
+void DesignerDialog::UpdateCommands() {
+    QString file = QStringLiteral("Modulo: ") + QString::fromStdString(winfs::WindowsForm(request_.file.string()));
+    if (request_.newLayout) file += QStringLiteral("   (nuovo modulo, non ancora salvato)");
+    else if (document_.Modified()) file += QStringLiteral("   (modificato)");
+    fileLabel_->setText(file);
+}
+
+bool DesignerDialog::Save() {
+    std::string error;
+    if (!SaveLayout(request_.file, document_.Current(), error)) {
+        ui::ShowMessage(this, "Impossibile salvare il modulo :\r\n" + request_.file.string() + "\r\n" + error,
+                        ui::Buttons::Ok, ui::Icon::Exclamation, request_.title);
+        return false;
+    }
+    request_.layout = document_.Current();
+    request_.newLayout = false;
+    document_.MarkSaved();
+    UpdateCommands();
+    return true;
+}
+
+void DesignerDialog::reject() {
+    if (document_.Modified() || request_.newLayout) {
+        const std::string question = request_.newLayout ? "Il nuovo modulo non è ancora stato salvato. Salvarlo ?"
+                                                        : "Salvare le modifiche al modulo ?";
+        const int answer =
+            ui::ShowMessage(this, question, ui::Buttons::YesNoCancel, ui::Icon::Question, request_.title);
+        if (answer == ui::kCancel || (answer == ui::kYes && !Save())) return;
+    }
+    QDialog::reject();
+}
+
+void DesignerDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) return;
+    QDialog::keyPressEvent(event);
+}
+
+bool DesignerDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (button && button->defaultAction() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        const QPoint at = canvas_->mapFromGlobal(release->globalPosition().toPoint());
+        const bool onButton = button->rect().contains(button->mapFromGlobal(release->globalPosition().toPoint()));
+        if (release->button() == Qt::LeftButton && !onButton && canvas_->VisibleMm().contains(canvas_->ToMm(at))) {
+            dropAt_ = canvas_->ToMm(at);
+            button->defaultAction()->trigger();
+            dropAt_.reset();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace report

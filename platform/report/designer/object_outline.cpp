@@ -1,0 +1,74 @@
+#include "report/designer/object_outline.h"
+
+#include "report/designer/property_panel.h"
+
+namespace report {
+
+namespace {
+
+// Every object, as the page draws them: drawn objects, texts, columns, footer.
+Selection AllObjects(const Layout& layout) {
+    Selection all;
+    for (int i = 0; i < static_cast<int>(layout.shapes.size()); ++i) all.push_back({Part::Shape, i});
+    for (int i = 0; i < static_cast<int>(layout.header.size()); ++i) all.push_back({Part::Item, i});
+    for (int i = 0; i < static_cast<int>(layout.table.columns.size()); ++i) all.push_back({Part::Column, i});
+    for (int i = 0; i < static_cast<int>(layout.table.footer.size()); ++i) all.push_back({Part::Footer, i});
+    return all;
+}
+
+} // namespace
+
+QString OutlineLabel(const Layout& layout, ObjectRef ref) {
+    QString label = SelectionTitle(layout, {ref});
+    const HeaderItem* item = TextItem(layout, ref);
+    if (!item) return label;
+    const std::string& shown = item->kind == ItemKind::Variable || item->kind == ItemKind::Sum ||
+                                       item->kind == ItemKind::Text ? item->source : item->caption;
+    // A caption as written before its value ("Righe: ") reads as a name without its colon.
+    QString name = QString::fromStdString(shown).trimmed();
+    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    if (!name.isEmpty()) label += QStringLiteral(": ") + name;
+    if (ref.part == Part::Footer) label += QStringLiteral(" (piede)");
+    return label;
+}
+
+ObjectOutline::ObjectOutline(LayoutDocument& document, QWidget* parent) : QListWidget(parent), document_(document) {
+    setObjectName(QStringLiteral("Outline"));
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setTextElideMode(Qt::ElideRight);
+    connect(&document_, &LayoutDocument::Changed, this, &ObjectOutline::Follow);
+    connect(this, &QListWidget::itemSelectionChanged, this, &ObjectOutline::Choose);
+    Follow();
+}
+
+void ObjectOutline::Follow() {
+    const Layout& layout = document_.Current();
+    following_ = true;
+    rows_ = AllObjects(layout);
+    QStringList labels;
+    for (const ObjectRef& ref : rows_) labels.append(OutlineLabel(layout, ref));
+    bool same = count() == labels.size();
+    for (int i = 0; same && i < count(); ++i) same = item(i)->text() == labels[i];
+    if (!same) {
+        clear();
+        addItems(labels);
+    }
+    const Selection& selected = document_.Selected();
+    for (int i = 0; i < count(); ++i)
+        item(i)->setSelected(std::find(selected.begin(), selected.end(), rows_[static_cast<std::size_t>(i)]) !=
+                             selected.end());
+    if (!selected.empty())
+        if (const auto at = std::find(rows_.begin(), rows_.end(), selected.front()); at != rows_.end())
+            scrollToItem(item(static_cast<int>(at - rows_.begin())));
+    following_ = false;
+}
+
+void ObjectOutline::Choose() {
+    if (following_) return;
+    Selection chosen;
+    for (int i = 0; i < count(); ++i)
+        if (item(i)->isSelected()) chosen.push_back(rows_[static_cast<std::size_t>(i)]);
+    document_.Select(chosen);
+}
+
+} // namespace report
