@@ -75,6 +75,7 @@ TEST(ValueFormat, ValuesPrintAsTheDatabaseHoldsThem) {
         {"29/02/2024 23:59:59", kFieldTypeText, ColumnType::Date, "29/02/2024 23:59"},
         {"45365.395833333336", kFieldTypeDate, ColumnType::Unknown, "14/03/2024 09:30"},
         {"31/03/2024 02:30:00", kFieldTypeText, ColumnType::Date, "31/03/2024 02:30"},
+        {"45366.020833333336", kFieldTypeDate, ColumnType::Unknown, "15/03/2024 00:30"},
         // A time alone.
         {"0.020833333333333332", kFieldTypeDate, ColumnType::Unknown, "00:30"},
         {"30/12/1899 00:30:00", kFieldTypeText, ColumnType::Date, "00:30"},
