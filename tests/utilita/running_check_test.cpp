@@ -11,7 +11,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include "utilita/recording_menu.h"
+#include "support/recording_menu.h"
 #include "utilita/utilita_fixture.h"
 #include "desktop/x_window.h"   // Xlib last: its macros clash with Qt's names
 
