@@ -58,7 +58,8 @@ void MainWindow::OnPrintLayoutsClicked() {
 }
 
 void MainWindow::OnRestoreClicked() {
-    RunCommand(CommandUsers::EnabledOnly, MainApplication::MustBeClosed, [this] { OpenBackupWindow(backup::Mode::Restore); });
+    RunCommand(CommandUsers::EnabledOnly, MainApplication::MustBeClosed,
+               [this] { OpenBackupWindow(backup::Mode::Restore); });
 }
 
 void MainWindow::OnBackupClicked() {
