@@ -90,6 +90,10 @@ Connection::~Connection() {
 void Connection::SetBusyTimeout(int milliseconds) noexcept { busyTimeout.store(milliseconds); }
 int Connection::BusyTimeout() noexcept { return busyTimeout.load(); }
 
+void Connection::SetLockWait(std::chrono::milliseconds wait) noexcept {
+    sqlite3_busy_timeout(db_, static_cast<int>(wait.count()));
+}
+
 void Connection::Pair(Connection& first, Connection& second) noexcept {
     if (&first == &second) return;
     first.Unpair();

@@ -2,6 +2,7 @@
 // Internal: one open SQLite file shared by every Database and DataControl of
 // the program, its schema as the engine sees it (Access-style field types kept
 // as declared types), the grouped write transaction and the error mapping.
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -138,6 +139,8 @@ public:
     // (3218). Applies to connections opened afterwards; tests shorten it.
     static void SetBusyTimeout(int milliseconds) noexcept;
     static int BusyTimeout() noexcept;
+    // The same wait for this connection alone, from now on.
+    void SetLockWait(std::chrono::milliseconds wait) noexcept;
 
     // The program's other connection to the same file (a read-only one beside
     // the read-write one), kept in step: the writer lets go of the reader's

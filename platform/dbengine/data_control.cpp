@@ -38,6 +38,7 @@ void DataControl::Refresh() {
         return;
     }
     auto connection = engine_->Connect(databaseName_, readOnly_);
+    if (lockWait_) connection->SetLockWait(*lockWait_);
     recordset_.reset(new Recordset(connection, recordSource_, readOnly_));
     connection_ = std::move(connection);
 }

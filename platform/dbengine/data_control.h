@@ -1,6 +1,8 @@
 #pragma once
 // The data control: binds a database file and a table and holds the open recordset.
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "dbengine/recordset.h"
@@ -27,6 +29,9 @@ public:
     // raise 3027. Takes effect at the next Refresh.
     bool ReadOnly() const noexcept { return readOnly_; }
     void SetReadOnly(bool readOnly) noexcept { readOnly_ = readOnly; }
+    // How long this binding's file waits for another program's lock before
+    // 3218, instead of the engine's usual wait. Takes effect at the next Refresh.
+    void SetLockWait(std::chrono::milliseconds wait) noexcept { lockWait_ = wait; }
 
     // Commits what the previous binding wrote, opens the file and the table and
     // stands on the first row. 3024 missing file, 3343 not a database, 3078 missing table.
@@ -41,6 +46,7 @@ private:
     std::string databaseName_;
     std::string recordSource_;
     bool readOnly_ = false;
+    std::optional<std::chrono::milliseconds> lockWait_;
     std::shared_ptr<Connection> connection_;
     std::unique_ptr<Recordset> recordset_;
 };

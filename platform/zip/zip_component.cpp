@@ -1,8 +1,11 @@
 #include "zip/zip_component.h"
 
+#include <exception>
 #include <new>
 
+#include "winfs/error_numbers.h"
 #include "winfs/paths.h"
+#include "winfs/runtime_error.h"
 #include "zip/entry_extract.h"
 #include "zip/host_file.h"
 #include "zip/libzip_archive.h"
@@ -17,17 +20,23 @@ namespace {
 
 using namespace detail;
 
-// Faults become the result number; the DiskRequest handler's own exceptions
-// pass through.
+// Faults become the result number, the handlers' numbered errors as much as
+// the component's own: nothing but a number leaves an operation.
 template <class Body>
-std::int16_t Run(Body&& body) {
+std::int16_t Run(std::string& handlerDescription, Body&& body) {
+    handlerDescription.clear();
     try {
         body();
         return kSuccess;
     } catch (const Failure& failure) {
         return failure.number;
+    } catch (const vb::RuntimeError& error) {
+        handlerDescription = error.Description();
+        return static_cast<std::int16_t>(error.Number());
     } catch (const std::bad_alloc&) {
         return kOutOfMemory;
+    } catch (const std::exception&) {
+        return static_cast<std::int16_t>(vb::kInternalError);
     }
 }
 
@@ -53,7 +62,7 @@ void ZipComponent::RequestDisk(std::int16_t disk) {
 }
 
 std::int16_t ZipComponent::ZipCompress(std::int16_t /*how*/) {
-    return Run([this] {
+    return Run(handlerDescription_, [this] {
         if (ZipFileSpec.empty() || ZipArchiveName.empty()) Fail(kNothingToDo);
         const std::string entry = FileNamePart(ZipFileSpec);
         if (entry.empty()) Fail(kPathFileAccessError);
@@ -77,7 +86,7 @@ std::int16_t ZipComponent::ZipCompress(std::int16_t /*how*/) {
 }
 
 std::int16_t ZipComponent::ZipExtract(std::int16_t /*how*/) {
-    return Run([this] {
+    return Run(handlerDescription_, [this] {
         const std::string name = FileNamePart(ZipFileSpec);
         if (name.empty() || name == "." || name == ".." || ZipArchiveName.empty() || ZipTargetFolder.empty())
             Fail(kNothingToDo);
@@ -110,7 +119,7 @@ void ZipComponent::RemoveLeftovers(const std::string& folder, const std::string&
 }
 
 std::int16_t ZipComponent::ZipTest() {
-    return Run([this] {
+    return Run(handlerDescription_, [this] {
         if (ZipArchiveName.empty()) Fail(kNothingToDo);
         ScratchFolder scratch(TempFolderPath());
         const Media media = ReadingMedia([this](std::int16_t disk) { RequestDisk(disk); });

@@ -3,10 +3,10 @@
 // and extracts one entry of it. Paths are Windows paths through the drive
 // resolver ("a:\v7backup.zip"); a POSIX absolute path passes as it is.
 //
-// Each operation returns 0 or a ZipResult number; it never throws for a fault
-// of the files or of the archive. An exception thrown by the DiskRequest
-// handler ends the operation, its temporary files are removed, and the
-// exception reaches the caller.
+// Each operation returns 0 or a ZipResult number and never throws. A handler
+// (DiskRequest, CompressCopy, ExtractCheck) fails by raising a
+// vb::RuntimeError: that ends the operation, its temporary files are removed,
+// and the error's number is the result (any other exception: 51).
 //
 // Media: on the floppy drives A and B, an archive larger than the room on its
 // medium is written in parts, one per medium, each under the archive's name.
@@ -40,13 +40,13 @@ public:
 
     // Compress: when set, writes the file to compress to the new temporary
     // path it is given (a consistent copy of a file in use), in place of a
-    // read of ZipFileSpec, which then only names the entry. Its exception
-    // ends the operation and reaches the caller.
+    // read of ZipFileSpec, which then only names the entry. Its error ends
+    // the operation with its number.
     std::function<void(const std::string& copy)> CompressCopy;
 
     // Extract: sees the extracted file (a temporary host path) before it
-    // replaces anything; an exception from it ends the extraction, the
-    // temporary file is removed and the exception reaches the caller.
+    // replaces anything; an error from it ends the extraction with its
+    // number, and the temporary file is removed.
     std::function<void(const std::string& extracted)> ExtractCheck;
 
     // Room for the archive on each medium, in bytes. Unset: the real free
@@ -74,6 +74,10 @@ public:
     // Reads every entry of ZipArchiveName and checks its CRC.
     std::int16_t ZipTest();
 
+    // The description of the error that a handler ended the last operation
+    // with; empty when none did.
+    const std::string& HandlerDescription() const noexcept { return handlerDescription_; }
+
     // Removes what operations killed midway left: the temporary copies of an
     // extraction of `entryName` and the temporary folders in `folder` (the
     // target and temporary folder), and the temporary folders in the system's
@@ -84,6 +88,8 @@ public:
 private:
     void RequestDisk(std::int16_t disk);
     std::filesystem::path TempFolderPath() const;
+
+    std::string handlerDescription_;
 };
 
 } // namespace zipcomp

@@ -2,6 +2,8 @@
 // a damaged row reports are refused, never read past.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -105,6 +107,28 @@ TEST(JetDecoding, LongValueChainsAreFollowedAndCheckedPageByPage) {
     pages.pages[6].Rows({Chained(5 << 8, "world")});                              // back to the first page
     EXPECT_FALSE(jet::LongValue(field(1000, 5 << 8), pages, Version::Jet4));
     EXPECT_FALSE(jet::LongValue(std::vector<unsigned char>(5), pages, Version::Jet4));
+}
+
+// What the sample files never hold: a large debt, and a time of day.
+TEST(JetDecoding, MoneyAndDatesAreReadWhole) {
+    const std::int64_t debt = -12345678901234;              // -1.234.567.890,1234
+    const double halfPastTwelve = 45365.520833333336;       // 14/03/2024 12:30
+    std::vector<unsigned char> bytes{2, 0};
+    for (std::uint64_t bits : {std::bit_cast<std::uint64_t>(debt), std::bit_cast<std::uint64_t>(halfPastTwelve)})
+        for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<unsigned char>(bits >> (8 * i)));
+    MadePage page;
+    const int row = page.Rows({bytes})[0];
+    const auto place = jet::FindRow(page.bytes, 0, Version::Jet4);
+    ASSERT_TRUE(place);
+    MadePages none;
+    auto value = [&](int at, int type) {
+        return jet::FieldValue(page.bytes, *place, {row + at, 8, false}, {type, 0}, Version::Jet4, none);
+    };
+    const auto money = value(2, jet::kMoney);
+    const auto date = value(10, jet::kDateTime);
+    ASSERT_TRUE(money && date);
+    EXPECT_EQ(money->ToCurrencyScaled(), debt);
+    EXPECT_EQ(date->ToDate(), halfPastTwelve);
 }
 
 TEST(JetDecoding, DecimalsAreExactDigits) {

@@ -16,8 +16,8 @@ TEST(desktop_window_walk, FindsNothingWithoutAnXDisplay) {
     window.activateWindow();
     QCoreApplication::processEvents();
     ASSERT_EQ(QApplication::activeWindow(), &window) << "the walk would start here";
-    EXPECT_FALSE(desktop::TaskExists("Vantorima7", true));
-    EXPECT_FALSE(desktop::TaskExists("Vantorima", false));
+    EXPECT_FALSE(desktop::TaskExists("Vantorima7", desktop::TitleMatch::Whole));
+    EXPECT_FALSE(desktop::TaskExists("Vantorima", desktop::TitleMatch::Part));
 }
 
 } // namespace

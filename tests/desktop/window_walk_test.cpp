@@ -12,6 +12,7 @@
 
 namespace {
 
+using desktop::TitleMatch;
 using testing_support::XWindow;
 
 class desktop_x11_walk : public ::testing::Test {
@@ -22,10 +23,10 @@ protected:
     }
 
     // Walks from start with the walk's own connection (as TaskExists does).
-    bool Walk(Window start, const std::string& title, bool exact, int* yields = nullptr) {
+    bool Walk(Window start, const std::string& title, TitleMatch match, int* yields = nullptr) {
         desktop::x11::Connection connection;
         int count = 0;
-        bool found = desktop::WalkDownForTitle(connection.display(), start, title, exact, [&] { ++count; });
+        bool found = desktop::WalkDownForTitle(connection.display(), start, title, match, [&] { ++count; });
         if (yields) *yields = count;
         return found;
     }
@@ -41,30 +42,30 @@ TEST_F(desktop_x11_walk, FindsTheTitleBelowTheStartNeverAbove) {
     XWindow application(x(), name_);
 
     application.Lower();
-    EXPECT_TRUE(Walk(menu.id(), name_, true)) << "below the start window";
-    EXPECT_TRUE(Walk(menu.id(), name_, false));
+    EXPECT_TRUE(Walk(menu.id(), name_, TitleMatch::Whole)) << "below the start window";
+    EXPECT_TRUE(Walk(menu.id(), name_, TitleMatch::Part));
 
     application.Raise();
-    EXPECT_FALSE(Walk(menu.id(), name_, true)) << "above the start window";
-    EXPECT_FALSE(Walk(menu.id(), name_, false));
+    EXPECT_FALSE(Walk(menu.id(), name_, TitleMatch::Whole)) << "above the start window";
+    EXPECT_FALSE(Walk(menu.id(), name_, TitleMatch::Part));
 
-    EXPECT_TRUE(Walk(application.id(), name_, true)) << "the start window itself is looked at";
+    EXPECT_TRUE(Walk(application.id(), name_, TitleMatch::Whole)) << "the start window itself is looked at";
 }
 
 TEST_F(desktop_x11_walk, ExactNeedsTheWholeTitlePartNeedsAnOccurrenceBothCaseSensitive) {
     XWindow menu(x(), "Menu");
     XWindow trailingBlank(x(), name_ + " ");
     trailingBlank.Lower();
-    EXPECT_FALSE(Walk(menu.id(), name_, true));
-    EXPECT_TRUE(Walk(menu.id(), name_, false));
+    EXPECT_FALSE(Walk(menu.id(), name_, TitleMatch::Whole));
+    EXPECT_TRUE(Walk(menu.id(), name_, TitleMatch::Part));
 
     trailingBlank.Destroy();
     std::string lower = name_;
     lower[0] = 'v';
     XWindow otherCase(x(), lower);
     otherCase.Lower();
-    EXPECT_FALSE(Walk(menu.id(), name_, true));
-    EXPECT_FALSE(Walk(menu.id(), name_, false));
+    EXPECT_FALSE(Walk(menu.id(), name_, TitleMatch::Whole));
+    EXPECT_FALSE(Walk(menu.id(), name_, TitleMatch::Part));
 }
 
 TEST_F(desktop_x11_walk, ReadsUtf8NamesAndLatin1WmNames) {
@@ -73,7 +74,7 @@ TEST_F(desktop_x11_walk, ReadsUtf8NamesAndLatin1WmNames) {
     XWindow legacy(x(), accented, XWindow::TitleKind::WmNameOnly);
     legacy.Lower();
     EXPECT_EQ(desktop::x11::Title(x(), legacy.id()), accented);
-    EXPECT_TRUE(Walk(menu.id(), accented, true));
+    EXPECT_TRUE(Walk(menu.id(), accented, TitleMatch::Whole));
 
     XWindow modern(x(), "Società " + name_);
     EXPECT_EQ(desktop::x11::Title(x(), modern.id()), "Società " + name_);
@@ -86,11 +87,11 @@ TEST_F(desktop_x11_walk, YieldsOncePerStepAndStopsAtTheFirstMatch) {
     XRestackWindows(x(), pair, 2);
     XSync(x(), False);
     int yields = -1;
-    EXPECT_TRUE(Walk(menu.id(), name_, true, &yields));
+    EXPECT_TRUE(Walk(menu.id(), name_, TitleMatch::Whole, &yields));
     EXPECT_EQ(yields, 1);
-    EXPECT_TRUE(Walk(application.id(), name_, true, &yields));
+    EXPECT_TRUE(Walk(application.id(), name_, TitleMatch::Whole, &yields));
     EXPECT_EQ(yields, 0);
-    EXPECT_FALSE(Walk(0, name_, true, &yields)) << "no active window";
+    EXPECT_FALSE(Walk(0, name_, TitleMatch::Whole, &yields)) << "no active window";
     EXPECT_EQ(yields, 0);
 }
 
@@ -100,7 +101,7 @@ TEST_F(desktop_x11_walk, VanishedStartWindowEndsTheWalkQuietly) {
     XWindow menu(x(), "Menu");
     Window gone = menu.id();
     menu.Destroy();
-    EXPECT_FALSE(Walk(gone, name_, true));
+    EXPECT_FALSE(Walk(gone, name_, TitleMatch::Whole));
     EXPECT_EQ(desktop::x11::Title(x(), gone), "");
 }
 
@@ -115,9 +116,9 @@ TEST_F(desktop_x11_walk, ReadsTheClientTitleInsideAWindowManagerFrame) {
 
     EXPECT_EQ(desktop::x11::TopLevelOf(x(), menuClient.id()), menuFrame.id());
     EXPECT_EQ(desktop::x11::Title(x(), frame.id()), name_);
-    EXPECT_TRUE(Walk(desktop::x11::TopLevelOf(x(), menuClient.id()), name_, true));
+    EXPECT_TRUE(Walk(desktop::x11::TopLevelOf(x(), menuClient.id()), name_, TitleMatch::Whole));
     frame.Raise();
-    EXPECT_FALSE(Walk(desktop::x11::TopLevelOf(x(), menuClient.id()), name_, true));
+    EXPECT_FALSE(Walk(desktop::x11::TopLevelOf(x(), menuClient.id()), name_, TitleMatch::Whole));
 }
 
 } // namespace

@@ -19,18 +19,18 @@ constexpr int kLines = 3;
 
 void DeclareHeader(report::ReportControl& control) {
     std::string name = "Ferramenta Bianchi S.r.l.", date = "45366", total = "3001.5", paid = "-1";
-    control.AddHeaderVariable("nominativo", name, report::FieldTypeText);
-    control.AddHeaderVariable("data_fattura", date, report::FieldTypeDate, report::ColumnType::Date);
-    control.AddHeaderVariable("totale", total, report::FieldTypeNumeric, report::ColumnType::Currency);
-    control.AddHeaderVariable("pagato", paid, report::FieldTypeBoolean);
+    control.AddHeaderVariable("nominativo", name, report::kFieldTypeText);
+    control.AddHeaderVariable("data_fattura", date, report::kFieldTypeDate, report::ColumnType::Date);
+    control.AddHeaderVariable("totale", total, report::kFieldTypeNumeric, report::ColumnType::Currency);
+    control.AddHeaderVariable("pagato", paid, report::kFieldTypeBoolean);
 }
 
 void DeclareLine(report::ReportControl& control, int line) {
     std::string article = "Articolo numero " + std::to_string(line), quantity = std::to_string(line),
                 amount = std::to_string(line * 1000) + ".5";
-    control.AddLineField("articolo", article, report::FieldTypeText);
-    control.AddLineField("quantita", quantity, report::FieldTypeNumeric, report::ColumnType::Number);
-    control.AddLineField("importo", amount, report::FieldTypeNumeric, report::ColumnType::Currency);
+    control.AddLineField("articolo", article, report::kFieldTypeText);
+    control.AddLineField("quantita", quantity, report::kFieldTypeNumeric, report::ColumnType::Number);
+    control.AddLineField("importo", amount, report::kFieldTypeNumeric, report::ColumnType::Currency);
 }
 
 void PrintDocument(report::ReportControl& control) {
@@ -43,12 +43,12 @@ void PrintDocument(report::ReportControl& control) {
     for (int line = 1; line <= kLines; ++line) {
         DeclareLine(control, line);
         std::int32_t answer = control.OutputLine();
-        while (answer == report::ResultRepeat) {
+        while (answer == report::kResultRepeat) {
             control.OutputPageObjects();
             answer = control.OutputLine();
         }
     }
-    while (control.FinishLines() == report::ResultRepeat) {
+    while (control.FinishLines() == report::kResultRepeat) {
     }
     control.EndPrintJob(0);
 }

@@ -37,10 +37,10 @@ std::vector<QString> Texts(const Page& page) {
 
 TEST_F(Pagination, PagePartCarriesTheVariablesAndTheColumnTitles) {
     DefinitionList variables;
-    variables.Set("numero", "120", FieldTypeNumeric);
+    variables.Set("numero", "120", kFieldTypeNumeric);
     DefinitionList fields;
-    fields.Set("codice", "FE-1020", FieldTypeText);
-    fields.Set("qtà", "12.5", FieldTypeNumeric);
+    fields.Set("codice", "FE-1020", kFieldTypeText);
+    fields.Set("qtà", "12.5", kFieldTypeNumeric);
     Composer composer(Table(40, 250));
     composer.OutputPageObjects(variables);
     ASSERT_TRUE(composer.OutputLine(fields));
@@ -67,7 +67,7 @@ TEST_F(Pagination, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
     composer.OutputPageObjects(variables);
     int placed = 0;
     for (int i = 0; i < 7; ++i) {
-        fields.Set("codice", "L" + std::to_string(i), FieldTypeText);
+        fields.Set("codice", "L" + std::to_string(i), kFieldTypeText);
         if (!composer.OutputLine(fields)) {
             composer.OutputPageObjects(variables);
             ASSERT_TRUE(composer.OutputLine(fields));
@@ -88,7 +88,7 @@ TEST_F(Pagination, AFullPageRefusesTheLineUntilTheNextPageIsOpened) {
 TEST_F(Pagination, ALineTooTallForAnyPageIsPlacedRatherThanRefusedForEver) {
     Composer composer(Table(100, 101));
     DefinitionList fields;
-    fields.Set("codice", "X", FieldTypeText);
+    fields.Set("codice", "X", kFieldTypeText);
     composer.OutputPageObjects({});
     EXPECT_TRUE(composer.OutputLine(fields));
     EXPECT_FALSE(composer.OutputLine(fields));
@@ -99,12 +99,12 @@ TEST_F(Pagination, ALineTooTallForAnyPageIsPlacedRatherThanRefusedForEver) {
 TEST_F(Pagination, TextWrapsAndTheRowGrowsNumbersShrinkOrOverflowWithAWarning) {
     Composer composer(Table(40, 250));
     DefinitionList data;
-    data.Set("numero", "1", FieldTypeNumeric);
+    data.Set("numero", "1", kFieldTypeNumeric);
     composer.OutputPageObjects(data);
     const std::string description = "Viti autofilettanti zincate a testa svasata piana (conf. 200 pezzi)";
     for (const auto& [text, quantity] : {std::pair{description, "1234567891.5"}, {"X", "123456789012345678901234"}}) {
-        data.Set("codice", text, FieldTypeText);
-        data.Set("qtà", quantity, FieldTypeNumeric);
+        data.Set("codice", text, kFieldTypeText);
+        data.Set("qtà", quantity, kFieldTypeNumeric);
         ASSERT_TRUE(composer.OutputLine(data));
     }
     QStringList wrapped;
@@ -127,7 +127,7 @@ TEST_F(Pagination, TextWrapsAndTheRowGrowsNumbersShrinkOrOverflowWithAWarning) {
 
 TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRoom) {
     DefinitionList data;
-    data.Set("numero", "120", FieldTypeNumeric);
+    data.Set("numero", "120", kFieldTypeNumeric);
     for (const double bottom : {250.0, 40 + LineHeight(10) + 0.8 + 3 * LineHeight(10) + 1}) {
         Layout layout = Table(40, bottom);
         layout.table.footer = {{ItemKind::Count, "", "Righe: ", 10, 1, 40, 10},
@@ -136,7 +136,7 @@ TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRo
         Composer composer(layout);
         composer.OutputPageObjects(data);
         for (const char* quantity : {"1", "2.5", "4"}) {
-            data.Set("qtà", quantity, FieldTypeNumeric);
+            data.Set("qtà", quantity, kFieldTypeNumeric);
             ASSERT_TRUE(composer.OutputLine(data));
         }
         const bool roomy = bottom > 200;

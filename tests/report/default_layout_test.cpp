@@ -22,24 +22,24 @@ protected:
 
 DefinitionList Variables(int count) {
     DefinitionList list;
-    for (int i = 0; i < count; ++i) list.Set("campo" + std::to_string(i), "valore", FieldTypeText);
+    for (int i = 0; i < count; ++i) list.Set("campo" + std::to_string(i), "valore", kFieldTypeText);
     return list;
 }
 
 TEST_F(NewLayout, VariablesAboveTheTableTotalsInItsFooterColumnsWideEnoughForTheWidestValue) {
     DefinitionList variables;
-    variables.Set("id fattura", "1", FieldTypeNumeric, ColumnType::Integer);
-    variables.Set("nominativo", "Ferramenta Bianchi S.r.l.", FieldTypeText, ColumnType::Text);
-    variables.Set("data_fattura", "45366", FieldTypeDate, ColumnType::Date);
-    variables.Set("tfattura", "436.3", FieldTypeText, ColumnType::Currency);
+    variables.Set("id fattura", "1", kFieldTypeNumeric, ColumnType::Integer);
+    variables.Set("nominativo", "Ferramenta Bianchi S.r.l.", kFieldTypeText, ColumnType::Text);
+    variables.Set("data_fattura", "45366", kFieldTypeDate, ColumnType::Date);
+    variables.Set("tfattura", "436.3", kFieldTypeText, ColumnType::Currency);
     DefinitionList fields;
-    fields.Set("id voce", "1", FieldTypeNumeric, ColumnType::Integer);
-    fields.Set("articolo", "Smalto grigio", FieldTypeText, ColumnType::Text);
-    fields.Set("qtà", "1000000", FieldTypeNumeric, ColumnType::Number);
-    fields.Set("importo", "123456.78", FieldTypeText, ColumnType::Currency);
+    fields.Set("id voce", "1", kFieldTypeNumeric, ColumnType::Integer);
+    fields.Set("articolo", "Smalto grigio", kFieldTypeText, ColumnType::Text);
+    fields.Set("qtà", "1000000", kFieldTypeNumeric, ColumnType::Number);
+    fields.Set("importo", "123456.78", kFieldTypeText, ColumnType::Currency);
     // The first line is declared again last, as the sample: widths still
     // follow the widest value seen.
-    fields.Set("importo", "1", FieldTypeText, ColumnType::Currency);
+    fields.Set("importo", "1", kFieldTypeText, ColumnType::Currency);
 
     const Layout layout = DefaultLayout(variables, fields);
 

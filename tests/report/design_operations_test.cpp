@@ -11,13 +11,13 @@ using DesignOperations = ReportTest;
 
 TEST_F(DesignOperations, DeclaringAgainRefreshesInPlaceAndEachListClearsAlone) {
     std::string contents = "120";
-    engine.AddHeaderVariable("numero", contents, FieldTypeNumeric);
+    engine.AddHeaderVariable("numero", contents, kFieldTypeNumeric);
     contents = "Bologna";
-    engine.AddHeaderVariable("citta", contents, FieldTypeText);
+    engine.AddHeaderVariable("citta", contents, kFieldTypeText);
     contents = "121";
-    engine.AddHeaderVariable("numero", contents, FieldTypeNumeric);
+    engine.AddHeaderVariable("numero", contents, kFieldTypeNumeric);
     contents = "FE-1020";
-    engine.AddLineField("codice", contents, FieldTypeText);
+    engine.AddLineField("codice", contents, kFieldTypeText);
 
     ASSERT_EQ(engine.Variables().Items().size(), 2u);
     EXPECT_EQ(engine.Variables().Items()[0].name, "numero");
@@ -44,7 +44,7 @@ TEST_F(DesignOperations, TheSelectionKeepsTheCallersPathUnlessAnotherFileIsChose
     EXPECT_EQ(layoutFile, "C:\\archivi\\Altro.LST");
 
     screens.CancelFileChoice();
-    EXPECT_EQ(engine.ChooseLayoutFile(nullptr, kProjectList, layoutFile), ResultCancelled);
+    EXPECT_EQ(engine.ChooseLayoutFile(nullptr, kProjectList, layoutFile), kResultCancelled);
     EXPECT_EQ(layoutFile, "C:\\archivi\\Altro.LST");
 
     EXPECT_EQ(engine.ChooseLayoutFile(nullptr, 1, layoutFile), kResultBadArgument);
@@ -53,9 +53,9 @@ TEST_F(DesignOperations, TheSelectionKeepsTheCallersPathUnlessAnotherFileIsChose
 
 TEST_F(DesignOperations, AMissingLayoutFileOpensTheDesignerOnTheDefaultLayout) {
     std::string contents = "Ferramenta Bianchi S.r.l.";
-    engine.AddHeaderVariable("nominativo", contents, FieldTypeText);
+    engine.AddHeaderVariable("nominativo", contents, kFieldTypeText);
     contents = "12";
-    engine.AddLineField("qtà", contents, FieldTypeNumeric);
+    engine.AddLineField("qtà", contents, kFieldTypeNumeric);
     // The operator saves what the designer shows.
     screens.designer = [](DesignRequest& request) {
         std::string error;
@@ -72,7 +72,7 @@ TEST_F(DesignOperations, AMissingLayoutFileOpensTheDesignerOnTheDefaultLayout) {
     EXPECT_TRUE(design.newLayout);
     EXPECT_EQ(design.layout, BusinessLayout("FATTURA", engine.Variables(), engine.Fields()));
     EXPECT_EQ(design.variables.Find("nominativo")->contents, "Ferramenta Bianchi S.r.l.");
-    EXPECT_EQ(design.fields.Find("qtà")->type, FieldTypeNumeric);
+    EXPECT_EQ(design.fields.Find("qtà")->type, kFieldTypeNumeric);
 
     // The second time the saved file is the one designed.
     screens.designer = nullptr;

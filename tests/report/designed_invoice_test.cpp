@@ -59,26 +59,26 @@ protected:
         const auto header = [this](const char* name, std::string value, std::int32_t type, ColumnType column) {
             engine.AddHeaderVariable(name, value, type, column);
         };
-        header("id fattura", "7", FieldTypeNumeric, ColumnType::Integer);
-        header("fattura_n", "118", FieldTypeNumeric, ColumnType::Integer);
-        header("data_fattura", "45366", FieldTypeDate, ColumnType::Date);
-        header("nominativo", "Ferramenta Bianchi S.r.l.", FieldTypeText, ColumnType::Text);
-        header("indirizzo", "Via Emilia 12", FieldTypeText, ColumnType::Text);
-        header("citta", "Bologna", FieldTypeText, ColumnType::Text);
-        header("tipopag", "Bonifico 30 gg", FieldTypeText, ColumnType::Text);
-        header("tfattura", "7600", FieldTypeText, ColumnType::Currency);
+        header("id fattura", "7", kFieldTypeNumeric, ColumnType::Integer);
+        header("fattura_n", "118", kFieldTypeNumeric, ColumnType::Integer);
+        header("data_fattura", "45366", kFieldTypeDate, ColumnType::Date);
+        header("nominativo", "Ferramenta Bianchi S.r.l.", kFieldTypeText, ColumnType::Text);
+        header("indirizzo", "Via Emilia 12", kFieldTypeText, ColumnType::Text);
+        header("citta", "Bologna", kFieldTypeText, ColumnType::Text);
+        header("tipopag", "Bonifico 30 gg", kFieldTypeText, ColumnType::Text);
+        header("tfattura", "7600", kFieldTypeText, ColumnType::Currency);
         Line(1);
     }
     void Line(int n) {
         const auto field = [this](const char* name, std::string value, std::int32_t type, ColumnType column) {
             engine.AddLineField(name, value, type, column);
         };
-        field("id voce", std::to_string(n), FieldTypeNumeric, ColumnType::Integer);
-        field("id fattura", "7", FieldTypeNumeric, ColumnType::Integer);
-        field("codice", "FE-" + std::to_string(1000 + n), FieldTypeText, ColumnType::Text);
-        field("articolo", "Viti autofilettanti 4x" + std::to_string(n), FieldTypeText, ColumnType::Text);
-        field("qtà", "2", FieldTypeNumeric, ColumnType::Number);
-        field("importo", "100", FieldTypeText, ColumnType::Currency);
+        field("id voce", std::to_string(n), kFieldTypeNumeric, ColumnType::Integer);
+        field("id fattura", "7", kFieldTypeNumeric, ColumnType::Integer);
+        field("codice", "FE-" + std::to_string(1000 + n), kFieldTypeText, ColumnType::Text);
+        field("articolo", "Viti autofilettanti 4x" + std::to_string(n), kFieldTypeText, ColumnType::Text);
+        field("qtà", "2", kFieldTypeNumeric, ColumnType::Number);
+        field("importo", "100", kFieldTypeText, ColumnType::Currency);
     }
 
     void Drag(PageCanvas& canvas, QPointF from, QPointF to) {
@@ -132,12 +132,12 @@ TEST_F(DesignedInvoice, DesignedWithTheMouseItPrintsTwoPagesWithLogoPageNumbersA
     for (int n = 1; n <= 76; ++n) {
         Line(n);
         std::int32_t r = engine.OutputLine();
-        while (r == ResultRepeat) {
+        while (r == kResultRepeat) {
             engine.OutputPageObjects();
             r = engine.OutputLine();
         }
     }
-    while (engine.FinishLines() == ResultRepeat) {}
+    while (engine.FinishLines() == kResultRepeat) {}
     ASSERT_EQ(engine.EndPrintJob(0), kResultOk);
 
     const fs::path pdf = Archive("Fattura.pdf");

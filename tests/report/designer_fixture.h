@@ -21,11 +21,11 @@ protected:
     Designer() {
         request.title = "Impostazione modulo Fattura";
         request.file = Archive("DDT.LST");
-        request.variables.Set("ddt_n", "310", FieldTypeNumeric);
-        request.variables.Set("nominativo", "Ferramenta Bianchi S.r.l.", FieldTypeText);
-        request.fields.Set("codice", "FE-1020", FieldTypeText);
-        request.fields.Set("articolo", "Viti autofilettanti", FieldTypeText);
-        request.fields.Set("qtà", "12", FieldTypeNumeric);
+        request.variables.Set("ddt_n", "310", kFieldTypeNumeric);
+        request.variables.Set("nominativo", "Ferramenta Bianchi S.r.l.", kFieldTypeText);
+        request.fields.Set("codice", "FE-1020", kFieldTypeText);
+        request.fields.Set("articolo", "Viti autofilettanti", kFieldTypeText);
+        request.fields.Set("qtà", "12", kFieldTypeNumeric);
         request.layout = DefaultLayout(request.variables, request.fields);
         request.newLayout = true;
         Open();

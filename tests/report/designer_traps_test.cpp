@@ -72,7 +72,7 @@ TEST_F(DesignerTraps, LandscapeThenPortraitGivesTheLayoutBack) {
 
 TEST_F(DesignerTraps, ThePageStaysPutWhileTheSelectionChanges) {
     // A long name widens the panel's list of variables.
-    request.variables.Set("indirizzo_completo_della_destinazione_merce", "Via Roma 1", FieldTypeText);
+    request.variables.Set("indirizzo_completo_della_destinazione_merce", "Via Roma 1", kFieldTypeText);
     Open();
     const auto pageAt = [this] {
         QApplication::sendPostedEvents();

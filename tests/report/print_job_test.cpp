@@ -27,16 +27,16 @@ protected:
         layout.table.columns.push_back({"articolo", "Descrizione", 120, Align::Left, ValueFormat::Auto});
         layout.table.columns.push_back({"importo", "Importo", 40, Align::Right, ValueFormat::Amount});
         WriteLayout("Fattura.LST", layout);
-        Declare("nominativo", "Ferramenta Bianchi S.r.l.", FieldTypeText);
-        Declare("data_fattura", "45366", FieldTypeDate);
+        Declare("nominativo", "Ferramenta Bianchi S.r.l.", kFieldTypeText);
+        Declare("data_fattura", "45366", kFieldTypeDate);
     }
 
     void Declare(const std::string& name, std::string contents, std::int32_t type) {
         engine.AddHeaderVariable(name, contents, type);
     }
     void Line(std::string article, std::string amount) {
-        engine.AddLineField("articolo", article, FieldTypeText);
-        engine.AddLineField("importo", amount, FieldTypeText);
+        engine.AddLineField("articolo", article, kFieldTypeText);
+        engine.AddLineField("importo", amount, kFieldTypeText);
     }
     // The print loop as callers make it: repeat a line on a new page while
     // the engine asks to.
@@ -45,7 +45,7 @@ protected:
             engine.SetProgress("Stampa", i * 100 / count);
             Line("Articolo numero " + std::to_string(i), std::to_string(i * 1000) + ".5");
             std::int32_t r = engine.OutputLine();
-            while (r == ResultRepeat) {
+            while (r == kResultRepeat) {
                 engine.OutputPageObjects();
                 r = engine.OutputLine();
             }
@@ -101,7 +101,7 @@ TEST_F(PrintJob, LinesBeyondThePageContinueOnNewPagesUnderThePagePart) {
 TEST_F(PrintJob, ACancelInTheOptionsOrTheProgressBoxPrintsNothing) {
     screens.CancelPrintOptions();
     ASSERT_EQ(Begin(kPrintToPrinter), kResultOk);
-    EXPECT_EQ(engine.ShowPrintOptions(nullptr, "Configurazione parametri di stampa"), ResultCancelled);
+    EXPECT_EQ(engine.ShowPrintOptions(nullptr, "Configurazione parametri di stampa"), kResultCancelled);
     EXPECT_EQ(engine.EndPrintJob(0), kResultOk);
     EXPECT_FALSE(fs::exists(Archive("Fattura.pdf")));
     EXPECT_EQ(screens.progressBoxesOpen, 0);
@@ -111,7 +111,7 @@ TEST_F(PrintJob, ACancelInTheOptionsOrTheProgressBoxPrintsNothing) {
     ASSERT_EQ(engine.ShowPrintOptions(nullptr, "Configurazione parametri di stampa"), kResultOk);
     engine.OutputPageObjects();
     OutputLines(3);
-    EXPECT_EQ(engine.FinishLines(), ResultCancelled);
+    EXPECT_EQ(engine.FinishLines(), kResultCancelled);
     EXPECT_EQ(engine.EndPrintJob(0), kResultOk);
     EXPECT_FALSE(fs::exists(Archive("Fattura.pdf")));
     EXPECT_TRUE(engine.OutputFileName().empty());

@@ -18,36 +18,36 @@ QString Shown(const char* contents, std::int32_t type, ValueFormat format = Valu
 }
 
 TEST(ValueFormat, AutoFollowsTheDeclaredType) {
-    EXPECT_EQ(Shown("45366", FieldTypeDate), QStringLiteral("15/03/2024"));
-    EXPECT_EQ(Shown("45365.395", FieldTypeDate), QStringLiteral("14/03/2024 09:28"));
-    EXPECT_EQ(Shown("True", FieldTypeBoolean), QString::fromUtf8("Sì"));
-    EXPECT_EQ(Shown("False", FieldTypeBoolean), QStringLiteral("No"));
-    EXPECT_EQ(Shown("48.5", FieldTypeNumeric), QStringLiteral("48,5"));
-    EXPECT_EQ(Shown("Via Giuseppe Verdi, 14", FieldTypeText), QStringLiteral("Via Giuseppe Verdi, 14"));
+    EXPECT_EQ(Shown("45366", kFieldTypeDate), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(Shown("45365.395", kFieldTypeDate), QStringLiteral("14/03/2024 09:28"));
+    EXPECT_EQ(Shown("True", kFieldTypeBoolean), QString::fromUtf8("Sì"));
+    EXPECT_EQ(Shown("False", kFieldTypeBoolean), QStringLiteral("No"));
+    EXPECT_EQ(Shown("48.5", kFieldTypeNumeric), QStringLiteral("48,5"));
+    EXPECT_EQ(Shown("Via Giuseppe Verdi, 14", kFieldTypeText), QStringLiteral("Via Giuseppe Verdi, 14"));
     EXPECT_EQ(FormatValue(nullptr, ValueFormat::Auto), QString());
 }
 
 TEST(ValueFormat, TheColumnTypeWinsOverTheTextAValueHappensToHave) {
     // Money comes as text, with or without decimals; each prints as money.
-    EXPECT_EQ(Shown("129", FieldTypeText, ValueFormat::Auto, ColumnType::Currency), QStringLiteral("129,00"));
-    EXPECT_EQ(Shown("123456.78", FieldTypeText, ValueFormat::Auto, ColumnType::Currency),
+    EXPECT_EQ(Shown("129", kFieldTypeText, ValueFormat::Auto, ColumnType::Currency), QStringLiteral("129,00"));
+    EXPECT_EQ(Shown("123456.78", kFieldTypeText, ValueFormat::Auto, ColumnType::Currency),
               QStringLiteral("123.456,78"));
-    EXPECT_EQ(Shown("True", FieldTypeText, ValueFormat::Auto, ColumnType::Boolean), QString::fromUtf8("Sì"));
-    EXPECT_EQ(Shown("25/03/2024 09:30:00", FieldTypeText, ValueFormat::Auto, ColumnType::Date),
+    EXPECT_EQ(Shown("True", kFieldTypeText, ValueFormat::Auto, ColumnType::Boolean), QString::fromUtf8("Sì"));
+    EXPECT_EQ(Shown("25/03/2024 09:30:00", kFieldTypeText, ValueFormat::Auto, ColumnType::Date),
               QStringLiteral("25/03/2024 09:30"));
-    EXPECT_EQ(Shown("0", FieldTypeText, ValueFormat::YesNo), QStringLiteral("No"));
-    EXPECT_EQ(Shown("", FieldTypeText, ValueFormat::Auto, ColumnType::Currency), QString());
-    EXPECT_EQ(AlignFor(ResolvedFormat({"x", "7", FieldTypeText, ColumnType::Currency})), Align::Right);
-    EXPECT_EQ(AlignFor(ResolvedFormat({"x", "7", FieldTypeText, ColumnType::Text})), Align::Left);
+    EXPECT_EQ(Shown("0", kFieldTypeText, ValueFormat::YesNo), QStringLiteral("No"));
+    EXPECT_EQ(Shown("", kFieldTypeText, ValueFormat::Auto, ColumnType::Currency), QString());
+    EXPECT_EQ(AlignFor(ResolvedFormat({"x", "7", kFieldTypeText, ColumnType::Currency})), Align::Right);
+    EXPECT_EQ(AlignFor(ResolvedFormat({"x", "7", kFieldTypeText, ColumnType::Text})), Align::Left);
 }
 
 TEST(ValueFormat, ChosenFormatsAndTextsThatDoNotFitThem) {
-    EXPECT_EQ(Shown("1234.5", FieldTypeText, ValueFormat::Amount), QStringLiteral("1.234,50"));
-    EXPECT_EQ(Shown("-0.5", FieldTypeText, ValueFormat::Amount), QStringLiteral("-0,50"));
-    EXPECT_EQ(Shown("n.d.", FieldTypeText, ValueFormat::Amount), QStringLiteral("n.d."));
-    EXPECT_EQ(Shown("45366", FieldTypeNumeric, ValueFormat::Date), QStringLiteral("15/03/2024"));
-    EXPECT_EQ(Shown("15/03/2024", FieldTypeText, ValueFormat::Date), QStringLiteral("15/03/2024"));
-    EXPECT_EQ(Shown("45366", FieldTypeDate, ValueFormat::Text), QStringLiteral("45366"));
+    EXPECT_EQ(Shown("1234.5", kFieldTypeText, ValueFormat::Amount), QStringLiteral("1.234,50"));
+    EXPECT_EQ(Shown("-0.5", kFieldTypeText, ValueFormat::Amount), QStringLiteral("-0,50"));
+    EXPECT_EQ(Shown("n.d.", kFieldTypeText, ValueFormat::Amount), QStringLiteral("n.d."));
+    EXPECT_EQ(Shown("45366", kFieldTypeNumeric, ValueFormat::Date), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(Shown("15/03/2024", kFieldTypeText, ValueFormat::Date), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(Shown("45366", kFieldTypeDate, ValueFormat::Text), QStringLiteral("45366"));
     EXPECT_FALSE(ParseNumber("1.234,5"));
     EXPECT_FALSE(ParseNumber(""));
 }
@@ -61,28 +61,29 @@ TEST(ValueFormat, ValuesPrintAsTheDatabaseHoldsThem) {
     };
     const Row rows[] = {
         // Money: cents, or the ten-thousandths a Currency keeps; never rounded to cents.
-        {"9.8765", FieldTypeText, ColumnType::Currency, "9,8765"},
-        {"0.0001", FieldTypeText, ColumnType::Currency, "0,0001"},
-        {"0.005", FieldTypeText, ColumnType::Currency, "0,005"},
-        {"-1234.5", FieldTypeText, ColumnType::Currency, "-1.234,50"},
-        {"9999999.9999", FieldTypeText, ColumnType::Currency, "9.999.999,9999"},
+        {"9.8765", kFieldTypeText, ColumnType::Currency, "9,8765"},
+        {"0.0001", kFieldTypeText, ColumnType::Currency, "0,0001"},
+        {"0.005", kFieldTypeText, ColumnType::Currency, "0,005"},
+        {"-1234.5", kFieldTypeText, ColumnType::Currency, "-1.234,50"},
+        {"9999999.9999", kFieldTypeText, ColumnType::Currency, "9.999.999,9999"},
         // A Double shown as money: a half away from zero at the fourth decimal.
-        {"0.99995", FieldTypeNumeric, ColumnType::Unknown, "1,00"},
-        {"-0.00005", FieldTypeNumeric, ColumnType::Unknown, "-0,0001"},
-        {"1.5E-10", FieldTypeNumeric, ColumnType::Unknown, "0,00"},
+        {"0.99995", kFieldTypeNumeric, ColumnType::Unknown, "1,00"},
+        {"-0.00005", kFieldTypeNumeric, ColumnType::Unknown, "-0,0001"},
+        {"1.5E-10", kFieldTypeNumeric, ColumnType::Unknown, "0,00"},
         // Dates with the minutes they hold, seconds dropped, never the next minute or day.
-        {"45351.99998842592", FieldTypeDate, ColumnType::Unknown, "29/02/2024 23:59"},
-        {"29/02/2024 23:59:59", FieldTypeText, ColumnType::Date, "29/02/2024 23:59"},
-        {"45365.395833333336", FieldTypeDate, ColumnType::Unknown, "14/03/2024 09:30"},
-        {"31/03/2024 02:30:00", FieldTypeText, ColumnType::Date, "31/03/2024 02:30"},
+        {"45351.99998842592", kFieldTypeDate, ColumnType::Unknown, "29/02/2024 23:59"},
+        {"29/02/2024 23:59:59", kFieldTypeText, ColumnType::Date, "29/02/2024 23:59"},
+        {"45365.395833333336", kFieldTypeDate, ColumnType::Unknown, "14/03/2024 09:30"},
+        {"31/03/2024 02:30:00", kFieldTypeText, ColumnType::Date, "31/03/2024 02:30"},
+        {"45366.020833333336", kFieldTypeDate, ColumnType::Unknown, "15/03/2024 00:30"},
         // A time alone.
-        {"0.020833333333333332", FieldTypeDate, ColumnType::Unknown, "00:30"},
-        {"30/12/1899 00:30:00", FieldTypeText, ColumnType::Date, "00:30"},
-        {"-1", FieldTypeText, ColumnType::Boolean, "S\xc3\xac"},
-        {"0", FieldTypeBoolean, ColumnType::Unknown, "No"},
+        {"0.020833333333333332", kFieldTypeDate, ColumnType::Unknown, "00:30"},
+        {"30/12/1899 00:30:00", kFieldTypeText, ColumnType::Date, "00:30"},
+        {"-1", kFieldTypeText, ColumnType::Boolean, "S\xc3\xac"},
+        {"0", kFieldTypeBoolean, ColumnType::Unknown, "No"},
     };
     for (const Row& row : rows) {
-        const bool amount = row.type == FieldTypeNumeric;
+        const bool amount = row.type == kFieldTypeNumeric;
         EXPECT_EQ(Shown(row.contents, row.type, amount ? ValueFormat::Amount : ValueFormat::Auto, row.column),
                   QString::fromUtf8(row.printed))
             << row.contents;

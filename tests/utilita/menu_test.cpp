@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-#include "utilita/recording_menu.h"
+#include "support/recording_menu.h"
 #include "utilita/utilita_fixture.h"
 
 namespace {

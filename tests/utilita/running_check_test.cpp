@@ -11,7 +11,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include "utilita/recording_menu.h"
+#include "support/recording_menu.h"
 #include "utilita/utilita_fixture.h"
 #include "desktop/x_window.h"   // Xlib last: its macros clash with Qt's names
 
@@ -94,7 +94,7 @@ TEST_F(utilita_running_check, RefusesOnlyWhenTheMainApplicationLiesBelowTheMenu)
     {
         XWindow application(x_.get(), "Vantorima7");
         application.Lower();
-        EXPECT_TRUE(form.TaskExists("Vantorima7", true));
+        EXPECT_TRUE(form.TaskExists("Vantorima7", desktop::TitleMatch::Whole));
         EXPECT_EQ(Click(form, "Command5"), Refused());
         EXPECT_EQ(Click(form, "Command4"), Refused());
         EXPECT_EQ(Click(form, "Command2"), Refused());
@@ -112,7 +112,7 @@ TEST_F(utilita_running_check, RefusesOnlyWhenTheMainApplicationLiesBelowTheMenu)
         XWindow application(x_.get(), "Vantorima7 ");
         application.Lower();
         EXPECT_EQ(Click(form, "Command2"), Opened("compaction")) << "the title must match whole";
-        EXPECT_TRUE(form.TaskExists("Vantorima7", false));
+        EXPECT_TRUE(form.TaskExists("Vantorima7", desktop::TitleMatch::Part));
     }
     {
         XWindow application(x_.get(), "vantorima7");
@@ -126,7 +126,7 @@ TEST_F(utilita_running_check, RefusesOnlyWhenTheMainApplicationLiesBelowTheMenu)
         application.Lower();
         QApplication::setActiveWindow(nullptr);
         ASSERT_EQ(QApplication::activeWindow(), nullptr);
-        EXPECT_TRUE(form.TaskExists("Vantorima7", true));
+        EXPECT_TRUE(form.TaskExists("Vantorima7", desktop::TitleMatch::Whole));
     }
 }
 

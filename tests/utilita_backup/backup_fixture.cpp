@@ -39,23 +39,6 @@ std::string Version7Bytes() {
 
 } // namespace
 
-RecordingBoxes::RecordingBoxes() : previous_(&ui::CurrentMessageBoxes()) { ui::InstallMessageBoxes(this); }
-
-RecordingBoxes::~RecordingBoxes() {
-    if (&ui::CurrentMessageBoxes() == this) ui::InstallMessageBoxes(previous_);
-}
-
-int RecordingBoxes::Show(const ui::MessageRequest& request, QWidget*) {
-    Shown entry{request.text, request.title, request.icon, request.buttons, {}, Qt::ArrowCursor};
-    if (window) {
-        if (auto* label = window->findChild<QLabel*>(QStringLiteral("Label1"))) entry.status = label->text().toStdString();
-        entry.pointer = window->cursor().shape();
-    }
-    shown.push_back(entry);
-    if (whileShown) whileShown(request.text);
-    return ui::kOk;
-}
-
 BackupWindowTest::BackupWindowTest() : database(Version7Bytes()) {
     testing_support::EnsureQtApplication();
     // A restore clears abandoned scratch folders of the temporary folder:

@@ -1,7 +1,7 @@
 #pragma once
 // A backup and restore window over a drives folder of the test's own, with
 // the database "C:\archivi\vantorima7.mdb", and message boxes that record
-// what the window showed at the time of each one.
+// what the window showed at the time of each one (support/recording_message_boxes.h).
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,38 +16,15 @@
 #include "context/app_context.h"
 #include "dbengine/engine.h"
 #include "ui/message_box.h"
+#include "support/recording_message_boxes.h"
 #include "zip/zip_files.h"
 
 namespace backup_testing {
 
 namespace fs = std::filesystem;
 
-struct Shown {
-    std::string text;
-    std::string title;
-    ui::Icon icon;
-    ui::Buttons buttons;
-    std::string status;       // Label1 while the box was up
-    Qt::CursorShape pointer;  // the window's pointer meanwhile
-};
-
-class RecordingBoxes : public ui::MessageBoxes {
-public:
-    RecordingBoxes();
-    ~RecordingBoxes() override;
-    RecordingBoxes(const RecordingBoxes&) = delete;
-    RecordingBoxes& operator=(const RecordingBoxes&) = delete;
-
-    int Show(const ui::MessageRequest& request, QWidget* parent) override;
-
-    std::vector<Shown> shown;
-    // Runs while the box with that text is up (the user acting meanwhile).
-    std::function<void(const std::string& text)> whileShown;
-    QWidget* window = nullptr;
-
-private:
-    ui::MessageBoxes* previous_;
-};
+using testing_support::RecordingBoxes;
+using testing_support::Shown;
 
 class BackupWindowTest : public zip_testing::DrivesTest {
 protected:

@@ -19,6 +19,7 @@
 #include "backup/restore_check.h"
 #include "backup_fixture.h"
 #include "support/holder_process.h"
+#include "support/jet_files.h"
 #include "tools/schema_loader.h"
 
 namespace backup_testing {
@@ -57,6 +58,17 @@ protected:
         zip_testing::MakeStoredZip(Archive(), {{"vantorima7.mdb", entry}});
         RunRestore("A");
     }
+    // A restore of an archive holding `entry` is refused and changes nothing.
+    void ExpectRefused(const std::string& entry) {
+        form->Prepare(Mode::Restore);
+        fs::create_directories(Drive('a'));
+        boxes.shown.clear();
+        RestoreFrom(entry);
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, kNotVersion7);
+        EXPECT_TRUE(ReadBytes(DatabaseFile()) == database);
+        EXPECT_EQ(zip_testing::Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
+    }
 };
 
 TEST_F(InUse, BackupAndRestoreStopWhileAnotherProgramHoldsTheDatabase) {
@@ -94,27 +106,24 @@ void MakeLinkZip(const fs::path& file, const std::string& target) {
     ASSERT_EQ(zip_close(archive), 0);
 }
 
+TEST_F(InUse, RestoreRefusesAnAccessFile) {
+    SKIP_WITHOUT_JET_FILES();
+    const std::string access = ReadBytes(testing_support::JetFile("nwind.mdb"));
+    ASSERT_FALSE(access.empty());
+    ExpectRefused(access);
+}
+
 TEST_F(InUse, RestoreRefusesAnArchiveWithoutAVersion7Database) {
     const fs::path print = Root() / "stampe.mdb";
     schema::BuildPrintDatabase(print.string(), false);
-    const std::string access = ReadBytes(fs::path(TEST_SOURCE_DIR) / "../shared/testdata/jet/nwind.mdb");
-    ASSERT_FALSE(access.empty());
     const std::vector<std::pair<const char*, std::string>> entries = {
-        {"Access file", access},
         {"random bytes", zip_testing::DatabaseBytes(8192, 3)},
         {"print database", ReadBytes(print)},
         {"truncated database", database.substr(0, database.size() / 2)},
     };
-    form->Prepare(Mode::Restore);
-    fs::create_directories(Drive('a'));
     for (const auto& [what, entry] : entries) {
         SCOPED_TRACE(what);
-        boxes.shown.clear();
-        RestoreFrom(entry);
-        ASSERT_FALSE(boxes.shown.empty());
-        EXPECT_EQ(boxes.shown.back().text, kNotVersion7);
-        EXPECT_TRUE(ReadBytes(DatabaseFile()) == database);
-        EXPECT_EQ(zip_testing::Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
+        ExpectRefused(entry);
     }
     boxes.shown.clear();
     MakeLinkZip(Archive(), "../../../etc/passwd");

@@ -10,7 +10,7 @@
 #include "compaction/procedure.h"
 #include "dbengine/engine.h"
 #include "utilita_compaction/archive_fixture.h"
-#include "utilita_compaction/recording_view.h"
+#include "support/compaction_recording_view.h"
 
 namespace compaction_testing {
 

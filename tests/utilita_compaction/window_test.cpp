@@ -21,12 +21,13 @@
 #include "dbengine/engine.h"
 #include "menu/main_window.h"
 #include "support/qt_application.h"
-#include "support/scripted_message_boxes.h"
+#include "support/watching_message_boxes.h"
 #include "utilita_compaction/archive_fixture.h"
 
 namespace compaction_testing {
 namespace {
 
+using testing_support::WatchingBoxes;
 using Window = utilita::compaction::CompactionWindow;
 
 // What the window showed when a message box came up.
@@ -34,16 +35,6 @@ struct WindowState {
     bool marks[3] = {false, false, false};
     QString status;
     Qt::CursorShape pointer = Qt::ArrowCursor;
-};
-
-// Scripted boxes that also let the test look at the window as each box shows.
-class WatchingBoxes : public ui::ScriptedMessageBoxes {
-public:
-    int Show(const ui::MessageRequest& request, QWidget* parent) override {
-        if (onShow) onShow();
-        return ScriptedMessageBoxes::Show(request, parent);
-    }
-    std::function<void()> onShow;
 };
 
 class CompactionWindow : public ::testing::Test {

@@ -22,37 +22,37 @@ void ExpectDeclared(const utilita::print::Declared& declared, const std::string&
 }
 
 TEST(ColumnDefinitions, HeaderVariablesTakeTheirTypeFromTheValue) {
-    ExpectDeclared(HeaderVariableFor(Variant::Integer(6)), "6", report::FieldTypeNumeric);
-    ExpectDeclared(HeaderVariableFor(Variant::Long(120)), "120", report::FieldTypeNumeric);
-    ExpectDeclared(HeaderVariableFor(Variant::Single(1.5f)), "1.5", report::FieldTypeNumeric);
-    ExpectDeclared(HeaderVariableFor(Variant::Double(48.5)), "48.5", report::FieldTypeNumeric);
+    ExpectDeclared(HeaderVariableFor(Variant::Integer(6)), "6", report::kFieldTypeNumeric);
+    ExpectDeclared(HeaderVariableFor(Variant::Long(120)), "120", report::kFieldTypeNumeric);
+    ExpectDeclared(HeaderVariableFor(Variant::Single(1.5f)), "1.5", report::kFieldTypeNumeric);
+    ExpectDeclared(HeaderVariableFor(Variant::Double(48.5)), "48.5", report::kFieldTypeNumeric);
     // A date without time: the whole number of days, no fraction.
-    ExpectDeclared(HeaderVariableFor(Variant::Date(2024, 3, 15)), "45366", report::FieldTypeDate);
+    ExpectDeclared(HeaderVariableFor(Variant::Date(2024, 3, 15)), "45366", report::kFieldTypeDate);
     // With a time of day: the whole stored value, which prints the minute it holds.
     for (const auto& [stored, printed] : {std::pair{Variant::Date(2024, 2, 29, 23, 59, 59), "29/02/2024 23:59"},
                                           std::pair{Variant::Date(2024, 3, 14, 9, 30), "14/03/2024 09:30"},
                                           std::pair{Variant::Date(2024, 3, 14, 0, 30), "14/03/2024 00:30"}}) {
         const auto declared = HeaderVariableFor(stored);
-        EXPECT_EQ(declared.type, report::FieldTypeDate);
+        EXPECT_EQ(declared.type, report::kFieldTypeDate);
         EXPECT_EQ(std::stod(declared.contents), stored.ToDate());
         const report::Definition date{"data", declared.contents, declared.type};
         EXPECT_EQ(report::FormatValue(&date, report::ValueFormat::Auto), QString::fromLatin1(printed));
     }
-    ExpectDeclared(HeaderVariableFor(Variant(true)), Variant(true).ToString(), report::FieldTypeBoolean);
+    ExpectDeclared(HeaderVariableFor(Variant(true)), Variant(true).ToString(), report::kFieldTypeBoolean);
     // Currency, bytes, texts and Null are texts; Null is the empty text.
-    ExpectDeclared(HeaderVariableFor(Variant::Currency(436.3)), "436.3", report::FieldTypeText);
-    ExpectDeclared(HeaderVariableFor(Variant::Byte(7)), "7", report::FieldTypeText);
-    ExpectDeclared(HeaderVariableFor(Variant("Bologna")), "Bologna", report::FieldTypeText);
-    ExpectDeclared(HeaderVariableFor(Variant::Null()), "", report::FieldTypeText);
+    ExpectDeclared(HeaderVariableFor(Variant::Currency(436.3)), "436.3", report::kFieldTypeText);
+    ExpectDeclared(HeaderVariableFor(Variant::Byte(7)), "7", report::kFieldTypeText);
+    ExpectDeclared(HeaderVariableFor(Variant("Bologna")), "Bologna", report::kFieldTypeText);
+    ExpectDeclared(HeaderVariableFor(Variant::Null()), "", report::kFieldTypeText);
 }
 
 TEST(ColumnDefinitions, LineFieldsDeclareDatesAndBooleansAsText) {
-    ExpectDeclared(LineFieldFor(Variant::Double(12)), "12", report::FieldTypeNumeric);
+    ExpectDeclared(LineFieldFor(Variant::Double(12)), "12", report::kFieldTypeNumeric);
     ExpectDeclared(LineFieldFor(Variant::Date(2024, 3, 25)), Variant::Date(2024, 3, 25).ToString(),
-                   report::FieldTypeText);
-    ExpectDeclared(LineFieldFor(Variant(false)), Variant(false).ToString(), report::FieldTypeText);
-    ExpectDeclared(LineFieldFor(Variant::Currency(8.35)), "8.35", report::FieldTypeText);
-    ExpectDeclared(LineFieldFor(Variant::Null()), "", report::FieldTypeText);
+                   report::kFieldTypeText);
+    ExpectDeclared(LineFieldFor(Variant(false)), Variant(false).ToString(), report::kFieldTypeText);
+    ExpectDeclared(LineFieldFor(Variant::Currency(8.35)), "8.35", report::kFieldTypeText);
+    ExpectDeclared(LineFieldFor(Variant::Null()), "", report::kFieldTypeText);
 }
 
 TEST(ColumnDefinitions, ALineBelongsWhenItsOwnerEqualsTheDocumentAsAValue) {

@@ -56,19 +56,19 @@ TEST_F(DesignCommand, DdtOpensTheDesignerOnItsFileWithTheFirstRecordsDeclared) {
                                           "cautra", "aspetto", "porto", "vettore", "colli", "peso",
                                           "data_trasporto", "fatturato"};
     EXPECT_EQ(Names(design.variables), header);
-    ExpectDefinition(design.variables, "id ddt", "1", FieldTypeNumeric);
-    ExpectDefinition(design.variables, "data_ddt", "45365", FieldTypeDate);
-    ExpectDefinition(design.variables, "nominativo", "Ferramenta Bianchi S.r.l.", FieldTypeText);
-    ExpectDefinition(design.variables, "colli", "6", FieldTypeNumeric);
-    ExpectDefinition(design.variables, "peso", "48.5", FieldTypeNumeric);
-    EXPECT_EQ(design.variables.Find("fatturato")->type, FieldTypeBoolean);
-    EXPECT_EQ(design.variables.Find("data_trasporto")->type, FieldTypeDate);
+    ExpectDefinition(design.variables, "id ddt", "1", kFieldTypeNumeric);
+    ExpectDefinition(design.variables, "data_ddt", "45365", kFieldTypeDate);
+    ExpectDefinition(design.variables, "nominativo", "Ferramenta Bianchi S.r.l.", kFieldTypeText);
+    ExpectDefinition(design.variables, "colli", "6", kFieldTypeNumeric);
+    ExpectDefinition(design.variables, "peso", "48.5", kFieldTypeNumeric);
+    EXPECT_EQ(design.variables.Find("fatturato")->type, kFieldTypeBoolean);
+    EXPECT_EQ(design.variables.Find("data_trasporto")->type, kFieldTypeDate);
 
     EXPECT_EQ(Names(design.fields),
               (std::vector<std::string>{"id voce", "id ddt", "codice", "articolo", "unità", "qtà", "lotto"}));
-    ExpectDefinition(design.fields, "codice", "FE-1020", FieldTypeText);
-    ExpectDefinition(design.fields, "qtà", "12", FieldTypeNumeric);
-    ExpectDefinition(design.fields, "lotto", "L2403A", FieldTypeText);
+    ExpectDefinition(design.fields, "codice", "FE-1020", kFieldTypeText);
+    ExpectDefinition(design.fields, "qtà", "12", kFieldTypeNumeric);
+    ExpectDefinition(design.fields, "lotto", "L2403A", kFieldTypeText);
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -87,14 +87,14 @@ TEST_F(DesignCommand, NullsCurrencyAndLineDatesAreDeclaredAsText) {
     Click("Command1");
     ASSERT_EQ(screens.designs.size(), 1u);
     const DesignRequest& design = screens.designs[0];
-    ExpectDefinition(design.variables, "nota_n", "", FieldTypeText);
-    ExpectDefinition(design.variables, "data_nota", "45384", FieldTypeDate);
-    ExpectDefinition(design.variables, "tnota", "142.63", FieldTypeText);
-    EXPECT_EQ(design.variables.Find("stampata")->type, FieldTypeBoolean);
-    EXPECT_EQ(design.fields.Find("consegna")->type, FieldTypeText);
+    ExpectDefinition(design.variables, "nota_n", "", kFieldTypeText);
+    ExpectDefinition(design.variables, "data_nota", "45384", kFieldTypeDate);
+    ExpectDefinition(design.variables, "tnota", "142.63", kFieldTypeText);
+    EXPECT_EQ(design.variables.Find("stampata")->type, kFieldTypeBoolean);
+    EXPECT_EQ(design.fields.Find("consegna")->type, kFieldTypeText);
     EXPECT_EQ(design.fields.Find("consegna")->contents, "05/04/2024");
-    EXPECT_EQ(design.fields.Find("reso")->type, FieldTypeText);
-    ExpectDefinition(design.fields, "nota", "", FieldTypeText);
+    EXPECT_EQ(design.fields.Find("reso")->type, kFieldTypeText);
+    ExpectDefinition(design.fields, "nota", "", kFieldTypeText);
 }
 
 TEST_F(DesignCommand, TheLastKindCountsAndAnotherFileChosenIsDesignedButNotShown) {
@@ -123,8 +123,8 @@ TEST_F(DesignCommand, EmptyTablesStillLetTheLayoutBeDesignedByColumnName) {
     Click("Command1");
     ASSERT_EQ(screens.designs.size(), 1u);
     EXPECT_EQ(Names(screens.designs[0].variables), (std::vector<std::string>{"id preventivo", "data_preventivo"}));
-    ExpectDefinition(screens.designs[0].variables, "data_preventivo", "", FieldTypeText);
-    ExpectDefinition(screens.designs[0].fields, "articolo", "", FieldTypeText);
+    ExpectDefinition(screens.designs[0].variables, "data_preventivo", "", kFieldTypeText);
+    ExpectDefinition(screens.designs[0].fields, "articolo", "", kFieldTypeText);
     EXPECT_TRUE(Messages().empty());
 }
 

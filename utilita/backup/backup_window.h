@@ -54,18 +54,18 @@ private:
 
     const AppContext& context_;
     dao::DBEngine& engine_;
-    DriveBox* driveBox = nullptr;
-    QLabel* promptLabel = nullptr;
-    QLabel* headingLabel = nullptr;
-    QCheckBox* severalDisksCheck = nullptr;
-    QLabel* statusLabel = nullptr;
-    QPushButton* backupButton = nullptr;
-    QPushButton* restoreButton = nullptr;
-    QPushButton* exitButton = nullptr;
+    DriveBox* driveBox_ = nullptr;
+    QLabel* promptLabel_ = nullptr;
+    QLabel* headingLabel_ = nullptr;
+    QCheckBox* severalDisksCheck_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QPushButton* backupButton_ = nullptr;
+    QPushButton* restoreButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
     // Outside what the user sees: start the copy, close, start the restore.
-    QPushButton* startBackupButton = nullptr;
-    QPushButton* closeButton = nullptr;
-    QPushButton* startRestoreButton = nullptr;
+    QPushButton* startBackupButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QPushButton* startRestoreButton_ = nullptr;
     zipcomp::ZipComponent zip_;
 };
 

@@ -24,15 +24,15 @@ void BackupWindow::BuildControls() {
     setWindowTitle(QString::fromUtf8(kWindowCaption));
 
     // Heading beside its picture.
-    headingLabel = MakeLabel(this, "Label4(0)", QStringLiteral("Copia sicurezza "));
+    headingLabel_ = MakeLabel(this, "Label4(0)", QStringLiteral("Copia sicurezza "));
     QLabel* subheading = MakeLabel(this, "Label4(1)", QStringLiteral("Archivi "));
-    QFont heading = headingLabel->font();
+    QFont heading = headingLabel_->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.5);
     heading.setBold(true);
-    headingLabel->setFont(heading);
+    headingLabel_->setFont(heading);
     subheading->setFont(heading);
     auto* headingText = new QVBoxLayout;
-    headingText->addWidget(headingLabel);
+    headingText->addWidget(headingLabel_);
     headingText->addWidget(subheading);
     auto* top = new QHBoxLayout;
     top->addWidget(MakeImage(this, "Image1", QStyle::SP_DriveFDIcon, 48));
@@ -41,40 +41,40 @@ void BackupWindow::BuildControls() {
     // Drive and file boxes.
     auto* boxesFrame = new QGroupBox(this);
     boxesFrame->setObjectName(QStringLiteral("Frame1"));
-    promptLabel = MakeLabel(boxesFrame, "Label3(1)", QStringLiteral("Effettua la copia in :"));
-    driveBox = new DriveBox(QStringLiteral("A"), boxesFrame);
-    driveBox->setObjectName(QStringLiteral("Text2"));
-    driveBox->setMaximumWidth(60);
+    promptLabel_ = MakeLabel(boxesFrame, "Label3(1)", QStringLiteral("Effettua la copia in :"));
+    driveBox_ = new DriveBox(QStringLiteral("A"), boxesFrame);
+    driveBox_->setObjectName(QStringLiteral("Text2"));
+    driveBox_->setMaximumWidth(60);
     auto* archiveNameBox = new QLineEdit(QStringLiteral("V7BACKUP.ZIP"), boxesFrame);
     archiveNameBox->setObjectName(QStringLiteral("Text1(1)"));
     archiveNameBox->setReadOnly(true);
     auto* boxes = new QGridLayout(boxesFrame);
-    boxes->addWidget(promptLabel, 0, 0);
-    boxes->addWidget(driveBox, 0, 1, Qt::AlignLeft);
+    boxes->addWidget(promptLabel_, 0, 0);
+    boxes->addWidget(driveBox_, 0, 1, Qt::AlignLeft);
     boxes->addWidget(MakeLabel(boxesFrame, "Label2(2)", QStringLiteral("File di backup")), 1, 0);
     boxes->addWidget(archiveNameBox, 1, 1);
     boxes->setColumnStretch(1, 1);
 
     // Created in their tab order.
     QCheckBox* testAfterCopyCheck = MakeCheck(this, "Check1(2)", QStringLiteral("Test a fine copia"));
-    severalDisksCheck = MakeCheck(this, "Check1(1)", QString::fromUtf8("Copia su più dischi"));
+    severalDisksCheck_ = MakeCheck(this, "Check1(1)", QString::fromUtf8("Copia su più dischi"));
     auto* checks = new QHBoxLayout;
     checks->addWidget(testAfterCopyCheck);
-    checks->addWidget(severalDisksCheck);
+    checks->addWidget(severalDisksCheck_);
     checks->addStretch();
 
-    backupButton = MakeButton(this, "Command5", QStringLiteral("&Copia Dati"), QStyle::SP_DialogSaveButton);
-    restoreButton = MakeButton(this, "Command4", QStringLiteral("&Ripristino Dati"), QStyle::SP_BrowserReload);
-    exitButton = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
+    backupButton_ = MakeButton(this, "Command5", QStringLiteral("&Copia Dati"), QStyle::SP_DialogSaveButton);
+    restoreButton_ = MakeButton(this, "Command4", QStringLiteral("&Ripristino Dati"), QStyle::SP_BrowserReload);
+    exitButton_ = MakeButton(this, "Command1(0)", QStringLiteral("&Uscita"), QStyle::SP_DialogCloseButton);
     auto* commands = new QHBoxLayout;
-    commands->addWidget(backupButton);
-    commands->addWidget(restoreButton);
+    commands->addWidget(backupButton_);
+    commands->addWidget(restoreButton_);
     commands->addStretch();
-    commands->addWidget(exitButton);
+    commands->addWidget(exitButton_);
 
-    statusLabel = MakeLabel(this, "Label1", QString::fromUtf8(kWaiting));
-    statusLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    statusLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    statusLabel_ = MakeLabel(this, "Label1", QString::fromUtf8(kWaiting));
+    statusLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLabel_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     // The operation buttons lie outside what the user sees: neither the mouse
     // nor their access keys reach them.
@@ -83,9 +83,9 @@ void BackupWindow::BuildControls() {
         button->hide();
         return button;
     };
-    startBackupButton = hidden("bottone(0)", "&Avvia la copia");
-    closeButton = hidden("bottone(1)", "&Chiudi");
-    startRestoreButton = hidden("bottone(2)", "&Ripristino archivi");
+    startBackupButton_ = hidden("bottone(0)", "&Avvia la copia");
+    closeButton_ = hidden("bottone(1)", "&Chiudi");
+    startRestoreButton_ = hidden("bottone(2)", "&Ripristino archivi");
 
     auto* window = new QVBoxLayout(this);
     window->addLayout(top);
@@ -94,7 +94,7 @@ void BackupWindow::BuildControls() {
     window->addLayout(checks);
     window->addStretch(1);
     window->addLayout(commands);
-    window->addWidget(statusLabel);
+    window->addWidget(statusLabel_);
     resize(440, 320);
 }
 

@@ -59,7 +59,12 @@ std::string FailureText(const char* failed, int number, const std::string& descr
     return text;
 }
 
-std::string FailureText(const char* failed, int number) { return FailureText(failed, number, vb::Describe(number)); }
+// A failed operation of the component: the operator's words for its number,
+// or those of the handler that ended it.
+std::string FailureText(const char* failed, int number, const zipcomp::ZipComponent& zip) {
+    const std::string described = vb::Describe(number);
+    return FailureText(failed, number, described.empty() ? zip.HandlerDescription() : described);
+}
 
 // Runs body; an error that no step handled is told as the failure of the
 // phase it was in, with its number.
@@ -133,14 +138,14 @@ void CopyAndTest(const BackupPlace& where, BackupView& view, Phase& phase) {
     const int copied = place ? zip.ZipCompress(0) : static_cast<int>(vb::kBadFileName);
     if (copied != 0) {
         const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
-        view.ShowInfo(FailureText(kCopyFailed, copied) + (overwritten ? kPreviousOverwritten : ""));
+        view.ShowInfo(FailureText(kCopyFailed, copied, zip) + (overwritten ? kPreviousOverwritten : ""));
         return;
     }
     phase = Phase::Test;
     view.ShowInfo(kCopyDone);
     // The test runs after every copy, whatever "Test a fine copia" says.
     const int tested = zip.ZipTest();
-    view.ShowInfo(tested == 0 ? std::string(kTestDone) : FailureText(kTestFailed, tested));
+    view.ShowInfo(tested == 0 ? std::string(kTestDone) : FailureText(kTestFailed, tested, zip));
 }
 
 void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView& view) {
@@ -164,7 +169,7 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
     zip.ExtractCheck = CheckVersion7Database;
     const int restored = place ? zip.ZipExtract(0) : static_cast<int>(vb::kBadFileName);
     if (restored != 0) {
-        view.ShowInfo(FailureText(kRestoreFailed, restored));
+        view.ShowInfo(FailureText(kRestoreFailed, restored, zip));
         return;
     }
     engine.SettleReplacedFile(database);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSessionManager>
 
+#include "backup/backup_window.h"
 #include "desktop/window_walk.h"
 #include "menu/messages.h"
 #include "menu/startup.h"
@@ -44,8 +45,8 @@ bool MainWindow::Load() {
     return true;
 }
 
-bool MainWindow::TaskExists(const std::string& name, bool exact) {
-    return desktop::TaskExists(name, exact, this);
+bool MainWindow::TaskExists(const std::string& name, desktop::TitleMatch match) {
+    return desktop::TaskExists(name, match, this);
 }
 
 void MainWindow::OnCompactionClicked() {
@@ -57,11 +58,12 @@ void MainWindow::OnPrintLayoutsClicked() {
 }
 
 void MainWindow::OnRestoreClicked() {
-    RunCommand(CommandUsers::EnabledOnly, MainApplication::MustBeClosed, [this] { OpenBackupWindow(true); });
+    RunCommand(CommandUsers::EnabledOnly, MainApplication::MustBeClosed,
+               [this] { OpenBackupWindow(backup::Mode::Restore); });
 }
 
 void MainWindow::OnBackupClicked() {
-    RunCommand(CommandUsers::Any, MainApplication::MustBeClosed, [this] { OpenBackupWindow(false); });
+    RunCommand(CommandUsers::Any, MainApplication::MustBeClosed, [this] { OpenBackupWindow(backup::Mode::Backup); });
 }
 
 void MainWindow::RunCommand(CommandUsers users, MainApplication mainApplication,
@@ -71,7 +73,7 @@ void MainWindow::RunCommand(CommandUsers users, MainApplication mainApplication,
         return;
     }
     if (mainApplication == MainApplication::MustBeClosed) {
-        bool running = TaskExists(kMainApplicationTitle, true);
+        bool running = TaskExists(kMainApplicationTitle, desktop::TitleMatch::Whole);
         // The walk yields to the message loop; the program may have been ended meanwhile.
         if (ended_) return;
         if (running) {

@@ -8,12 +8,14 @@
 #include <QWidget>
 
 #include "context/app_context.h"
+#include "desktop/window_walk.h"
 
 class QLabel;
 class QPushButton;
 class QSessionManager;
 
 namespace dao { class DBEngine; }
+namespace utilita::backup { enum class Mode; }
 
 namespace utilita {
 
@@ -31,9 +33,9 @@ public:
     // the window is then closed and must not be shown.
     bool Load();
 
-    // Is a window titled name (exact, or as a part with exact false) open at or
+    // Is a window titled name (the whole title, or a part of it) open at or
     // below this program's active window?
-    bool TaskExists(const std::string& name, bool exact);
+    bool TaskExists(const std::string& name, desktop::TitleMatch match);
 
     // True once the program was ended (start-up exit or exit confirmed).
     bool ProgramEnded() const { return ended_; }
@@ -42,11 +44,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     // The windows the commands open, once rights and the running-application
-    // check allowed them; the hourglass is on meanwhile. Backup and restore
-    // (restore true) and compaction are modal and return when their window
+    // check allowed them; the hourglass is on meanwhile. Backup or restore
+    // (by mode) and compaction are modal and return when their window
     // closes; print layouts is modeless. Each child window is parented to this
     // one so that ending the program discards it.
-    virtual void OpenBackupWindow(bool restore);
+    virtual void OpenBackupWindow(backup::Mode mode);
     virtual void OpenCompactionWindow();
     virtual void OpenPrintLayoutWindow();
 

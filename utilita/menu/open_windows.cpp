@@ -9,9 +9,9 @@
 
 namespace utilita {
 
-void MainWindow::OpenBackupWindow(bool restore) {
+void MainWindow::OpenBackupWindow(backup::Mode mode) {
     backup::BackupWindow window(context_, engine_, this);
-    window.Prepare(restore ? backup::Mode::Restore : backup::Mode::Backup);
+    window.Prepare(mode);
     window.exec();
 }
 

@@ -30,8 +30,8 @@ void DefineColumns(dao::Recordset& records, Declare declare) {
     const bool current = HasCurrentRecord(records);
     dao::Fields& fields = records.Fields();
     const auto count = static_cast<std::int16_t>(fields.Count());
-    for (std::int16_t FieldIndex = 0; FieldIndex < count; ++FieldIndex) {
-        dao::Field& field = fields[FieldIndex];
+    for (std::int16_t fieldIndex = 0; fieldIndex < count; ++fieldIndex) {
+        dao::Field& field = fields[fieldIndex];
         declare(field.Name(), current ? field.Value() : dao::Variant::Null(), ColumnTypeOf(field.Type()));
     }
 }
@@ -63,15 +63,15 @@ report::ColumnType ColumnTypeOf(dao::VarType declared) {
 
 Declared HeaderVariableFor(const dao::Variant& value) {
     const dao::VarType type = value.Type();
-    if (IsNumber(type)) return {value.ToString(), report::FieldTypeNumeric};
-    if (type == dao::VarType::Date) return {DateSerialText(value.ToDate()), report::FieldTypeDate};
-    if (type == dao::VarType::Boolean) return {value.ToString(), report::FieldTypeBoolean};
-    return {TextOf(value), report::FieldTypeText};
+    if (IsNumber(type)) return {value.ToString(), report::kFieldTypeNumeric};
+    if (type == dao::VarType::Date) return {DateSerialText(value.ToDate()), report::kFieldTypeDate};
+    if (type == dao::VarType::Boolean) return {value.ToString(), report::kFieldTypeBoolean};
+    return {TextOf(value), report::kFieldTypeText};
 }
 
 Declared LineFieldFor(const dao::Variant& value) {
-    if (IsNumber(value.Type())) return {value.ToString(), report::FieldTypeNumeric};
-    return {TextOf(value), report::FieldTypeText};
+    if (IsNumber(value.Type())) return {value.ToString(), report::kFieldTypeNumeric};
+    return {TextOf(value), report::kFieldTypeText};
 }
 
 void DefineHeaderVariables(dao::Recordset& header, report::ReportControl& engine) {

@@ -1,5 +1,7 @@
 #include "print_layouts/print_layout_window.h"
 
+#include <chrono>
+
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,7 +12,6 @@
 #include "print_layouts/definitions.h"
 #include "print_layouts/kinds.h"
 #include "print_layouts/messages.h"
-#include "dbengine/connection.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
 #include "ui/message_box.h"
@@ -56,35 +57,20 @@ const DocumentKind* PrintLayoutWindow::CommandKind() {
 
 namespace {
 
-// Error numbers of a file that another program has locked.
-constexpr int kLockedByOther = 3218;
-constexpr int kLockedByUser = 3260;
 // How long one read waits for another program's lock (opening the table
-// takes two) before the operator is told.
-constexpr int kPrintLockWaitMs = 1000;
-
-// The print database is only read: its connection waits briefly for
-// another program's lock, then the operator is told, instead of a long freeze.
-class ShortLockWait {
-public:
-    ShortLockWait() : previous_(dao::Connection::BusyTimeout()) { dao::Connection::SetBusyTimeout(kPrintLockWaitMs); }
-    ~ShortLockWait() { dao::Connection::SetBusyTimeout(previous_); }
-    ShortLockWait(const ShortLockWait&) = delete;
-    ShortLockWait& operator=(const ShortLockWait&) = delete;
-
-private:
-    int previous_;
-};
+// takes two) before the operator is told, instead of a long freeze.
+constexpr std::chrono::milliseconds kPrintLockWait{1000};
 
 } // namespace
 
 void PrintLayoutWindow::BindTables(const DocumentKind& kind) {
-    const ShortLockWait shortWait;
     tableBeingBound_ = kind.headerTable;
+    headerData_.SetLockWait(kPrintLockWait);
     headerData_.SetDatabaseName(PrintDatabase());
     headerData_.SetRecordSource(kind.headerTable);
     headerData_.Refresh();
     tableBeingBound_ = kind.lineTable;
+    lineData_.SetLockWait(kPrintLockWait);
     lineData_.SetDatabaseName(PrintDatabase());
     lineData_.SetRecordSource(kind.lineTable);
     lineData_.Refresh();
@@ -126,7 +112,7 @@ void PrintLayoutWindow::DefineLineFields() {
 }
 
 void PrintLayoutWindow::ReportDatabaseError(const vb::RuntimeError& error) {
-    if (error.Number() == kLockedByOther || error.Number() == kLockedByUser) {
+    if (error.Number() == dao::kDatabaseLocked) {
         Warn(std::string(kPrintDatabaseBusy) + "\r\n" + PrintDatabase());
     } else if (error.Number() == dao::kFileNotFound) {
         Warn(std::string(kPrintDatabaseMissing) + "\r\n" + PrintDatabase());

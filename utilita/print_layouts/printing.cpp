@@ -64,13 +64,13 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
         DefineLineFields();
 
         ReleasePrintDatabase();
-        if (report_.ChooseLayoutFile(this, report::kProjectList, layoutFile) == report::ResultCancelled) return;
+        if (report_.ChooseLayoutFile(this, report::kProjectList, layoutFile) == report::kResultCancelled) return;
         std::int32_t answer = report_.BeginPrintJob(report::kProjectList, layoutFile, printMode, 2, this, kProgressTitle);
         if (answer != report::kResultOk) {
             ReportJobFailure(answer, layoutFile);
             return;
         }
-        if (report_.ShowPrintOptions(this, kPrintOptionsText) == report::ResultCancelled) {
+        if (report_.ShowPrintOptions(this, kPrintOptionsText) == report::kResultCancelled) {
             report_.EndPrintJob(0);
             return;
         }
@@ -83,7 +83,7 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
             if (BelongsToDocument(lines.Fields(1).Value(), header.Fields(0).Value())) {
                 DefineLineFields();
                 answer = report_.OutputLine();
-                while (answer == report::ResultRepeat) {
+                while (answer == report::kResultRepeat) {
                     report_.OutputPageObjects();
                     answer = report_.OutputLine();
                 }
@@ -92,7 +92,7 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
         }
         do {
             answer = report_.FinishLines();
-        } while (answer == report::ResultRepeat);
+        } while (answer == report::kResultRepeat);
         const std::int32_t finished = answer;
         ReleasePrintDatabase();   // before the preview or a message waits on the operator
 
@@ -100,7 +100,7 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
             ReportJobFailure(report::kResultNoOutput, layoutFile);
             return;
         }
-        if (finished != report::ResultCancelled) ShowPrinted(printMode, layoutFile, *kind);
+        if (finished != report::kResultCancelled) ShowPrinted(printMode, layoutFile, *kind);
     } catch (const vb::RuntimeError& error) {
         // Nothing half done reaches the paper.
         report_.AbandonPrintJob();

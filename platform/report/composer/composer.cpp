@@ -156,9 +156,9 @@ void Composer::CountLine(const DefinitionList& fields) {
 
 Definition Composer::FooterValue(const HeaderItem& item) const {
     if (item.kind == ItemKind::Count)
-        return {"", std::to_string(lineCount_), FieldTypeNumeric, ColumnType::Integer};
+        return {"", std::to_string(lineCount_), kFieldTypeNumeric, ColumnType::Integer};
     for (const Sum& sum : sums_)
-        if (sum.field == item.source) return {sum.field, sum.total.Text(), FieldTypeNumeric, sum.column};
+        if (sum.field == item.source) return {sum.field, sum.total.Text(), kFieldTypeNumeric, sum.column};
     return {};
 }
 

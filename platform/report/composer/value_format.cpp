@@ -62,9 +62,9 @@ ValueFormat ResolvedFormat(const Definition& value) {
     case ColumnType::Text: return ValueFormat::Text;
     case ColumnType::Unknown: break;
     }
-    if (value.type == FieldTypeDate) return ValueFormat::Date;
-    if (value.type == FieldTypeBoolean) return ValueFormat::YesNo;
-    if (value.type == FieldTypeNumeric) return ValueFormat::Number;
+    if (value.type == kFieldTypeDate) return ValueFormat::Date;
+    if (value.type == kFieldTypeBoolean) return ValueFormat::YesNo;
+    if (value.type == kFieldTypeNumeric) return ValueFormat::Number;
     return ValueFormat::Text;
 }
 

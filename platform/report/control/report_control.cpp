@@ -42,7 +42,7 @@ std::int16_t ReportControl::ChooseLayoutFile(QWidget* window, std::int32_t proje
     if (previewLayout_) return static_cast<std::int16_t>(kResultOk);   // the layout is the one on screen
     const std::filesystem::path offered = winfs::Resolve(layoutFile);
     std::filesystem::path chosen = offered;
-    if (!CurrentScreens().ChooseLayoutFile(window, chosen)) return static_cast<std::int16_t>(ResultCancelled);
+    if (!CurrentScreens().ChooseLayoutFile(window, chosen)) return static_cast<std::int16_t>(kResultCancelled);
     // The caller's own spelling stays when the operator keeps the file; a
     // new choice comes back as the drive path the operator knows.
     if (chosen != offered) layoutFile = winfs::WindowsForm(chosen.string());

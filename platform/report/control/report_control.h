@@ -47,7 +47,7 @@ public:
 
     // ---- design
     // Lets the operator confirm or change the layout file; a change is left
-    // in layoutFile. ResultCancelled when the operator cancels.
+    // in layoutFile. kResultCancelled when the operator cancels.
     std::int16_t ChooseLayoutFile(QWidget* window, std::int32_t projectKind, std::string& layoutFile);
     // The designer on the layout file with the declared variables and fields;
     // a missing file starts from the default layout. Returns when the operator
@@ -60,17 +60,17 @@ public:
     // kResultNoLayout / kResultBadLayout when the file is missing or not a layout.
     std::int32_t BeginPrintJob(std::int32_t projectKind, std::string& layoutFile, std::int32_t printMode,
                                std::int32_t boxKind, QWidget* window, const std::string& progressTitle);
-    // The print options (printer, copies, output file); ResultCancelled on a cancel.
+    // The print options (printer, copies, output file); kResultCancelled on a cancel.
     std::int32_t ShowPrintOptions(QWidget* window, const std::string& text);
     // Opens a page with the page part, from the variables as declared last.
     std::int32_t OutputPageObjects();
     std::int32_t SetProgress(const std::string& text, std::int32_t percent);
-    // One table line from the fields as declared last; ResultRepeat when the
+    // One table line from the fields as declared last; kResultRepeat when the
     // page is full (output the page part, then the same line again).
     std::int32_t OutputLine();
-    // Closes the table and prints its footer; ResultRepeat when the footer
+    // Closes the table and prints its footer; kResultRepeat when the footer
     // found no room (the next call puts it on a new page under the page
-    // part), ResultCancelled when the operator stopped the job.
+    // part), kResultCancelled when the operator stopped the job.
     std::int32_t FinishLines();
     // Ends the job: puts its pages on the printer, the PDF file or the
     // preview, unless it was cancelled. kResultNoOutput when they cannot be written.

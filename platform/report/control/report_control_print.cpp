@@ -49,7 +49,7 @@ std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string&
     if (previewLayout_) return kResultOk;
     if (!CurrentScreens().PrintOptions(window, text, job_->printer)) {
         job_->cancelled = true;
-        return ResultCancelled;
+        return kResultCancelled;
     }
     return kResultOk;
 }
@@ -69,14 +69,14 @@ std::int32_t ReportControl::SetProgress(const std::string& text, std::int32_t pe
 std::int32_t ReportControl::OutputLine() {
     if (!job_) return kResultNoJob;
     // After a cancel the rest is not laid out: nothing will be printed.
-    if (job_->CheckCancelled()) return ResultCancelled;
-    return job_->composer.OutputLine(fields_) ? kResultOk : ResultRepeat;
+    if (job_->CheckCancelled()) return kResultCancelled;
+    return job_->composer.OutputLine(fields_) ? kResultOk : kResultRepeat;
 }
 
 std::int32_t ReportControl::FinishLines() {
     if (!job_) return kResultNoJob;
-    if (job_->CheckCancelled()) return ResultCancelled;
-    return job_->composer.FinishLines(variables_) ? kResultOk : ResultRepeat;
+    if (job_->CheckCancelled()) return kResultCancelled;
+    return job_->composer.FinishLines(variables_) ? kResultOk : kResultRepeat;
 }
 
 std::int32_t ReportControl::EndPrintJob(std::int32_t) {

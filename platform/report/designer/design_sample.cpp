@@ -19,7 +19,7 @@ std::vector<DefinitionList> SampleLines(const DefinitionList& fields, int count)
         DefinitionList line;
         for (const Definition& f : fields.Items()) {
             if (i == 0 || ResolvedFormat(f) != ValueFormat::Text) line.Set(f.name, f.contents, f.type, f.column);
-            else line.Set(f.name, "<" + f.name + ">", FieldTypeText);
+            else line.Set(f.name, "<" + f.name + ">", kFieldTypeText);
         }
         lines.push_back(std::move(line));
     }

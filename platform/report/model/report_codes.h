@@ -5,10 +5,10 @@
 namespace report {
 
 // Type codes of a declared variable or field.
-inline constexpr std::int32_t FieldTypeNumeric = 0x08000000;
-inline constexpr std::int32_t FieldTypeDate = 0x04000002;
-inline constexpr std::int32_t FieldTypeBoolean = 0x02000000;
-inline constexpr std::int32_t FieldTypeText = 0x10000000;
+inline constexpr std::int32_t kFieldTypeNumeric = 0x08000000;
+inline constexpr std::int32_t kFieldTypeDate = 0x04000002;
+inline constexpr std::int32_t kFieldTypeBoolean = 0x02000000;
+inline constexpr std::int32_t kFieldTypeText = 0x10000000;
 
 // The one project kind the engine knows: a page part over a table of lines.
 inline constexpr std::int32_t kProjectList = 2;
@@ -19,8 +19,8 @@ inline constexpr std::int32_t kPrintToPreview = 512;
 
 // Answers.
 inline constexpr std::int32_t kResultOk = 0;
-inline constexpr std::int32_t ResultCancelled = -99;      // the operator cancelled
-inline constexpr std::int32_t ResultRepeat = -998;        // no room: output the page part, then call again
+inline constexpr std::int32_t kResultCancelled = -99;      // the operator cancelled
+inline constexpr std::int32_t kResultRepeat = -998;        // no room: output the page part, then call again
 inline constexpr std::int32_t kResultNoLayout = -101;     // the layout file does not exist
 inline constexpr std::int32_t kResultBadLayout = -102;    // the layout file is not one of ours
 inline constexpr std::int32_t kResultNoOutput = -103;     // the printer or the output file cannot be written

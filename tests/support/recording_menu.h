@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "dbengine/engine.h"
+#include "backup/backup_window.h"
 #include "menu/main_window.h"
 
 namespace testing_support {
@@ -28,7 +29,9 @@ public:
     void Click(const char* name) { Button(name)->click(); }
 
 protected:
-    void OpenBackupWindow(bool restore) override { Record(restore ? "restore" : "backup"); }
+    void OpenBackupWindow(utilita::backup::Mode mode) override {
+        Record(mode == utilita::backup::Mode::Restore ? "restore" : "backup");
+    }
     void OpenCompactionWindow() override { Record("compaction"); }
     void OpenPrintLayoutWindow() override { Record("layouts"); }
 
