@@ -23,6 +23,7 @@
 #include "report/designer/page_setup_dialog.h"
 #include "report/designer/property_panel.h"
 #include "report/model/layout_file.h"
+#include "ui/drive_file_dialog.h"
 #include "ui/message_box.h"
 #include "winfs/paths.h"
 
@@ -53,10 +54,13 @@ DesignerDialog::DesignerDialog(DesignRequest& request, QWidget* parent)
 }
 
 std::optional<std::string> DesignerDialog::PickImageFile() {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Scelta dell'immagine"), QString(),
-                                                      QStringLiteral("Immagini (*.png *.jpg *.jpeg *.svg)"));
-    if (file.isEmpty()) return std::nullopt;
-    std::ifstream in(file.toStdString(), std::ios::binary);
+    // Opens beside the layout, in the operator's drive terms.
+    ui::DriveFileDialog dialog(this, QStringLiteral("Scelta dell'immagine"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Immagini (*.png *.jpg *.jpeg *.svg)"));
+    dialog.StartIn(request_.file.parent_path().string());
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenFile().empty()) return std::nullopt;
+    std::ifstream in(winfs::Resolve(dialog.ChosenFile()), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
@@ -194,7 +198,7 @@ void DesignerDialog::UpdateCommands() {
 bool DesignerDialog::Save() {
     std::string error;
     if (!SaveLayout(request_.file, document_.Current(), error)) {
-        ui::ShowMessage(this, "Impossibile salvare il modulo :\r\n" + request_.file.string() + "\r\n" + error,
+        ui::ShowMessage(this, "Impossibile salvare il modulo :\r\n" + winfs::WindowsForm(request_.file.string()) + "\r\n" + error,
                         ui::Buttons::Ok, ui::Icon::Exclamation, request_.title);
         return false;
     }
