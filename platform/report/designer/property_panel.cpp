@@ -94,20 +94,18 @@ void PropertyPanel::BuildTextRows(const DefinitionList& variables, const Definit
            {nullptr, [](const Layout& l, ObjectRef r) { return IsItem(l, r) && (*TextItem(l, r)).kind != ItemKind::Text; },
             [caption](const Layout& l, ObjectRef r) { SetText(caption, (*TextItem(l, r)).caption); },
             [caption](Layout& l, ObjectRef r) { (*TextItem(l, r)).caption = caption->text().toStdString(); }});
-    auto* source = Named(new QComboBox(this), "PropVariable");
-    for (const Definition& d : variables.Items())
-        source->addItem(QString::fromStdString(d.name), QString::fromStdString(d.name));
-    AddRow(QStringLiteral("Variabile"), source,
-           {nullptr, [](const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Variable); },
-            [source](const Layout& l, ObjectRef r) { SelectText(source, (*TextItem(l, r)).source); },
-            [source](Layout& l, ObjectRef r) { (*TextItem(l, r)).source = source->currentData().toString().toStdString(); }});
-    auto* field = Named(new QComboBox(this), "PropField");
-    for (const Definition& d : fields.Items())
-        field->addItem(QString::fromStdString(d.name), QString::fromStdString(d.name));
-    AddRow(QStringLiteral("Campo sommato"), field,
-           {nullptr, [](const Layout& l, ObjectRef r) { return ItemOfKind(l, r, ItemKind::Sum); },
-            [field](const Layout& l, ObjectRef r) { SelectText(field, (*TextItem(l, r)).source); },
-            [field](Layout& l, ObjectRef r) { (*TextItem(l, r)).source = field->currentData().toString().toStdString(); }});
+    // A header variable and a footer sum both name their source from a list of definitions.
+    const auto sourceRow = [this](const QString& label, const char* name, const DefinitionList& choices, ItemKind kind) {
+        auto* box = Named(new QComboBox(this), name);
+        for (const Definition& d : choices.Items())
+            box->addItem(QString::fromStdString(d.name), QString::fromStdString(d.name));
+        AddRow(label, box,
+               {nullptr, [kind](const Layout& l, ObjectRef r) { return ItemOfKind(l, r, kind); },
+                [box](const Layout& l, ObjectRef r) { SelectText(box, (*TextItem(l, r)).source); },
+                [box](Layout& l, ObjectRef r) { (*TextItem(l, r)).source = box->currentData().toString().toStdString(); }});
+    };
+    sourceRow(QStringLiteral("Variabile"), "PropVariable", variables, ItemKind::Variable);
+    sourceRow(QStringLiteral("Campo sommato"), "PropField", fields, ItemKind::Sum);
 
 }
 
