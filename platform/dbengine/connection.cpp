@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -18,8 +17,6 @@
 namespace dao {
 
 namespace {
-
-std::atomic<int> busyTimeout{10000};
 
 // Writable: the file has write permission (some write bit at all, as the
 // read-only attribute, even for a privileged user) and its folder lets the
@@ -67,7 +64,7 @@ void CheckHeader(const std::filesystem::path& path) {
 
 Connection::Connection(sqlite3* db, std::filesystem::path path, bool readOnly)
     : db_(db), path_(std::move(path)), readOnly_(readOnly) {
-    sqlite3_busy_timeout(db_, busyTimeout.load());
+    SetLockWait(kLockWait);
     sqlite3_extended_result_codes(db_, 1);
     struct stat st {};
     if (::stat(path_.c_str(), &st) == 0) {
@@ -86,9 +83,6 @@ Connection::~Connection() {
     Unpair();
     sqlite3_close_v2(db_);
 }
-
-void Connection::SetBusyTimeout(int milliseconds) noexcept { busyTimeout.store(milliseconds); }
-int Connection::BusyTimeout() noexcept { return busyTimeout.load(); }
 
 void Connection::SetLockWait(std::chrono::milliseconds wait) noexcept {
     sqlite3_busy_timeout(db_, static_cast<int>(wait.count()));

@@ -136,10 +136,9 @@ public:
     void CommitNoThrow() noexcept;
 
     // How long a statement waits for another program's lock before failing
-    // (3218). Applies to connections opened afterwards; tests shorten it.
-    static void SetBusyTimeout(int milliseconds) noexcept;
-    static int BusyTimeout() noexcept;
-    // The same wait for this connection alone, from now on.
+    // (3218), unless the engine or a binding asks for another wait.
+    static constexpr std::chrono::milliseconds kLockWait{10000};
+    // Another wait for this connection, from now on.
     void SetLockWait(std::chrono::milliseconds wait) noexcept;
 
     // The program's other connection to the same file (a read-only one beside

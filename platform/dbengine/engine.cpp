@@ -129,7 +129,15 @@ bool Database::ReadOnly() const { return accessFile_ || (connection_ && connecti
 
 // --- DBEngine -----------------------------------------------------------------
 
-struct DBEngine::Impl {};
+struct DBEngine::Impl {
+    std::optional<std::chrono::milliseconds> lockWait;
+
+    // A connection just opened, with this engine's wait and the program's claim.
+    std::shared_ptr<Connection> Opened(std::shared_ptr<Connection> connection, ClaimRef claim) const {
+        if (lockWait) connection->SetLockWait(*lockWait);
+        return WithClaim(std::move(connection), std::move(claim));
+    }
+};
 
 // The registry is made before any engine, so that it outlives them all
 // (static objects end in the reverse order of their making).
@@ -156,7 +164,7 @@ std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName, bool 
         if (auto writer = registry.Find(path, false)) writer->Commit();
     }
     auto claim = ClaimShared(path);
-    auto connection = WithClaim(Connection::Open(path, readOnly), std::move(claim));
+    auto connection = impl_->Opened(Connection::Open(path, readOnly), std::move(claim));
     registry.Add(path, readOnly, connection);
     return connection;
 }
@@ -175,7 +183,7 @@ std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& fileName) {
 std::unique_ptr<Database> DBEngine::CreateDatabase(const std::string& fileName) {
     auto path = winfs::Resolve(fileName);
     auto claim = ClaimShared(path);
-    auto connection = WithClaim(Connection::Create(path), std::move(claim));
+    auto connection = impl_->Opened(Connection::Create(path), std::move(claim));
     Registry::Get().Add(path, false, connection);
     return std::unique_ptr<Database>(new Database(std::move(connection), fileName));
 }
@@ -207,6 +215,8 @@ void DBEngine::CommitAll() {
     }
     if (first) std::rethrow_exception(first);
 }
+
+void DBEngine::SetLockWait(std::chrono::milliseconds wait) noexcept { impl_->lockWait = wait; }
 
 void DBEngine::SettleReplacedFile(const std::string& fileName) {
     try {

@@ -11,6 +11,7 @@
 // is closed, when a statement is executed on the file, after a bounded number of
 // rows, and when the engine is destroyed. Statements that Execute runs one after
 // another share one transaction too, committed by the same events (Close included).
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -76,6 +77,11 @@ public:
 
     // Commits pending writes on every open file.
     void CommitAll();
+
+    // How long the files this engine opens from now on wait for another
+    // program's lock before 3218, instead of the usual wait (a data control's
+    // own wait aside).
+    void SetLockWait(std::chrono::milliseconds wait) noexcept;
 
     // Settles a file that was just replaced from outside the engine (a
     // restore): what the engine keeps beside a file for an unfinished change

@@ -6,11 +6,11 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <map>
 
-#include "dbengine/connection.h"
 #include "demo_archive.h"
 #include "run/run_conversion.h"
 #include "support/jet_files.h"
@@ -166,12 +166,10 @@ TEST(WholeRun, ATargetThatCannotBeSavedIsReportedOnceAndNeverAsSuccess) {
     sqlite3* reader = nullptr;
     ASSERT_EQ(sqlite3_open(archive.target.c_str(), &reader), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM taunita;", nullptr, nullptr, nullptr), SQLITE_OK);
-    const int savedTimeout = dao::Connection::BusyTimeout();
-    dao::Connection::SetBusyTimeout(50);
+    archive.engine.SetLockWait(std::chrono::milliseconds(50));
 
     archive.Run();
 
-    dao::Connection::SetBusyTimeout(savedTimeout);
     sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(reader);
     const Lines& log = archive.view.log;

@@ -184,14 +184,10 @@ private:
 };
 
 // A short wait on foreign locks, so that each failed commit costs little.
-struct ShortBusyTimeout {
-    int saved = dao::Connection::BusyTimeout();
-    ShortBusyTimeout() { dao::Connection::SetBusyTimeout(50); }
-    ~ShortBusyTimeout() { dao::Connection::SetBusyTimeout(saved); }
-};
+constexpr std::chrono::milliseconds kShortWait{50};
 
 TEST_F(DurabilityTest, AFailedGroupCommitKeepsTheRowsForTheNextCommitAndIsNotRetriedAtEveryRow) {
-    ShortBusyTimeout shortWait;
+    engine_.SetLockWait(kShortWait);
     auto data = Bind(target_, "clienti");
     auto& rs = data->GetRecordset();
     auto add = [&](int i) {
@@ -213,7 +209,7 @@ TEST_F(DurabilityTest, AFailedGroupCommitKeepsTheRowsForTheNextCommitAndIsNotRet
 }
 
 TEST_F(DurabilityTest, AGroupCommitStillLockedOutAtTheRegularCommitIsANumberedError) {
-    ShortBusyTimeout shortWait;
+    engine_.SetLockWait(kShortWait);
     auto data = Bind(target_, "clienti");
     auto& rs = data->GetRecordset();
     ForeignReader reader(target_);

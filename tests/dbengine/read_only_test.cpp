@@ -1,11 +1,11 @@
 // A data control bound read-only: reads, refuses every write, never writes the
 // file (not even a journal left by a crash), and stays in step with the
 // program's read-write binding of the same file.
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "dbengine/connection.h"
 #include "engine_fixture.h"
 #include "support/crashed_write.h"
 
@@ -21,13 +21,9 @@ std::string BytesOf(const std::string& file) {
     return bytes.str();
 }
 
-// Shortens the wait on another program's lock, so that a binding that locks
+// A short wait on another program's lock, so that a binding that locks
 // itself out fails in a moment rather than after the full wait.
-struct ShortBusyTimeout {
-    int saved = dao::Connection::BusyTimeout();
-    ShortBusyTimeout() { dao::Connection::SetBusyTimeout(100); }
-    ~ShortBusyTimeout() { dao::Connection::SetBusyTimeout(saved); }
-};
+constexpr std::chrono::milliseconds kShortWait{100};
 
 class ReadOnlyTest : public EngineTest {
 protected:
@@ -129,7 +125,7 @@ TEST_F(ReadOnlyTest, SeesWhatTheProgramWroteThroughAWritableBindingOfTheSameFile
 }
 
 TEST_F(ReadOnlyTest, AReaderAndAWriterOfTheSameFileNeverWaitOnEachOther) {
-    ShortBusyTimeout shortWait;
+    engine_.SetLockWait(kShortWait);
     auto reader = BindReadOnly("clienti");
     auto& in = reader->GetRecordset();
     EXPECT_EQ(in.Fields("nome").Value(), Variant("uno"));   // the reader holds its cursor
