@@ -11,6 +11,7 @@
 
 #include "dbengine/connection.h"
 #include "dbengine/errors.h"
+#include "dbengine/file_claim.h"
 #include "dbengine/open_files.h"
 #include "winfs/paths.h"
 

@@ -9,13 +9,14 @@
 // Both are kept until the object goes, so that no other program can open the
 // file between the check and the end of the operation.
 #include <filesystem>
+#include <memory>
 #include <string>
-
-#include "dbengine/file_claim.h"
 
 struct sqlite3;
 
 namespace dao {
+
+class FileClaim;
 
 class ExclusiveUse {
 public:
@@ -43,7 +44,7 @@ public:
 private:
     std::filesystem::path path_;
     std::string key_;
-    ClaimRef claim_;
+    std::shared_ptr<FileClaim> claim_;   // a ClaimRef
     sqlite3* lock_ = nullptr;
 };
 
