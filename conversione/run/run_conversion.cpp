@@ -88,9 +88,10 @@ bool ChecksPassed(ConversionSession& session) {
 
 // Another program with the target open (a second run, a backup) stops the
 // run here, before anything is emptied.
-std::unique_ptr<dao::ExclusiveUse> TakeTarget(ConversionView& view) {
-    view.AppendLog("Cancellazione dati tabelle");
-    return std::make_unique<dao::ExclusiveUse>(view.TargetFileName(), dao::ExclusiveUse::Storage::CheckOnly);
+std::unique_ptr<dao::ExclusiveUse> TakeTarget(ConversionSession& session) {
+    session.view.AppendLog("Cancellazione dati tabelle");
+    return std::make_unique<dao::ExclusiveUse>(session.engine, session.view.TargetFileName(),
+                                               dao::ExclusiveUse::Storage::CheckOnly);
 }
 
 // Every converter of the catalogue, in run order.
@@ -136,7 +137,7 @@ void RunConversion(ConversionSession& session) {
     bool converted = false;
     try {
         if (ChecksPassed(session)) {
-            targetUse = TakeTarget(view);
+            targetUse = TakeTarget(session);
             EmptyTargetTables(session);
             ConvertAll(session);
             converted = true;

@@ -7,9 +7,9 @@
 
 #include "dbengine/access_file.h"
 #include "dbengine/connection.h"
+#include "dbengine/engine_holdings.h"
 #include "dbengine/errors.h"
 #include "dbengine/exclusive_use.h"
-#include "dbengine/file_claim.h"
 #include "dbengine/open_files.h"
 #include "winfs/error_numbers.h"
 #include "winfs/files.h"
@@ -81,7 +81,7 @@ struct Registry {
     }
 };
 
-// The connection handed out keeps the program's shared claim on the file
+// The connection handed out keeps the engine's shared claim on the file
 // alive; the claim goes after the connection is closed.
 std::shared_ptr<Connection> WithClaim(std::shared_ptr<Connection> connection, ClaimRef claim) {
     struct Held {
@@ -130,9 +130,10 @@ bool Database::ReadOnly() const { return accessFile_ || (connection_ && connecti
 // --- DBEngine -----------------------------------------------------------------
 
 struct DBEngine::Impl {
+    EngineHoldings holdings;
     std::optional<std::chrono::milliseconds> lockWait;
 
-    // A connection just opened, with this engine's wait and the program's claim.
+    // A connection just opened, with this engine's wait and its claim.
     std::shared_ptr<Connection> Opened(std::shared_ptr<Connection> connection, ClaimRef claim) const {
         if (lockWait) connection->SetLockWait(*lockWait);
         return WithClaim(std::move(connection), std::move(claim));
@@ -163,7 +164,7 @@ std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName, bool 
         // new connection's first read (the schema) sees it.
         if (auto writer = registry.Find(path, false)) writer->Commit();
     }
-    auto claim = ClaimShared(path);
+    auto claim = impl_->holdings.claims.Shared(path);
     auto connection = impl_->Opened(Connection::Open(path, readOnly), std::move(claim));
     registry.Add(path, readOnly, connection);
     return connection;
@@ -182,7 +183,7 @@ std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& fileName) {
 
 std::unique_ptr<Database> DBEngine::CreateDatabase(const std::string& fileName) {
     auto path = winfs::Resolve(fileName);
-    auto claim = ClaimShared(path);
+    auto claim = impl_->holdings.claims.Shared(path);
     auto connection = impl_->Opened(Connection::Create(path), std::move(claim));
     Registry::Get().Add(path, false, connection);
     return std::unique_ptr<Database>(new Database(std::move(connection), fileName));
@@ -198,9 +199,9 @@ void DBEngine::CompactDatabase(const std::string& src, const std::string& dst) {
     if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(kInvalidPath, dst);
     // Under this program's exclusive use of the source: the one it holds
     // already, or one for the compaction alone.
-    const ExclusiveUse* use = ExclusiveUse::HeldOn(from);
+    const ExclusiveUse* use = impl_->holdings.exclusiveUses.On(from);
     std::optional<ExclusiveUse> own;
-    if (!use) use = &own.emplace(src);
+    if (!use) use = &own.emplace(*this, src);
     use->CompactInto(to);
 }
 
@@ -215,6 +216,8 @@ void DBEngine::CommitAll() {
     }
     if (first) std::rethrow_exception(first);
 }
+
+EngineHoldings& DBEngine::Holdings() noexcept { return impl_->holdings; }
 
 void DBEngine::SetLockWait(std::chrono::milliseconds wait) noexcept { impl_->lockWait = wait; }
 

@@ -19,6 +19,7 @@ namespace dao {
 
 class Connection;     // one open storage file (internal)
 class DBEngine;
+struct EngineHoldings;  // the engine's claims and exclusive uses (internal)
 
 class Database {
 public:
@@ -93,6 +94,8 @@ public:
     // Internal: the shared connection of a file (opened on first use); a
     // read-only one is kept apart from the read-write one.
     std::shared_ptr<Connection> Connect(const std::string& fileName, bool readOnly = false);
+    // Internal: what this engine holds of its files where other holders look.
+    EngineHoldings& Holdings() noexcept;
 
 private:
     struct Impl;

@@ -5,13 +5,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <map>
-#include <mutex>
 #include <vector>
 
 #include "dbengine/connection.h"
+#include "dbengine/engine.h"
+#include "dbengine/engine_holdings.h"
 #include "dbengine/errors.h"
-#include "dbengine/file_claim.h"
 #include "dbengine/open_files.h"
 #include "winfs/paths.h"
 
@@ -21,15 +20,6 @@ namespace {
 
 // A foreign writer finishing its commit is waited for this long.
 constexpr int kLockWaitMs = 300;
-
-std::mutex heldMutex;
-std::map<std::string, const ExclusiveUse*> held;
-
-std::string KeyOf(const std::filesystem::path& path) {
-    std::error_code ec;
-    const auto canonical = std::filesystem::weakly_canonical(path, ec);
-    return (ec ? path : canonical).string();
-}
 
 // Opens the file and takes SQLite's exclusive lock, kept after the
 // transaction by the exclusive locking mode. A read-only file keeps a read
@@ -64,12 +54,36 @@ sqlite3* LockStorage(const std::filesystem::path& path, const std::string& fileN
 
 } // namespace
 
-ExclusiveUse::ExclusiveUse(const std::string& fileName, Storage storage)
-    : path_(winfs::Resolve(fileName)), key_(KeyOf(path_)) {
+std::string HeldUses::KeyOf(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto canonical = std::filesystem::weakly_canonical(path, ec);
+    return (ec ? path : canonical).string();
+}
+
+void HeldUses::Add(const std::string& key, const ExclusiveUse* use) {
+    std::lock_guard guard(mutex_);
+    byKey_[key] = use;
+}
+
+void HeldUses::Remove(const std::string& key, const ExclusiveUse* use) {
+    std::lock_guard guard(mutex_);
+    auto it = byKey_.find(key);
+    if (it != byKey_.end() && it->second == use) byKey_.erase(it);
+}
+
+const ExclusiveUse* HeldUses::On(const std::filesystem::path& path) const {
+    std::lock_guard guard(mutex_);
+    auto it = byKey_.find(KeyOf(path));
+    return it == byKey_.end() ? nullptr : it->second;
+}
+
+ExclusiveUse::ExclusiveUse(DBEngine& engine, const std::string& fileName, Storage storage)
+    : path_(winfs::Resolve(fileName)), key_(HeldUses::KeyOf(path_)) {
     std::error_code ec;
     const bool exists = std::filesystem::is_regular_file(path_, ec);
     if (exists) QuietOpenConnections(path_);
-    claim_ = ClaimExclusive(path_);
+    EngineHoldings& holdings = engine.Holdings();
+    claim_ = holdings.claims.Exclusive(path_);
     if (!exists) return;
     lock_ = LockStorage(path_, fileName);
     if (!lock_) return;
@@ -78,24 +92,14 @@ ExclusiveUse::ExclusiveUse(const std::string& fileName, Storage storage)
         lock_ = nullptr;
         return;
     }
-    std::lock_guard guard(heldMutex);
-    held[key_] = this;
+    heldBy_ = &holdings.exclusiveUses;
+    heldBy_->Add(key_, this);
 }
 
 ExclusiveUse::~ExclusiveUse() {
     if (!lock_) return;
-    {
-        std::lock_guard guard(heldMutex);
-        auto it = held.find(key_);
-        if (it != held.end() && it->second == this) held.erase(it);
-    }
+    if (heldBy_) heldBy_->Remove(key_, this);
     sqlite3_close_v2(lock_);
-}
-
-const ExclusiveUse* ExclusiveUse::HeldOn(const std::filesystem::path& path) {
-    std::lock_guard guard(heldMutex);
-    auto it = held.find(KeyOf(path));
-    return it == held.end() ? nullptr : it->second;
 }
 
 void ExclusiveUse::CopyTo(const std::filesystem::path& target) const {

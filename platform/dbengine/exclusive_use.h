@@ -16,7 +16,9 @@ struct sqlite3;
 
 namespace dao {
 
+class DBEngine;
 class FileClaim;
+class HeldUses;
 
 class ExclusiveUse {
 public:
@@ -25,8 +27,9 @@ public:
         CheckOnly,  // see that no foreign writer is there, then let go (this program writes the file)
     };
 
-    // A missing file gets the claim alone.
-    explicit ExclusiveUse(const std::string& fileName, Storage storage = Storage::Hold);
+    // Taken by the engine, whose claims the other holders see; the engine
+    // outlives the use. A missing file gets the claim alone.
+    ExclusiveUse(DBEngine& engine, const std::string& fileName, Storage storage = Storage::Hold);
     ~ExclusiveUse();
     ExclusiveUse(const ExclusiveUse&) = delete;
     ExclusiveUse& operator=(const ExclusiveUse&) = delete;
@@ -38,12 +41,10 @@ public:
     // Writes a compacted copy of the file to a new file.
     void CompactInto(const std::filesystem::path& target) const;
 
-    // The use this program holds with SQLite's lock on the file, or null.
-    static const ExclusiveUse* HeldOn(const std::filesystem::path& path);
-
 private:
     std::filesystem::path path_;
     std::string key_;
+    HeldUses* heldBy_ = nullptr;   // the engine's uses, while this one keeps SQLite's lock
     std::shared_ptr<FileClaim> claim_;   // a ClaimRef
     sqlite3* lock_ = nullptr;
 };

@@ -15,7 +15,7 @@ namespace dao {
 
 namespace {
 
-// The process's lock on one companion file. Open-file-description locks: they
+// The engine's lock on one companion file. Open-file-description locks: they
 // belong to this descriptor alone, so no other open and close of the file in
 // the process can drop them, and a failed raise leaves the read lock held.
 struct CompanionLock {
@@ -24,9 +24,6 @@ struct CompanionLock {
     int shared = 0;
     int exclusive = 0;
 };
-
-std::mutex locksMutex;
-std::map<std::string, CompanionLock> locks;
 
 // 0, or the errno of the attempt (EAGAIN: another process holds a lock in the way).
 int SetLock(int fd, short type) {
@@ -63,28 +60,36 @@ int OpenLocked(const std::filesystem::path& path, short type, const std::filesys
 
 } // namespace
 
+struct CompanionLocks {
+    std::mutex mutex;
+    std::map<std::string, CompanionLock> byKey;   // by the companion's canonical path
+};
+
 class FileClaim {
 public:
-    FileClaim(std::string key, bool exclusive) : key_(std::move(key)), exclusive_(exclusive) {}
+    FileClaim(std::shared_ptr<CompanionLocks> locks, std::string key, bool exclusive)
+        : locks_(std::move(locks)), key_(std::move(key)), exclusive_(exclusive) {}
     ~FileClaim();
     FileClaim(const FileClaim&) = delete;
     FileClaim& operator=(const FileClaim&) = delete;
 
 private:
+    std::shared_ptr<CompanionLocks> locks_;
     std::string key_;
     bool exclusive_;
 };
 
 FileClaim::~FileClaim() {
-    std::lock_guard guard(locksMutex);
+    std::lock_guard guard(locks_->mutex);
+    auto& locks = locks_->byKey;
     auto it = locks.find(key_);
     if (it == locks.end()) return;
     CompanionLock& lock = it->second;
     --(exclusive_ ? lock.exclusive : lock.shared);
     if (lock.fd >= 0 && lock.exclusive == 0 && lock.shared > 0) SetLock(lock.fd, F_RDLCK);
     if (lock.exclusive + lock.shared > 0) return;
-    // The last holder of every process removes the companion: only when its
-    // write lock shows that no other process holds one.
+    // The last holder of all removes the companion: only when its write lock
+    // shows that no other one holds a lock.
     if (lock.fd >= 0) {
         if (SetLock(lock.fd, F_WRLCK) == 0 && SameInode(lock.fd, lock.path)) ::unlink(lock.path.c_str());
         ::close(lock.fd);
@@ -97,16 +102,18 @@ std::filesystem::path CompanionOf(const std::filesystem::path& database) {
     return companion.replace_extension(".ldb");
 }
 
-namespace {
+ClaimRegistry::ClaimRegistry() : locks_(std::make_shared<CompanionLocks>()) {}
+ClaimRegistry::~ClaimRegistry() = default;
 
-ClaimRef Claim(const std::filesystem::path& database, bool exclusive) {
+ClaimRef ClaimRegistry::Claim(const std::filesystem::path& database, bool exclusive) {
     const std::filesystem::path companion = CompanionOf(database);
     std::error_code ec;
     const std::filesystem::path canonical = std::filesystem::weakly_canonical(companion, ec);
     const std::string key = (ec ? companion : canonical).string();
     const short type = exclusive ? F_WRLCK : F_RDLCK;
 
-    std::lock_guard guard(locksMutex);
+    std::lock_guard guard(locks_->mutex);
+    auto& locks = locks_->byKey;
     auto it = locks.find(key);
     if (it == locks.end()) {
         const int fd = OpenLocked(companion, type, database);
@@ -115,12 +122,10 @@ ClaimRef Claim(const std::filesystem::path& database, bool exclusive) {
         if (Conflict(SetLock(it->second.fd, F_WRLCK))) Raise(kFileInUse, database.string());
     }
     ++(exclusive ? it->second.exclusive : it->second.shared);
-    return std::make_shared<FileClaim>(key, exclusive);
+    return std::make_shared<FileClaim>(locks_, key, exclusive);
 }
 
-} // namespace
-
-ClaimRef ClaimShared(const std::filesystem::path& database) { return Claim(database, false); }
-ClaimRef ClaimExclusive(const std::filesystem::path& database) { return Claim(database, true); }
+ClaimRef ClaimRegistry::Shared(const std::filesystem::path& database) { return Claim(database, false); }
+ClaimRef ClaimRegistry::Exclusive(const std::filesystem::path& database) { return Claim(database, true); }
 
 } // namespace dao

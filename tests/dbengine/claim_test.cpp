@@ -14,7 +14,7 @@ TEST(Claim, FileInExclusiveUseCannotBeOpenedByAnotherProgramAndItsCompanionGoesA
     const std::string file = dir.file("vantorima7.mdb");
     dao::DBEngine::Instance().CreateDatabase(file)->Close();
     {
-        dao::ExclusiveUse use(file);
+        dao::ExclusiveUse use(dao::DBEngine::Instance(), file);
         EXPECT_TRUE(std::filesystem::exists(dao::CompanionOf(file)));
         testing_support::HolderProcess holder("engine", file);
         EXPECT_FALSE(holder.Ready());
@@ -25,6 +25,21 @@ TEST(Claim, FileInExclusiveUseCannotBeOpenedByAnotherProgramAndItsCompanionGoesA
     EXPECT_FALSE(std::filesystem::exists(dao::CompanionOf(file)));
     testing_support::HolderProcess holder("engine", file);
     EXPECT_TRUE(holder.Ready());
+}
+
+// Two engine objects of one program share no claims, as two programs would:
+// the second can neither open nor compact what the first holds exclusively,
+// and only the first compacts it under the lock it holds.
+TEST(Claim, TwoEnginesOfOneProgramHoldTheirClaimsApart) {
+    testing_support::TempDir dir;
+    const std::string file = dir.file("vantorima7.mdb");
+    dao::DBEngine first;
+    dao::DBEngine second;
+    first.CreateDatabase(file)->Close();
+    dao::ExclusiveUse use(first, file);
+    EXPECT_EQ(ErrorOf([&] { second.OpenDatabase(file); }), dao::kFileInUse);
+    EXPECT_EQ(ErrorOf([&] { second.CompactDatabase(file, dir.file("second.mdb")); }), dao::kFileInUse);
+    EXPECT_EQ(ErrorOf([&] { first.CompactDatabase(file, dir.file("first.mdb")); }), 0);
 }
 
 } // namespace

@@ -200,8 +200,9 @@ TEST_F(InUse, OperationAfterOneKilledMidwayClearsWhatTheKilledOneLeft) {
             SilentView view;
             zipcomp::ZipComponent zip;
             const std::string drive = "A";
-            if (backup) utilita::backup::RunBackup({context.archiveFolder, drive, zip}, view);
-            else utilita::backup::RunRestore({context.archiveFolder, drive, zip}, dao::DBEngine::Instance(), view);
+            dao::DBEngine& engine = dao::DBEngine::Instance();
+            if (backup) utilita::backup::RunBackup({context.archiveFolder, drive, zip}, engine, view);
+            else utilita::backup::RunRestore({context.archiveFolder, drive, zip}, engine, view);
             ::_exit(0);
         }
         ASSERT_GT(child, 0);

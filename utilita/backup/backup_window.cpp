@@ -35,7 +35,7 @@ void BackupWindow::StartBackup() {
     const std::string drive = driveBox_->text().toStdString();
     if (drive.empty() || Running()) return;
     RunningGuard running(*this);
-    RunBackup({context_.archiveFolder, drive, zip_}, *this);
+    RunBackup({context_.archiveFolder, drive, zip_}, engine_, *this);
 }
 
 void BackupWindow::StartRestore() {

@@ -35,8 +35,9 @@ void RemoveLeftovers(const BackupPlace& where) {
 // The copy the archive takes: the database as it is under this program's
 // exclusive use, so that no writer can tear it (and a change that a killed
 // writer left half done is put back by the lock first).
-void CopyUnderExclusiveUse(const BackupPlace& where, const std::string& database, const std::string& copy) {
-    dao::ExclusiveUse use(database);
+void CopyUnderExclusiveUse(const BackupPlace& where, dao::DBEngine& engine, const std::string& database,
+                           const std::string& copy) {
+    dao::ExclusiveUse use(engine, database);
     RemoveLeftovers(where);
     use.CopyTo(copy);
 }
@@ -107,7 +108,7 @@ void AskForFloppy(const std::string& drive, BackupView& view) {
     if (drive == "A" || drive == "B") view.ShowInfo(kInsertDiskInDrive + drive + ":");
 }
 
-void CopyAndTest(const BackupPlace& where, BackupView& view, Phase& phase) {
+void CopyAndTest(const BackupPlace& where, dao::DBEngine& engine, BackupView& view, Phase& phase) {
     AskForFloppy(where.drive, view);
     const std::optional<ArchivePlace> place = ArchivePlaceFor(where.drive);
     if (place) {
@@ -128,8 +129,8 @@ void CopyAndTest(const BackupPlace& where, BackupView& view, Phase& phase) {
     // A missing database is left to the component, which names the fault.
     zip.CompressCopy = nullptr;
     if (winfs::Exists(database))
-        zip.CompressCopy = [&where, database](const std::string& copy) {
-            CopyUnderExclusiveUse(where, database, copy);
+        zip.CompressCopy = [&where, &engine, database](const std::string& copy) {
+            CopyUnderExclusiveUse(where, engine, database, copy);
         };
     zip.ZipArchiveName = place ? place->archive : std::string();
     view.SetHourglass(true);
@@ -162,7 +163,7 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
     // use is held to the end, and the remains of a restore that was killed
     // are no one's once it is taken.
     const std::string database = where.archiveFolder + kDatabasePath;
-    const dao::ExclusiveUse use(database);
+    const dao::ExclusiveUse use(engine, database);
     RemoveLeftovers(where);
     // No question first: the component replaces the database only with a
     // whole entry, once it reads as a version-7 database.
@@ -178,9 +179,9 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
 
 } // namespace
 
-void RunBackup(const BackupPlace& place, BackupView& view) {
+void RunBackup(const BackupPlace& place, dao::DBEngine& engine, BackupView& view) {
     Phase phase = Phase::Copy;
-    Guarded(view, phase, [&] { CopyAndTest(place, view, phase); });
+    Guarded(view, phase, [&] { CopyAndTest(place, engine, view, phase); });
 }
 
 void RunRestore(const BackupPlace& place, dao::DBEngine& engine, BackupView& view) {

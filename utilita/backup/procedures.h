@@ -28,7 +28,7 @@ struct BackupPlace {
 
 // Copies the database into the archive, then tests the archive. Every failure
 // is told with its number; the view is back to idle however it ends.
-void RunBackup(const BackupPlace& place, BackupView& view);
+void RunBackup(const BackupPlace& place, dao::DBEngine& engine, BackupView& view);
 
 // Brings the database back from the archive, only as a whole, checked
 // version-7 database and while no other program has it open.

@@ -44,9 +44,9 @@ std::vector<std::string> LeftCopies(const ArchiveFiles& files) {
 // another program that has either open stops the run before any step.
 void RunSteps(dao::DBEngine& engine, const ArchiveFiles& files, CompactionView& view, Step& step) {
     step = Step::FirstCompaction;
-    const dao::ExclusiveUse firstUse(files.firstDatabase);
+    const dao::ExclusiveUse firstUse(engine, files.firstDatabase);
     step = Step::SecondCompaction;
-    const dao::ExclusiveUse secondUse(files.secondDatabase);
+    const dao::ExclusiveUse secondUse(engine, files.secondDatabase);
     // A copy in the way stops the run before either compaction writes.
     const std::vector<std::string> left = LeftCopies(files);
     step = !left.empty() && left.front() == files.secondCopy ? Step::SecondCompaction : Step::FirstCompaction;
