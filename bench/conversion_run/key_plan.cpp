@@ -4,7 +4,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "run/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "sqlite_names.h"
 #include "winfs/paths.h"
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "dbengine/engine.h"
 #include "run/conversion_session.h"
 #include "run/run_conversion.h"
@@ -58,7 +59,7 @@ std::vector<std::string> Convert(const std::string& source, const std::string& t
     view.answers = {conversione::MessageAnswer::Yes};
     dao::DBEngine engine;
     conversione::ConversionSession session(view, engine);
-    conversione::RunConversion(session);
+    conversione::RunConversion(session, conversione::ConvertersInRunOrder());
     return view.log;
 }
 

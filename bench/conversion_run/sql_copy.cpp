@@ -4,8 +4,8 @@
 #include <sqlite3.h>
 #include <stdexcept>
 
+#include "catalogue/catalogue.h"
 #include "dbengine/variant.h"
-#include "run/catalogue.h"
 #include "run/empty_target_tables.h"
 #include "sqlite_names.h"
 

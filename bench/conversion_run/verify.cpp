@@ -2,7 +2,7 @@
 
 #include <sqlite3.h>
 
-#include "run/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "sqlite_names.h"
 
 namespace bench {

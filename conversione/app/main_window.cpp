@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include "catalogue/catalogue.h"
 #include "run/run_conversion.h"
 #include "ui/message_box.h"
 #include "winfs/error_numbers.h"
@@ -119,7 +120,7 @@ void MainWindow::PickInto(QLineEdit* box) {
 
 void MainWindow::OnRunClicked() {
     controls_.logList->clear();
-    conversione::RunConversion(session_);
+    conversione::RunConversion(session_, conversione::ConvertersInRunOrder());
 }
 
 void MainWindow::OnExitClicked() { EndProgram(); }

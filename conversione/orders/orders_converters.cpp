@@ -1,5 +1,4 @@
 #include "orders/order_converter_list.h"
-#include "run/catalogue.h"
 
 namespace conversione {
 

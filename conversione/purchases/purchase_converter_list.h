@@ -2,6 +2,8 @@
 // The converters of the purchases group (delivery notes, purchase invoices,
 // payments, stock movements, returns), one function each;
 // PurchaseConverters() gathers them for the run.
+#include <vector>
+
 #include "run/table_converter.h"
 
 namespace conversione::purchases {
@@ -17,3 +19,9 @@ TableConverter Returns();
 TableConverter ReturnLines();
 
 } // namespace conversione::purchases
+
+namespace conversione {
+
+std::vector<TableConverter> PurchaseConverters();
+
+} // namespace conversione

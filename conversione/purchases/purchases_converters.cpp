@@ -1,5 +1,4 @@
 #include "purchases/purchase_converter_list.h"
-#include "run/catalogue.h"
 
 namespace conversione {
 

@@ -1,5 +1,4 @@
 #include "registries/registry_converters.h"
-#include "run/catalogue.h"
 
 namespace conversione {
 

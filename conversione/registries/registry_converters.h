@@ -1,6 +1,8 @@
 #pragma once
 // The registry and price-list converters, one function per table, each giving
 // its converter's data for CopyTableRows.
+#include <vector>
+
 #include "run/table_converter.h"
 
 namespace conversione {
@@ -13,5 +15,8 @@ TableConverter CustomersConverter();           // clienti
 TableConverter CarriersConverter();            // vettori
 TableConverter SuppliersConverter();           // fornitori
 TableConverter SupplierPriceListConverter();   // listinofornitori (never "Listini")
+
+// The group's converters, for the catalogue.
+std::vector<TableConverter> RegistryConverters();
 
 } // namespace conversione

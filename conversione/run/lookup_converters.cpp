@@ -1,5 +1,4 @@
-// The lookup tables and the configuration, as converter data.
-#include "run/catalogue.h"
+#include "run/lookup_converters.h"
 
 namespace conversione {
 namespace {

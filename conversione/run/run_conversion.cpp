@@ -5,7 +5,6 @@
 #include <string>
 
 #include "dbengine/exclusive_use.h"
-#include "run/catalogue.h"
 #include "run/copy_table_rows.h"
 #include "run/empty_target_tables.h"
 #include "run/file_checks.h"
@@ -94,9 +93,9 @@ std::unique_ptr<dao::ExclusiveUse> TakeTarget(ConversionSession& session) {
                                                dao::ExclusiveUse::Storage::CheckOnly);
 }
 
-// Every converter of the catalogue, in run order.
-void ConvertAll(ConversionSession& session) {
-    for (const TableConverter& converter : ConvertersInRunOrder()) CopyTableRows(session, converter);
+// Every converter given, in the order given.
+void ConvertAll(ConversionSession& session, const std::vector<TableConverter>& converters) {
+    for (const TableConverter& converter : converters) CopyTableRows(session, converter);
 }
 
 // The driver's handler: a missing file or table names the side being bound;
@@ -129,7 +128,7 @@ bool CommitWhatTheRunWrote(ConversionSession& session) {
 
 } // namespace
 
-void RunConversion(ConversionSession& session) {
+void RunConversion(ConversionSession& session, const std::vector<TableConverter>& converters) {
     ConversionView& view = session.view;
     session.counts.tableErrorLines = 0;
     session.bindings.ForgetSide();
@@ -139,7 +138,7 @@ void RunConversion(ConversionSession& session) {
         if (ChecksPassed(session)) {
             targetUse = TakeTarget(session);
             EmptyTargetTables(session);
-            ConvertAll(session);
+            ConvertAll(session, converters);
             converted = true;
         }
     } catch (const vb::RuntimeError& error) {

@@ -1,9 +1,13 @@
 #pragma once
-// The run driver: checks, confirmation, emptying, every converter in run order.
+// The run driver: checks, confirmation, emptying, then the converters given
+// (the catalogue's, in run order) one after another.
+#include <vector>
+
 #include "run/conversion_session.h"
+#include "run/table_converter.h"
 
 namespace conversione {
 
-void RunConversion(ConversionSession& session);
+void RunConversion(ConversionSession& session, const std::vector<TableConverter>& converters);
 
 } // namespace conversione

@@ -1,5 +1,7 @@
 #pragma once
 // The sales document converters: proforma and sales invoices with their lines.
+#include <vector>
+
 #include "run/table_converter.h"
 
 namespace conversione {
@@ -12,5 +14,8 @@ TableConverter ProformaInvoicesConverter();
 TableConverter ProformaInvoiceLinesConverter();
 TableConverter SalesInvoicesConverter();
 TableConverter SalesInvoiceLinesConverter();
+
+// The group's converters, for the catalogue.
+std::vector<TableConverter> SalesConverters();
 
 } // namespace conversione

@@ -1,4 +1,3 @@
-#include "run/catalogue.h"
 #include "sales/invoice_converters.h"
 
 namespace conversione {

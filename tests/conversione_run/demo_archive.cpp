@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "catalogue/catalogue.h"
 #include "dbengine/data_control.h"
 #include "dbengine/recordset.h"
 #include "run/run_conversion.h"
@@ -30,7 +31,7 @@ void DemoArchive::Run() {
     view.log.clear();
     view.selectedLine = -1;
     view.answers.push_back(conversione::MessageAnswer::Yes);   // to the emptying question
-    conversione::RunConversion(*session);
+    conversione::RunConversion(*session, conversione::ConvertersInRunOrder());
     view.answers.clear();
 }
 

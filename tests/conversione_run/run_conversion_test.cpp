@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 
+#include "catalogue/catalogue.h"
 #include "demo_archive.h"
 #include "run/run_conversion.h"
 #include "support/jet_files.h"
@@ -154,7 +155,7 @@ TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
         units = ReadFromDisk(archive.target, "SELECT count(*) FROM taunita");
     };
     conversione::ConversionSession session(view, archive.engine);
-    conversione::RunConversion(session);
+    conversione::RunConversion(session, conversione::ConvertersInRunOrder());
     ASSERT_EQ(view.log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
     EXPECT_EQ(ftpf, 12);   // the configuration, edited last
     EXPECT_EQ(units, 7);
@@ -186,7 +187,7 @@ class RefusedRun : public ::testing::Test {
 protected:
     void ExpectRefused(const Lines& log) {
         archive.view.log.clear();
-        conversione::RunConversion(*archive.session);
+        conversione::RunConversion(*archive.session, conversione::ConvertersInRunOrder());
         EXPECT_EQ(archive.view.log, log);
         EXPECT_TRUE(archive.view.buttonsEnabled);
         EXPECT_EQ(StampOf(archive.source), sourceStamp);

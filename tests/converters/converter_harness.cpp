@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
+#include "catalogue/catalogue.h"
 #include "dbengine/data_control.h"
 #include "dbengine/recordset.h"
-#include "run/catalogue.h"
 #include "run/copy_table_rows.h"
 #include "tools/schema_loader.h"
 #include "winfs/paths.h"

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "converters/converter_harness.h"
-#include "run/catalogue.h"
 #include "tools/schema_loader.h"
 
 namespace {

@@ -4,8 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "converters/converter_harness.h"
-#include "run/catalogue.h"
+#include "purchases/purchase_converter_list.h"
 
 namespace {
 

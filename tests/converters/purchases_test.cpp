@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "converters/converter_harness.h"
 #include "dbengine/data_control.h"
 #include "dbengine/engine.h"
 #include "dbengine/recordset.h"
-#include "run/catalogue.h"
 #include "tools/schema_loader.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"

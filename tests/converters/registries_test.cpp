@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "converters/converter_harness.h"
 #include "dbengine/data_control.h"
 #include "dbengine/recordset.h"
 #include "registries/registry_fields.h"
-#include "run/catalogue.h"
 #include "run/empty_target_tables.h"
 #include "tools/schema_loader.h"
 #include "winfs/paths.h"

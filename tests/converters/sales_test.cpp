@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "converters/converter_harness.h"
 #include "dbengine/data_control.h"
-#include "run/catalogue.h"
 #include "tools/schema_loader.h"
 
 namespace {

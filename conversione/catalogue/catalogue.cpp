@@ -1,6 +1,12 @@
-#include "run/catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <map>
+
+#include "orders/order_converter_list.h"
+#include "purchases/purchase_converter_list.h"
+#include "registries/registry_converters.h"
+#include "run/lookup_converters.h"
+#include "sales/invoice_converters.h"
 
 namespace conversione {
 
