@@ -197,7 +197,7 @@ void DBEngine::CompactDatabase(const std::string& src, const std::string& dst) {
     if (IsAccessFile(from)) Raise(kReadOnly, src);
     if (std::filesystem::exists(to, ec)) Raise(kCompactTargetExists, dst);
     if (to.has_parent_path() && !std::filesystem::is_directory(to.parent_path(), ec)) Raise(kInvalidPath, dst);
-    // Under this program's exclusive use of the source: the one it holds
+    // Under this engine's exclusive use of the source: the one it holds
     // already, or one for the compaction alone.
     const ExclusiveUse* use = impl_->holdings.exclusiveUses.On(from);
     std::optional<ExclusiveUse> own;
