@@ -42,6 +42,7 @@ struct ColumnInfo {
     int size = 0;         // Text: maximum characters
     bool notNull = false;
     Variant defaultValue = Variant::Null();  // already of the field's type
+    std::string counterKey;   // Counter: folded table \x1f column, made once rather than at every row
 };
 
 struct TableInfo {
@@ -63,6 +64,8 @@ void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Varian
 void BindValue(sqlite3_stmt* stmt, int index, const Variant& value);
 // Reads a stored value back with the field's type.
 Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind);
+// The same into an existing value, reusing its text buffer.
+void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out);
 
 // Quotes a name for SQL exactly as stored ("a""b").
 std::string QuoteName(std::string_view name);
@@ -158,6 +161,7 @@ public:
     // The next value of a counter field (largest stored + 1, then counted here).
     std::int64_t NextCounter(const TableInfo& table, int column);
     void NoteCounter(const TableInfo& table, int column, std::int64_t used);
+    void ForgetCounters() noexcept { counters_.clear(); }
 
     void AddCursorHolder(CursorHolder* holder);
     void RemoveCursorHolder(CursorHolder* holder) noexcept;
@@ -183,7 +187,7 @@ private:
     bool schemaLoaded_ = false;
     int schemaVersion_ = -1;
     std::unordered_map<std::string, std::shared_ptr<const TableInfo>> tables_;  // by folded name
-    std::unordered_map<std::string, std::int64_t> counters_;                   // folded table \x1f column
+    std::unordered_map<std::string, std::int64_t> counters_;                   // by ColumnInfo::counterKey
     std::vector<CursorHolder*> cursorHolders_;
     Connection* peer_ = nullptr;
     // An automatic commit that failed and took the open transaction with it:

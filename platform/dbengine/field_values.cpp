@@ -158,14 +158,27 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
     if (rc != SQLITE_OK) RaiseSqlite(sqlite3_db_handle(stmt), rc);
 }
 
+namespace {
+
+std::string_view ColumnText(sqlite3_stmt* stmt, int column) {
+    auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))};
+}
+
+bool IsText(FieldKind kind) { return kind == FieldKind::Text || kind == FieldKind::Memo; }
+
+} // namespace
+
+void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out) {
+    if (IsText(kind) && sqlite3_column_type(stmt, column) != SQLITE_NULL) out.AssignString(ColumnText(stmt, column));
+    else out = ReadValue(stmt, column, kind);
+}
+
 Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
     const int type = sqlite3_column_type(stmt, column);
     if (type == SQLITE_NULL) return Variant::Null();
     switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: {
-        auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        return Variant(std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
-    }
+    case FieldKind::Text: case FieldKind::Memo: return Variant(std::string(ColumnText(stmt, column)));
     case FieldKind::Byte: return Variant::Byte(static_cast<std::uint8_t>(sqlite3_column_int64(stmt, column)));
     case FieldKind::Integer: return Variant::Integer(static_cast<std::int16_t>(sqlite3_column_int64(stmt, column)));
     case FieldKind::Long: case FieldKind::Counter:

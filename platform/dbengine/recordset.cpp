@@ -21,12 +21,17 @@ struct ResetGuard {
 
 } // namespace
 
-int RecordsetBackend::FieldIndex(std::string_view name) {
+int RecordsetBackend::FindFieldIndex(std::string_view name) {
     auto it = spellings_.find(name);
     if (it != spellings_.end()) return it->second;
-    int index = FindField(name);
+    const int index = FindField(name);
+    if (index >= 0) spellings_.emplace(std::string(name), index);
+    return index;
+}
+
+int RecordsetBackend::FieldIndex(std::string_view name) {
+    const int index = FindFieldIndex(name);
     if (index < 0) Raise(kFieldNotFound, std::string(name));
-    spellings_.emplace(std::string(name), index);
     return index;
 }
 
@@ -146,10 +151,19 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     }
 
     Variant Value(int index) override {
-        if (mode != Mode::None) return Pending(static_cast<std::size_t>(index));
+        Variant value;
+        ValueInto(index, value);
+        return value;
+    }
+
+    void ValueInto(int index, Variant& out) override {
+        if (mode != Mode::None) {
+            out = Pending(static_cast<std::size_t>(index));
+            return;
+        }
         if (!HasCurrent()) Raise(kNoCurrentRow);
         EnsureRow();
-        return ReadValue(cursor.get(), index + 1, table->columns[static_cast<std::size_t>(index)].kind);
+        ReadValueInto(cursor.get(), index + 1, table->columns[static_cast<std::size_t>(index)].kind, out);
     }
 
     void SetValue(int index, const Variant& value) override {
@@ -243,6 +257,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
 
 const std::string& Field::Name() const { return owner_->rows().FieldName(index_); }
 Variant Field::Value() const { return owner_->rows().Value(index_); }
+void Field::ValueInto(Variant& out) const { owner_->rows().ValueInto(index_, out); }
 void Field::SetValue(const Variant& value) { owner_->rows().SetValue(index_, value); }
 VarType Field::Type() const { return owner_->rows().FieldType(index_); }
 
@@ -255,6 +270,11 @@ Field& Fields::operator[](int index) {
 
 Field& Fields::operator[](std::string_view name) {
     return owner_->fieldObjects_[static_cast<std::size_t>(owner_->rows().FieldIndex(name))];
+}
+
+Field* Fields::Find(std::string_view name) {
+    const int index = owner_->rows().FindFieldIndex(name);
+    return index < 0 ? nullptr : &owner_->fieldObjects_[static_cast<std::size_t>(index)];
 }
 
 // --- Recordset ------------------------------------------------------------------

@@ -23,6 +23,8 @@ public:
 
     // The value of a field in the row at pos (or in the row being written).
     virtual Variant Value(int index) = 0;
+    // The same into an existing value (a backend may keep its text buffer).
+    virtual void ValueInto(int index, Variant& out) { out = Value(index); }
     virtual void SetValue(int index, const Variant& value) = 0;
     virtual void AddNew() = 0;
     virtual void Edit() = 0;
@@ -36,6 +38,8 @@ public:
 
     // The field of a name without regard to case; missing: 3265.
     int FieldIndex(std::string_view name);
+    // The same, -1 when missing.
+    int FindFieldIndex(std::string_view name);
 
     std::int64_t pos = 0;                 // -1 BOF, Count() EOF
 
