@@ -111,8 +111,11 @@ void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Varian
     }
     const VarType target = VarTypeOf(column.kind);
     auto checkLength = [&](const Variant& text) {
-        if (column.kind == FieldKind::Text && Utf8Length(text.RawString()) > static_cast<std::size_t>(column.size))
-            Raise(kTextTooLong, column.name);
+        if (column.kind != FieldKind::Text) return;
+        const std::string& s = text.RawString();
+        const auto size = static_cast<std::size_t>(column.size);
+        // No more bytes than the size: no more characters either.
+        if (s.size() > size && Utf8Length(s) > size) Raise(kTextTooLong, column.name);
     };
     if (target == VarType::Empty) {
         out = value;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "dbengine/variant.h"
 
@@ -51,8 +52,17 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
     };
-    // Names as the program spells them: most lookups skip folding.
-    std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings_;
+    // Names as the program spells them: most lookups skip folding. A copy
+    // loop names the same fields in the same order at every row, so each
+    // spelling remembers the one asked for after it, tried first next time.
+    struct Spelling {
+        std::string name;
+        int field;
+        int next = -1;   // in spellingList_
+    };
+    std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings_;   // -> spellingList_
+    std::vector<Spelling> spellingList_;
+    int lastSpelling_ = -1;
 };
 
 } // namespace dao
