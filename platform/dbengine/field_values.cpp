@@ -168,18 +168,8 @@ std::string_view ColumnText(sqlite3_stmt* stmt, int column) {
     return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))};
 }
 
-bool IsText(FieldKind kind) { return kind == FieldKind::Text || kind == FieldKind::Memo; }
-
-} // namespace
-
-void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out) {
-    if (IsText(kind) && sqlite3_column_type(stmt, column) != SQLITE_NULL) out.AssignString(ColumnText(stmt, column));
-    else out = ReadValue(stmt, column, kind);
-}
-
-Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
-    const int type = sqlite3_column_type(stmt, column);
-    if (type == SQLITE_NULL) return Variant::Null();
+// A stored value other than Null and text, of storage class type.
+Variant ReadStored(sqlite3_stmt* stmt, int column, FieldKind kind, int type) {
     switch (kind) {
     case FieldKind::Text: case FieldKind::Memo: return Variant(std::string(ColumnText(stmt, column)));
     case FieldKind::Byte: return Variant::Byte(static_cast<std::uint8_t>(sqlite3_column_int64(stmt, column)));
@@ -207,6 +197,21 @@ Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
         return Variant(std::string(bytes ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
     }
     }
+}
+
+} // namespace
+
+void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out) {
+    const int type = sqlite3_column_type(stmt, column);
+    if (type == SQLITE_NULL) out = Variant::Null();
+    else if (kind == FieldKind::Text || kind == FieldKind::Memo) out.AssignString(ColumnText(stmt, column));
+    else out = ReadStored(stmt, column, kind, type);
+}
+
+Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
+    Variant value;
+    ReadValueInto(stmt, column, kind, value);
+    return value;
 }
 
 std::string QuoteName(std::string_view name) {

@@ -21,10 +21,22 @@ struct ResetGuard {
 
 } // namespace
 
+namespace {
+
+// Field names are short: a plain loop costs less than a call to memcmp.
+bool SameSpelling(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+} // namespace
+
 int RecordsetBackend::FindFieldIndex(std::string_view name) {
     if (lastSpelling_ >= 0) {
         const int expected = spellingList_[static_cast<std::size_t>(lastSpelling_)].next;
-        if (expected >= 0 && spellingList_[static_cast<std::size_t>(expected)].name == name) {
+        if (expected >= 0 && SameSpelling(spellingList_[static_cast<std::size_t>(expected)].name, name)) {
             lastSpelling_ = expected;
             return spellingList_[static_cast<std::size_t>(expected)].field;
         }
