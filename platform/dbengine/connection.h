@@ -128,6 +128,8 @@ public:
     // file), RowWritten after it succeeded (commits every kRowsPerCommit rows).
     // A failed automatic commit keeps the rows pending for the next Commit,
     // which raises the failure if it persists (or if the rows were lost).
+    // Measured on a row-by-row copy: groups of 5,000 cost about a tenth more
+    // time, groups larger than 20,000 save nothing that shows above the noise.
     static constexpr int kRowsPerCommit = 20000;
     void BeginWrite();
     void RowWritten() noexcept {
