@@ -185,6 +185,7 @@ void Connection::LoadSchema() {
             auto declared = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 1));
             c.kind = KindOfDeclaredType(declared ? declared : "", c.size);
             c.notNull = sqlite3_column_int(info.get(), 2) != 0;
+            if (c.kind == FieldKind::Counter) c.counterKey = winfs::FoldCase(name) + '\x1f' + winfs::FoldCase(c.name);
             if (sqlite3_column_type(info.get(), 3) != SQLITE_NULL) {
                 std::string d = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 3));
                 Variant raw = Variant::Null();
@@ -301,21 +302,20 @@ void Connection::CommitNoThrow() noexcept {
 }
 
 std::int64_t Connection::NextCounter(const TableInfo& table, int column) {
-    std::string key = winfs::FoldCase(table.name) + '\x1f' + winfs::FoldCase(table.columns[column].name);
+    const std::string& key = table.columns[column].counterKey;
     auto it = counters_.find(key);
     if (it == counters_.end()) {
         Statement max(db_, "SELECT max(" + table.columns[column].quoted + ") FROM " + table.quoted);
         int rc = sqlite3_step(max.get());
         if (rc != SQLITE_ROW) RaiseSqlite(db_, rc);
         std::int64_t next = sqlite3_column_type(max.get(), 0) == SQLITE_NULL ? 1 : sqlite3_column_int64(max.get(), 0) + 1;
-        it = counters_.emplace(std::move(key), next).first;
+        it = counters_.emplace(key, next).first;
     }
     return it->second++;
 }
 
 void Connection::NoteCounter(const TableInfo& table, int column, std::int64_t used) {
-    std::string key = winfs::FoldCase(table.name) + '\x1f' + winfs::FoldCase(table.columns[column].name);
-    auto it = counters_.find(key);
+    auto it = counters_.find(table.columns[column].counterKey);
     if (it != counters_.end() && it->second <= used) it->second = used + 1;
 }
 

@@ -27,11 +27,12 @@ void DataControl::SetRecordSource(std::string table) { recordSource_ = std::move
 
 void DataControl::Refresh() {
     recordset_.reset();
-    if (connection_) {
-        auto previous = std::move(connection_);
-        connection_.reset();
-        previous->Commit();
-    }
+    // The previous connection is held until the new binding is made: bound
+    // again to the same file, the control goes on with it instead of opening
+    // the file and reading its schema anew.
+    std::shared_ptr<Connection> previous = std::move(connection_);
+    connection_.reset();
+    if (previous) previous->Commit();
     // Access files are read by their own backend, with no storage connection.
     if (const auto path = winfs::Resolve(databaseName_); IsAccessFile(path)) {
         recordset_.reset(new Recordset(OpenAccessTable(path, recordSource_)));
@@ -39,6 +40,9 @@ void DataControl::Refresh() {
     }
     auto connection = engine_->Connect(databaseName_, readOnly_);
     if (lockWait_) connection->SetLockWait(*lockWait_);
+    // Counters are numbered from what the file holds at each binding, as on a
+    // file opened anew: another program may have added rows meanwhile.
+    connection->ForgetCounters();
     recordset_.reset(new Recordset(connection, recordSource_, readOnly_));
     connection_ = std::move(connection);
 }

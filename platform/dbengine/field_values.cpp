@@ -111,8 +111,11 @@ void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Varian
     }
     const VarType target = VarTypeOf(column.kind);
     auto checkLength = [&](const Variant& text) {
-        if (column.kind == FieldKind::Text && Utf8Length(text.RawString()) > static_cast<std::size_t>(column.size))
-            Raise(kTextTooLong, column.name);
+        if (column.kind != FieldKind::Text) return;
+        const std::string& s = text.RawString();
+        const auto size = static_cast<std::size_t>(column.size);
+        // No more bytes than the size: no more characters either.
+        if (s.size() > size && Utf8Length(s) > size) Raise(kTextTooLong, column.name);
     };
     if (target == VarType::Empty) {
         out = value;
@@ -158,14 +161,17 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
     if (rc != SQLITE_OK) RaiseSqlite(sqlite3_db_handle(stmt), rc);
 }
 
-Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
-    const int type = sqlite3_column_type(stmt, column);
-    if (type == SQLITE_NULL) return Variant::Null();
+namespace {
+
+std::string_view ColumnText(sqlite3_stmt* stmt, int column) {
+    auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))};
+}
+
+// A stored value other than Null and text, of storage class type.
+Variant ReadStored(sqlite3_stmt* stmt, int column, FieldKind kind, int type) {
     switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: {
-        auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        return Variant(std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
-    }
+    case FieldKind::Text: case FieldKind::Memo: return Variant(std::string(ColumnText(stmt, column)));
     case FieldKind::Byte: return Variant::Byte(static_cast<std::uint8_t>(sqlite3_column_int64(stmt, column)));
     case FieldKind::Integer: return Variant::Integer(static_cast<std::int16_t>(sqlite3_column_int64(stmt, column)));
     case FieldKind::Long: case FieldKind::Counter:
@@ -191,6 +197,21 @@ Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
         return Variant(std::string(bytes ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
     }
     }
+}
+
+} // namespace
+
+void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out) {
+    const int type = sqlite3_column_type(stmt, column);
+    if (type == SQLITE_NULL) out = Variant::Null();
+    else if (kind == FieldKind::Text || kind == FieldKind::Memo) out.AssignString(ColumnText(stmt, column));
+    else out = ReadStored(stmt, column, kind, type);
+}
+
+Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
+    Variant value;
+    ReadValueInto(stmt, column, kind, value);
+    return value;
 }
 
 std::string QuoteName(std::string_view name) {

@@ -21,12 +21,44 @@ struct ResetGuard {
 
 } // namespace
 
+namespace {
+
+// Field names are short: a plain loop costs less than a call to memcmp.
+bool SameSpelling(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+} // namespace
+
+int RecordsetBackend::FindFieldIndex(std::string_view name) {
+    if (lastSpelling_ >= 0) {
+        const int expected = spellingList_[static_cast<std::size_t>(lastSpelling_)].next;
+        if (expected >= 0 && SameSpelling(spellingList_[static_cast<std::size_t>(expected)].name, name)) {
+            lastSpelling_ = expected;
+            return spellingList_[static_cast<std::size_t>(expected)].field;
+        }
+    }
+    int spelling;
+    if (auto it = spellings_.find(name); it != spellings_.end()) {
+        spelling = it->second;
+    } else {
+        const int index = FindField(name);
+        if (index < 0) return -1;
+        spelling = static_cast<int>(spellingList_.size());
+        spellingList_.push_back({std::string(name), index});
+        spellings_.emplace(std::string(name), spelling);
+    }
+    if (lastSpelling_ >= 0) spellingList_[static_cast<std::size_t>(lastSpelling_)].next = spelling;
+    lastSpelling_ = spelling;
+    return spellingList_[static_cast<std::size_t>(spelling)].field;
+}
+
 int RecordsetBackend::FieldIndex(std::string_view name) {
-    auto it = spellings_.find(name);
-    if (it != spellings_.end()) return it->second;
-    int index = FindField(name);
+    const int index = FindFieldIndex(name);
     if (index < 0) Raise(kFieldNotFound, std::string(name));
-    spellings_.emplace(std::string(name), index);
     return index;
 }
 
@@ -146,10 +178,19 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     }
 
     Variant Value(int index) override {
-        if (mode != Mode::None) return Pending(static_cast<std::size_t>(index));
+        Variant value;
+        ValueInto(index, value);
+        return value;
+    }
+
+    void ValueInto(int index, Variant& out) override {
+        if (mode != Mode::None) {
+            out = Pending(static_cast<std::size_t>(index));
+            return;
+        }
         if (!HasCurrent()) Raise(kNoCurrentRow);
         EnsureRow();
-        return ReadValue(cursor.get(), index + 1, table->columns[static_cast<std::size_t>(index)].kind);
+        ReadValueInto(cursor.get(), index + 1, table->columns[static_cast<std::size_t>(index)].kind, out);
     }
 
     void SetValue(int index, const Variant& value) override {
@@ -243,6 +284,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
 
 const std::string& Field::Name() const { return owner_->rows().FieldName(index_); }
 Variant Field::Value() const { return owner_->rows().Value(index_); }
+void Field::ValueInto(Variant& out) const { owner_->rows().ValueInto(index_, out); }
 void Field::SetValue(const Variant& value) { owner_->rows().SetValue(index_, value); }
 VarType Field::Type() const { return owner_->rows().FieldType(index_); }
 
@@ -255,6 +297,11 @@ Field& Fields::operator[](int index) {
 
 Field& Fields::operator[](std::string_view name) {
     return owner_->fieldObjects_[static_cast<std::size_t>(owner_->rows().FieldIndex(name))];
+}
+
+Field* Fields::Find(std::string_view name) {
+    const int index = owner_->rows().FindFieldIndex(name);
+    return index < 0 ? nullptr : &owner_->fieldObjects_[static_cast<std::size_t>(index)];
 }
 
 // --- Recordset ------------------------------------------------------------------

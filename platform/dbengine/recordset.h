@@ -19,6 +19,7 @@ class Field {
 public:
     const std::string& Name() const;     // as stored in the schema
     Variant Value() const;               // current row, or the pending new/edited row; no current row: 3021
+    void ValueInto(Variant& out) const;  // the same into out, reusing its text buffer (no allocation per row)
     void SetValue(const Variant& value); // only between AddNew/Edit and Update; converts by the field type or 3421/3163
     VarType Type() const;
 
@@ -34,6 +35,9 @@ public:
     int Count() const;
     Field& operator[](int index);                 // from 0; out of range: 3265
     Field& operator[](std::string_view name);     // without regard to letter case; missing: 3265
+    // The same, null when missing: a copy loop resolves its names once per
+    // binding (a Field stays valid as long as its recordset).
+    Field* Find(std::string_view name);
 
 private:
     friend class Recordset;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "dbengine/variant.h"
 
@@ -23,6 +24,8 @@ public:
 
     // The value of a field in the row at pos (or in the row being written).
     virtual Variant Value(int index) = 0;
+    // The same into an existing value (a backend may keep its text buffer).
+    virtual void ValueInto(int index, Variant& out) { out = Value(index); }
     virtual void SetValue(int index, const Variant& value) = 0;
     virtual void AddNew() = 0;
     virtual void Edit() = 0;
@@ -36,6 +39,8 @@ public:
 
     // The field of a name without regard to case; missing: 3265.
     int FieldIndex(std::string_view name);
+    // The same, -1 when missing.
+    int FindFieldIndex(std::string_view name);
 
     std::int64_t pos = 0;                 // -1 BOF, Count() EOF
 
@@ -47,8 +52,17 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
     };
-    // Names as the program spells them: most lookups skip folding.
-    std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings_;
+    // Names as the program spells them: most lookups skip folding. A copy
+    // loop names the same fields in the same order at every row, so each
+    // spelling remembers the one asked for after it, tried first next time.
+    struct Spelling {
+        std::string name;
+        int field;
+        int next = -1;   // in spellingList_
+    };
+    std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings_;   // -> spellingList_
+    std::vector<Spelling> spellingList_;
+    int lastSpelling_ = -1;
 };
 
 } // namespace dao

@@ -106,6 +106,12 @@ Variant::Variant(std::string text) : type_(VarType::String), value_(std::move(te
 Variant::Variant(bool value) : type_(VarType::Boolean), value_(value) {}
 Variant::Variant(int value) : type_(VarType::Long), value_(static_cast<std::int64_t>(value)) {}
 
+void Variant::AssignString(std::string_view text) {
+    type_ = VarType::String;
+    if (auto* held = std::get_if<std::string>(&value_)) held->assign(text);
+    else value_.emplace<std::string>(text);
+}
+
 Variant Variant::Null() {
     Variant v;
     v.type_ = VarType::Null;

@@ -11,6 +11,7 @@
 // (overflow).
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace dao {
@@ -51,6 +52,9 @@ public:
     std::int64_t ToCurrencyScaled() const;
     double ToDate() const;                      // serial days
     std::string ToString() const;               // CStr; Null raises 94 (invalid use of Null), Empty gives ""
+
+    // Makes this a String of text, reusing the text buffer it already holds.
+    void AssignString(std::string_view text);
 
     // Converts to the given type by the rules above (Null and Empty stay as they are).
     Variant ConvertTo(VarType type) const;

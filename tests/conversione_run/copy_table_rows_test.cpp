@@ -90,6 +90,17 @@ TEST(CopyTableRows, FailuresOutsideTheSaveRiseToTheCaller) {
         EXPECT_EQ(e.Number(), 3265);
     }
 
+    // Both fields missing: the target is named, as when each row looked its fields up.
+    TableConverter missingBoth = UnitsLike();
+    missingBoth.fields.insert(missingBoth.fields.begin() + 1, conversione::Copy("destnonesiste", "orignonesiste"));
+    try {
+        h.Run(missingBoth);
+        FAIL() << "a missing field must rise";
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 3265);
+        EXPECT_EQ(e.Detail(), "destnonesiste");
+    }
+
     TableConverter missingTable = UnitsLike();
     missingTable.targetTable = "tanonesiste";
     try {

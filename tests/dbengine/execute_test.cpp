@@ -109,6 +109,27 @@ TEST_F(ExecuteTest, CountersNumberNewRowsOnePastTheLargest) {
     EXPECT_EQ(QueryFile(path, "SELECT sum(id) FROM t"), 1 + 10 + 11 + 12);
 }
 
+// A control bound again to its file numbers on from what another program
+// added in between, not from what it counted before.
+TEST_F(ExecuteTest, CountersAfterARebindingCountRowsAddedMeanwhile) {
+    std::string path = MakeDatabase("v7.mdb", {"CREATE TABLE [t] ([id] COUNTER, [x] TEXT(5))"});
+    auto data = Bind(path, "t");
+    auto add = [&] {
+        data->GetRecordset().AddNew();
+        data->GetRecordset().Update();
+    };
+    add();
+    data->Refresh();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "INSERT INTO t (id) VALUES (50)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    data->Refresh();
+    add();
+    data.reset();
+    EXPECT_EQ(QueryFile(path, "SELECT max(id) FROM t"), 51);
+}
+
 TEST_F(ExecuteTest, DefaultsNotNullAndChecksComeFromTheSchema) {
     std::string path = MakeDatabase("v7.mdb", {
         "CREATE TABLE [t] ([a] TEXT(5) NOT NULL DEFAULT '0', [n] LONG DEFAULT -1, [d] DATETIME DEFAULT #2000-01-01#, "

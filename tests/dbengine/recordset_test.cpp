@@ -89,6 +89,39 @@ TEST_F(RecordsetTest, FieldsAndTablesMatchWithoutRegardToLetterCase) {
     EXPECT_EQ(ErrorOf([&] { rs.Fields(-1); }), dao::kFieldNotFound);
 }
 
+// Lookups remember the order a loop asks in; a loop that changes its order,
+// or asks for a missing name between two others, still gets each field.
+TEST_F(RecordsetTest, FieldsByNameFollowAnyOrderOfLookups) {
+    auto data = Bind(path_, "taunita");
+    auto& rs = data->GetRecordset();
+    const std::vector<std::string> names{"descrizione", "Commento", "QTÀ", "id tabella"};  // in storage order
+    for (int pass = 0; pass < 3; ++pass)
+        for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(rs.Fields(names[i]).Name(), rs.Fields(int(i)).Name());
+    EXPECT_EQ(rs.Fields("id tabella").Name(), "id tabella");
+    EXPECT_EQ(rs.Fields("descrizione").Name(), "descrizione");
+    EXPECT_EQ(rs.Fields().Find("qta"), nullptr);
+    EXPECT_EQ(rs.Fields("commento").Name(), "commento");
+    EXPECT_EQ(rs.Fields().Find("Commento"), &rs.Fields(1));
+}
+
+// A value read into the same Variant row after row: no text of an earlier
+// row is left over in a shorter or Null one.
+TEST_F(RecordsetTest, ValueIntoReadsEachRowWhole) {
+    auto data = Bind(path_, "taunita");
+    auto& rs = data->GetRecordset();
+    dao::Field& comment = *rs.Fields().Find("commento");
+    Variant value;
+    std::vector<Variant> seen;
+    for (; !rs.AtEOF(); rs.MoveNext()) {
+        comment.ValueInto(value);
+        seen.push_back(value);
+    }
+    EXPECT_EQ(seen, (std::vector<Variant>{Variant("pezzi"), Variant::Null(), Variant("confezioni")}));
+    rs.MoveFirst();
+    comment.ValueInto(value);
+    EXPECT_EQ(value, Variant("pezzi"));
+}
+
 TEST_F(RecordsetTest, AddNewStartsFromTheDefaultsAndUpdateSavesTheRow) {
     {
         auto data = Bind(path_, "vuota");
