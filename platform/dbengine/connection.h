@@ -164,6 +164,19 @@ public:
     void NoteCounter(const TableInfo& table, int column, std::int64_t used);
     void ForgetCounters() noexcept { counters_.clear(); }
 
+    // What this connection and other programs have written to the file so
+    // far: equal stamps mean the tables hold the same rows. Taken before a read.
+    struct WriteStamp {
+        std::int64_t ownChanges = 0;   // rows changed through this connection
+        std::int64_t dataVersion = 0;  // PRAGMA data_version: commits by others
+        bool operator==(const WriteStamp&) const = default;
+    };
+    WriteStamp Stamp();
+    // A table's rowids as read at a binding, handed to the next binding of the
+    // same table while the stamp is the same (a converter binds its source twice).
+    bool ReuseRowids(const TableInfo& table, const WriteStamp& stamp, std::vector<std::int64_t>& out) const;
+    void KeepRowids(std::shared_ptr<const TableInfo> table, const WriteStamp& stamp, const std::vector<std::int64_t>& rowids);
+
     void AddCursorHolder(CursorHolder* holder);
     void RemoveCursorHolder(CursorHolder* holder) noexcept;
     void ReleaseCursors() noexcept;
@@ -190,6 +203,12 @@ private:
     std::unordered_map<std::string, std::shared_ptr<const TableInfo>> tables_;  // by folded name
     std::unordered_map<std::string, std::int64_t> counters_;                   // by ColumnInfo::counterKey
     std::vector<CursorHolder*> cursorHolders_;
+    Statement dataVersion_;   // PRAGMA data_version, prepared once
+    struct KeptRowids {
+        std::shared_ptr<const TableInfo> table;   // held: the schema read then
+        WriteStamp stamp;
+        std::vector<std::int64_t> rowids;
+    } keptRowids_;
     Connection* peer_ = nullptr;
     // An automatic commit that failed and took the open transaction with it:
     // raised by the next Commit, so that the lost rows do not pass unnoticed.

@@ -116,11 +116,16 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     }
 
     void LoadRowids() {
+        // The stamp comes first: a write between it and the walk only costs
+        // the next binding a walk of its own.
+        const Connection::WriteStamp stamp = connection->Stamp();
+        if (connection->ReuseRowids(*table, stamp, rowids)) return;
         Statement all(db(), "SELECT _rowid_ FROM " + table->quoted);
         int rc;
         while ((rc = sqlite3_step(all.get())) == SQLITE_ROW) rowids.push_back(sqlite3_column_int64(all.get(), 0));
         if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
         if (!std::is_sorted(rowids.begin(), rowids.end())) std::sort(rowids.begin(), rowids.end());
+        connection->KeepRowids(table, stamp, rowids);
     }
 
     std::int64_t Count() const override { return static_cast<std::int64_t>(rowids.size()); }
