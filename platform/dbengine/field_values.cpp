@@ -163,49 +163,60 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
 
 namespace {
 
-std::string_view ColumnText(sqlite3_stmt* stmt, int column) {
-    auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))};
+std::string_view StoredText(sqlite3_value* stored) {
+    auto text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+    return {text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(stored))};
 }
 
-// A stored value other than Null and text, of storage class type.
-Variant ReadStored(sqlite3_stmt* stmt, int column, FieldKind kind, int type) {
-    switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: return Variant(std::string(ColumnText(stmt, column)));
-    case FieldKind::Byte: return Variant::Byte(static_cast<std::uint8_t>(sqlite3_column_int64(stmt, column)));
-    case FieldKind::Integer: return Variant::Integer(static_cast<std::int16_t>(sqlite3_column_int64(stmt, column)));
-    case FieldKind::Long: case FieldKind::Counter:
-        return Variant::Long(static_cast<std::int32_t>(sqlite3_column_int64(stmt, column)));
-    case FieldKind::Single: return Variant::Single(static_cast<float>(sqlite3_column_double(stmt, column)));
-    case FieldKind::Double: return Variant::Double(sqlite3_column_double(stmt, column));
-    case FieldKind::Currency:
-        if (type == SQLITE_INTEGER) return Variant::CurrencyScaled(sqlite3_column_int64(stmt, column) * 10000);
-        return Variant::CurrencyScaled(std::llround(sqlite3_column_double(stmt, column) * 10000.0));
-    case FieldKind::DateTime: return Variant::Date(sqlite3_column_double(stmt, column));
-    case FieldKind::YesNo: return Variant(sqlite3_column_int64(stmt, column) != 0);
-    case FieldKind::Other: break;
-    }
+// A value stored by another tool in a column of no known type: by its storage class.
+void ReadByStorageClass(sqlite3_value* stored, int type, Variant& out) {
     switch (type) {
     case SQLITE_INTEGER: {
-        sqlite3_int64 i = sqlite3_column_int64(stmt, column);
-        if (i >= INT32_MIN && i <= INT32_MAX) return Variant::Long(static_cast<std::int32_t>(i));
-        return Variant::Double(static_cast<double>(i));
+        const sqlite3_int64 i = sqlite3_value_int64(stored);
+        if (i >= INT32_MIN && i <= INT32_MAX) out.SetRawInt(VarType::Long, i);
+        else out.SetRawDouble(VarType::Double, static_cast<double>(i));
+        return;
     }
-    case SQLITE_FLOAT: return Variant::Double(sqlite3_column_double(stmt, column));
+    case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
     default: {
-        auto bytes = static_cast<const char*>(sqlite3_column_blob(stmt, column));
-        return Variant(std::string(bytes ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
+        auto bytes = static_cast<const char*>(sqlite3_value_blob(stored));
+        out.AssignString({bytes ? bytes : "", static_cast<std::size_t>(sqlite3_value_bytes(stored))});
     }
     }
 }
 
 } // namespace
 
+// One call for the column, then the value's own accessors: cheaper per field
+// than a sqlite3_column_* call for each of type, value and length.
 void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out) {
-    const int type = sqlite3_column_type(stmt, column);
-    if (type == SQLITE_NULL) out = Variant::Null();
-    else if (kind == FieldKind::Text || kind == FieldKind::Memo) out.AssignString(ColumnText(stmt, column));
-    else out = ReadStored(stmt, column, kind, type);
+    sqlite3_value* stored = sqlite3_column_value(stmt, column);
+    const int type = sqlite3_value_type(stored);
+    if (type == SQLITE_NULL) {
+        out.SetNull();
+        return;
+    }
+    switch (kind) {
+    case FieldKind::Text: case FieldKind::Memo: out.AssignString(StoredText(stored)); return;
+    case FieldKind::Byte: out.SetRawInt(VarType::Byte, static_cast<std::uint8_t>(sqlite3_value_int64(stored))); return;
+    case FieldKind::Integer:
+        out.SetRawInt(VarType::Integer, static_cast<std::int16_t>(sqlite3_value_int64(stored)));
+        return;
+    case FieldKind::Long: case FieldKind::Counter:
+        out.SetRawInt(VarType::Long, static_cast<std::int32_t>(sqlite3_value_int64(stored)));
+        return;
+    case FieldKind::Single:
+        out.SetRawDouble(VarType::Single, static_cast<float>(sqlite3_value_double(stored)));
+        return;
+    case FieldKind::Double: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
+    case FieldKind::Currency:
+        out.SetRawInt(VarType::Currency, type == SQLITE_INTEGER ? sqlite3_value_int64(stored) * 10000
+                                                                : std::llround(sqlite3_value_double(stored) * 10000.0));
+        return;
+    case FieldKind::DateTime: out.SetRawDouble(VarType::Date, sqlite3_value_double(stored)); return;
+    case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, sqlite3_value_int64(stored) != 0 ? 1 : 0); return;
+    case FieldKind::Other: ReadByStorageClass(stored, type, out); return;
+    }
 }
 
 Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {

@@ -101,15 +101,14 @@ std::string FormatCurrency(std::int64_t scaled) {
 
 } // namespace
 
-Variant::Variant(const char* text) : type_(VarType::String), value_(std::string(text ? text : "")) {}
-Variant::Variant(std::string text) : type_(VarType::String), value_(std::move(text)) {}
-Variant::Variant(bool value) : type_(VarType::Boolean), value_(value) {}
-Variant::Variant(int value) : type_(VarType::Long), value_(static_cast<std::int64_t>(value)) {}
+Variant::Variant(const char* text) : type_(VarType::String), text_(text ? text : "") {}
+Variant::Variant(std::string text) : type_(VarType::String), text_(std::move(text)) {}
+Variant::Variant(bool value) : type_(VarType::Boolean), integer_(value ? 1 : 0) {}
+Variant::Variant(int value) : type_(VarType::Long), integer_(value) {}
 
 void Variant::AssignString(std::string_view text) {
     type_ = VarType::String;
-    if (auto* held = std::get_if<std::string>(&value_)) held->assign(text);
-    else value_.emplace<std::string>(text);
+    text_.assign(text);
 }
 
 Variant Variant::Null() {
@@ -121,42 +120,42 @@ Variant Variant::Null() {
 Variant Variant::Byte(std::uint8_t value) {
     Variant v;
     v.type_ = VarType::Byte;
-    v.value_ = static_cast<std::int64_t>(value);
+    v.integer_ = value;
     return v;
 }
 
 Variant Variant::Integer(std::int16_t value) {
     Variant v;
     v.type_ = VarType::Integer;
-    v.value_ = static_cast<std::int64_t>(value);
+    v.integer_ = value;
     return v;
 }
 
 Variant Variant::Long(std::int32_t value) {
     Variant v;
     v.type_ = VarType::Long;
-    v.value_ = static_cast<std::int64_t>(value);
+    v.integer_ = value;
     return v;
 }
 
 Variant Variant::Single(float value) {
     Variant v;
     v.type_ = VarType::Single;
-    v.value_ = static_cast<double>(value);
+    v.real_ = value;
     return v;
 }
 
 Variant Variant::Double(double value) {
     Variant v;
     v.type_ = VarType::Double;
-    v.value_ = value;
+    v.real_ = value;
     return v;
 }
 
 Variant Variant::CurrencyScaled(std::int64_t tenThousandths) {
     Variant v;
     v.type_ = VarType::Currency;
-    v.value_ = tenThousandths;
+    v.integer_ = tenThousandths;
     return v;
 }
 
@@ -167,7 +166,7 @@ Variant Variant::Currency(double value) {
 Variant Variant::Date(double serialDays) {
     Variant v;
     v.type_ = VarType::Date;
-    v.value_ = serialDays;
+    v.real_ = serialDays;
     return v;
 }
 
@@ -306,7 +305,13 @@ Variant Variant::ConvertTo(VarType type) const {
 }
 
 bool Variant::operator==(const Variant& other) const {
-    return type_ == other.type_ && value_ == other.value_;
+    if (type_ != other.type_) return false;
+    switch (type_) {
+    case VarType::Empty: case VarType::Null: return true;
+    case VarType::Single: case VarType::Double: case VarType::Date: return real_ == other.real_;
+    case VarType::String: return text_ == other.text_;
+    default: return integer_ == other.integer_;
+    }
 }
 
 } // namespace dao

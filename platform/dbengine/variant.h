@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace dao {
 
@@ -65,15 +64,34 @@ public:
     // Raw access for the engine's storage layer, without conversion: the integer of
     // Byte/Integer/Long/Currency (scaled), the double of Single/Double/Date, the
     // text of String, the flag of Boolean. Only for a value of those types.
-    std::int64_t RawInt() const noexcept { return *std::get_if<std::int64_t>(&value_); }
-    double RawDouble() const noexcept { return *std::get_if<double>(&value_); }
-    const std::string& RawString() const noexcept { return *std::get_if<std::string>(&value_); }
-    bool RawBool() const noexcept { return *std::get_if<bool>(&value_); }
+    std::int64_t RawInt() const noexcept { return integer_; }
+    double RawDouble() const noexcept { return real_; }
+    const std::string& RawString() const noexcept { return text_; }
+    bool RawBool() const noexcept { return integer_ != 0; }
+
+    // The same in the other direction, into an existing value: type is one of
+    // Byte, Integer, Long, Currency (scaled) for SetRawInt, of Single, Double,
+    // Date for SetRawDouble. No temporary, and the text buffer stays.
+    void SetRawInt(VarType type, std::int64_t value) noexcept {
+        type_ = type;
+        integer_ = value;
+        text_.clear();
+    }
+    void SetRawDouble(VarType type, double value) noexcept {
+        type_ = type;
+        real_ = value;
+        text_.clear();
+    }
+    void SetNull() noexcept { SetRawInt(VarType::Null, 0); }
 
 private:
-    using Storage = std::variant<std::monostate, bool, std::int64_t, double, std::string>;
+    // Plain members rather than a std::variant: a value reused from field to
+    // field (numbers, Nulls, texts in turn) keeps its text buffer, so copying
+    // rows allocates nothing. text_ is empty unless the value is a String.
     VarType type_ = VarType::Empty;
-    Storage value_;
+    std::int64_t integer_ = 0;   // Boolean (0/1), Byte, Integer, Long, Currency
+    double real_ = 0;            // Single, Double, Date
+    std::string text_;
 };
 
 // Date helpers shared by callers that format or build dates.
