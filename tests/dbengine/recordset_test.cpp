@@ -246,6 +246,29 @@ TEST_F(RecordsetTest, RebindingReadsTheTableAgainFromItsFirstRow) {
     EXPECT_EQ(data->GetRecordset().Fields("descrizione").Value(), Variant("pz"));
 }
 
+// The rowids read at a binding serve the next one only while nobody wrote.
+TEST_F(RecordsetTest, RebindingCountsRowsWrittenSinceByThisProgramOrAnother) {
+    auto data = Bind(path_, "taunita");
+    auto count = [&] {
+        data->Refresh();
+        if (data->GetRecordset().RecordCount() > 0) data->GetRecordset().MoveLast();
+        return data->GetRecordset().RecordCount();
+    };
+    EXPECT_EQ(count(), 3);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path_.c_str(), &other), SQLITE_OK);
+    sqlite3_exec(other, "INSERT INTO taunita (descrizione) VALUES ('lt')", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(count(), 4);
+    engine_.OpenDatabase(path_)->Execute("Delete * from [taunita]");
+    EXPECT_EQ(count(), 0);
+    auto writer = Bind(path_, "taunita");
+    writer->GetRecordset().AddNew();
+    writer->GetRecordset().Fields("descrizione").SetValue(Variant("mt"));
+    writer->GetRecordset().Update();
+    EXPECT_EQ(count(), 1);
+}
+
 TEST_F(RecordsetTest, TwoControlsOnTheSameFileDoNotLockEachOtherOut) {
     auto target = Bind(path_, "vuota");
     auto source = Bind(path_, "taunita");
