@@ -171,7 +171,7 @@ public:
         std::int64_t dataVersion = 0;  // PRAGMA data_version: commits by others
         bool operator==(const WriteStamp&) const = default;
     };
-    WriteStamp Stamp();
+    WriteStamp Stamp(const std::string& context);   // context: for a failure's message
     // A table's rowids as read at a binding, handed to the next binding of the
     // same table while the stamp is the same (a converter binds its source twice).
     bool ReuseRowids(const TableInfo& table, const WriteStamp& stamp, std::vector<std::int64_t>& out) const;

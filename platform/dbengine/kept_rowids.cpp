@@ -6,12 +6,12 @@
 
 namespace dao {
 
-Connection::WriteStamp Connection::Stamp() {
+Connection::WriteStamp Connection::Stamp(const std::string& context) {
     if (!dataVersion_) dataVersion_ = Statement(db_, "PRAGMA data_version");
     const int rc = sqlite3_step(dataVersion_.get());
     const std::int64_t version = rc == SQLITE_ROW ? sqlite3_column_int64(dataVersion_.get(), 0) : -1;
     sqlite3_reset(dataVersion_.get());
-    if (rc != SQLITE_ROW) RaiseSqlite(db_, rc, path_.string());
+    if (rc != SQLITE_ROW) RaiseSqlite(db_, rc, context);
     return {sqlite3_total_changes64(db_), version};
 }
 

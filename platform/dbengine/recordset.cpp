@@ -118,7 +118,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     void LoadRowids() {
         // The stamp comes first: a write between it and the walk only costs
         // the next binding a walk of its own.
-        const Connection::WriteStamp stamp = connection->Stamp();
+        const Connection::WriteStamp stamp = connection->Stamp(table->name);
         if (connection->ReuseRowids(*table, stamp, rowids)) return;
         Statement all(db(), "SELECT _rowid_ FROM " + table->quoted);
         int rc;
