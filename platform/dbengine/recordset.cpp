@@ -21,39 +21,11 @@ struct ResetGuard {
 
 } // namespace
 
-namespace {
-
-// Field names are short: a plain loop costs less than a call to memcmp.
-bool SameSpelling(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) return false;
-    return true;
-}
-
-} // namespace
-
 int RecordsetBackend::FindFieldIndex(std::string_view name) {
-    if (lastSpelling_ >= 0) {
-        const int expected = spellingList_[static_cast<std::size_t>(lastSpelling_)].next;
-        if (expected >= 0 && SameSpelling(spellingList_[static_cast<std::size_t>(expected)].name, name)) {
-            lastSpelling_ = expected;
-            return spellingList_[static_cast<std::size_t>(expected)].field;
-        }
-    }
-    int spelling;
-    if (auto it = spellings_.find(name); it != spellings_.end()) {
-        spelling = it->second;
-    } else {
-        const int index = FindField(name);
-        if (index < 0) return -1;
-        spelling = static_cast<int>(spellingList_.size());
-        spellingList_.push_back({std::string(name), index});
-        spellings_.emplace(std::string(name), spelling);
-    }
-    if (lastSpelling_ >= 0) spellingList_[static_cast<std::size_t>(lastSpelling_)].next = spelling;
-    lastSpelling_ = spelling;
-    return spellingList_[static_cast<std::size_t>(spelling)].field;
+    if (auto it = spellings_.find(name); it != spellings_.end()) return it->second;
+    const int index = FindField(name);
+    if (index >= 0) spellings_.emplace(std::string(name), index);
+    return index;
 }
 
 int RecordsetBackend::FieldIndex(std::string_view name) {

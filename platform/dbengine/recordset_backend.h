@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "dbengine/variant.h"
 
@@ -52,17 +51,9 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
     };
-    // Names as the program spells them: most lookups skip folding. A copy
-    // loop names the same fields in the same order at every row, so each
-    // spelling remembers the one asked for after it, tried first next time.
-    struct Spelling {
-        std::string name;
-        int field;
-        int next = -1;   // in spellingList_
-    };
-    std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings_;   // -> spellingList_
-    std::vector<Spelling> spellingList_;
-    int lastSpelling_ = -1;
+    // Names as the program spells them: most lookups skip folding. A copy loop
+    // finds its fields once per binding (Fields::Find), so a map is enough.
+    std::unordered_map<std::string, int, StringHash, std::equal_to<>> spellings_;
 };
 
 } // namespace dao
