@@ -120,7 +120,7 @@ void MainWindow::PickInto(QLineEdit* box) {
 
 void MainWindow::OnRunClicked() {
     controls_.logList->clear();
-    conversione::RunConversion(session_, conversione::ConvertersInRunOrder());
+    conversione::RunConversion(session_, conversione::ConvertersInRunOrder);
 }
 
 void MainWindow::OnExitClicked() { EndProgram(); }

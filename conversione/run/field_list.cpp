@@ -1,15 +1,19 @@
 #include "run/field_list.h"
 
-#include <stdexcept>
 #include <string>
 #include <utility>
+
+#include "winfs/error_descriptions.h"
+#include "winfs/error_numbers.h"
+#include "winfs/runtime_error.h"
 
 namespace conversione {
 
 std::size_t FindField(const FieldList& list, std::string_view target) {
     for (std::size_t i = 0; i < list.size(); ++i)
         if (list[i].target == target) return i;
-    throw std::logic_error("field list has no field \"" + std::string(target) + "\"");
+    throw vb::RuntimeError(dao::kFieldNotFound, vb::Describe(dao::kFieldNotFound),
+                           "field list has no field \"" + std::string(target) + "\"");
 }
 
 FieldList Copies(std::initializer_list<std::string_view> fields) {

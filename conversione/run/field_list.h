@@ -1,8 +1,9 @@
 #pragma once
 // Building a converter's field list from shared ones: same-name copies, picks,
 // insertions, removals, replacements and swaps. Every function that names a
-// field throws std::logic_error when it is not in the list, so a misspelt
-// name fails when the converters are built, never halfway in a run.
+// field raises vb::RuntimeError 3265 (the name in its detail) when it is not
+// in the list, so a misspelt name fails when the converters are built, before
+// the run empties anything, and the run driver logs it as any other error.
 #include <cstddef>
 #include <initializer_list>
 #include <string_view>

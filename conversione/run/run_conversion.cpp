@@ -129,16 +129,22 @@ bool CommitWhatTheRunWrote(ConversionSession& session) {
 } // namespace
 
 void RunConversion(ConversionSession& session, const std::vector<TableConverter>& converters) {
+    RunConversion(session, [&converters]() -> const std::vector<TableConverter>& { return converters; });
+}
+
+void RunConversion(ConversionSession& session,
+                   const std::function<const std::vector<TableConverter>&()>& converters) {
     ConversionView& view = session.view;
     session.counts.tableErrorLines = 0;
     session.bindings.ForgetSide();
     std::unique_ptr<dao::ExclusiveUse> targetUse;   // held from the emptying to the last line
     bool converted = false;
     try {
+        const std::vector<TableConverter>& built = converters();
         if (ChecksPassed(session)) {
             targetUse = TakeTarget(session);
             EmptyTargetTables(session);
-            ConvertAll(session, converters);
+            ConvertAll(session, built);
             converted = true;
         }
     } catch (const vb::RuntimeError& error) {

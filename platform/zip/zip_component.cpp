@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 
+#include "winfs/error_descriptions.h"
 #include "winfs/error_numbers.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
@@ -56,6 +57,12 @@ bool OnFloppyDrive(const std::string& path) {
 }
 
 } // namespace
+
+std::optional<vb::RuntimeError> ZipComponent::ErrorOf(std::int16_t result) const {
+    if (result == kSuccess) return std::nullopt;
+    const std::string described = vb::Describe(result);
+    return vb::RuntimeError(result, described.empty() ? handlerDescription_ : described);
+}
 
 void ZipComponent::RequestDisk(std::int16_t disk) {
     if (DiskRequest) DiskRequest(disk);

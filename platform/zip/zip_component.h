@@ -22,6 +22,8 @@
 #include <optional>
 #include <string>
 
+#include "winfs/runtime_error.h"
+
 namespace zipcomp {
 
 class ZipComponent {
@@ -77,6 +79,11 @@ public:
     // The description of the error that a handler ended the last operation
     // with; empty when none did.
     const std::string& HandlerDescription() const noexcept { return handlerDescription_; }
+
+    // The result of the last operation as the programs' one error channel:
+    // nothing for kSuccess, else the vb::RuntimeError of its number, with the
+    // operator's words for it (the handler's own when the table has none).
+    std::optional<vb::RuntimeError> ErrorOf(std::int16_t result) const;
 
     // Removes what operations killed midway left: the temporary copies of an
     // extraction of `entryName` and the temporary folders in `folder` (the

@@ -5,6 +5,7 @@
 
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
+#include "winfs/error_numbers.h"
 #include "winfs/runtime_error.h"
 
 namespace schema {
@@ -50,7 +51,7 @@ fs::path SchemaRoot() {
 
 void RunScript(dao::Database& database, const fs::path& script) {
     std::ifstream in(script);
-    if (!in) throw vb::RuntimeError(53, "script non trovato: " + script.string());
+    if (!in) throw vb::RuntimeError(vb::kFileNotFound, "script non trovato: " + script.string());
     std::string statement;
     int statementLine = 0;
     int lineNumber = 0;

@@ -13,6 +13,7 @@
 
 #include "catalogue/catalogue.h"
 #include "demo_archive.h"
+#include "run/field_list.h"
 #include "run/run_conversion.h"
 #include "support/jet_files.h"
 
@@ -235,6 +236,20 @@ TEST_F(RefusedRun, NamesAreRecognisedByTheirLast14CharactersInAnyCase) {
     ExpectRefused({"Controllo File Vantorima 6", "File Vantorima 6 CORRETTO", "Controllo File Vantorima 7",
                    "File Vantorima 7 CORRETTO", "Richiesta di Cancellazione dati tabelle ed esecuzione Conversione",
                    "Non vuotare tabelle e abbandonare Conversione"});
+}
+
+TEST_F(RefusedRun, AConverterWithAMisspeltFieldIsLoggedAsTheRunsErrorBeforeAnythingIsEmptied) {
+    archive.view.answers = {conversione::MessageAnswer::Yes};
+    archive.view.log.clear();
+    conversione::RunConversion(*archive.session, []() -> const std::vector<conversione::TableConverter>& {
+        static std::vector<conversione::TableConverter> built;
+        built = {conversione::TableConverter{}};
+        built[0].fields = conversione::Pick(conversione::Copies({"codice"}), {"codcie"});
+        return built;
+    });
+    EXPECT_EQ(archive.view.log, Lines{"PROCEDURA INTERROTTA Errore nr. 3265 - Elemento non trovato nell'insieme."});
+    EXPECT_TRUE(archive.view.buttonsEnabled);
+    EXPECT_EQ(StampOf(archive.target), targetStamp);
 }
 
 TEST_F(RefusedRun, ATargetThatIsTheSourceUnderAnotherNameIsRefused) {

@@ -1,7 +1,6 @@
 // The shared document field lists and the lists the sales converters derive
 // from them, checked position by position.
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "documents/document_fields.h"
 #include "run/field_list.h"
 #include "sales/invoice_converters.h"
+#include "winfs/runtime_error.h"
 
 namespace {
 
@@ -159,13 +159,13 @@ TEST(FieldListEdits, EditByNameKeepingTheRestInOrder) {
 TEST(FieldListEdits, AMisspeltNameFailsWhenTheListIsBuilt) {
     using namespace conversione;
     const FieldList base = Copies({"id fattura", "tfattura"});
-    EXPECT_THROW(InsertAfter(base, "tfatura", Copies({"x"})), std::logic_error);
-    EXPECT_THROW(InsertBefore(base, "idfattura", Copies({"x"})), std::logic_error);
-    EXPECT_THROW(Without(base, {"tfattura", "tfattura"}), std::logic_error);  // gone after the first
-    EXPECT_THROW(Replace(base, "TFATTURA", Copy("x")), std::logic_error);    // names are spelt exactly
-    EXPECT_THROW(Pick(base, {"id fattura", "scaricato"}), std::logic_error);
-    EXPECT_THROW(Swap(base, "id fattura", "t fattura"), std::logic_error);
-    EXPECT_THROW(Through(base, "id_fattura"), std::logic_error);
+    EXPECT_THROW(InsertAfter(base, "tfatura", Copies({"x"})), vb::RuntimeError);
+    EXPECT_THROW(InsertBefore(base, "idfattura", Copies({"x"})), vb::RuntimeError);
+    EXPECT_THROW(Without(base, {"tfattura", "tfattura"}), vb::RuntimeError);  // gone after the first
+    EXPECT_THROW(Replace(base, "TFATTURA", Copy("x")), vb::RuntimeError);    // names are spelt exactly
+    EXPECT_THROW(Pick(base, {"id fattura", "scaricato"}), vb::RuntimeError);
+    EXPECT_THROW(Swap(base, "id fattura", "t fattura"), vb::RuntimeError);
+    EXPECT_THROW(Through(base, "id_fattura"), vb::RuntimeError);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 #include <new>
+#include <optional>
 
 #include "backup/archive_path.h"
 #include "backup/messages.h"
@@ -60,11 +61,9 @@ std::string FailureText(const char* failed, int number, const std::string& descr
     return text;
 }
 
-// A failed operation of the component: the operator's words for its number,
-// or those of the handler that ended it.
-std::string FailureText(const char* failed, int number, const zipcomp::ZipComponent& zip) {
-    const std::string described = vb::Describe(number);
-    return FailureText(failed, number, described.empty() ? zip.HandlerDescription() : described);
+// A text that names no drive fails as a bad file name would.
+[[noreturn]] void FailForNoDrive() {
+    throw vb::RuntimeError(vb::kBadFileName, vb::Describe(vb::kBadFileName));
 }
 
 // Runs body; an error that no step handled is told as the failure of the
@@ -134,19 +133,19 @@ void CopyAndTest(const BackupPlace& where, dao::DBEngine& engine, BackupView& vi
         };
     zip.ZipArchiveName = place ? place->archive : std::string();
     view.SetHourglass(true);
-    // A text that names no drive fails as a bad file name would.
-    const std::string previous = place ? StampOf(place->archive) : std::string();
-    const int copied = place ? zip.ZipCompress(0) : static_cast<int>(vb::kBadFileName);
-    if (copied != 0) {
+    if (!place) FailForNoDrive();
+    const std::string previous = StampOf(place->archive);
+    if (const std::optional<vb::RuntimeError> failed = zip.ErrorOf(zip.ZipCompress(0))) {
         const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
-        view.ShowInfo(FailureText(kCopyFailed, copied, zip) + (overwritten ? kPreviousOverwritten : ""));
+        view.ShowInfo(FailureText(kCopyFailed, failed->Number(), failed->Description()) +
+                      (overwritten ? kPreviousOverwritten : ""));
         return;
     }
     phase = Phase::Test;
     view.ShowInfo(kCopyDone);
     // The test runs after every copy, whatever "Test a fine copia" says.
-    const int tested = zip.ZipTest();
-    view.ShowInfo(tested == 0 ? std::string(kTestDone) : FailureText(kTestFailed, tested, zip));
+    if (const std::optional<vb::RuntimeError> failed = zip.ErrorOf(zip.ZipTest())) throw *failed;
+    view.ShowInfo(kTestDone);
 }
 
 void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView& view) {
@@ -168,11 +167,8 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
     // No question first: the component replaces the database only with a
     // whole entry, once it reads as a version-7 database.
     zip.ExtractCheck = CheckVersion7Database;
-    const int restored = place ? zip.ZipExtract(0) : static_cast<int>(vb::kBadFileName);
-    if (restored != 0) {
-        view.ShowInfo(FailureText(kRestoreFailed, restored, zip));
-        return;
-    }
+    if (!place) FailForNoDrive();
+    if (const std::optional<vb::RuntimeError> failed = zip.ErrorOf(zip.ZipExtract(0))) throw *failed;
     engine.SettleReplacedFile(database);
     view.ShowInfo(kRestoreDone);
 }

@@ -47,9 +47,10 @@ void PrintLayoutWindow::OnDesignClicked() {
     report_.ChooseLayoutFile(this, report::kProjectList, layoutFile);
     // The designer's "Anteprima" prints the kind's first document in mode 512.
     report_.SetDesignPreview([this] { PrintDocument(report::kPrintToPreview); });
-    const std::int32_t answer = report_.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile);
+    const report::Answer answer =
+        report::AnswerOf(report_.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile));
     report_.SetDesignPreview(nullptr);
-    if (answer != report::kResultOk) ReportJobFailure(answer, layoutFile);
+    if (answer != report::Answer::Ok) ReportJobFailure(answer, layoutFile);
 }
 
 } // namespace utilita::print

@@ -123,16 +123,16 @@ void PrintLayoutWindow::ReportDatabaseError(const vb::RuntimeError& error) {
     }
 }
 
-void PrintLayoutWindow::ReportJobFailure(std::int32_t answer, const std::string& layoutFile) {
+void PrintLayoutWindow::ReportJobFailure(report::Answer answer, const std::string& layoutFile) {
     switch (answer) {
-    case report::kResultNoLayout:
+    case report::Answer::NoLayout:
         Warn(std::string(kLayoutMissing) + "\r\n" + layoutFile + "\r\n" + kLayoutMissingHint);
         break;
-    case report::kResultBadLayout:
+    case report::Answer::BadLayout:
         Warn(std::string(kLayoutUnreadable) + "\r\n" + layoutFile +
              (report_.LayoutProblem().empty() ? std::string() : "\r\n" + report_.LayoutProblem()));
         break;
-    case report::kResultNewerLayout:
+    case report::Answer::NewerLayout:
         Warn(std::string(kLayoutNewer) + "\r\n" + layoutFile);
         break;
     default:

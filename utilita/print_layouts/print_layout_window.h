@@ -65,7 +65,7 @@ private:
     // What the last print did not print as it is, naming the document.
     void ReportPrintWarnings(const DocumentKind& kind);
     void ReportDatabaseError(const vb::RuntimeError& error);
-    void ReportJobFailure(std::int32_t answer, const std::string& layoutFile);
+    void ReportJobFailure(report::Answer answer, const std::string& layoutFile);
     void Warn(const std::string& text);
     // The print database in the archive folder.
     std::string PrintDatabase() const;

@@ -64,13 +64,15 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
         DefineLineFields();
 
         ReleasePrintDatabase();
-        if (report_.ChooseLayoutFile(this, report::kProjectList, layoutFile) == report::kResultCancelled) return;
-        std::int32_t answer = report_.BeginPrintJob(report::kProjectList, layoutFile, printMode, 2, this, kProgressTitle);
-        if (answer != report::kResultOk) {
+        if (report::AnswerOf(report_.ChooseLayoutFile(this, report::kProjectList, layoutFile)) == report::Answer::Cancelled)
+            return;
+        report::Answer answer =
+            report::AnswerOf(report_.BeginPrintJob(report::kProjectList, layoutFile, printMode, 2, this, kProgressTitle));
+        if (answer != report::Answer::Ok) {
             ReportJobFailure(answer, layoutFile);
             return;
         }
-        if (report_.ShowPrintOptions(this, kPrintOptionsText) == report::kResultCancelled) {
+        if (report::AnswerOf(report_.ShowPrintOptions(this, kPrintOptionsText)) == report::Answer::Cancelled) {
             report_.EndPrintJob(0);
             return;
         }
@@ -82,25 +84,25 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
             report_.SetProgress(kProgressText, Percent(lines.PercentPosition()));
             if (BelongsToDocument(lines.Fields(1).Value(), header.Fields(0).Value())) {
                 DefineLineFields();
-                answer = report_.OutputLine();
-                while (answer == report::kResultRepeat) {
+                answer = report::AnswerOf(report_.OutputLine());
+                while (answer == report::Answer::Repeat) {
                     report_.OutputPageObjects();
-                    answer = report_.OutputLine();
+                    answer = report::AnswerOf(report_.OutputLine());
                 }
             }
             lines.MoveNext();
         }
         do {
-            answer = report_.FinishLines();
-        } while (answer == report::kResultRepeat);
-        const std::int32_t finished = answer;
+            answer = report::AnswerOf(report_.FinishLines());
+        } while (answer == report::Answer::Repeat);
+        const report::Answer finished = answer;
         ReleasePrintDatabase();   // before the preview or a message waits on the operator
 
-        if (report_.EndPrintJob(0) != report::kResultOk) {
-            ReportJobFailure(report::kResultNoOutput, layoutFile);
+        if (report::AnswerOf(report_.EndPrintJob(0)) != report::Answer::Ok) {
+            ReportJobFailure(report::Answer::NoOutput, layoutFile);
             return;
         }
-        if (finished != report::kResultCancelled) ShowPrinted(printMode, layoutFile, *kind);
+        if (finished != report::Answer::Cancelled) ShowPrinted(printMode, layoutFile, *kind);
     } catch (const vb::RuntimeError& error) {
         // Nothing half done reaches the paper.
         report_.AbandonPrintJob();

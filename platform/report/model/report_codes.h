@@ -28,4 +28,36 @@ inline constexpr std::int32_t kResultNoJob = -104;        // a job operation wit
 inline constexpr std::int32_t kResultBadArgument = -105;  // unknown project kind or print mode
 inline constexpr std::int32_t kResultNewerLayout = -106;  // the layout file is of a later format
 
+// An answer by name, as callers read every answer of the report control.
+enum class Answer : std::int32_t {
+    Ok = kResultOk,
+    Cancelled = kResultCancelled,
+    Repeat = kResultRepeat,
+    NoLayout = kResultNoLayout,
+    BadLayout = kResultBadLayout,
+    NoOutput = kResultNoOutput,
+    NoJob = kResultNoJob,
+    BadArgument = kResultBadArgument,
+    NewerLayout = kResultNewerLayout,
+    Unknown = -1,   // a code none of the above names
+};
+
+// The one way from a code the report control returns to its name.
+constexpr Answer AnswerOf(std::int32_t code) {
+    switch (code) {
+    case kResultOk:
+    case kResultCancelled:
+    case kResultRepeat:
+    case kResultNoLayout:
+    case kResultBadLayout:
+    case kResultNoOutput:
+    case kResultNoJob:
+    case kResultBadArgument:
+    case kResultNewerLayout:
+        return static_cast<Answer>(code);
+    default:
+        return Answer::Unknown;
+    }
+}
+
 } // namespace report
