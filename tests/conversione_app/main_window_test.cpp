@@ -15,6 +15,7 @@
 #include <fstream>
 
 #include "app/main_window.h"
+#include "support/clicked_during_the_run.h"
 #include "support/scripted_file_dialog.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_dir.h"
@@ -233,26 +234,9 @@ TEST_F(MainWindowTest, RunButtonClearsTheLogAndRunsToTheEnd) {
     EXPECT_EQ(boxes.Requests()[0].defaultButton, ui::DefaultButton::Second);
 }
 
-// Clicks on "Esegui" and "Uscita" made while the run holds the program (here,
-// as its last line is written) wait in the queue; they must not act once the
-// buttons come back.
-class ClickedDuringTheRun : public MainWindow {
-public:
-    using MainWindow::MainWindow;
-    void AppendLog(const std::string& line) override {
-        MainWindow::AppendLog(line);
-        if (line.rfind("PROCEDURA", 0) != 0) return;
-        for (QPushButton* button : {Controls().runButton, Controls().exitButton}) {
-            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                QCoreApplication::postEvent(button, new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                                                                    Qt::LeftButton, Qt::NoModifier));
-        }
-    }
-};
-
 TEST_F(MainWindowTest, ClicksQueuedDuringTheRunAreDropped) {
     LayOutDatabases();
-    ClickedDuringTheRun form(engine);
+    test_support::ClickedDuringTheRun form(engine);
     ASSERT_TRUE(form.Start());
     form.Controls().sourcePathBox->setText("C:\\VANTORIMA6\\vantorima6.mdb");
     boxes.Answer(ui::kYes);

@@ -2,7 +2,7 @@
 // what it leaves, and which failures it keeps to itself.
 #include <gtest/gtest.h>
 
-#include "converters/converter_harness.h"
+#include "support/converter_harness.h"
 #include "run/copy_table_rows.h"
 #include "winfs/runtime_error.h"
 

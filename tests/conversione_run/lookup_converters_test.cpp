@@ -2,7 +2,7 @@
 // the members that are more than a plain copy.
 #include <gtest/gtest.h>
 
-#include "converters/converter_harness.h"
+#include "support/converter_harness.h"
 #include "winfs/runtime_error.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "converters/converter_harness.h"
+#include "support/converter_harness.h"
 #include "tools/schema_loader.h"
 
 namespace {

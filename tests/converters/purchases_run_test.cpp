@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "converters/converter_harness.h"
+#include "support/converter_harness.h"
 #include "purchases/purchase_converter_list.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "converters/converter_harness.h"
+#include "support/converter_harness.h"
 #include "dbengine/data_control.h"
 #include "dbengine/engine.h"
 #include "dbengine/recordset.h"

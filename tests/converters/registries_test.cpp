@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "converters/converter_harness.h"
+#include "support/converter_harness.h"
 #include "dbengine/data_control.h"
 #include "dbengine/recordset.h"
 #include "registries/registry_fields.h"

@@ -5,6 +5,7 @@
 #include "fuzz_scratch.h"
 
 #include "backup/procedures.h"
+#include "support/silent_backup_view.h"
 #include "dbengine/engine.h"
 #include "tools/schema_loader.h"
 #include "zip/zip_component.h"
@@ -18,14 +19,6 @@ namespace {
 constexpr const char* kArchiveFolder = "C:\\archivi";
 constexpr const char* kFloppy = "A";
 constexpr const char* kArchive = "a:\\v7backup.zip";
-
-// The restore's window reduced to nothing: what it shows is not looked at.
-class SilentView : public utilita::backup::BackupView {
-public:
-    void ShowInfo(const std::string&) override {}
-    void SetStatus(const char*) override {}
-    void SetHourglass(bool) override {}
-};
 
 // The database a restore replaces, there before every input, so that the
 // restore reaches the archive.
@@ -48,7 +41,7 @@ int FuzzZip(const std::uint8_t* data, std::size_t size) {
 
     const std::string archiveFolder = kArchiveFolder;
     const std::string drive = kFloppy;
-    SilentView view;
+    test_support::SilentView view;
     dao::DBEngine engine;
     utilita::backup::RunRestore({archiveFolder, drive, zip}, engine, view);
     return 0;

@@ -1,7 +1,7 @@
 // Declaring variables and fields, choosing the layout file and opening the
 // designer on it.
 #include "report/composer/business_layout.h"
-#include "report_fixture.h"
+#include "support/report_fixture.h"
 
 namespace report_testing {
 namespace {

@@ -10,11 +10,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "pdf_text.h"
+#include "support/pdf_text.h"
 #include "report/composer/business_layout.h"
 #include "report/designer/designer_dialog.h"
 #include "report/designer/page_canvas.h"
-#include "report_fixture.h"
+#include "support/report_fixture.h"
 
 namespace report_testing {
 namespace {

@@ -15,7 +15,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "designer_fixture.h"
+#include "support/designer_fixture.h"
 #include "report/designer/page_setup_dialog.h"
 
 namespace report_testing {

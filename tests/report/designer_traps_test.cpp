@@ -16,34 +16,11 @@
 #include <QToolBar>
 #include <QtTest/QTest>
 
-#include "designer_fixture.h"
+#include "support/designer_traps.h"
 #include "report/designer/property_panel.h"
 
 namespace report_testing {
 namespace {
-
-class DesignerTraps : public Designer {
-protected:
-    void Key(QWidget* to, Qt::Key key, Qt::KeyboardModifiers keys = Qt::NoModifier) const {
-        QApplication::setActiveWindow(dialog.get());
-        QTest::keyClick(to, key, keys);
-    }
-    const Layout& Current() const { return dialog->CurrentLayout(); }
-    Selection Selected() const { return dialog->Document().Selected(); }
-    template <class T>
-    T* Child(const char* name) const { return dialog->findChild<T*>(QString::fromLatin1(name)); }
-    // Page setup with the other orientation, answered as the operator does.
-    void TurnPage(bool landscape) {
-        QTimer::singleShot(0, [landscape] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == QStringLiteral("PageSetup") && w->isVisible()) {
-                    w->findChild<QRadioButton*>(landscape ? "Landscape" : "Portrait")->setChecked(true);
-                    static_cast<QDialog*>(w)->accept();
-                }
-        });
-        Trigger("PageSetup");
-    }
-};
 
 TEST_F(DesignerTraps, ALineIsResizedAlongItsLengthByHandlePanelAndSameWidth) {
     Trigger("AddHorizontalLine");

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPrinter>
 
-#include "pdf_text.h"
+#include "support/pdf_text.h"
 #include "report/print/print_options_dialog.h"
-#include "report_fixture.h"
+#include "support/report_fixture.h"
 
 namespace report_testing {
 namespace {

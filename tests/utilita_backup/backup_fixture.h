@@ -17,7 +17,7 @@
 #include "dbengine/engine.h"
 #include "ui/message_box.h"
 #include "support/recording_message_boxes.h"
-#include "zip/zip_files.h"
+#include "support/zip_files.h"
 
 namespace backup_testing {
 

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "backup/procedures.h"
+#include "support/silent_backup_view.h"
 #include "backup/restore_check.h"
 #include "backup_fixture.h"
 #include "support/holder_process.h"
@@ -175,13 +176,6 @@ bool HasNameStarting(const fs::path& folder, const std::string& prefix) {
     return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return n.rfind(prefix, 0) == 0; });
 }
 
-// The restore as the window runs it, in a process of its own, with no one to show anything to.
-struct SilentView : utilita::backup::BackupView {
-    void ShowInfo(const std::string&) override {}
-    void SetStatus(const char*) override {}
-    void SetHourglass(bool) override {}
-};
-
 TEST_F(InUse, OperationAfterOneKilledMidwayClearsWhatTheKilledOneLeft) {
     Grow(DatabaseFile());
     const std::string archived = ReadBytes(DatabaseFile());
@@ -197,7 +191,7 @@ TEST_F(InUse, OperationAfterOneKilledMidwayClearsWhatTheKilledOneLeft) {
         const std::string atWork = backup ? "vzip-" : ".vantorima7.mdb.";
         const pid_t child = ::fork();
         if (child == 0) {
-            SilentView view;
+            test_support::SilentView view;
             zipcomp::ZipComponent zip;
             const std::string drive = "A";
             dao::DBEngine& engine = dao::DBEngine::Instance();

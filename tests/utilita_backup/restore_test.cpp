@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "backup_fixture.h"
-#include "utilita_compaction/write_lock.h"
+#include "support/write_lock.h"
 #include "winfs/runtime_error.h"
 
 namespace backup_testing {

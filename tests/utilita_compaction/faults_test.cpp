@@ -6,7 +6,7 @@
 #include <set>
 
 #include "utilita_compaction/procedure_fixture.h"
-#include "utilita_compaction/write_lock.h"
+#include "support/write_lock.h"
 
 namespace compaction_testing {
 namespace {

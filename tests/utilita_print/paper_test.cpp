@@ -6,7 +6,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "../report/pdf_text.h"
+#include "support/pdf_text.h"
 #include "print_fixture.h"
 #include "report/model/layout_file.h"
 

@@ -1,6 +1,6 @@
 // "&Stampa": the first document of the kind, with its own lines, printed
 // through the engine into a real PDF file (there is no printer in tests).
-#include "../report/pdf_text.h"
+#include "support/pdf_text.h"
 #include "print_fixture.h"
 
 namespace print_testing {

@@ -3,7 +3,7 @@
 // zooms) put every word where the printer's resolution puts it.
 #include <QPrinter>
 
-#include "../report/pdf_text.h"
+#include "support/pdf_text.h"
 #include "print_fixture.h"
 #include "report/designer/design_sample.h"
 #include "report/print/print_output.h"

@@ -2,7 +2,7 @@
 // A component, a database file "C:\archivi\vantorima7.mdb" of known bytes,
 // and the backup and restore calls as the program makes them.
 #include "zip/zip_component.h"
-#include "zip_files.h"
+#include "support/zip_files.h"
 
 namespace zip_testing {
 

@@ -10,7 +10,7 @@
 #include "report/composer/default_layout.h"
 #include "report/designer/designer_dialog.h"
 #include "report/designer/page_canvas.h"
-#include "report_fixture.h"
+#include "support/report_fixture.h"
 
 namespace report_testing {
 

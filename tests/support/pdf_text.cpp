@@ -1,4 +1,4 @@
-#include "pdf_text.h"
+#include "support/pdf_text.h"
 
 #include <algorithm>
 #include <cstdio>

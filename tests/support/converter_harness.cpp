@@ -1,4 +1,4 @@
-#include "converters/converter_harness.h"
+#include "support/converter_harness.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "utilita_compaction/write_lock.h"
+#include "support/write_lock.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "zip_files.h"
+#include "support/zip_files.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,0 +1,31 @@
+#pragma once
+// The Conversione window with clicks on "Esegui" and "Uscita" queued as its
+// last line is written, while the run still holds the program.
+#include <string>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "app/main_window.h"
+
+namespace test_support {
+
+// Clicks on "Esegui" and "Uscita" made while the run holds the program (here,
+// as its last line is written) wait in the queue; they must not act once the
+// buttons come back.
+class ClickedDuringTheRun : public MainWindow {
+public:
+    using MainWindow::MainWindow;
+    void AppendLog(const std::string& line) override {
+        MainWindow::AppendLog(line);
+        if (line.rfind("PROCEDURA", 0) != 0) return;
+        for (QPushButton* button : {Controls().runButton, Controls().exitButton}) {
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(button, new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                                                                    Qt::LeftButton, Qt::NoModifier));
+        }
+    }
+};
+
+} // namespace test_support
