@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <chrono>
@@ -160,6 +163,39 @@ TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
     ASSERT_EQ(view.log.back(), "PROCEDURA CONCLUSA CON SUCCESSO");
     EXPECT_EQ(ftpf, 12);   // the configuration, edited last
     EXPECT_EQ(units, 7);
+}
+
+TEST(WholeRun, AFinalSaveOnAFullDiskIsReportedAndNeverAsSuccess) {
+    DemoArchive archive;
+    WatchingView view;
+    view.source = archive.source;
+    view.target = archive.target;
+    view.answers = {conversione::MessageAnswer::Yes};
+    // A last table with no rows writes nothing: the disk fills up as it is
+    // logged, and only the final save is left.
+    archive.ExecuteSource("CREATE TABLE [vuota] ([x] Long)");
+    std::vector<conversione::TableConverter> converters = conversione::ConvertersInRunOrder();
+    conversione::TableConverter empty;
+    empty.sourceTable = empty.targetTable = "vuota";
+    empty.emptyLine = "VUOTA nessuna voce presente";
+    converters.push_back(empty);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    view.onLine = [&](const std::string& line) {
+        if (line != converters.back().emptyLine) return;
+        rlimit full = saved;
+        full.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &full);
+    };
+    conversione::ConversionSession session(view, archive.engine);
+    conversione::RunConversion(session, converters);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previousHandler);
+    ASSERT_GE(view.log.size(), 2u);
+    EXPECT_EQ(view.log.end()[-2], "VUOTA nessuna voce presente");
+    EXPECT_EQ(view.log.back().rfind("PROCEDURA INTERROTTA Errore nr. ", 0), 0u) << view.log.back();
+    EXPECT_TRUE(view.buttonsEnabled);
 }
 
 TEST(WholeRun, ATargetThatCannotBeSavedIsReportedOnceAndNeverAsSuccess) {

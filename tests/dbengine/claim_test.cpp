@@ -27,6 +27,24 @@ TEST(Claim, FileInExclusiveUseCannotBeOpenedByAnotherProgramAndItsCompanionGoesA
     EXPECT_TRUE(holder.Ready());
 }
 
+// Two programs have the archive open; the one that closes first leaves the
+// companion to the other, so that an exclusive use still sees it.
+TEST(Claim, TheCompanionStaysWhileAnotherProgramStillHoldsTheFile) {
+    testing_support::TempDir dir;
+    const std::string file = dir.file("vantorima7.mdb");
+    dao::DBEngine::Instance().CreateDatabase(file)->Close();
+    testing_support::HolderProcess holder("engine", file);
+    ASSERT_TRUE(holder.Ready());
+    {
+        dao::DBEngine first;
+        first.OpenDatabase(file)->Close();
+    }
+    EXPECT_TRUE(std::filesystem::exists(dao::CompanionOf(file)));
+    dao::DBEngine later;
+    EXPECT_EQ(ErrorOf([&] { dao::ExclusiveUse use(later, file); }), dao::kFileInUse);
+    EXPECT_EQ(holder.Release(), 0);
+}
+
 // Two engine objects of one program share no claims, as two programs would:
 // the second can neither open nor compact what the first holds exclusively,
 // and only the first compacts it under the lock it holds.

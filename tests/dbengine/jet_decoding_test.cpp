@@ -104,9 +104,51 @@ TEST(JetDecoding, DecimalsAreExactDigits) {
     bytes[14] = 0x30;
     EXPECT_EQ(jet::DecimalText(bytes, 2), "-123.45");
     EXPECT_EQ(jet::DecimalText(bytes, 7), "-0.0012345");
+    std::vector<unsigned char> half(17);
+    half[13] = 50;              // a price of 0.50
+    EXPECT_EQ(jet::DecimalText(half, 2), "0.50");
     bytes[0] = 0;
     bytes[1] = 1;               // 2^96 + 12345
     EXPECT_EQ(jet::DecimalText(bytes, 0), "79228162514264337593543962681");
+}
+
+// A name written with a letter beyond Latin-1, stored uncompressed.
+TEST(JetDecoding, UncompressedTextKeepsBothBytesOfEachLetter) {
+    const std::vector<unsigned char> name{'A', 0, 0x00, 0x01, 'x', 0};   // "AĀx"
+    EXPECT_EQ(jet::Text(name, Version::Jet4), "A\u0100x");
+}
+
+// The damaged pages a file may hold: each bound is met exactly.
+TEST(JetDecoding, DamagedPagesAreReadUpToTheirBoundsAndNoFurther) {
+    MadePage page;
+    // Two rows: the second ends where the first starts.
+    const std::vector<int> rows = page.Rows({{1, 0, 0, 'a', 0, 'b'}, {2, 0, 7, 0, 0, 0, 9, 0, 0, 0}});
+    const auto first = jet::FindRow(page.bytes, 0, Version::Jet4);
+    const auto second = jet::FindRow(page.bytes, 1, Version::Jet4);
+    ASSERT_TRUE(first && second);
+    MadePages none;
+    const jet::Column text{jet::kText, 0}, number{jet::kLong, 0};
+
+    // A text of odd length up to the page's edge loses its half letter, and
+    // nothing past the page is read (the bytes after it are not the page's).
+    std::vector<unsigned char> spilling(page.bytes);
+    spilling.insert(spilling.end(), {'!', 0});
+    const jet::Bytes edged(spilling.data(), page.bytes.size());
+    EXPECT_EQ(jet::FieldValue(edged, *first, {kPage - 3, 3, false}, text, Version::Jet4, none)->RawString(), "a");
+
+    // One byte past its row is the next row's: refused, for a text as for a Long.
+    auto inSecond = [&](jet::FieldPlace field, jet::Column column) {
+        return jet::FieldValue(page.bytes, *second, field, column, Version::Jet4, none);
+    };
+    EXPECT_EQ(inSecond({rows[1] + 6, 4, false}, number)->RawInt(), 9);
+    EXPECT_FALSE(inSecond({rows[1] + 6, 5, false}, text));
+    EXPECT_FALSE(inSecond({rows[1] + 7, 3, false}, number));   // a Long needs a fourth byte
+
+    // A row index equal to the row count, where a stale offset of a dropped
+    // row still lies, is no row.
+    page.Put16(kRowCountAt, 1);
+    EXPECT_TRUE(jet::FindRow(page.bytes, 0, Version::Jet4));
+    EXPECT_FALSE(jet::FindRow(page.bytes, 1, Version::Jet4));
 }
 
 } // namespace

@@ -56,6 +56,28 @@ TEST_F(ZipSpanning, EachFurtherDiskIsAskedForInTurn) {
     EXPECT_EQ(ReadBytes(DatabaseFile()), database);
 }
 
+// A nearly full first floppy in drive B (40 kB free), then a blank one with
+// room for the rest.
+TEST_F(ZipSpanning, DriveBSpansAsDriveADoes) {
+    fs::create_directories(Drive('b'));
+    SwappableDrive driveB{Drive('b'), Root() / "shelf-b"};
+    zip.MediumCapacity = 40000;
+    zip.DiskRequest = [&](std::int16_t disk) {
+        driveB.InsertBlank(disk);
+        zip.MediumCapacity = 1000000;
+    };
+    ASSERT_EQ(Backup("b:\\v7backup.zip"), 0);
+    EXPECT_EQ(driveB.requests, std::vector<int>{2});
+    EXPECT_EQ(fs::file_size(driveB.DiskFile(1, "v7backup.zip")), 40000u);
+
+    WriteBytes(DatabaseFile(), "changed");
+    driveB.requests.clear();
+    zip.DiskRequest = [&](std::int16_t disk) { driveB.Insert(disk); };
+    ASSERT_EQ(Restore("b:\\v7backup.zip"), 0);
+    EXPECT_EQ(driveB.requests, std::vector<int>{1});
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
+}
+
 TEST_F(ZipSpanning, ArchiveThatFitsItsMediumIsOnePlainZip) {
     ChangeToBlankMedia();
     zip.MediumCapacity = 1000000;
