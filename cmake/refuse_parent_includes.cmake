@@ -1,5 +1,5 @@
 # Run at build time (cmake -DSOURCE_DIR=... -DLIST=... -DSTAMP=... -P this):
-# fails when a product source includes a path with "..". Such an include
+# fails when a source includes a path with "..". Such an include
 # reaches a folder the source's library does not link, past the include roots
 # that keep each folder's headers to the libraries that declare it.
 file(STRINGS ${LIST} _files)
