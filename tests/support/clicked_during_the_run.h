@@ -1,6 +1,7 @@
 #pragma once
-// The Conversione window with clicks on "Esegui" and "Uscita" queued as its
-// last line is written, while the run still holds the program.
+// The Conversione window with clicks on "Esegui" and "Uscita" made while the
+// run holds the program (as its last line is written): they wait in the
+// queue, and must not act once the buttons come back.
 #include <string>
 
 #include <QCoreApplication>
@@ -11,9 +12,6 @@
 
 namespace test_support {
 
-// Clicks on "Esegui" and "Uscita" made while the run holds the program (here,
-// as its last line is written) wait in the queue; they must not act once the
-// buttons come back.
 class ClickedDuringTheRun : public MainWindow {
 public:
     using MainWindow::MainWindow;
