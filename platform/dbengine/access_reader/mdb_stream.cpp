@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "dbengine/access_wire.h"
+#include "dbengine/access/reader_stream.h"
 #include "jet_decoding.h"
 #include "winfs/paths.h"
 

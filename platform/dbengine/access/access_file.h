@@ -1,0 +1,35 @@
+#pragma once
+// Internal: Access databases (Jet 3 and Jet 4 files), read by the Access
+// reader process (dbengine/access/reader_supervisor.h), never in this one.
+// The engine only ever reads them: every write is 3027.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace dao {
+
+class RecordsetBackend;
+
+namespace access_wire {
+class StreamReader;
+}
+
+// True when the file starts with the signature of an Access database of a
+// format read here; an Access file of a later format (.accdb) raises 3343.
+bool IsAccessFile(const std::filesystem::path& path);
+
+// The rows of a table of an Access file, read-only. 3343 when the file cannot
+// be read, 3078 when the table is missing.
+std::unique_ptr<RecordsetBackend> OpenAccessTable(const std::filesystem::path& path, const std::string& table);
+
+// Checks that the file opens and its catalog reads (for a Database handle): 3343 otherwise.
+void CheckAccessFile(const std::filesystem::path& path);
+
+// 3343 with the description of a format not supported or a damaged file.
+[[noreturn]] void RaiseUnsupportedFormat(const std::string& detail);
+
+// Reads the record that opens a reader's stream: returns it, or raises what a
+// failure record says (3078 for a missing table, 3343 otherwise).
+char OpeningRecord(access_wire::StreamReader& stream, const std::string& file);
+
+} // namespace dao

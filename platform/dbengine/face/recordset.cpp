@@ -1,0 +1,346 @@
+#include "dbengine/recordset.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include "dbengine/storage/connection.h"
+#include "dbengine/errors.h"
+#include "dbengine/storage/recordset_backend.h"
+
+namespace dao {
+
+namespace {
+
+
+// Resets a statement when the step is over, whatever its outcome.
+struct ResetGuard {
+    sqlite3_stmt* stmt;
+    ~ResetGuard() { sqlite3_reset(stmt); }
+};
+
+} // namespace
+
+int RecordsetBackend::FindFieldIndex(std::string_view name) {
+    if (auto it = spellings_.find(name); it != spellings_.end()) return it->second;
+    const int index = FindField(name);
+    if (index >= 0) spellings_.emplace(std::string(name), index);
+    return index;
+}
+
+int RecordsetBackend::FieldIndex(std::string_view name) {
+    const int index = FindFieldIndex(name);
+    if (index < 0) Raise(kFieldNotFound, std::string(name));
+    return index;
+}
+
+namespace {
+
+// The rows of the table are the rowids read at opening (storage order) plus
+// those this recordset added. The current row is read through one forward
+// cursor that steps along while the walk goes forward, and seeks otherwise.
+struct SqliteRows final : RecordsetBackend, CursorHolder {
+    enum class Mode { None, Adding, Editing };
+
+    std::shared_ptr<Connection> connection;
+    std::shared_ptr<const TableInfo> table;
+    bool readOnly = false;                 // bound read-only: no AddNew, Edit, Update
+    std::vector<std::int64_t> rowids;
+    Mode mode = Mode::None;
+    std::vector<Variant> buffer;           // the new or edited row
+    std::vector<char> given;               // new row: field set since AddNew (else its default)
+    std::int64_t editRowid = 0;
+
+    Statement cursor;                      // rowid and every field from ?1 on, in storage order
+    bool cursorActive = false;
+    std::int64_t cursorRowid = 0;
+    std::uint64_t cursorGeneration = 0;
+    Statement insert;
+    Statement update;
+
+    SqliteRows(std::shared_ptr<Connection> c, std::shared_ptr<const TableInfo> t, bool ro)
+        : connection(std::move(c)), table(std::move(t)), readOnly(ro) {
+        buffer.resize(table->columns.size());
+        given.resize(table->columns.size());
+        LoadRowids();
+        connection->AddCursorHolder(this);
+    }
+
+    ~SqliteRows() override {
+        connection->RemoveCursorHolder(this);
+        ReleaseCursor();
+    }
+
+    void ReleaseCursor() noexcept override {
+        if (cursor) sqlite3_reset(cursor.get());
+        cursorActive = false;
+    }
+
+    sqlite3* db() const { return connection->db(); }
+
+    std::string ColumnList() const {
+        std::string list;
+        for (std::size_t i = 0; i < table->columns.size(); ++i) {
+            if (i) list += ", ";
+            list += table->columns[i].quoted;
+        }
+        return list;
+    }
+
+    void LoadRowids() {
+        // The stamp comes first: a write between it and the walk only costs
+        // the next binding a walk of its own.
+        const Connection::WriteStamp stamp = connection->Stamp(table->name);
+        if (connection->ReuseRowids(*table, stamp, rowids)) return;
+        Statement all(db(), "SELECT _rowid_ FROM " + table->quoted);
+        int rc;
+        while ((rc = sqlite3_step(all.get())) == SQLITE_ROW) rowids.push_back(sqlite3_column_int64(all.get(), 0));
+        if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+        if (!std::is_sorted(rowids.begin(), rowids.end())) std::sort(rowids.begin(), rowids.end());
+        connection->KeepRowids(table, stamp, rowids);
+    }
+
+    std::int64_t Count() const override { return static_cast<std::int64_t>(rowids.size()); }
+    bool HasCurrent() const { return pos >= 0 && pos < Count(); }
+    int FieldCount() const override { return static_cast<int>(table->columns.size()); }
+    const std::string& FieldName(int index) const override { return table->columns[static_cast<std::size_t>(index)].name; }
+    VarType FieldType(int index) const override {
+        FieldKind kind = table->columns[static_cast<std::size_t>(index)].kind;
+        return kind == FieldKind::Other ? VarType::String : VarTypeOf(kind);
+    }
+    const std::string& TableName() const override { return table->name; }
+    int FindField(std::string_view name) const override { return table->Find(name); }
+    bool Writing() const override { return mode != Mode::None; }
+    void PastTheEnd() noexcept override { ReleaseCursor(); }
+    void ReleaseRead() noexcept override { ReleaseCursor(); }
+
+    bool StepCursor() {
+        int rc = sqlite3_step(cursor.get());
+        if (rc == SQLITE_ROW) {
+            cursorRowid = sqlite3_column_int64(cursor.get(), 0);
+            return true;
+        }
+        sqlite3_reset(cursor.get());
+        cursorActive = false;
+        if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+        return false;
+    }
+
+    // Puts the cursor on the current row.
+    void EnsureRow() {
+        const std::int64_t target = rowids[static_cast<std::size_t>(pos)];
+        if (cursorActive && cursorGeneration == connection->Generation()) {
+            if (cursorRowid == target) return;
+            for (int steps = 0; steps < 4 && cursorRowid < target; ++steps) {
+                if (!StepCursor()) break;
+                if (cursorRowid == target) return;
+            }
+        }
+        // Seeking anew: the writer of the file may have written since.
+        connection->SyncWithWriter();
+        if (!cursor) cursor = Statement(db(), "SELECT _rowid_, " + ColumnList() + " FROM " + table->quoted +
+                                                  " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
+        sqlite3_reset(cursor.get());
+        sqlite3_bind_int64(cursor.get(), 1, target);
+        cursorActive = true;
+        cursorGeneration = connection->Generation();
+        if (StepCursor() && cursorRowid == target) return;
+        ReleaseCursor();
+        Raise(kRecordDeleted, table->name);
+    }
+
+    // The value of a field in the new or edited row.
+    const Variant& Pending(std::size_t index) const {
+        return mode == Mode::Adding && !given[index] ? table->columns[index].defaultValue : buffer[index];
+    }
+
+    Variant Value(int index) override {
+        Variant value;
+        ValueInto(index, value);
+        return value;
+    }
+
+    void ValueInto(int index, Variant& out) override {
+        if (mode != Mode::None) {
+            out = Pending(static_cast<std::size_t>(index));
+            return;
+        }
+        if (!HasCurrent()) Raise(kNoCurrentRow);
+        EnsureRow();
+        ReadValueInto(cursor.get(), index + 1, table->columns[static_cast<std::size_t>(index)].kind, out);
+    }
+
+    void SetValue(int index, const Variant& value) override {
+        if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
+        const auto i = static_cast<std::size_t>(index);
+        ConvertForColumnInto(table->columns[i], value, buffer[i]);   // a refused value changes nothing
+        given[i] = 1;
+    }
+
+    void Leave() override { mode = Mode::None; }
+
+    void RefuseIfReadOnly() const {
+        if (readOnly) Raise(kReadOnly, table->name);
+    }
+
+    void AddNew() override {
+        RefuseIfReadOnly();
+        std::fill(given.begin(), given.end(), 0);   // every field starts from its default
+        mode = Mode::Adding;
+    }
+
+    void Edit() override {
+        RefuseIfReadOnly();
+        if (!HasCurrent()) Raise(kNoCurrentRow);
+        mode = Mode::None;
+        for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = Value(static_cast<int>(i));
+        editRowid = rowids[static_cast<std::size_t>(pos)];
+        mode = Mode::Editing;
+    }
+
+    void NumberCounters() {
+        for (std::size_t c = 0; c < table->columns.size(); ++c) {
+            if (table->columns[c].kind != FieldKind::Counter) continue;
+            if (!given[c]) {
+                buffer[c] = Variant::Null();
+                given[c] = 1;
+            }
+            if (buffer[c].IsNull())
+                buffer[c] = Variant::Long(static_cast<std::int32_t>(connection->NextCounter(*table, static_cast<int>(c))));
+            else
+                connection->NoteCounter(*table, static_cast<int>(c), buffer[c].RawInt());
+        }
+    }
+
+    void Update() override {
+        RefuseIfReadOnly();
+        if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
+        connection->BeginWrite();
+        const int n = static_cast<int>(buffer.size());
+        sqlite3_stmt* stmt;
+        if (mode == Mode::Adding) {
+            if (!insert) {
+                std::string params;
+                for (int i = 0; i < n; ++i) params += i ? ", ?" : "?";
+                insert = Statement(db(), "INSERT INTO " + table->quoted + " (" + ColumnList() + ") VALUES (" + params + ")");
+            }
+            NumberCounters();
+            stmt = insert.get();
+        } else {
+            if (!update) {
+                std::string set;
+                for (int i = 0; i < n; ++i) {
+                    if (i) set += ", ";
+                    set += table->columns[static_cast<std::size_t>(i)].quoted + " = ?" + std::to_string(i + 1);
+                }
+                update = Statement(db(), "UPDATE " + table->quoted + " SET " + set + " WHERE _rowid_ = ?" + std::to_string(n + 1));
+            }
+            stmt = update.get();
+            sqlite3_bind_int64(stmt, n + 1, editRowid);
+        }
+        {
+            ResetGuard reset{stmt};
+            for (int i = 0; i < n; ++i) BindValue(stmt, i + 1, Pending(static_cast<std::size_t>(i)));
+            int rc = sqlite3_step(stmt);
+            if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+            if (mode == Mode::Editing && sqlite3_changes(db()) == 0) Raise(kRecordDeleted, table->name);
+        }
+        if (mode == Mode::Adding) {
+            const bool atEof = pos >= Count();
+            rowids.push_back(sqlite3_last_insert_rowid(db()));
+            if (atEof) pos = Count();
+        }
+        mode = Mode::None;
+        connection->RowWritten();
+    }
+};
+
+} // namespace
+
+// --- Field / Fields -------------------------------------------------------------
+
+const std::string& Field::Name() const { return owner_->rows().FieldName(index_); }
+Variant Field::Value() const { return owner_->rows().Value(index_); }
+void Field::ValueInto(Variant& out) const { owner_->rows().ValueInto(index_, out); }
+void Field::SetValue(const Variant& value) { owner_->rows().SetValue(index_, value); }
+VarType Field::Type() const { return owner_->rows().FieldType(index_); }
+
+int Fields::Count() const { return static_cast<int>(owner_->fieldObjects_.size()); }
+
+Field& Fields::operator[](int index) {
+    if (index < 0 || index >= Count()) Raise(kFieldNotFound, std::to_string(index));
+    return owner_->fieldObjects_[static_cast<std::size_t>(index)];
+}
+
+Field& Fields::operator[](std::string_view name) {
+    return owner_->fieldObjects_[static_cast<std::size_t>(owner_->rows().FieldIndex(name))];
+}
+
+Field* Fields::Find(std::string_view name) {
+    const int index = owner_->rows().FindFieldIndex(name);
+    return index < 0 ? nullptr : &owner_->fieldObjects_[static_cast<std::size_t>(index)];
+}
+
+// --- Recordset ------------------------------------------------------------------
+
+Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& table, bool readOnly) {
+    connection->SyncWithWriter();
+    auto info = connection->Table(table);
+    Bind(std::make_unique<SqliteRows>(std::move(connection), std::move(info), readOnly));
+}
+
+Recordset::Recordset(std::unique_ptr<RecordsetBackend> rows) { Bind(std::move(rows)); }
+
+void Recordset::Bind(std::unique_ptr<RecordsetBackend> rows) {
+    rows_ = std::move(rows);
+    const int n = rows_->FieldCount();
+    fieldObjects_.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) fieldObjects_.push_back(Field(*this, i));
+}
+
+Recordset::~Recordset() = default;
+
+std::int32_t Recordset::RecordCount() const { return static_cast<std::int32_t>(rows_->Count()); }
+
+void Recordset::MoveFirst() {
+    rows_->Leave();
+    if (rows_->Count() == 0) Raise(kNoCurrentRow);
+    rows_->pos = 0;
+}
+
+void Recordset::MoveLast() {
+    rows_->Leave();
+    if (rows_->Count() == 0) Raise(kNoCurrentRow);
+    rows_->pos = rows_->Count() - 1;
+}
+
+void Recordset::MoveNext() {
+    rows_->Leave();
+    if (rows_->pos >= rows_->Count()) Raise(kNoCurrentRow);
+    if (++rows_->pos == rows_->Count()) rows_->PastTheEnd();
+}
+
+bool Recordset::AtEOF() const { return rows_->Count() == 0 || rows_->pos >= rows_->Count(); }
+void Recordset::ReleaseRead() noexcept { rows_->ReleaseRead(); }
+
+bool Recordset::AtBOF() const { return rows_->Count() == 0 || rows_->pos < 0; }
+
+double Recordset::PercentPosition() const {
+    const auto n = rows_->Count();
+    if (n == 0 || rows_->pos < 0) return 0;
+    if (rows_->pos >= n - 1) return 100;
+    return 100.0 * static_cast<double>(rows_->pos) / static_cast<double>(n - 1);
+}
+
+void Recordset::AddNew() { rows_->AddNew(); }
+void Recordset::Edit() { rows_->Edit(); }
+void Recordset::Update() { rows_->Update(); }
+
+void Recordset::CancelUpdate() {
+    if (!rows_->Writing()) Raise(kUpdateWithoutAddNew);
+    rows_->Leave();
+}
+
+const std::string& Recordset::Name() const { return rows_->TableName(); }
+
+} // namespace dao
