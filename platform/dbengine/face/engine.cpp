@@ -217,7 +217,7 @@ void DBEngine::CommitAll() {
     if (first) std::rethrow_exception(first);
 }
 
-EngineHoldings& DBEngine::Holdings() noexcept { return impl_->holdings; }
+EngineHoldings& HoldingsOf(DBEngine& engine) noexcept { return engine.impl_->holdings; }
 
 void DBEngine::SetLockWait(std::chrono::milliseconds wait) noexcept { impl_->lockWait = wait; }
 

@@ -94,8 +94,8 @@ public:
     // Internal: the shared connection of a file (opened on first use); a
     // read-only one is kept apart from the read-write one.
     std::shared_ptr<Connection> Connect(const std::string& fileName, bool readOnly = false);
-    // Internal: what this engine holds of its files where other holders look.
-    EngineHoldings& Holdings() noexcept;
+    // Internal: what this engine holds of its files where other holders look (open_files.h).
+    friend EngineHoldings& HoldingsOf(DBEngine& engine) noexcept;
 
 private:
     struct Impl;

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "dbengine/storage/connection.h"
-#include "dbengine/engine.h"
 #include "dbengine/claims/engine_holdings.h"
 #include "dbengine/errors.h"
 #include "dbengine/face/open_files.h"
@@ -82,7 +81,7 @@ ExclusiveUse::ExclusiveUse(DBEngine& engine, const std::string& fileName, Storag
     std::error_code ec;
     const bool exists = std::filesystem::is_regular_file(path_, ec);
     if (exists) QuietOpenConnections(path_);
-    EngineHoldings& holdings = engine.Holdings();
+    EngineHoldings& holdings = HoldingsOf(engine);
     claim_ = holdings.claims.Exclusive(path_);
     if (!exists) return;
     lock_ = LockStorage(path_, fileName);

@@ -1,8 +1,15 @@
 #pragma once
-// Internal: what the engine knows of the files this program has open.
+// Internal: what the engine knows of the files this program has open, for
+// the engine's parts that take hold of a file (engine.cpp, exclusive_use.cpp).
 #include <filesystem>
 
 namespace dao {
+
+class DBEngine;
+struct EngineHoldings;
+
+// The claims and exclusive uses of one engine object.
+EngineHoldings& HoldingsOf(DBEngine& engine) noexcept;
 
 // Commits this program's pending writes to the file and lets go of its read
 // cursors, so that its storage connections hold no lock on it.

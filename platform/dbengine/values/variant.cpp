@@ -314,4 +314,13 @@ bool Variant::operator==(const Variant& other) const {
     }
 }
 
+Variant FormatMonth(const Variant& value) {
+    if (value.IsNull()) return Variant::Null();
+    int y, m, d, h, mi, s;
+    SerialToDate(value.ToDate(), y, m, d, h, mi, s);
+    char buffer[4];
+    std::snprintf(buffer, sizeof buffer, "%02d", m);
+    return Variant(std::string(buffer));
+}
+
 } // namespace dao

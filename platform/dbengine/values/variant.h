@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "dbengine/values/date_serials.h"   // for callers that format or build dates
+
 namespace dao {
 
 enum class VarType { Empty, Null, Boolean, Byte, Integer, Long, Single, Double, Currency, Date, String };
@@ -93,10 +95,6 @@ private:
     double real_ = 0;            // Single, Double, Date
     std::string text_;
 };
-
-// Date helpers shared by callers that format or build dates.
-void SerialToDate(double serial, int& year, int& month, int& day, int& hour, int& minute, int& second);
-double DateToSerial(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
 // Basic Format(value, "mm"): the month of a date value as two digits "01".."12".
 // Null gives Null; a value that is not a date and cannot be converted to one raises 13.

@@ -3,9 +3,8 @@
 #include "dbengine/values/variant_dates.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
-
-#include "dbengine/values/variant.h"
 
 namespace dao {
 
@@ -172,15 +171,6 @@ double DateToSerial(int year, int month, int day, int hour, int minute, int seco
     double days = static_cast<double>(DaysFromCivil(y, static_cast<unsigned>(m + 1), 1) - kEpochOffset + (day - 1));
     double time = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
     return days < 0 ? days - time : days + time;
-}
-
-Variant FormatMonth(const Variant& value) {
-    if (value.IsNull()) return Variant::Null();
-    int y, m, d, h, mi, s;
-    SerialToDate(value.ToDate(), y, m, d, h, mi, s);
-    char buffer[4];
-    std::snprintf(buffer, sizeof buffer, "%02d", m);
-    return Variant(std::string(buffer));
 }
 
 } // namespace dao

@@ -1,8 +1,10 @@
 #pragma once
-// Internal to Variant: the date range, date texts and blanks. SerialToDate,
-// DateToSerial and FormatMonth (variant.h) live in variant_dates.cpp too.
+// Internal to Variant: the date range, date texts and blanks. SerialToDate and
+// DateToSerial (date_serials.h) live in variant_dates.cpp too.
 #include <string>
 #include <string_view>
+
+#include "dbengine/values/date_serials.h"
 
 namespace dao {
 
