@@ -40,7 +40,7 @@ bool IsAccessFile(const std::filesystem::path& path) {
     return true;
 }
 
-char OpeningRecord(access_wire::StreamReader& stream, const std::string& file) {
+char RecordOrFailure(access_wire::StreamReader& stream, const std::string& file) {
     using namespace access_wire;
     const char record = static_cast<char>(stream.U8());
     if (record != kFailure) return record;
@@ -55,7 +55,7 @@ void CheckAccessFile(const std::filesystem::path& path) {
     const std::string bytes = AskAccessCatalog(path);
     StreamReader stream(bytes);
     try {
-        if (OpeningRecord(stream, path.string()) != kCatalog) throw ProtocolError("no catalog");
+        if (RecordOrFailure(stream, path.string()) != kCatalog) throw ProtocolError("no catalog");
         const std::uint32_t tables = stream.U32();
         for (std::uint32_t i = 0; i < tables; ++i) stream.Text();
         if (stream.U8() != kEnd || stream.U64() != tables || !stream.AtEnd()) throw ProtocolError("catalog not closed");

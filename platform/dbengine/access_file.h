@@ -28,8 +28,9 @@ void CheckAccessFile(const std::filesystem::path& path);
 // 3343 with the description of a format not supported or a damaged file.
 [[noreturn]] void RaiseUnsupportedFormat(const std::string& detail);
 
-// Reads the record that opens a reader's stream: returns it, or raises what a
-// failure record says (3078 for a missing table, 3343 otherwise).
-char OpeningRecord(access_wire::StreamReader& stream, const std::string& file);
+// Reads the next record of a reader's stream (the one that opens it, or the
+// one after a table's rows): returns it, or raises what a failure record says
+// (3078 for a missing table, 3343 otherwise).
+char RecordOrFailure(access_wire::StreamReader& stream, const std::string& file);
 
 } // namespace dao

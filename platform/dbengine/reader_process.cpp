@@ -120,7 +120,8 @@ public:
                 std::memcpy(header_ + headerFill_, bytes, used);
                 if ((headerFill_ += used) < sizeof header_) continue;
                 std::memcpy(&left_, header_, sizeof left_);
-                if (left_ == 0) {
+                if (left_ == 0 || left_ == access_wire::kLastAnswer) {
+                    last_ = left_ != 0;
                     done_ = size == used;
                     if (!done_) throw access_wire::ProtocolError("bytes after the answer");
                     return true;
@@ -134,6 +135,8 @@ public:
         return done_;
     }
     bool done() const noexcept { return done_; }
+    // The reader ends after this answer.
+    bool last() const noexcept { return last_; }
     std::string stream;
 
 private:
@@ -141,6 +144,7 @@ private:
     std::size_t headerFill_ = 0;
     std::uint32_t left_ = 0;
     bool done_ = false;
+    bool last_ = false;
 };
 
 // Reads the answer, holding the reader to its bounds; false when the reader
@@ -207,7 +211,7 @@ std::string Ask(const std::filesystem::path& path, const std::string& request) {
         RaiseUnsupportedFormat(file + ": the Access reader's answer is malformed (" + error.what() + ")");
     }
     // libmdb warns of the damage it meets: its state may be unsound since.
-    if (!warnings.Heard()) ReaderPool::Get().Keep(std::move(reader));
+    if (!warnings.Heard() && !answer.last()) ReaderPool::Get().Keep(std::move(reader));
     return std::move(answer.stream);
 }
 

@@ -10,6 +10,7 @@
 
 #include "dbengine/access_wire.h"
 #include "jet_decoding.h"
+#include "table_scan.h"
 #include "winfs/paths.h"
 
 namespace access_reader {
@@ -125,26 +126,39 @@ private:
     std::vector<std::optional<dao::Variant>> values_;
 };
 
-// Walks the table's data pages in the order libmdb reads them.
-std::uint64_t WriteRows(MdbHandle& mdb, MdbTableDef& table, std::uint64_t fileSize, StreamOut& out, bool& damaged) {
+// Every row of the table as its engine scans it; false (the failure written
+// after the rows sent) when the table cannot be read whole.
+bool WriteRows(MdbHandle& mdb, MdbTableDef& table, const std::string& path, std::uint64_t fileSize, StreamOut& out,
+               bool& damaged) {
     std::uint64_t rows = 0;
-    mdb_rewind_table(&table);
-    if (table.num_cols == 0) return rows;
-    RowWriter writer(mdb, table, fileSize);
-    const jet::Version version = VersionOf(mdb);
-    while (mdb_read_next_dpg(&table)) {
-        const jet::Bytes page(mdb.pg_buf, static_cast<std::size_t>(mdb.fmt->pg_size));
-        const int count = page[mdb.fmt->row_count_offset] | (page[mdb.fmt->row_count_offset + 1] << 8);
-        for (int r = 0; r < count; ++r) {
-            const auto row = jet::FindRow(page, r, version);
-            if (!row || row->deleted || row->start == row->end) continue;
-            writer.Write(*row, out);
-            ++rows;
-            out.Offer();
+    std::string failure;
+    if (table.num_cols > 0) {
+        RowWriter writer(mdb, table, fileSize);
+        TableScan scan(mdb, table, fileSize);
+        try {
+            while (const auto row = scan.Next()) {
+                writer.Write(*row, out);
+                ++rows;
+                out.Offer();
+            }
+        } catch (const ScanError& error) {
+            failure = error.what();
         }
+        damaged = damaged || writer.metDamage;
     }
-    damaged = damaged || writer.metDamage;
-    return rows;
+    std::error_code ec;
+    if (failure.empty() && std::filesystem::file_size(path, ec) != fileSize)
+        failure = "the file changed size while it was read";
+    if (failure.empty() && rows != table.num_rows)
+        failure = std::to_string(rows) + " rows read where the table declares " + std::to_string(table.num_rows);
+    if (failure.empty()) {
+        wire::AppendU8(out.buffer, wire::kEnd);
+        wire::AppendU64(out.buffer, rows);
+        return true;
+    }
+    damaged = true;
+    WriteFailure(out, wire::Failure::Unreadable, "table " + std::string(table.name) + ": " + failure);
+    return false;
 }
 
 } // namespace
@@ -164,12 +178,19 @@ bool AccessSource::Open(StreamOut& out) {
     if (!tried_) {
         tried_ = true;
         Mdb mdb(mdb_open(path_.c_str(), MDB_NOFLAGS));
-        if (mdb && mdb->f->jet_version <= MDB_VER_JET4 && mdb_read_catalog(mdb.get(), MDB_TABLE))
-            handle_ = std::make_unique<Handle>(Handle{std::move(mdb)});
+        if (mdb && mdb->f->jet_version <= MDB_VER_JET4 && mdb_read_catalog(mdb.get(), MDB_TABLE)) {
+            try {
+                // libmdb ends its catalog quietly at a page it cannot read: a missing table would pass for absent.
+                CheckCatalogWhole(*mdb, fileSize_);
+                handle_ = std::make_unique<Handle>(Handle{std::move(mdb)});
+            } catch (const ScanError& error) {
+                failure_ = error.what();
+            }
+        }
     }
     if (!handle_) {
         damaged_ = true;
-        WriteFailure(out, wire::Failure::Unreadable, "the file or its catalog cannot be read");
+        WriteFailure(out, wire::Failure::Unreadable, "the file or its catalog cannot be read" + (failure_.empty() ? "" : ": " + failure_));
     }
     return handle_ != nullptr;
 }
@@ -196,9 +217,7 @@ void AccessSource::WriteTable(const std::string& name, StreamOut& out) {
             return WriteFailure(out, wire::Failure::Unreadable, "the table definition cannot be read");
         }
         WriteHeader(*table, out);
-        const std::uint64_t rows = WriteRows(mdb, *table, fileSize_, out, damaged_);
-        wire::AppendU8(out.buffer, wire::kEnd);
-        wire::AppendU64(out.buffer, rows);
+        WriteRows(mdb, *table, path_, fileSize_, out, damaged_);
         return;
     }
     WriteFailure(out, wire::Failure::TableNotFound, name);

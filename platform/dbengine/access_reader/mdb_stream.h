@@ -34,6 +34,7 @@ private:
     std::unique_ptr<Handle> handle_;
     bool tried_ = false;
     bool damaged_ = false;
+    std::string failure_;     // why the catalog is not whole
 };
 
 } // namespace access_reader
