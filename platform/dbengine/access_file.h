@@ -16,6 +16,7 @@ class StreamReader;
 
 // True when the file starts with the signature of an Access database of a
 // format read here; an Access file of a later format (.accdb) raises 3343.
+// False, at once, for anything that is not a regular file.
 bool IsAccessFile(const std::filesystem::path& path);
 
 // The rows of a table of an Access file, read-only. 3343 when the file cannot

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <list>
@@ -39,10 +40,15 @@ std::filesystem::path ReaderExecutable() {
     return std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / kReaderName;
 }
 
+// The watchdog's seconds from the environment: a number above 0 and up to a
+// day, or the default.
 std::chrono::milliseconds SilenceBound() {
+    constexpr double kLongest = 24 * 60 * 60;
     if (const char* text = std::getenv(kTimeoutVariable); text && *text) {
-        const double seconds = std::atof(text);
-        if (seconds > 0) return std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
+        char* end = nullptr;
+        const double seconds = std::strtod(text, &end);
+        if (*end == '\0' && std::isfinite(seconds) && seconds > 0 && seconds <= kLongest)
+            return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
     }
     return kSilenceBound;
 }
