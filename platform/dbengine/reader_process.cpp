@@ -20,6 +20,7 @@
 #include "dbengine/access_wire.h"
 #include "dbengine/reader_child.h"
 #include "dbengine/reader_stderr.h"
+#include "dbengine/waiting.h"
 
 namespace dao {
 
@@ -159,13 +160,16 @@ bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file
              ReaderStderr& warnings) {
     const auto silence = SilenceBound();
     auto lastHeard = Clock::now(), lastMemoryCheck = Clock::now();
+    Waiting waiting;
+    const std::chrono::milliseconds tick(Waiting::kTickMilliseconds);
     pollfd fds[2] = {{child.out(), POLLIN, 0}, {child.err(), POLLIN, 0}};
     char buffer[65536];
     while (!answer.done()) {
         if (fds[0].fd < 0) return false;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lastHeard + silence - Clock::now());
         if (left.count() <= 0) RaiseUnsupportedFormat(file + ": the Access reader stopped answering");
-        if (::poll(fds, 2, static_cast<int>(std::min(left, kMemoryCheckEvery).count()) + 1) < 0 && errno != EINTR)
+        waiting.Tick();
+        if (::poll(fds, 2, static_cast<int>(std::min({left, kMemoryCheckEvery, tick}).count()) + 1) < 0 && errno != EINTR)
             RaiseUnsupportedFormat(file + ": poll on the Access reader failed");
         for (pollfd& p : fds) {
             if (p.fd < 0 || !(p.revents & (POLLIN | POLLHUP | POLLERR))) continue;
