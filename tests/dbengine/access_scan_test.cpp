@@ -136,6 +136,31 @@ TEST_F(AccessScan, AForeignPageOrAWrongDeclaredCountIs3343OnThatTableAlone) {
     }
 }
 
+// A table whose catalog row is flagged deleted is gone, as in its engine.
+TEST_F(AccessScan, ATableDeletedFromTheCatalogIsMissing) {
+    const std::uint32_t shippers = image.Definition(3), catalog = 2;
+    ASSERT_NE(shippers, 0u);
+    const std::string id{static_cast<char>(shippers & 0xff), static_cast<char>(shippers >> 8 & 0xff), '\0', '\0'};
+    JetImage deleted = image;
+    int flagged = 0;
+    for (std::uint32_t p : image.DataPages(catalog)) {
+        for (unsigned slot = 0; slot < image.SlotCount(p); ++slot) {
+            const unsigned raw = image.U16(image.Slot(p, slot));
+            const std::size_t start = raw & 0x1fff, end = slot == 0 ? JetImage::kPage : image.U16(image.Slot(p, slot - 1)) & 0x1fff;
+            if (raw & 0xc000 || start >= end) continue;
+            const std::string row = image.bytes.substr(image.At(p) + start, end - start);
+            if (row.find("Shippers") == std::string::npos || row.find(id) == std::string::npos) continue;
+            deleted.Put16(deleted.Slot(p, slot), raw | 0x8000);
+            ++flagged;
+        }
+    }
+    ASSERT_EQ(flagged, 1);
+    deleted.Put32(deleted.At(catalog) + JetImage::kDeclaredRows, image.U32(image.At(catalog) + JetImage::kDeclaredRows) - 1);
+    const std::string file = Write(deleted.bytes);
+    EXPECT_EQ(Rows(file, "Shippers"), std::vector<std::string>{"error 3078"});
+    EXPECT_EQ(Rows(file, "Order Details"), whole);
+}
+
 // Cut short anywhere, and at a page's end: each table reads whole or is 3343.
 TEST_F(AccessScan, ACutFileGivesWholeTablesOrErrorsNeverShortTables) {
     const std::size_t size = image.bytes.size();

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "dbengine/access_wire.h"
@@ -39,11 +40,11 @@ jet::Version VersionOf(const MdbHandle& mdb) {
     return mdb.f->jet_version == MDB_VER_JET3 ? jet::Version::Jet3 : jet::Version::Jet4;
 }
 
-std::vector<MdbCatalogEntry*> TableEntries(MdbHandle& mdb) {
+std::vector<MdbCatalogEntry*> TableEntries(MdbHandle& mdb, const std::unordered_set<unsigned long>& live) {
     std::vector<MdbCatalogEntry*> tables;
     for (unsigned i = 0; i < mdb.num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb.catalog, i));
-        if (entry->object_type == MDB_TABLE) tables.push_back(entry);
+        if (entry->object_type == MDB_TABLE && live.count(entry->table_pg)) tables.push_back(entry);
     }
     return tables;
 }
@@ -165,6 +166,7 @@ bool WriteRows(MdbHandle& mdb, MdbTableDef& table, const std::string& path, std:
 
 struct AccessSource::Handle {
     Mdb mdb;
+    std::unordered_set<unsigned long> live;     // the catalog's objects that are not deleted
 };
 
 AccessSource::AccessSource(std::string path) : path_(std::move(path)) {
@@ -180,9 +182,10 @@ bool AccessSource::Open(StreamOut& out) {
         Mdb mdb(mdb_open(path_.c_str(), MDB_NOFLAGS));
         if (mdb && mdb->f->jet_version <= MDB_VER_JET4 && mdb_read_catalog(mdb.get(), MDB_TABLE)) {
             try {
-                // libmdb ends its catalog quietly at a page it cannot read: a missing table would pass for absent.
-                CheckCatalogWhole(*mdb, fileSize_);
-                handle_ = std::make_unique<Handle>(Handle{std::move(mdb)});
+                // libmdb ends its catalog quietly at a page it cannot read (a missing table would pass
+                // for absent), and lists deleted tables.
+                auto live = LiveCatalogPages(*mdb, fileSize_);
+                handle_ = std::make_unique<Handle>(Handle{std::move(mdb), std::move(live)});
             } catch (const ScanError& error) {
                 failure_ = error.what();
             }
@@ -197,7 +200,7 @@ bool AccessSource::Open(StreamOut& out) {
 
 void AccessSource::WriteCatalog(StreamOut& out) {
     if (!Open(out)) return;
-    const auto tables = TableEntries(*handle_->mdb);
+    const auto tables = TableEntries(*handle_->mdb, handle_->live);
     wire::AppendU8(out.buffer, wire::kCatalog);
     wire::AppendU32(out.buffer, static_cast<std::uint32_t>(tables.size()));
     for (const auto* entry : tables) wire::AppendText(out.buffer, entry->object_name);
@@ -209,7 +212,7 @@ void AccessSource::WriteTable(const std::string& name, StreamOut& out) {
     if (!Open(out)) return;
     MdbHandle& mdb = *handle_->mdb;
     const std::string wanted = winfs::FoldCase(name);
-    for (MdbCatalogEntry* entry : TableEntries(mdb)) {
+    for (MdbCatalogEntry* entry : TableEntries(mdb, handle_->live)) {
         if (winfs::FoldCase(entry->object_name) != wanted) continue;
         Table table(mdb_read_table(entry));
         if (!table || !mdb_read_columns(table.get())) {

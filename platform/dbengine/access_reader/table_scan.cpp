@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace access_reader {
 
@@ -90,19 +91,39 @@ std::optional<jet::RowPlace> TableScan::Next() {
     }
 }
 
-void CheckCatalogWhole(MdbHandle& mdb, std::uint64_t fileSize) {
+std::unordered_set<unsigned long> LiveCatalogPages(MdbHandle& mdb, std::uint64_t fileSize) {
     MdbCatalogEntry entry{};
     entry.mdb = &mdb;
     entry.object_type = MDB_TABLE;
     entry.table_pg = 2;
     std::strcpy(entry.object_name, "MSysObjects");
     const std::unique_ptr<MdbTableDef, void (*)(MdbTableDef*)> table(mdb_read_table(&entry), mdb_free_tabledef);
-    if (!table) throw ScanError("the catalog's definition cannot be read");
+    if (!table || !mdb_read_columns(table.get())) throw ScanError("the catalog's definition cannot be read");
+    int idColumn = -1;
+    for (unsigned i = 0; i < table->num_cols; ++i) {
+        const auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
+        if (std::strcmp(column->name, "Id") == 0 && column->col_type == MDB_LONGINT) idColumn = static_cast<int>(i);
+    }
+    if (idColumn < 0) throw ScanError("the catalog has no Id field");
+    std::vector<MdbField> fields(table->num_cols);
+    std::unordered_set<unsigned long> live;
     TableScan scan(mdb, *table, fileSize);
     std::uint64_t rows = 0;
-    while (scan.Next()) ++rows;
+    while (const auto row = scan.Next()) {
+        ++rows;
+        if (mdb_crack_row(table.get(), row->start, static_cast<std::size_t>(row->end - row->start), fields.data()) < 0)
+            throw ScanError("a catalog row cannot be taken apart");
+        for (const MdbField& field : fields) {
+            if (field.colnum != idColumn || field.is_null || field.siz != 4 || field.start < row->start ||
+                field.start + 4 > row->end)
+                continue;
+            // The low three bytes of an object's Id are the page of its definition.
+            live.insert(U32(mdb.pg_buf + field.start) & 0x00ffffffu);
+        }
+    }
     if (rows != table->num_rows)
         throw ScanError("the catalog holds " + std::to_string(rows) + " rows where it declares " + std::to_string(table->num_rows));
+    return live;
 }
 
 } // namespace access_reader

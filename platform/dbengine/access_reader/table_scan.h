@@ -46,7 +46,9 @@ private:
     std::unordered_set<std::uint32_t> moved_;
 };
 
-// Throws ScanError unless the catalog (the table defined on page 2) reads whole.
-void CheckCatalogWhole(MdbHandle& mdb, std::uint64_t fileSize);
+// The definition pages of the objects the catalog (the table defined on page
+// 2) holds as its engine scans it: libmdb's own catalog also lists deleted
+// ones. Throws ScanError unless the catalog reads whole.
+std::unordered_set<unsigned long> LiveCatalogPages(MdbHandle& mdb, std::uint64_t fileSize);
 
 } // namespace access_reader
