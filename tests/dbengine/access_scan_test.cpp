@@ -110,8 +110,7 @@ TEST_F(AccessScan, ADeletedRowStaysDeletedAndAMovedRowComesOnceInItsPlace) {
     for (std::uint32_t p : pages) {
         slots = moved.SlotCount(p);
         lowest = moved.U16(moved.Slot(p, slots - 1)) & 0x1fff;
-        if (p != first && lowest - size >= JetImage::kSlots + 2 + 2 * (slots + 1)) to = p;
-        if (to) break;
+        if (p != first && lowest >= size + JetImage::kSlots + 2 + 2 * (slots + 1) && (to = p)) break;
     }
     ASSERT_NE(to, 0u);
     moved.bytes.replace(moved.At(to) + lowest - size, size, image.bytes, image.At(first) + start, size);
