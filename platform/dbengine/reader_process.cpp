@@ -220,6 +220,8 @@ std::string Ask(const std::filesystem::path& path, const std::string& request) {
     } catch (const access_wire::ProtocolError& error) {
         RaiseUnsupportedFormat(file + ": the Access reader's answer is malformed (" + error.what() + ")");
     }
+    // A table read while the file grew or shrank may mix its pages of before and after.
+    if (StampOf(file).size != reader->stamp.size) RaiseUnsupportedFormat(file + ": the file changed size while it was read");
     // libmdb warns of the damage it meets: its state may be unsound since.
     if (!warnings.Heard() && !answer.last()) ReaderPool::Get().Keep(std::move(reader));
     return std::move(answer.stream);

@@ -203,4 +203,16 @@ TEST_F(DamagedAccess, AReaderIsEndedWithWhatItStarted) {
     if (state != "Z" && !state.empty()) kill(pid, SIGKILL);
 }
 
+// A file that changes size while a reader answers is 3343, not a table of two files.
+TEST_F(DamagedAccess, AFileThatChangesSizeWhileReadIs3343) {
+    const std::string file = dir.file("archivio.mdb"), script = dir.file("reader.sh");
+    std::filesystem::copy_file(JetFile("DateTestDatabase.mdb"), file);
+    const auto reader = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "access_reader";
+    std::ofstream(script) << "#!/bin/sh\nprintf x >> \"$1\"\nexec " << reader << " \"$1\"\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    EXPECT_EQ(ReadEverything(engine, file, {}), std::vector<int>{3343});
+    unsetenv("VANTORIMA_ACCESS_READER");
+}
+
 } // namespace
