@@ -127,9 +127,9 @@ private:
     std::vector<std::optional<dao::Variant>> values_;
 };
 
-// Every row of the table as its engine scans it; false (the failure written
-// after the rows sent) when the table cannot be read whole.
-bool WriteRows(MdbHandle& mdb, MdbTableDef& table, const std::string& path, std::uint64_t fileSize, StreamOut& out,
+// Every row of the table as its engine scans it, then its end; or, when the
+// table cannot be read whole, a failure after the rows sent.
+void WriteRows(MdbHandle& mdb, MdbTableDef& table, const std::string& path, std::uint64_t fileSize, StreamOut& out,
                bool& damaged) {
     std::uint64_t rows = 0;
     std::string failure;
@@ -155,11 +155,10 @@ bool WriteRows(MdbHandle& mdb, MdbTableDef& table, const std::string& path, std:
     if (failure.empty()) {
         wire::AppendU8(out.buffer, wire::kEnd);
         wire::AppendU64(out.buffer, rows);
-        return true;
+        return;
     }
     damaged = true;
     WriteFailure(out, wire::Failure::Unreadable, "table " + std::string(table.name) + ": " + failure);
-    return false;
 }
 
 } // namespace
@@ -193,7 +192,8 @@ bool AccessSource::Open(StreamOut& out) {
     }
     if (!handle_) {
         damaged_ = true;
-        WriteFailure(out, wire::Failure::Unreadable, "the file or its catalog cannot be read" + (failure_.empty() ? "" : ": " + failure_));
+        WriteFailure(out, wire::Failure::Unreadable,
+                     "the file or its catalog cannot be read" + (failure_.empty() ? "" : ": " + failure_));
     }
     return handle_ != nullptr;
 }
