@@ -102,7 +102,7 @@ TEST_F(Pagination, TextWrapsAndTheRowGrowsNumbersShrinkOrOverflowWithAWarning) {
     data.Set("numero", "1", kFieldTypeNumeric);
     composer.OutputPageObjects(data);
     const std::string description = "Viti autofilettanti zincate a testa svasata piana (conf. 200 pezzi)";
-    for (const auto& [text, quantity] : {std::pair{description, "1234567891.5"}, {"X", "123456789012345678901234"}}) {
+    for (const auto& [text, quantity] : {std::pair{description, "12345678.5"}, {"X", "123456789012345678901234"}}) {
         data.Set("codice", text, kFieldTypeText);
         data.Set("qtà", quantity, kFieldTypeNumeric);
         ASSERT_TRUE(composer.OutputLine(data));
@@ -117,12 +117,12 @@ TEST_F(Pagination, TextWrapsAndTheRowGrowsNumbersShrinkOrOverflowWithAWarning) {
     ASSERT_GT(wrapped.size(), 2) << "the row grows";
     EXPECT_EQ(wrapped.mid(0, wrapped.size() - 1).join(QLatin1Char(' ')).toStdString(), description);
     ASSERT_EQ(quantities.size(), 2u);
-    EXPECT_EQ(quantities[0]->text, QStringLiteral("1234567891,5"));
+    EXPECT_EQ(quantities[0]->text, QStringLiteral("12.345.678,5"));
     EXPECT_TRUE(quantities[0]->fontSize < 10 && quantities[0]->fontSize >= kMinFontSize);
     EXPECT_LE(TextWidth(quantities[0]->text, quantities[0]->fontSize, false), quantities[0]->rect.width());
     EXPECT_EQ(quantities[1]->text, QString::fromLatin1(kOverflowMark));
     EXPECT_EQ(composer.Warnings(), std::vector<std::string>{
-                                       "qtà: il valore \"123456789012345678901234\" non entra nella sua casella"});
+                                       "qtà: il valore \"123.456.789.012.345.678.901.234\" non entra nella sua casella"});
 }
 
 TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRoom) {
@@ -151,6 +151,21 @@ TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRo
             EXPECT_EQ(Texts(composer.Pages()[0]).size(), 4u + 3 * 2) << "no footer on the first page";
         }
     }
+}
+
+TEST_F(Pagination, AnEmptyDocumentsSumsPrintInTheirColumnsFormats) {
+    Layout layout = Table(40, 250);
+    layout.table.footer = {{ItemKind::Sum, "importo", "Totale importo: ", 10, 1, 90, 10},
+                           {ItemKind::Sum, "qtà", "Totale qtà: ", 10, 8, 90, 10}};
+    DefinitionList fields;   // declared from the first line, which belongs to another document
+    fields.Set("importo", "12.5", kFieldTypeText, ColumnType::Currency);
+    fields.Set("qtà", "3", kFieldTypeNumeric, ColumnType::Number);
+    Composer composer(layout);
+    composer.OutputPageObjects({});
+    ASSERT_TRUE(composer.FinishLines({}, fields));
+    const std::vector<QString> texts = Texts(composer.Pages()[0]);
+    EXPECT_EQ(std::vector<QString>(texts.end() - 2, texts.end()),
+              (std::vector<QString>{"Totale importo: 0,00", "Totale qtà: 0"}));
 }
 
 TEST_F(Pagination, AnEmptyLayoutAndNamesTheDataDoesNotHaveAreWarnedOf) {

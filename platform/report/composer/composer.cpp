@@ -150,20 +150,38 @@ void Composer::CountLine(const DefinitionList& fields) {
         const Definition* value = Lookup(fields, sum.field);
         if (!value) continue;
         sum.column = value->column;
-        sum.total.Add(value->contents);
+        if (const std::optional<Decimal> n = DecimalOf(TypedValue(*value))) sum.total.Add(*n);
     }
 }
 
 Definition Composer::FooterValue(const HeaderItem& item) const {
-    if (item.kind == ItemKind::Count)
-        return {"", std::to_string(lineCount_), kFieldTypeNumeric, ColumnType::Integer};
-    for (const Sum& sum : sums_)
-        if (sum.field == item.source) return {sum.field, sum.total.Text(), kFieldTypeNumeric, sum.column};
+    Definition footer;
+    footer.type = kFieldTypeNumeric;
+    if (item.kind == ItemKind::Count) {
+        footer.contents = std::to_string(lineCount_);
+        footer.column = ColumnType::Integer;
+        footer.value.kind = FieldValue::Kind::Integer;
+        footer.value.integer = lineCount_;
+        return footer;
+    }
+    for (const Sum& sum : sums_) {
+        if (sum.field != item.source) continue;
+        footer.name = sum.field;
+        footer.contents = sum.total.Text();
+        // Money as money; other sums as numbers, whatever the total's own type.
+        footer.column = sum.column == ColumnType::Unknown ? ColumnType::Number : sum.column;
+        footer.value = sum.total.Total();
+        return footer;
+    }
     return {};
 }
 
-bool Composer::FinishLines(const DefinitionList& variables) {
+bool Composer::FinishLines(const DefinitionList& variables, const DefinitionList& fields) {
     if (pages_.empty()) return true;
+    // A sum over no line still prints in its column's format (money as 0,00).
+    for (Sum& sum : sums_)
+        if (const Definition* f = sum.column == ColumnType::Unknown ? fields.Find(sum.field) : nullptr)
+            sum.column = f->column;
     if (footerOnNextPage_) {
         footerOnNextPage_ = false;
         OutputPageObjects(variables);

@@ -31,7 +31,8 @@ public:
     // Closes the table and places its footer (sums, line count, variables)
     // under the last line. False when the footer finds no room on this page:
     // the next call opens a new page with the page part and places it there.
-    bool FinishLines(const DefinitionList& variables);
+    // The fields declared give a sum over no line its column's type.
+    bool FinishLines(const DefinitionList& variables, const DefinitionList& fields = {});
 
     const std::vector<Page>& Pages() const { return pages_; }
     const Layout& GetLayout() const { return layout_; }

@@ -76,7 +76,7 @@ std::int32_t ReportControl::OutputLine() {
 std::int32_t ReportControl::FinishLines() {
     if (!job_) return kResultNoJob;
     if (job_->CheckCancelled()) return kResultCancelled;
-    return job_->composer.FinishLines(variables_) ? kResultOk : kResultRepeat;
+    return job_->composer.FinishLines(variables_, fields_) ? kResultOk : kResultRepeat;
 }
 
 std::int32_t ReportControl::EndPrintJob(std::int32_t) {
