@@ -2,6 +2,9 @@
 // the next page and gives the same line again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "report/composer/composer.h"
 #include "report/composer/text_fit.h"
 #include "report/model/report_codes.h"
@@ -151,6 +154,30 @@ TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRo
             EXPECT_EQ(Texts(composer.Pages()[0]).size(), 4u + 3 * 2) << "no footer on the first page";
         }
     }
+}
+
+TEST_F(Pagination, ALongNoteWrapsWholeAndPushesDownWhatStandsBelowIt) {
+    Layout layout = Table(40, 250);
+    layout.header = {{ItemKind::Variable, "note", "Note: ", 10, 20, 60, 10},
+                     {ItemKind::Variable, "banca", "", 10, 26, 60, 10},
+                     {ItemKind::Variable, "numero", "", 120, 26, 60, 10},
+                     {ItemKind::PageNumber, "", "Pagina ", 10, 260, 60, 10}};
+    DefinitionList variables;
+    variables.Set("note", "Prima riga\nSeconda riga\nTerza riga, fine", kFieldTypeText);
+    variables.Set("banca", "Banca", kFieldTypeText);
+    variables.Set("numero", "120", kFieldTypeText);
+    Composer composer(layout);
+    composer.OutputPageObjects(variables);
+    std::map<QString, double> top;
+    for (const PageText& t : composer.Pages()[0].texts) top[t.text] = t.rect.top();
+    ASSERT_TRUE(top.count("Terza riga, fine") && top.count("Banca") && top.count("Codice"));
+    const double grown = 2 * LineHeight(10);
+    EXPECT_NEAR(top["Banca"], 26 + grown, 0.01);
+    EXPECT_NEAR(top["Codice"], 40 + grown, 0.01);
+    EXPECT_NEAR(top["120"], 26, 0.01) << "beside the note, not below it";
+    const std::vector<PageText>& texts = composer.Pages()[0].texts;
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const PageText& t) { return t.rect.top() == 260; }))
+        << "the page's foot stays";
 }
 
 TEST_F(Pagination, AnEmptyDocumentsSumsPrintInTheirColumnsFormats) {
