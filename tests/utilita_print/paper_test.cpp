@@ -237,6 +237,19 @@ TEST_F(PrintedPaper, ADefaultLayoutMadeOnTheDemoPrintsALaterInvoiceWhole) {
     EXPECT_LT(last[0].yMax, Found(paper, "Codice")[0].yMin);
     for (const PdfWord& w : paper.words) EXPECT_TRUE(w.text != "###" && w.text.find("…") == std::string::npos);
     ASSERT_EQ(Messages().size(), 1u) << "nothing to warn about: " << Messages().back().text;
+    EXPECT_EQ(screens.optionWarnings, std::vector<std::string>{""});
+
+    // The operator narrows the amounts: told in the print options, before anything prints.
+    report::Layout layout;
+    ASSERT_EQ(report::LoadLayout(Archive("Fattura.LST"), layout), report::LayoutLoad::Loaded);
+    for (report::TableColumn& c : layout.table.columns)
+        if (c.field == "importo") c.width = 12;
+    std::string error;
+    ASSERT_TRUE(report::SaveLayout(Archive("Fattura.LST"), layout, error)) << error;
+    screens.CancelPrintOptions();
+    Click("Command2");
+    EXPECT_EQ(screens.optionWarnings.back(),
+              "importo: la casella è troppo stretta per valori come 999.999.999,99 (stamperebbe ###)");
 }
 
 TEST_F(PrintedPaper, ACellLongerThanThePageContinuesOnTheNextBelowTheTitles) {
