@@ -129,6 +129,9 @@ TEST(ValueFormat, TypedValuesPrintPlainWithTheDigitsTheyHoldAndDatesNeverMoveFor
         EXPECT_EQ(FormatValue(&d, ValueFormat::Auto), QString::fromUtf8(row.printed)) << row.printed;
     }
     EXPECT_EQ(DateText(lastSecond), QStringLiteral("15/06/2024 23:59"));
+    Definition underText{"x", "1e-05", kFieldTypeText, ColumnType::Text};
+    underText.value = Typed(K::Number, 1e-5);
+    EXPECT_EQ(FormatValue(&underText, ValueFormat::Auto), QStringLiteral("0,00001"));
 }
 
 TEST(ValueFormat, LineBreaksStartNewLinesAndTabsAreBlanks) {

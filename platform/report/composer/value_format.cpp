@@ -96,12 +96,19 @@ QString NumberOf(const FieldValue& v, bool amount) {
     return Utf8(ItalianText(*n, 0, kNumberMaxPlaces));
 }
 
-// Text asked of a typed value: what Auto prints for it.
+// Text asked of a typed value (or of one under a text column): as its own type prints.
 QString AsText(const Definition& d, const FieldValue& v) {
-    if (d.value.kind == Kind::Unset || v.kind == Kind::Text) return Utf8(d.contents);
-    Definition typed = d;
-    typed.value = v;
-    return FormatValue(&typed, ValueFormat::Auto);
+    switch (d.value.kind == Kind::Unset ? Kind::Text : v.kind) {
+    case Kind::Currency: return NumberOf(v, true);
+    case Kind::Integer:
+    case Kind::Number: return NumberOf(v, false);
+    case Kind::Date: return DateOf(v);
+    case Kind::Boolean: return YesNoText(v);
+    case Kind::Unset:
+    case Kind::Null:
+    case Kind::Text: break;
+    }
+    return Utf8(d.contents);
 }
 
 } // namespace
