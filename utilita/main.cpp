@@ -4,6 +4,7 @@
 #include "dbengine/engine.h"
 #include "desktop/single_instance.h"
 #include "menu/main_window.h"
+#include "ui/engine_wait.h"
 #include "ui/translations.h"
 #include "winfs/paths.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     winfs::MakeDrivesFolderAbsolute();
     QApplication app(argc, argv);
     ui::InstallItalianTranslations(app);
+    ui::PaintWindowsWhileTheEngineWaits();
 
     // Lives as long as the program: it holds the single-instance lock.
     desktop::SingleInstance instance("utilita");

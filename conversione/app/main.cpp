@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "ui/engine_wait.h"
 #include "ui/translations.h"
 #include "winfs/paths.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     winfs::MakeDrivesFolderAbsolute();
     QApplication app(argc, argv);
     ui::InstallItalianTranslations(app);
+    ui::PaintWindowsWhileTheEngineWaits();
     MainWindow window(dao::DBEngine::Instance());
     if (!window.Start()) return 0;
     window.show();

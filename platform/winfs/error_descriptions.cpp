@@ -63,7 +63,7 @@ const char* EngineDescription(int number) {
     case dao::kIndexExists: return "L'indice esiste già.";
     case dao::kNullInRequiredField: return "Il campo richiede un valore: impossibile inserire Null.";
     case dao::kValidationRule: return "Il valore viola la regola di convalida del campo o della tabella.";
-    case dao::kNotADatabase: return "Formato di database non riconosciuto.";
+    case dao::kNotADatabase: return "Formato di database non supportato o file danneggiato.";
     case dao::kTypeRefused: return "Errore di conversione del tipo di dati.";
     case dao::kInvalidObject: return "Oggetto non valido o non più impostato.";
     default: return nullptr;

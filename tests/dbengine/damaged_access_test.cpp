@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <thread>
 
 #include "dbengine/data_control.h"
 #include "dbengine/engine.h"
@@ -164,6 +165,54 @@ TEST_F(DamagedAccess, AReaderThatMisbehavesIsAnErrorNotAHang) {
         EXPECT_LE(waitpid(-1, nullptr, WNOHANG), 0) << "a reader left unreaped";
         EXPECT_EQ(OpenDescriptors(), descriptors);
     }
+}
+
+
+// A watchdog value that is no number of seconds up to a day leaves the default.
+TEST_F(DamagedAccess, AWatchdogValueOutOfRangeLeavesTheDefault) {
+    for (const char* value : {"inf", "1e20", "nan", "-1", "0", "20x"}) {
+        setenv("VANTORIMA_ACCESS_READER_TIMEOUT", value, 1);
+        EXPECT_TRUE(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), kDateTestTables).empty()) << value;
+    }
+}
+
+// What a reader started is ended with it.
+TEST_F(DamagedAccess, AReaderIsEndedWithWhatItStarted) {
+    const std::string script = dir.file("reader.sh"), started = dir.file("started");
+    std::ofstream(script) << "#!/bin/sh\nsleep 60 &\necho $! > " << started << "\nwait\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    const auto start = Clock::now();
+    EXPECT_EQ(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), {}), std::vector<int>{3343});
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+    unsetenv("VANTORIMA_ACCESS_READER");
+    std::ifstream in(started);
+    pid_t pid = 0;
+    ASSERT_TRUE(in >> pid);
+    // Gone, or a zombie waiting for its new parent to reap it.
+    const auto until = Clock::now() + std::chrono::seconds(2);
+    std::string state;
+    for (; Clock::now() < until; std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string line;
+        if (!std::getline(stat, line)) break;
+        state = line.substr(line.rfind(')') + 2, 1);
+        if (state == "Z") break;
+    }
+    EXPECT_TRUE(state.empty() || state == "Z") << "the reader's child still runs: " << state;
+    if (state != "Z" && !state.empty()) kill(pid, SIGKILL);
+}
+
+// A file that changes size while a reader answers is 3343, not a table of two files.
+TEST_F(DamagedAccess, AFileThatChangesSizeWhileReadIs3343) {
+    const std::string file = dir.file("archivio.mdb"), script = dir.file("reader.sh");
+    std::filesystem::copy_file(JetFile("DateTestDatabase.mdb"), file);
+    const auto reader = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "access_reader";
+    std::ofstream(script) << "#!/bin/sh\nprintf x >> \"$1\"\nexec " << reader << " \"$1\"\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    EXPECT_EQ(ReadEverything(engine, file, {}), std::vector<int>{3343});
+    unsetenv("VANTORIMA_ACCESS_READER");
 }
 
 } // namespace

@@ -68,6 +68,11 @@ TEST_F(ErrorsTest, ATextFileIs3343AndStaysAsItWas) {
     std::ofstream(text) << "non sono un database\n";
     EXPECT_EQ(ErrorOf([&] { engine_.OpenDatabase(text); }), dao::kNotADatabase);
     EXPECT_EQ(ErrorOf([&] { Bind(text, "clienti"); }), dao::kNotADatabase);
+    try {
+        engine_.OpenDatabase(text);
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Description(), "Formato di database non supportato o file danneggiato.");   // as for an Access file
+    }
     std::ifstream in(text);
     std::string line;
     std::getline(in, line);

@@ -2,6 +2,9 @@
 // the next page and gives the same line again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "report/composer/composer.h"
 #include "report/composer/text_fit.h"
 #include "report/model/report_codes.h"
@@ -102,7 +105,7 @@ TEST_F(Pagination, TextWrapsAndTheRowGrowsNumbersShrinkOrOverflowWithAWarning) {
     data.Set("numero", "1", kFieldTypeNumeric);
     composer.OutputPageObjects(data);
     const std::string description = "Viti autofilettanti zincate a testa svasata piana (conf. 200 pezzi)";
-    for (const auto& [text, quantity] : {std::pair{description, "1234567891.5"}, {"X", "123456789012345678901234"}}) {
+    for (const auto& [text, quantity] : {std::pair{description, "12345678.5"}, {"X", "123456789012345678901234"}}) {
         data.Set("codice", text, kFieldTypeText);
         data.Set("qtà", quantity, kFieldTypeNumeric);
         ASSERT_TRUE(composer.OutputLine(data));
@@ -117,12 +120,12 @@ TEST_F(Pagination, TextWrapsAndTheRowGrowsNumbersShrinkOrOverflowWithAWarning) {
     ASSERT_GT(wrapped.size(), 2) << "the row grows";
     EXPECT_EQ(wrapped.mid(0, wrapped.size() - 1).join(QLatin1Char(' ')).toStdString(), description);
     ASSERT_EQ(quantities.size(), 2u);
-    EXPECT_EQ(quantities[0]->text, QStringLiteral("1234567891,5"));
+    EXPECT_EQ(quantities[0]->text, QStringLiteral("12.345.678,5"));
     EXPECT_TRUE(quantities[0]->fontSize < 10 && quantities[0]->fontSize >= kMinFontSize);
     EXPECT_LE(TextWidth(quantities[0]->text, quantities[0]->fontSize, false), quantities[0]->rect.width());
     EXPECT_EQ(quantities[1]->text, QString::fromLatin1(kOverflowMark));
     EXPECT_EQ(composer.Warnings(), std::vector<std::string>{
-                                       "qtà: il valore \"123456789012345678901234\" non entra nella sua casella"});
+                                       "qtà: il valore \"123.456.789.012.345.678.901.234\" non entra nella sua casella"});
 }
 
 TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRoom) {
@@ -151,6 +154,45 @@ TEST_F(Pagination, TheFooterFollowsTheLastLineOnceOrTakesANewPageWhenThereIsNoRo
             EXPECT_EQ(Texts(composer.Pages()[0]).size(), 4u + 3 * 2) << "no footer on the first page";
         }
     }
+}
+
+TEST_F(Pagination, ALongNoteWrapsWholeAndPushesDownWhatStandsBelowIt) {
+    Layout layout = Table(40, 250);
+    layout.header = {{ItemKind::Variable, "note", "Note: ", 10, 20, 60, 10},
+                     {ItemKind::Variable, "banca", "", 10, 26, 60, 10},
+                     {ItemKind::Variable, "numero", "", 120, 26, 60, 10},
+                     {ItemKind::PageNumber, "", "Pagina ", 10, 260, 60, 10}};
+    DefinitionList variables;
+    variables.Set("note", "Prima riga\nSeconda riga\nTerza riga, fine", kFieldTypeText);
+    variables.Set("banca", "Banca", kFieldTypeText);
+    variables.Set("numero", "120", kFieldTypeText);
+    Composer composer(layout);
+    composer.OutputPageObjects(variables);
+    std::map<QString, double> top;
+    for (const PageText& t : composer.Pages()[0].texts) top[t.text] = t.rect.top();
+    ASSERT_TRUE(top.count("Terza riga, fine") && top.count("Banca") && top.count("Codice"));
+    const double grown = 2 * LineHeight(10);
+    EXPECT_NEAR(top["Banca"], 26 + grown, 0.01);
+    EXPECT_NEAR(top["Codice"], 40 + grown, 0.01);
+    EXPECT_NEAR(top["120"], 26, 0.01) << "beside the note, not below it";
+    const std::vector<PageText>& texts = composer.Pages()[0].texts;
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const PageText& t) { return t.rect.top() == 260; }))
+        << "the page's foot stays";
+}
+
+TEST_F(Pagination, AnEmptyDocumentsSumsPrintInTheirColumnsFormats) {
+    Layout layout = Table(40, 250);
+    layout.table.footer = {{ItemKind::Sum, "importo", "Totale importo: ", 10, 1, 90, 10},
+                           {ItemKind::Sum, "qtà", "Totale qtà: ", 10, 8, 90, 10}};
+    DefinitionList fields;   // declared from the first line, which belongs to another document
+    fields.Set("importo", "12.5", kFieldTypeText, ColumnType::Currency);
+    fields.Set("qtà", "3", kFieldTypeNumeric, ColumnType::Number);
+    Composer composer(layout);
+    composer.OutputPageObjects({});
+    ASSERT_TRUE(composer.FinishLines({}, fields));
+    const std::vector<QString> texts = Texts(composer.Pages()[0]);
+    EXPECT_EQ(std::vector<QString>(texts.end() - 2, texts.end()),
+              (std::vector<QString>{"Totale importo: 0,00", "Totale qtà: 0"}));
 }
 
 TEST_F(Pagination, AnEmptyLayoutAndNamesTheDataDoesNotHaveAreWarnedOf) {

@@ -1,11 +1,13 @@
 // A new layout shows every variable in a block at the top and every field as
 // a column of the line table.
+#include <algorithm>
 #include <set>
 #include <utility>
 
 #include <gtest/gtest.h>
 
 #include "report/composer/default_layout.h"
+#include "report/composer/narrow_boxes.h"
 #include "report/composer/text_fit.h"
 #include "report/model/report_codes.h"
 #include "support/qt_application.h"
@@ -87,6 +89,25 @@ TEST_F(NewLayout, NothingDeclaredGivesAnEmptyPage) {
     EXPECT_TRUE(layout.header.empty());
     EXPECT_TRUE(layout.table.columns.empty());
     EXPECT_LT(layout.table.top, layout.table.bottom);
+}
+
+TEST_F(NewLayout, ColumnsHoldTheirTypesValuesANarrowedOneIsToldOfInAListThatFitsTheScreen) {
+    DefinitionList fields;
+    fields.Set("articolo", "Viti", kFieldTypeText, ColumnType::Text);
+    for (int i = 0; i < 4; ++i)
+        fields.Set("importo" + std::to_string(i), "1", kFieldTypeText, i % 2 ? ColumnType::Currency : ColumnType::Date);
+    fields.Set("qtà", "1", kFieldTypeNumeric, ColumnType::Number);
+    Layout layout = DefaultLayout({}, fields);
+    EXPECT_EQ(NarrowBoxes(layout, {}, fields), std::vector<std::string>{}) << "a new layout prints its types whole";
+    layout = DefaultLayout({}, DefinitionList{});
+    layout.table.columns = {{"qtà", "Q.tà", 15, Align::Right, ValueFormat::Auto}};
+    EXPECT_EQ(NarrowBoxes(layout, {}, fields), std::vector<std::string>{
+        "qtà: la casella è troppo stretta per valori come 9.999.999,99999 (stamperebbe ###)"});
+    for (int i = 0; i < 12; ++i)
+        layout.table.columns.push_back({"importo" + std::to_string(i % 4), "", 8, Align::Right, ValueFormat::Auto});
+    const std::string listed = ShortList(NarrowBoxes(layout, {}, fields));
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 10);
+    EXPECT_TRUE(listed.ends_with("\r\ne altri 3")) << listed;
 }
 
 } // namespace

@@ -90,6 +90,50 @@ TEST(ValueFormat, ValuesPrintAsTheDatabaseHoldsThem) {
     }
 }
 
+FieldValue Typed(FieldValue::Kind kind, double number, std::int64_t integer = 0, int digits = 15) {
+    FieldValue v;
+    v.kind = kind;
+    v.number = number;
+    v.integer = integer;
+    v.digits = digits;
+    return v;
+}
+
+TEST(ValueFormat, TypedValuesPrintPlainWithTheDigitsTheyHoldAndDatesNeverMoveForward) {
+    using K = FieldValue::Kind;
+    const double lastSecond = 45458 + (86399.6 / 86400);   // 15/06/2024 23:59:59.6
+    const struct {
+        FieldValue value;
+        ColumnType column;
+        const char* printed;
+    } rows[] = {
+        {Typed(K::Number, 1e-5), ColumnType::Number, "0,00001"},
+        {Typed(K::Number, 1e20), ColumnType::Number, "100.000.000.000.000.000.000"},
+        {Typed(K::Number, 0.1 + 0.2), ColumnType::Number, "0,3"},
+        {Typed(K::Number, 1234567.5), ColumnType::Number, "1.234.567,5"},
+        {Typed(K::Number, 0.1f, 0, 7), ColumnType::Number, "0,1"},
+        {Typed(K::Integer, 0, 2147483647), ColumnType::Integer, "2147483647"},
+        {Typed(K::Currency, 0, INT64_MAX), ColumnType::Currency, "922.337.203.685.477,5807"},
+        {Typed(K::Currency, 0, INT64_MIN + 1), ColumnType::Currency, "-922.337.203.685.477,5807"},
+        {Typed(K::Currency, 0, 1234567890123456700), ColumnType::Currency, "123.456.789.012.345,67"},
+        {Typed(K::Date, lastSecond), ColumnType::Date, "15/06/2024 23:59"},
+        {Typed(K::Date, 45458 + (10 * 3600 + 30 * 60 + 59.6) / 86400), ColumnType::Date, "15/06/2024 10:30"},
+        {Typed(K::Date, -1 - (86399.6 / 86400)), ColumnType::Date, "29/12/1899 23:59"},
+        {Typed(K::Boolean, 0, 1), ColumnType::Boolean, "S\xc3\xac"},
+    };
+    for (const auto& row : rows) {
+        Definition d{"x", "ignored", kFieldTypeText, row.column};
+        d.value = row.value;
+        EXPECT_EQ(FormatValue(&d, ValueFormat::Auto), QString::fromUtf8(row.printed)) << row.printed;
+        d.column = ColumnType::Unknown;   // the value's own type decides alike
+        EXPECT_EQ(FormatValue(&d, ValueFormat::Auto), QString::fromUtf8(row.printed)) << row.printed;
+    }
+    EXPECT_EQ(DateText(lastSecond), QStringLiteral("15/06/2024 23:59"));
+    Definition underText{"x", "1e-05", kFieldTypeText, ColumnType::Text};
+    underText.value = Typed(K::Number, 1e-5);
+    EXPECT_EQ(FormatValue(&underText, ValueFormat::Auto), QStringLiteral("0,00001"));
+}
+
 TEST(ValueFormat, LineBreaksStartNewLinesAndTabsAreBlanks) {
     testing_support::EnsureQtApplication();
     EXPECT_EQ(WrapLines(QStringLiteral("Prima\triga\r\nSeconda riga\n\nQuarta\r\n"), 200, 10, false),

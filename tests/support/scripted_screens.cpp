@@ -47,8 +47,9 @@ std::unique_ptr<ProgressBox> ScriptedScreens::OpenProgress(QWidget*, const std::
     return std::make_unique<ScriptedProgressBox>(*this);
 }
 
-bool ScriptedScreens::PrintOptions(QWidget*, const std::string& text, QPrinter&) {
+bool ScriptedScreens::PrintOptions(QWidget*, const std::string& text, const std::string& warnings, QPrinter&) {
     optionTexts.push_back(text);
+    optionWarnings.push_back(warnings);
     if (!cancelOptions_) return true;
     cancelOptions_ = false;
     return false;

@@ -34,7 +34,8 @@ public:
     bool ChooseLayoutFile(QWidget* parent, std::filesystem::path& file) override;
     void DesignLayout(QWidget* parent, DesignRequest& request) override;
     std::unique_ptr<ProgressBox> OpenProgress(QWidget* parent, const std::string& title) override;
-    bool PrintOptions(QWidget* parent, const std::string& text, QPrinter& printer) override;
+    bool PrintOptions(QWidget* parent, const std::string& text, const std::string& warnings,
+                      QPrinter& printer) override;
     void ShowPreview(QWidget* parent, const std::string& title, const std::vector<Page>& pages) override;
 
     // What was asked, in order.
@@ -44,6 +45,7 @@ public:
     std::vector<std::pair<std::string, int>> progressSteps;
     int progressBoxesOpen = 0;
     std::vector<std::string> optionTexts;
+    std::vector<std::string> optionWarnings;   // one per print options dialog, "" when none
     std::vector<std::string> previewTitles;
     std::vector<std::vector<Page>> previews;
 

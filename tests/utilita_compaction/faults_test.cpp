@@ -78,7 +78,7 @@ TEST_F(Fault, FileThatIsNotADatabaseStopsItsCompaction) {
     archive.Write(kFirst, notADatabase);
 
     ExpectFailure(Run(), Step::FirstCompaction, 3343);
-    EXPECT_NE(Message().find("Errore nr. 3343 : Formato di database non riconosciuto.\r\n"), std::string::npos);
+    EXPECT_NE(Message().find("Errore nr. 3343 : Formato di database non supportato o file danneggiato.\r\n"), std::string::npos);
     EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond}));
     ExpectUntouched(kFirst, notADatabase);
     ExpectUntouched(kSecond, secondBytes);

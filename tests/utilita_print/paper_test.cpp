@@ -3,6 +3,7 @@
 // their time, the totals once after the last line.
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 
@@ -85,7 +86,7 @@ TEST_F(PrintedPaper, LongValuesPrintWholeInTheirCellsOnA4WithTheFooterTotalOnce)
 
     const PdfLayout paper = OnePage(Archive("Fattura.pdf"), 210, 297);
     ExpectInColumn(paper, Archive("Fattura.LST"), "importo", {"123.456,78"});
-    ExpectInColumn(paper, Archive("Fattura.LST"), "qtà", {"1000000"});
+    ExpectInColumn(paper, Archive("Fattura.LST"), "qtà", {"1.000.000"});
     ExpectInColumn(paper, Archive("Fattura.LST"), "articolo", {"Smalto", "antracite", "0,75", "svasata", "pezzi)"});
     // Money as money in every line, whatever digits its value happens to have.
     for (const char* amount : {"233,82", "23,60", "129,90", "8,35"}) EXPECT_EQ(Found(paper, amount).size(), 1u) << amount;
@@ -99,9 +100,12 @@ TEST_F(PrintedPaper, LongValuesPrintWholeInTheirCellsOnA4WithTheFooterTotalOnce)
 
 // Words of one printed line, in the order they stand.
 std::string LineAt(const PdfLayout& paper, const PdfWord& word) {
-    std::string line;
+    std::vector<PdfWord> words;
     for (const PdfWord& w : paper.words)
-        if (w.page == word.page && std::abs(w.yMin - word.yMin) < 1) line += (line.empty() ? "" : " ") + w.text;
+        if (w.page == word.page && std::abs(w.yMin - word.yMin) < 1) words.push_back(w);
+    std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+    std::string line;
+    for (const PdfWord& w : words) line += (line.empty() ? "" : " ") + w.text;
     return line;
 }
 
@@ -201,6 +205,77 @@ TEST_F(PrintedPaper, WhatDidNotPrintAsLaidOutIsWarnedOfNamingTheDocument) {
     EXPECT_EQ(Messages()[2].text, Lines({"Stampato con avvisi: Fattura/Nota di Credito id fattura 1",
                                          "nomi che i dati del documento non hanno: numero_fattura, prezzo_netto"}));
     EXPECT_EQ(Messages()[2].icon, ui::Icon::Exclamation);
+}
+
+// A layout made once on the demo's invoices, then a later invoice with
+// larger amounts, a date in its last second and a note of three lines.
+TEST_F(PrintedPaper, ADefaultLayoutMadeOnTheDemoPrintsALaterInvoiceWhole) {
+    DemoPrintDatabase();
+    DesignDefaultLayout("Command3");
+    Fill(Archive("vantorima7LL.mdb"),
+         "UPDATE [FATTURAV] SET [data_fattura] = 45458 + 86399.6 / 86400, [camponote] = 'Consegna al piano terra'"
+         " || char(10) || 'Pagamento anticipato concordato' || char(13, 10) || 'Grazie della preferenza accordataci'"
+         " WHERE [id fattura] = 1;"
+         "UPDATE [FATTURAV_VOCI] SET [importo] = 12345678.90, [prezzo] = 1234.5678, [qtà] = 1234567.5 WHERE "
+         "[id voce] = 1; UPDATE [FATTURAV_VOCI] SET [importo] = 9876543.21, [prezzo] = 99999.9999, [sconto] = "
+         "0.00001 WHERE [id voce] = 2;");
+    Click("Command2");
+
+    const PdfLayout paper = OnePage(Archive("Fattura.pdf"), 210, 297);
+    ExpectInColumn(paper, Archive("Fattura.LST"), "importo", {"12.345.678,90", "9.876.543,21"});
+    ExpectInColumn(paper, Archive("Fattura.LST"), "prezzo", {"1.234,5678", "99.999,9999"});
+    ExpectInColumn(paper, Archive("Fattura.LST"), "qtà", {"1.234.567,5"});
+    ExpectInColumn(paper, Archive("Fattura.LST"), "sconto", {"0,00001"});
+    ASSERT_EQ(Found(paper, "15/06/2024").size(), 1u);
+    EXPECT_EQ(LineAt(paper, Found(paper, "15/06/2024")[0]), "del 15/06/2024 23:59");
+    // The note whole, one line under the other, above the table.
+    const std::vector<PdfWord> first = Found(paper, "piano"), second = Found(paper, "anticipato"),
+                               last = Found(paper, "accordataci");
+    ASSERT_TRUE(first.size() == 1 && second.size() == 1 && last.size() == 1);
+    EXPECT_LT(first[0].yMax, second[0].yMin);
+    EXPECT_LT(second[0].yMax, last[0].yMin);
+    EXPECT_LT(last[0].yMax, Found(paper, "Codice")[0].yMin);
+    for (const PdfWord& w : paper.words) EXPECT_TRUE(w.text != "###" && w.text.find("…") == std::string::npos);
+    ASSERT_EQ(Messages().size(), 1u) << "nothing to warn about: " << Messages().back().text;
+    EXPECT_EQ(screens.optionWarnings, std::vector<std::string>{""});
+
+    // The operator narrows the amounts: told in the print options, before anything prints.
+    report::Layout layout;
+    ASSERT_EQ(report::LoadLayout(Archive("Fattura.LST"), layout), report::LayoutLoad::Loaded);
+    for (report::TableColumn& c : layout.table.columns)
+        if (c.field == "importo") c.width = 12;
+    std::string error;
+    ASSERT_TRUE(report::SaveLayout(Archive("Fattura.LST"), layout, error)) << error;
+    screens.CancelPrintOptions();
+    Click("Command2");
+    EXPECT_EQ(screens.optionWarnings.back(),
+              "importo: la casella è troppo stretta per valori come 999.999.999,99 (stamperebbe ###)");
+}
+
+TEST_F(PrintedPaper, ACellLongerThanThePageContinuesOnTheNextBelowTheTitles) {
+    DemoPrintDatabase();
+    std::string text;
+    for (int i = 0; text.size() < 3000; ++i) text += "parola" + std::to_string(1000 + i) + " ";
+    Fill(Archive("vantorima7LL.mdb"), "UPDATE [FATTURAV_VOCI] SET [articolo] = '" + text + "' WHERE [id voce] = 2;");
+    DesignDefaultLayout("Command3");
+    Click("Command2");
+
+    const PdfLayout paper = PdfWords(Archive("Fattura.pdf"));
+    ASSERT_EQ(paper.pages.size(), 4u);
+    ExpectAllOnTheirPage(paper);
+    std::size_t words = 0;
+    std::vector<double> titles;
+    for (const PdfWord& t : Found(paper, "Codice")) titles.push_back(t.yMax);
+    ASSERT_EQ(titles.size(), paper.pages.size()) << "the titles on each page";
+    const double firstPrinted = Found(paper, "Stampato")[0].yMin;
+    for (const PdfWord& w : paper.words) {
+        if (w.text.rfind("parola", 0) != 0) continue;
+        ++words;
+        EXPECT_LT(w.yMax, firstPrinted) << w.text << " over the page's foot";
+        EXPECT_GT(w.yMin, titles[static_cast<std::size_t>(w.page)]) << w.text << " above the titles";
+    }
+    EXPECT_EQ(words, static_cast<std::size_t>(std::count(text.begin(), text.end(), ' '))) << "every word once";
+    EXPECT_EQ(Found(paper, "233,82").size(), 1u);
 }
 
 } // namespace

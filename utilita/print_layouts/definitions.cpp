@@ -25,6 +25,27 @@ bool HasCurrentRecord(dao::Recordset& records) {
     return !records.AtEOF() && !records.AtBOF();
 }
 
+// The value as stored, for paper: numbers, money and dates are never read
+// back from their text.
+report::FieldValue PrintedValue(const dao::Variant& value) {
+    using Kind = report::FieldValue::Kind;
+    report::FieldValue printed;
+    switch (value.Type()) {
+    case dao::VarType::Empty:
+    case dao::VarType::Null: printed.kind = Kind::Null; break;
+    case dao::VarType::Boolean: printed.kind = Kind::Boolean; printed.integer = value.RawBool() ? 1 : 0; break;
+    case dao::VarType::Byte:
+    case dao::VarType::Integer:
+    case dao::VarType::Long: printed.kind = Kind::Integer; printed.integer = value.RawInt(); break;
+    case dao::VarType::Single: printed.digits = 7; [[fallthrough]];
+    case dao::VarType::Double: printed.kind = Kind::Number; printed.number = value.RawDouble(); break;
+    case dao::VarType::Currency: printed.kind = Kind::Currency; printed.integer = value.RawInt(); break;
+    case dao::VarType::Date: printed.kind = Kind::Date; printed.number = value.RawDouble(); break;
+    case dao::VarType::String: printed.kind = Kind::Text; printed.text = value.RawString(); break;
+    }
+    return printed;
+}
+
 template <class Declare>
 void DefineColumns(dao::Recordset& records, Declare declare) {
     const bool current = HasCurrentRecord(records);
@@ -77,14 +98,14 @@ Declared LineFieldFor(const dao::Variant& value) {
 void DefineHeaderVariables(dao::Recordset& header, report::ReportControl& engine) {
     DefineColumns(header, [&engine](const std::string& name, const dao::Variant& value, report::ColumnType column) {
         Declared declared = HeaderVariableFor(value);
-        engine.AddHeaderVariable(name, declared.contents, declared.type, column);
+        engine.AddHeaderVariable(name, declared.contents, declared.type, column, PrintedValue(value));
     });
 }
 
 void DefineLineFields(dao::Recordset& lines, report::ReportControl& engine) {
     DefineColumns(lines, [&engine](const std::string& name, const dao::Variant& value, report::ColumnType column) {
         Declared declared = LineFieldFor(value);
-        engine.AddLineField(name, declared.contents, declared.type, column);
+        engine.AddLineField(name, declared.contents, declared.type, column, PrintedValue(value));
     });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // How the columns of a print-database record become the report engine's
 // variables (header record) and fields (line record): the column's own name,
-// its current value as text, and a type code by the value's variant type.
+// its current value as text, a type code by the value's variant type, and
+// the value itself with its type, which is what prints.
 #include <cstdint>
 #include <string>
 

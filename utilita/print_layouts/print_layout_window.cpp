@@ -12,6 +12,7 @@
 #include "print_layouts/definitions.h"
 #include "print_layouts/kinds.h"
 #include "print_layouts/messages.h"
+#include "report/composer/narrow_boxes.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
 #include "ui/message_box.h"
@@ -99,7 +100,7 @@ void PrintLayoutWindow::ReportPrintWarnings(const DocumentKind& kind) {
     if (warnings.empty()) return;
     std::string text = QString::fromUtf8(kPrintedWithWarnings).arg(QString::fromUtf8(kind.kindText)).toStdString();
     if (!documentName_.empty()) text += " " + documentName_;
-    for (const std::string& warning : warnings) text += "\r\n" + warning;
+    text += "\r\n" + report::ShortList(warnings);
     Warn(text);
 }
 

@@ -1,12 +1,11 @@
 #include "dbengine/access/access_file.h"
 
 #include <cstring>
-#include <fstream>
-#include <iostream>
 
 #include "dbengine/access/reader_stream.h"
-#include "dbengine/values/errors.h"
 #include "dbengine/access/reader_supervisor.h"
+#include "dbengine/storage/regular_file.h"
+#include "dbengine/values/errors.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 
@@ -25,13 +24,12 @@ constexpr unsigned char kLastVersionRead = 1;   // Jet 4
 } // namespace
 
 void RaiseUnsupportedFormat(const std::string& detail) {
-    throw vb::RuntimeError(kNotADatabase, "Formato di database non supportato o file danneggiato.", detail);
+    Raise(kNotADatabase, detail);
 }
 
 bool IsAccessFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
     unsigned char head[kVersionOffset + 1] = {};
-    if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return false;
+    if (!ReadFileHead(path, head, sizeof head)) return false;
     if (std::memcmp(head, kPrefix, sizeof kPrefix) != 0) return false;
     const char* name = reinterpret_cast<const char*>(head + 4);
     const bool jet = std::memcmp(name, kJetName, sizeof kJetName) == 0;
@@ -40,7 +38,7 @@ bool IsAccessFile(const std::filesystem::path& path) {
     return true;
 }
 
-char OpeningRecord(access_wire::StreamReader& stream, const std::string& file) {
+char RecordOrFailure(access_wire::StreamReader& stream, const std::string& file) {
     using namespace access_wire;
     const char record = static_cast<char>(stream.U8());
     if (record != kFailure) return record;
@@ -55,7 +53,7 @@ void CheckAccessFile(const std::filesystem::path& path) {
     const std::string bytes = AskAccessCatalog(path);
     StreamReader stream(bytes);
     try {
-        if (OpeningRecord(stream, path.string()) != kCatalog) throw ProtocolError("no catalog");
+        if (RecordOrFailure(stream, path.string()) != kCatalog) throw ProtocolError("no catalog");
         const std::uint32_t tables = stream.U32();
         for (std::uint32_t i = 0; i < tables; ++i) stream.Text();
         if (stream.U8() != kEnd || stream.U64() != tables || !stream.AtEnd()) throw ProtocolError("catalog not closed");

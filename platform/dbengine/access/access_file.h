@@ -16,6 +16,7 @@ class StreamReader;
 
 // True when the file starts with the signature of an Access database of a
 // format read here; an Access file of a later format (.accdb) raises 3343.
+// False, at once, for anything that is not a regular file.
 bool IsAccessFile(const std::filesystem::path& path);
 
 // The rows of a table of an Access file, read-only. 3343 when the file cannot
@@ -28,8 +29,9 @@ void CheckAccessFile(const std::filesystem::path& path);
 // 3343 with the description of a format not supported or a damaged file.
 [[noreturn]] void RaiseUnsupportedFormat(const std::string& detail);
 
-// Reads the record that opens a reader's stream: returns it, or raises what a
-// failure record says (3078 for a missing table, 3343 otherwise).
-char OpeningRecord(access_wire::StreamReader& stream, const std::string& file);
+// Reads the next record of a reader's stream (the one that opens it, or the
+// one after a table's rows): returns it, or raises what a failure record says
+// (3078 for a missing table, 3343 otherwise).
+char RecordOrFailure(access_wire::StreamReader& stream, const std::string& file);
 
 } // namespace dao

@@ -63,7 +63,7 @@ private:
     // once, so that a stream that does not hold together fails here.
     void Parse() {
         StreamReader stream(bytes_);
-        if (OpeningRecord(stream, path_) != kHeader) throw ProtocolError("no table header");
+        if (RecordOrFailure(stream, path_) != kHeader) throw ProtocolError("no table header");
         tableName_ = stream.Text();
         const std::uint32_t fields = stream.U32();
         for (std::uint32_t i = 0; i < fields; ++i) {
@@ -77,8 +77,9 @@ private:
             rowStarts_.push_back(stream.Position());
             for (std::uint32_t i = 0; i < fields; ++i) stream.SkipValue();
         }
+        // A table the reader could not read whole ends in its failure, after the rows it sent.
         stream.Seek(stream.Position() - 1);
-        if (stream.U8() != kEnd || stream.U64() != rowStarts_.size() || !stream.AtEnd())
+        if (RecordOrFailure(stream, path_) != kEnd || stream.U64() != rowStarts_.size() || !stream.AtEnd())
             throw ProtocolError("rows not closed");
         values_.resize(fields);
         readable_.resize(fields);

@@ -57,7 +57,9 @@ pid_t Spawn(const std::vector<std::string>& argv, const Ends& ends) {
     sigemptyset(&none);
     posix_spawnattr_setsigdefault(&attributes, &all);
     posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    // A group of its own, so that whatever it starts ends with it.
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
     std::vector<char*> args;
     for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
@@ -85,6 +87,7 @@ ReaderChild::~ReaderChild() {
     CloseFd(out_);
     CloseFd(err_);
     if (pid_ > 0 && Mine()) {
+        ::kill(-pid_, SIGKILL);
         ::kill(pid_, SIGKILL);
         Reap(0);
     }
@@ -104,8 +107,15 @@ bool ReaderChild::Send(std::string_view request) {
 
 bool ReaderChild::Reap(int options) {
     if (pid_ < 0) return true;
+    // Seen ended but not yet reaped, the reader still holds its group's number:
+    // what it left running in the group is ended first.
+    siginfo_t ended{};
+    int rc;
+    while ((rc = ::waitid(P_PID, static_cast<id_t>(pid_), &ended, WEXITED | WNOWAIT | options)) < 0 && errno == EINTR) {}
+    if (rc != 0 || ended.si_pid != pid_) return false;
+    ::kill(-pid_, SIGKILL);
     pid_t done;
-    while ((done = ::waitpid(pid_, &status_, options)) < 0 && errno == EINTR) {}
+    while ((done = ::waitpid(pid_, &status_, 0)) < 0 && errno == EINTR) {}
     if (done != pid_) return false;
     pid_ = -1;
     return true;

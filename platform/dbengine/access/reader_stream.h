@@ -4,13 +4,14 @@
 // The engine asks on the reader's descriptor 3: 'c' for the catalog, 't' and
 // a text for a table. The reader answers on its standard output in chunks,
 // each its length (4 bytes) and its bytes; a chunk of length 0 ends the
-// answer. Joined, the chunks of an answer are a stream: a list of records,
+// answer, one of length kLastAnswer ends it and says the reader ends too (it
+// met damage). Joined, the chunks of an answer are a stream: a list of records,
 // each opened by one byte:
 //   'C' count, then that many table names                (catalog)
 //   'H' table name, field count, then per field its name and variant type
 //   'R' one value per field                               (a row)
 //   'E' records before it (tables or rows), as a check    (end of stream)
-//   'F' failure kind, detail                              (instead of the rest)
+//   'F' failure kind, detail          (instead of the rest, or after a table's rows)
 // Numbers are little-endian; a text is its length (4 bytes) and its UTF-8
 // bytes. The reader of a stream checks every length against what is left:
 // whatever the bytes, parsing ends in a value or in ProtocolError.
@@ -26,6 +27,7 @@ namespace dao::access_wire {
 enum Request : char { kAskCatalog = 'c', kAskTable = 't' };
 constexpr int kRequestFd = 3;
 constexpr std::uint32_t kLongestTableName = 4096;
+constexpr std::uint32_t kLastAnswer = 0xffffffffu;
 
 enum Record : char { kCatalog = 'C', kHeader = 'H', kRow = 'R', kEnd = 'E', kFailure = 'F' };
 enum class Failure : std::uint8_t { TableNotFound = 1, Unreadable = 2 };

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <list>
@@ -16,9 +17,10 @@
 
 #include "dbengine/access/access_file.h"
 #include "dbengine/access/reader_bounds.h"
-#include "dbengine/access/reader_stream.h"
 #include "dbengine/access/reader_launch.h"
+#include "dbengine/access/reader_stream.h"
 #include "dbengine/access/reader_warnings.h"
+#include "dbengine/access/waiting.h"
 
 namespace dao {
 
@@ -39,10 +41,15 @@ std::filesystem::path ReaderExecutable() {
     return std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / kReaderName;
 }
 
+// The watchdog's seconds from the environment: a number above 0 and up to a
+// day, or the default.
 std::chrono::milliseconds SilenceBound() {
+    constexpr double kLongest = 24 * 60 * 60;
     if (const char* text = std::getenv(kTimeoutVariable); text && *text) {
-        const double seconds = std::atof(text);
-        if (seconds > 0) return std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
+        char* end = nullptr;
+        const double seconds = std::strtod(text, &end);
+        if (*end == '\0' && std::isfinite(seconds) && seconds > 0 && seconds <= kLongest)
+            return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
     }
     return kSilenceBound;
 }
@@ -120,7 +127,8 @@ public:
                 std::memcpy(header_ + headerFill_, bytes, used);
                 if ((headerFill_ += used) < sizeof header_) continue;
                 std::memcpy(&left_, header_, sizeof left_);
-                if (left_ == 0) {
+                if (left_ == 0 || left_ == access_wire::kLastAnswer) {
+                    last_ = left_ != 0;
                     done_ = size == used;
                     if (!done_) throw access_wire::ProtocolError("bytes after the answer");
                     return true;
@@ -134,6 +142,8 @@ public:
         return done_;
     }
     bool done() const noexcept { return done_; }
+    // The reader ends after this answer.
+    bool last() const noexcept { return last_; }
     std::string stream;
 
 private:
@@ -141,6 +151,7 @@ private:
     std::size_t headerFill_ = 0;
     std::uint32_t left_ = 0;
     bool done_ = false;
+    bool last_ = false;
 };
 
 // Reads the answer, holding the reader to its bounds; false when the reader
@@ -149,13 +160,16 @@ bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file
              ReaderStderr& warnings) {
     const auto silence = SilenceBound();
     auto lastHeard = Clock::now(), lastMemoryCheck = Clock::now();
+    Waiting waiting;
+    const std::chrono::milliseconds tick(Waiting::kTickMilliseconds);
     pollfd fds[2] = {{child.out(), POLLIN, 0}, {child.err(), POLLIN, 0}};
     char buffer[65536];
     while (!answer.done()) {
         if (fds[0].fd < 0) return false;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lastHeard + silence - Clock::now());
         if (left.count() <= 0) RaiseUnsupportedFormat(file + ": the Access reader stopped answering");
-        if (::poll(fds, 2, static_cast<int>(std::min(left, kMemoryCheckEvery).count()) + 1) < 0 && errno != EINTR)
+        waiting.Tick();
+        if (::poll(fds, 2, static_cast<int>(std::min({left, kMemoryCheckEvery, tick}).count()) + 1) < 0 && errno != EINTR)
             RaiseUnsupportedFormat(file + ": poll on the Access reader failed");
         for (pollfd& p : fds) {
             if (p.fd < 0 || !(p.revents & (POLLIN | POLLHUP | POLLERR))) continue;
@@ -206,8 +220,10 @@ std::string Ask(const std::filesystem::path& path, const std::string& request) {
     } catch (const access_wire::ProtocolError& error) {
         RaiseUnsupportedFormat(file + ": the Access reader's answer is malformed (" + error.what() + ")");
     }
+    // A table read while the file grew or shrank may mix its pages of before and after.
+    if (StampOf(file).size != reader->stamp.size) RaiseUnsupportedFormat(file + ": the file changed size while it was read");
     // libmdb warns of the damage it meets: its state may be unsound since.
-    if (!warnings.Heard()) ReaderPool::Get().Keep(std::move(reader));
+    if (!warnings.Heard() && !answer.last()) ReaderPool::Get().Keep(std::move(reader));
     return std::move(answer.stream);
 }
 

@@ -32,7 +32,6 @@ struct Column {
 struct RowPlace {
     int start = 0;
     int end = 0;
-    bool deleted = false;
 };
 
 // Where the row reader says a field lies, in offsets from the page start.

@@ -8,7 +8,6 @@ namespace jet {
 namespace {
 
 constexpr int kOffsetMask = 0x1fff;
-constexpr int kDeletedFlag = 0x4000;
 
 // A long value keeps 12 bytes in the row: its length with flags, and the
 // page and row (page << 8 | row) where its data lies when not in the row.
@@ -63,7 +62,6 @@ std::optional<RowPlace> FindRow(Bytes page, int row, Version version) {
     const unsigned raw = U16(page, entry);
     RowPlace place;
     place.start = static_cast<int>(raw & kOffsetMask);
-    place.deleted = (raw & kDeletedFlag) != 0;
     // Rows fill the page from its end: a row ends where the one before it starts.
     place.end = row == 0 ? static_cast<int>(page.size()) : static_cast<int>(U16(page, entry - 2) & kOffsetMask);
     if (place.start < static_cast<int>(tableEnd) || place.start > place.end ||

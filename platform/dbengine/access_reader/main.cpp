@@ -50,7 +50,7 @@ bool ReadQuestion(Question& question) {
 void WriteAnswer(access_reader::AccessSource& source, const Question& question, access_reader::StreamOut& out) {
     if (question.kind == wire::kAskCatalog) source.WriteCatalog(out);
     else source.WriteTable(question.table, out);
-    out.EndAnswer();
+    out.EndAnswer(source.MetDamage());
 }
 
 } // namespace
@@ -61,7 +61,11 @@ int main(int argc, char** argv) {
     std::error_code ec;
     access_reader::LimitThisProcess(std::filesystem::file_size(path, ec));
     access_reader::AccessSource source(path);
-    access_reader::StreamOut out;
+    // libmdb prints to standard output on some damage: that goes to standard
+    // error, and the answers keep a descriptor of their own.
+    const int answers = dup(STDOUT_FILENO);
+    if (answers < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return EXIT_FAILURE;
+    access_reader::StreamOut out(answers);
     Question question;
     // Damage met may have left libmdb's state unsound: the answer that met it is the last.
     while (!source.MetDamage() && ReadQuestion(question)) WriteAnswer(source, question, out);

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "dbengine/access/reader_stream.h"
 #include "jet_decoding.h"
+#include "table_scan.h"
 #include "winfs/paths.h"
 
 namespace access_reader {
@@ -38,11 +40,11 @@ jet::Version VersionOf(const MdbHandle& mdb) {
     return mdb.f->jet_version == MDB_VER_JET3 ? jet::Version::Jet3 : jet::Version::Jet4;
 }
 
-std::vector<MdbCatalogEntry*> TableEntries(MdbHandle& mdb) {
+std::vector<MdbCatalogEntry*> TableEntries(MdbHandle& mdb, const std::unordered_set<unsigned long>& live) {
     std::vector<MdbCatalogEntry*> tables;
     for (unsigned i = 0; i < mdb.num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb.catalog, i));
-        if (entry->object_type == MDB_TABLE) tables.push_back(entry);
+        if (entry->object_type == MDB_TABLE && live.count(entry->table_pg)) tables.push_back(entry);
     }
     return tables;
 }
@@ -125,32 +127,45 @@ private:
     std::vector<std::optional<dao::Variant>> values_;
 };
 
-// Walks the table's data pages in the order libmdb reads them.
-std::uint64_t WriteRows(MdbHandle& mdb, MdbTableDef& table, std::uint64_t fileSize, StreamOut& out, bool& damaged) {
+// Every row of the table as its engine scans it, then its end; or, when the
+// table cannot be read whole, a failure after the rows sent.
+void WriteRows(MdbHandle& mdb, MdbTableDef& table, const std::string& path, std::uint64_t fileSize, StreamOut& out,
+               bool& damaged) {
     std::uint64_t rows = 0;
-    mdb_rewind_table(&table);
-    if (table.num_cols == 0) return rows;
-    RowWriter writer(mdb, table, fileSize);
-    const jet::Version version = VersionOf(mdb);
-    while (mdb_read_next_dpg(&table)) {
-        const jet::Bytes page(mdb.pg_buf, static_cast<std::size_t>(mdb.fmt->pg_size));
-        const int count = page[mdb.fmt->row_count_offset] | (page[mdb.fmt->row_count_offset + 1] << 8);
-        for (int r = 0; r < count; ++r) {
-            const auto row = jet::FindRow(page, r, version);
-            if (!row || row->deleted || row->start == row->end) continue;
-            writer.Write(*row, out);
-            ++rows;
-            out.Offer();
+    std::string failure;
+    if (table.num_cols > 0) {
+        RowWriter writer(mdb, table, fileSize);
+        TableScan scan(mdb, table, fileSize);
+        try {
+            while (const auto row = scan.Next()) {
+                writer.Write(*row, out);
+                ++rows;
+                out.Offer();
+            }
+        } catch (const ScanError& error) {
+            failure = error.what();
         }
+        damaged = damaged || writer.metDamage;
     }
-    damaged = damaged || writer.metDamage;
-    return rows;
+    std::error_code ec;
+    if (failure.empty() && std::filesystem::file_size(path, ec) != fileSize)
+        failure = "the file changed size while it was read";
+    if (failure.empty() && rows != table.num_rows)
+        failure = std::to_string(rows) + " rows read where the table declares " + std::to_string(table.num_rows);
+    if (failure.empty()) {
+        wire::AppendU8(out.buffer, wire::kEnd);
+        wire::AppendU64(out.buffer, rows);
+        return;
+    }
+    damaged = true;
+    WriteFailure(out, wire::Failure::Unreadable, "table " + std::string(table.name) + ": " + failure);
 }
 
 } // namespace
 
 struct AccessSource::Handle {
     Mdb mdb;
+    std::unordered_set<unsigned long> live;     // the catalog's objects that are not deleted
 };
 
 AccessSource::AccessSource(std::string path) : path_(std::move(path)) {
@@ -164,19 +179,28 @@ bool AccessSource::Open(StreamOut& out) {
     if (!tried_) {
         tried_ = true;
         Mdb mdb(mdb_open(path_.c_str(), MDB_NOFLAGS));
-        if (mdb && mdb->f->jet_version <= MDB_VER_JET4 && mdb_read_catalog(mdb.get(), MDB_TABLE))
-            handle_ = std::make_unique<Handle>(Handle{std::move(mdb)});
+        if (mdb && mdb->f->jet_version <= MDB_VER_JET4 && mdb_read_catalog(mdb.get(), MDB_TABLE)) {
+            try {
+                // libmdb ends its catalog quietly at a page it cannot read (a missing table would pass
+                // for absent), and lists deleted tables.
+                auto live = LiveCatalogPages(*mdb, fileSize_);
+                handle_ = std::make_unique<Handle>(Handle{std::move(mdb), std::move(live)});
+            } catch (const ScanError& error) {
+                failure_ = error.what();
+            }
+        }
     }
     if (!handle_) {
         damaged_ = true;
-        WriteFailure(out, wire::Failure::Unreadable, "the file or its catalog cannot be read");
+        WriteFailure(out, wire::Failure::Unreadable,
+                     "the file or its catalog cannot be read" + (failure_.empty() ? "" : ": " + failure_));
     }
     return handle_ != nullptr;
 }
 
 void AccessSource::WriteCatalog(StreamOut& out) {
     if (!Open(out)) return;
-    const auto tables = TableEntries(*handle_->mdb);
+    const auto tables = TableEntries(*handle_->mdb, handle_->live);
     wire::AppendU8(out.buffer, wire::kCatalog);
     wire::AppendU32(out.buffer, static_cast<std::uint32_t>(tables.size()));
     for (const auto* entry : tables) wire::AppendText(out.buffer, entry->object_name);
@@ -188,7 +212,7 @@ void AccessSource::WriteTable(const std::string& name, StreamOut& out) {
     if (!Open(out)) return;
     MdbHandle& mdb = *handle_->mdb;
     const std::string wanted = winfs::FoldCase(name);
-    for (MdbCatalogEntry* entry : TableEntries(mdb)) {
+    for (MdbCatalogEntry* entry : TableEntries(mdb, handle_->live)) {
         if (winfs::FoldCase(entry->object_name) != wanted) continue;
         Table table(mdb_read_table(entry));
         if (!table || !mdb_read_columns(table.get())) {
@@ -196,9 +220,7 @@ void AccessSource::WriteTable(const std::string& name, StreamOut& out) {
             return WriteFailure(out, wire::Failure::Unreadable, "the table definition cannot be read");
         }
         WriteHeader(*table, out);
-        const std::uint64_t rows = WriteRows(mdb, *table, fileSize_, out, damaged_);
-        wire::AppendU8(out.buffer, wire::kEnd);
-        wire::AppendU64(out.buffer, rows);
+        WriteRows(mdb, *table, path_, fileSize_, out, damaged_);
         return;
     }
     WriteFailure(out, wire::Failure::TableNotFound, name);

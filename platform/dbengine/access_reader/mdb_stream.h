@@ -21,8 +21,9 @@ public:
     bool MetDamage() const noexcept { return damaged_; }
     // The names of the file's tables.
     void WriteCatalog(StreamOut& out);
-    // A table (found without regard to case): its fields, then every row that
-    // is not deleted, in storage order.
+    // A table (found without regard to case): its fields, then every row in
+    // the order its engine scans them; a failure after the rows sent when the
+    // table cannot be read whole.
     void WriteTable(const std::string& name, StreamOut& out);
 
 private:
@@ -34,6 +35,7 @@ private:
     std::unique_ptr<Handle> handle_;
     bool tried_ = false;
     bool damaged_ = false;
+    std::string failure_;     // why the catalog is not whole
 };
 
 } // namespace access_reader

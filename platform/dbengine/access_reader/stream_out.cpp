@@ -7,39 +7,40 @@
 #include <cstring>
 #include <cstdlib>
 
+#include "dbengine/access/reader_stream.h"
+
 namespace access_reader {
 
 namespace {
 
-void WriteAll(const char* bytes, std::size_t size) {
+void WriteAll(int fd, const char* bytes, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = write(STDOUT_FILENO, bytes + done, size - done);
+        const ssize_t n = write(fd, bytes + done, size - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) std::_Exit(EXIT_FAILURE);
         done += static_cast<std::size_t>(n);
     }
 }
 
-void WriteChunk(const std::string& bytes) {
-    const auto size = static_cast<std::uint32_t>(bytes.size());
+void WriteChunk(int fd, const std::string& bytes, std::uint32_t size) {
     char length[sizeof size];
     std::memcpy(length, &size, sizeof size);
-    WriteAll(length, sizeof length);
-    WriteAll(bytes.data(), bytes.size());
+    WriteAll(fd, length, sizeof length);
+    WriteAll(fd, bytes.data(), bytes.size());
 }
 
 } // namespace
 
 void StreamOut::Flush() {
     if (buffer.empty()) return;
-    WriteChunk(buffer);
+    WriteChunk(fd_, buffer, static_cast<std::uint32_t>(buffer.size()));
     buffer.clear();
 }
 
-void StreamOut::EndAnswer() {
+void StreamOut::EndAnswer(bool last) {
     Flush();
-    WriteChunk({});
+    WriteChunk(fd_, {}, last ? dao::access_wire::kLastAnswer : 0);
 }
 
 } // namespace access_reader

@@ -6,7 +6,8 @@ namespace access_reader {
 
 class StreamOut {
 public:
-    StreamOut() { buffer.reserve(2 * kBlock); }
+    // Answers go to the descriptor given.
+    explicit StreamOut(int fd) : fd_(fd) { buffer.reserve(2 * kBlock); }
     StreamOut(const StreamOut&) = delete;
     StreamOut& operator=(const StreamOut&) = delete;
 
@@ -16,13 +17,14 @@ public:
     }
     // Sends what the buffer holds as one chunk; ends the process when the engine no longer reads.
     void Flush();
-    // Sends the rest and the chunk that closes the answer.
-    void EndAnswer();
+    // Sends the rest and the chunk that closes the answer (and says whether it is the last).
+    void EndAnswer(bool last);
 
     std::string buffer;
 
 private:
     static constexpr std::size_t kBlock = 64 * 1024;
+    int fd_;
 };
 
 } // namespace access_reader

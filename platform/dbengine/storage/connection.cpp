@@ -8,9 +8,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <utility>
 
+#include "dbengine/storage/regular_file.h"
 #include "dbengine/values/errors.h"
 #include "winfs/paths.h"
 
@@ -34,9 +34,8 @@ bool Writable(const std::filesystem::path& path) {
 
 // Checks the file header: a SQLite file, not cut short. 3343 otherwise.
 void CheckHeader(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
     unsigned char h[100];
-    if (!in.read(reinterpret_cast<char*>(h), sizeof h)) Raise(kNotADatabase, path.string());
+    if (!ReadFileHead(path, h, sizeof h)) Raise(kNotADatabase, path.string());
     if (std::memcmp(h, "SQLite format 3", 16) != 0) Raise(kNotADatabase, path.string());
     auto be32 = [&](int at) {
         return (std::uint32_t(h[at]) << 24) | (std::uint32_t(h[at + 1]) << 16) | (std::uint32_t(h[at + 2]) << 8) | h[at + 3];

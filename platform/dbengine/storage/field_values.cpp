@@ -185,6 +185,15 @@ void ReadByStorageClass(sqlite3_value* stored, int type, Variant& out) {
     }
 }
 
+// Money as whole ten-thousandths; past the Currency range it is an overflow,
+// never a wrapped sign.
+std::int64_t StoredCurrency(sqlite3_value* stored, int type) {
+    if (type != SQLITE_INTEGER) return Variant::Currency(sqlite3_value_double(stored)).RawInt();
+    std::int64_t scaled = 0;
+    if (__builtin_mul_overflow(sqlite3_value_int64(stored), std::int64_t{10000}, &scaled)) Raise(vb::kOverflow);
+    return scaled;
+}
+
 } // namespace
 
 // One call for the column, then the value's own accessors: cheaper per field
@@ -210,8 +219,7 @@ void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out)
         return;
     case FieldKind::Double: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
     case FieldKind::Currency:
-        out.SetRawInt(VarType::Currency, type == SQLITE_INTEGER ? sqlite3_value_int64(stored) * 10000
-                                                                : std::llround(sqlite3_value_double(stored) * 10000.0));
+        out.SetRawInt(VarType::Currency, StoredCurrency(stored, type));
         return;
     case FieldKind::DateTime: out.SetRawDouble(VarType::Date, sqlite3_value_double(stored)); return;
     case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, sqlite3_value_int64(stored) != 0 ? 1 : 0); return;

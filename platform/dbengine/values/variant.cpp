@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <cstdint>
+#include <algorithm>
 
 #include "dbengine/values/errors.h"
 #include "dbengine/values/variant_dates.h"
@@ -84,6 +86,36 @@ std::string FormatDouble(double x, int significant) {
     return mantissa + "E" + sign + digits;
 }
 
+// A number as a count of ten-thousandths, through its decimal digits: the
+// shortest text that reads back as the same double (what was stored), then
+// rounded to four decimals a half to the even neighbour. Multiplying the
+// double by 10000 instead loses digits above about 9E11, and a product past
+// 64 bits wraps its sign.
+std::int64_t ExactTenThousandths(double value) {
+    constexpr double kBeyondCurrency = 1e15;
+    if (!(std::fabs(value) < kBeyondCurrency)) Raise(vb::kOverflow);
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    std::string_view digits(text, static_cast<std::size_t>(written.ptr - text));
+    const bool negative = !digits.empty() && digits[0] == '-';
+    if (negative) digits.remove_prefix(1);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    std::string_view fraction = point < digits.size() ? digits.substr(point + 1) : std::string_view();
+    std::uint64_t magnitude = 0;
+    for (char c : digits.substr(0, point)) magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
+    for (std::size_t i = 0; i < 4; ++i)
+        magnitude = magnitude * 10 + (i < fraction.size() ? static_cast<std::uint64_t>(fraction[i] - '0') : 0);
+    if (fraction.size() > 4) {
+        const std::string_view rest = fraction.substr(4);
+        const bool aboveHalf = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
+        if (aboveHalf || (rest[0] == '5' && magnitude % 2 == 1)) ++magnitude;
+    }
+    const std::uint64_t largest = static_cast<std::uint64_t>(INT64_MAX);
+    if (magnitude > largest) Raise(vb::kOverflow);
+    const auto signedMagnitude = static_cast<std::int64_t>(magnitude);
+    return negative ? -signedMagnitude : signedMagnitude;
+}
+
 std::string FormatCurrency(std::int64_t scaled) {
     bool negative = scaled < 0;
     std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
@@ -160,7 +192,7 @@ Variant Variant::CurrencyScaled(std::int64_t tenThousandths) {
 }
 
 Variant Variant::Currency(double value) {
-    return CurrencyScaled(ToIntegerInRange(value * 10000.0, -9.223372036854775e18, 9.223372036854775e18));
+    return CurrencyScaled(ExactTenThousandths(value));
 }
 
 Variant Variant::Date(double serialDays) {

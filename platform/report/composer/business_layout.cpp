@@ -103,14 +103,22 @@ void CustomerBlock(Layout& layout, const DefinitionList& variables) {
 
 // The lines, without the keys that link them to the document, across the
 // text width from top down to the page's foot.
-void FitTable(LineTable& table, double top) {
+void FitTable(LineTable& table, double top, const DefinitionList& fields) {
     std::erase_if(table.columns, [](const TableColumn& c) { return IsKey(c.field); });
     double width = 0;
-    for (const TableColumn& c : table.columns) width += c.width;
+    TableColumn* widestText = nullptr;
     for (TableColumn& c : table.columns) {
-        c.width *= (kRight - kLeft) / std::max(width, 1.0);
+        width += c.width;
+        const Definition* f = fields.Find(c.field);
+        if ((!f || *WidestOfType(*f) == '\0') && (!widestText || c.width > widestText->width)) widestText = &c;
+    }
+    // The keys' room goes to the description; numbers and dates keep what their type needs.
+    const double room = kRight - kLeft - width;
+    for (TableColumn& c : table.columns) {
+        if (!widestText || room < 0) c.width *= (kRight - kLeft) / std::max(width, 1.0);
         c.title = ColumnTitle(c.field);
     }
+    if (widestText && room >= 0) widestText->width += room;
     // A title's longest word keeps to one line; the widest column gives the room.
     if (!table.columns.empty()) {
         auto widest = std::max_element(table.columns.begin(), table.columns.end(),
@@ -171,7 +179,7 @@ Layout BusinessLayout(const std::string& title, const DefinitionList& variables,
         y += step;
     }
 
-    FitTable(layout.table, std::max(kBlockTop + 36, y + 4));
+    FitTable(layout.table, std::max(kBlockTop + 36, y + 4), fields);
 
     HeaderItem page;
     page.kind = ItemKind::PageNumber;

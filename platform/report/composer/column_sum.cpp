@@ -4,8 +4,6 @@
 #include <charconv>
 #include <optional>
 
-#include "report/composer/decimal_text.h"
-
 namespace report {
 
 namespace {
@@ -16,19 +14,34 @@ constexpr int kDoubleDigits = 15;
 } // namespace
 
 void ColumnSum::Add(const std::string& contents) {
-    const std::optional<Decimal> value = ParseDecimal(contents);
-    if (!value) return;
+    if (const std::optional<Decimal> value = ParseDecimal(contents)) Add(*value);
+}
+
+void ColumnSum::Add(const Decimal& value) {
     if (exact_) {
-        const std::optional<std::int64_t> scaled = ToTenThousandths(*value);
+        const std::optional<std::int64_t> scaled = ToTenThousandths(value);
         exact_ = scaled && !__builtin_add_overflow(tenThousandths_, *scaled, &tenThousandths_);
     }
     // Not strtod: the program's locale may want a decimal comma.
-    const std::string plain = PlainText(*value);
+    const std::string plain = PlainText(value);
     double x = 0;
     std::from_chars(plain.data(), plain.data() + plain.size(), x);
     const double t = sum_ + x;
     lost_ += std::fabs(sum_) >= std::fabs(x) ? (sum_ - t) + x : (x - t) + sum_;
     sum_ = t;
+}
+
+FieldValue ColumnSum::Total() const {
+    FieldValue total;
+    if (exact_) {
+        total.kind = FieldValue::Kind::Currency;
+        total.integer = tenThousandths_;
+    } else {
+        total.kind = FieldValue::Kind::Number;
+        total.number = sum_ + lost_;
+        total.digits = kDoubleDigits;
+    }
+    return total;
 }
 
 std::string ColumnSum::Text() const {

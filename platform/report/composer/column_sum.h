@@ -5,14 +5,22 @@
 #include <cstdint>
 #include <string>
 
+#include "report/composer/decimal_text.h"
+#include "report/model/definitions.h"
+
 namespace report {
 
 class ColumnSum {
 public:
-    // A value's contents as declared; a text that is no number adds nothing.
+    // A number's exact digits; a value that is no number adds nothing.
+    void Add(const Decimal& value);
+    // A value's contents as text (read as a number when it is one).
     void Add(const std::string& contents);
     // The total as the engine writes numbers ("." before the decimals).
     std::string Text() const;
+    // The total as a typed value: exact ten-thousandths (a Currency, also
+    // when nothing was added) or a double.
+    FieldValue Total() const;
 
 private:
     std::int64_t tenThousandths_ = 0;

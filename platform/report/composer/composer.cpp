@@ -46,7 +46,8 @@ FittedCell Composer::FitValue(const QString& text, ValueFormat shown, const QRec
     return ShrinkIntoBox(text, onPage, style, !wraps);
 }
 
-void Composer::PlaceItem(Page& page, const HeaderItem& item, double top, const DefinitionList& variables) {
+double Composer::PlaceItem(Page& page, const HeaderItem& item, double top, const DefinitionList& variables,
+                           bool grows) {
     QString text;
     ValueFormat shown = ValueFormat::Text;
     if (item.kind == ItemKind::Text) {
@@ -63,8 +64,11 @@ void Composer::PlaceItem(Page& page, const HeaderItem& item, double top, const D
         shown = Shown(value, item.format);
     }
     const CellStyle style{item.fontSize, item.bold, item.align};
-    // A box without a height keeps its text on one line.
-    const double maxHeight = item.height > 0 ? item.height : -1;
+    // A text variable of the page part (a note, a memo) wraps whole and its
+    // box grows downward; elsewhere a box without a height keeps its text
+    // on one line.
+    const bool wholeText = grows && item.kind == ItemKind::Variable && shown == ValueFormat::Text;
+    const double maxHeight = wholeText ? 0 : item.height > 0 ? item.height : -1;
     FittedCell cell = FitValue(text, shown, QRectF(item.x, top + item.y, item.width, ItemHeight(item)), maxHeight,
                                style);
     if (cell.overflow) overflows_.push_back({item.kind == ItemKind::Count ? "righe" : item.source, text});
@@ -73,6 +77,36 @@ void Composer::PlaceItem(Page& page, const HeaderItem& item, double top, const D
         t.family = QString::fromStdString(item.fontFamily);
         page.texts.push_back(std::move(t));
     }
+    return wholeText ? std::max(0.0, cell.height - ItemHeight(item)) : 0;
+}
+
+void Composer::PlaceHeader(Page& page, const DefinitionList& variables) {
+    // Top down, so that what a grown box pushes down is known when placed.
+    std::vector<const HeaderItem*> items;
+    for (const HeaderItem& item : layout_.header) items.push_back(&item);
+    std::stable_sort(items.begin(), items.end(), [](const HeaderItem* a, const HeaderItem* b) { return a->y < b->y; });
+    struct Grown {
+        double bottom;   // as laid out
+        double left, right;
+        double extra;
+    };
+    std::vector<Grown> grown;
+    // What stands below a grown box, across the same width, moves down with it.
+    const auto pushedDown = [&](double y, double left, double right) {
+        double shift = 0;
+        for (const Grown& g : grown)
+            if (y >= g.bottom - 0.01 && left < g.right && right > g.left) shift += g.extra;
+        return shift;
+    };
+    for (const HeaderItem* item : items) {
+        // The page's foot (page number, print date) stays where it is.
+        const double shift =
+            item->y >= layout_.table.bottom ? 0 : pushedDown(item->y, item->x, item->x + item->width);
+        const double extra = PlaceItem(page, *item, shift, variables, true);
+        if (extra > 0) grown.push_back({item->y + ItemHeight(*item), item->x, item->x + item->width, extra});
+    }
+    tableTop_ = layout_.table.top + pushedDown(layout_.table.top, layout_.table.left,
+                                               layout_.table.left + std::max(TableWidth(), 1.0));
 }
 
 double Composer::PlaceTitles(Page& page) {
@@ -83,7 +117,7 @@ double Composer::PlaceTitles(Page& page) {
     for (const TableColumn& column : table.columns) {
         CellStyle titleStyle = style;
         titleStyle.align = column.align;
-        FittedCell cell = WrapIntoBox(QString::fromStdString(column.title), QPointF(x + kCellPadding, table.top),
+        FittedCell cell = WrapIntoBox(QString::fromStdString(column.title), QPointF(x + kCellPadding, tableTop_),
                                       std::max(1.0, column.width - 2 * kCellPadding), 0, titleStyle);
         height = std::max(height, cell.height);
         for (PageText& t : cell.texts) page.texts.push_back(std::move(t));
@@ -99,16 +133,17 @@ void Composer::OutputPageObjects(const DefinitionList& variables) {
     page.width = layout_.pageWidth;
     page.height = layout_.pageHeight;
     page.shapes = layout_.shapes;
-    for (const HeaderItem& item : layout_.header) PlaceItem(page, item, 0, variables);
+    PlaceHeader(page, variables);
     const LineTable& table = layout_.table;
     double titleHeight = 0;
     if (!table.columns.empty()) {
         titleHeight = PlaceTitles(page);
         const double right = table.left + TableWidth();
-        page.rules.push_back({QLineF(table.left, table.top, right, table.top), 0.3});
-        page.rules.push_back({QLineF(table.left, table.top + titleHeight, right, table.top + titleHeight), 0.3});
+        page.rules.push_back({QLineF(table.left, tableTop_, right, tableTop_), 0.3});
+        page.rules.push_back({QLineF(table.left, tableTop_ + titleHeight, right, tableTop_ + titleHeight), 0.3});
     }
-    nextLine_ = table.top + titleHeight + 0.8;
+    nextLine_ = tableTop_ + titleHeight + 0.8;
+    firstLine_ = nextLine_;
     linesOnPage_ = 0;
     tableOpen_ = true;
 }
@@ -119,6 +154,13 @@ bool Composer::OutputLine(const DefinitionList& fields) {
     if (table.columns.empty()) {
         CountLine(fields);
         return true;
+    }
+    if (!rest_.empty()) {
+        // The rows of a line that did not end on the page before.
+        std::vector<PageText> rest = std::move(rest_);
+        rest_.clear();
+        for (PageText& t : rest) t.rect.translate(0, nextLine_);
+        return PlaceRows(std::move(rest), restHeight_);
     }
     std::vector<FittedCell> cells;
     std::vector<Overflow> cut;
@@ -133,15 +175,45 @@ bool Composer::OutputLine(const DefinitionList& fields) {
         height = std::max(height, cells.back().height);
         x += column.width;
     }
-    if (nextLine_ + height > table.bottom && linesOnPage_ > 0) return false;
-    Page& page = pages_.back();
+    // A line that an empty page would hold goes there whole; a taller one starts here.
+    if (nextLine_ + height > table.bottom && linesOnPage_ > 0 && firstLine_ + height <= table.bottom) return false;
+    std::vector<PageText> rows;
     for (FittedCell& cell : cells)
-        for (PageText& t : cell.texts) page.texts.push_back(std::move(t));
+        for (PageText& t : cell.texts) rows.push_back(std::move(t));
     overflows_.insert(overflows_.end(), cut.begin(), cut.end());
-    nextLine_ += height;
-    ++linesOnPage_;
     CountLine(fields);
-    return true;
+    return PlaceRows(std::move(rows), height);
+}
+
+bool Composer::PlaceRows(std::vector<PageText> rows, double height) {
+    Page& page = pages_.back();
+    const double bottom = layout_.table.bottom;
+    // A line too tall for the room ends here with the rows that fit (on an
+    // empty page at least one, so that every page moves on), and the rest
+    // continues on the next page, below the repeated titles.
+    double cut = nextLine_ + height;
+    if (cut > bottom + 0.01) {
+        double firstRow = cut;
+        for (const PageText& t : rows) firstRow = std::min(firstRow, t.rect.bottom());
+        cut = linesOnPage_ > 0 ? bottom : std::max(bottom, firstRow);
+    }
+    double restTop = nextLine_ + height;
+    for (PageText& t : rows) {
+        if (t.rect.bottom() <= cut + 0.01) page.texts.push_back(std::move(t));
+        else {
+            restTop = std::min(restTop, t.rect.top());
+            rest_.push_back(std::move(t));
+        }
+    }
+    ++linesOnPage_;
+    if (rest_.empty()) {
+        nextLine_ += height;
+        return true;
+    }
+    for (PageText& t : rest_) t.rect.translate(0, -restTop);
+    restHeight_ = nextLine_ + height - restTop;
+    nextLine_ = cut;
+    return false;
 }
 
 void Composer::CountLine(const DefinitionList& fields) {
@@ -150,20 +222,38 @@ void Composer::CountLine(const DefinitionList& fields) {
         const Definition* value = Lookup(fields, sum.field);
         if (!value) continue;
         sum.column = value->column;
-        sum.total.Add(value->contents);
+        if (const std::optional<Decimal> n = DecimalOf(TypedValue(*value))) sum.total.Add(*n);
     }
 }
 
 Definition Composer::FooterValue(const HeaderItem& item) const {
-    if (item.kind == ItemKind::Count)
-        return {"", std::to_string(lineCount_), kFieldTypeNumeric, ColumnType::Integer};
-    for (const Sum& sum : sums_)
-        if (sum.field == item.source) return {sum.field, sum.total.Text(), kFieldTypeNumeric, sum.column};
+    Definition footer;
+    footer.type = kFieldTypeNumeric;
+    if (item.kind == ItemKind::Count) {
+        footer.contents = std::to_string(lineCount_);
+        footer.column = ColumnType::Integer;
+        footer.value.kind = FieldValue::Kind::Integer;
+        footer.value.integer = lineCount_;
+        return footer;
+    }
+    for (const Sum& sum : sums_) {
+        if (sum.field != item.source) continue;
+        footer.name = sum.field;
+        footer.contents = sum.total.Text();
+        // Money as money; other sums as numbers, whatever the total's own type.
+        footer.column = sum.column == ColumnType::Unknown ? ColumnType::Number : sum.column;
+        footer.value = sum.total.Total();
+        return footer;
+    }
     return {};
 }
 
-bool Composer::FinishLines(const DefinitionList& variables) {
+bool Composer::FinishLines(const DefinitionList& variables, const DefinitionList& fields) {
     if (pages_.empty()) return true;
+    // A sum over no line still prints in its column's format (money as 0,00).
+    for (Sum& sum : sums_)
+        if (const Definition* f = sum.column == ColumnType::Unknown ? fields.Find(sum.field) : nullptr)
+            sum.column = f->column;
     if (footerOnNextPage_) {
         footerOnNextPage_ = false;
         OutputPageObjects(variables);

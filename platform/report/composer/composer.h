@@ -23,15 +23,16 @@ public:
 
     // Places one line of the table from the fields' values; text wraps, so
     // a line may take several rows of text. False when no page is open or the
-    // line finds no room on this page; a line that does not fit even on an
-    // empty page is placed all the same, so that a caller repeating on a new
-    // page never loops for ever.
+    // line finds no room on this page; a line too tall even for an empty page
+    // places the rows that fit and answers false, and the next call (after a
+    // new page) places the rest, whatever fields it is given.
     bool OutputLine(const DefinitionList& fields);
 
     // Closes the table and places its footer (sums, line count, variables)
     // under the last line. False when the footer finds no room on this page:
     // the next call opens a new page with the page part and places it there.
-    bool FinishLines(const DefinitionList& variables);
+    // The fields declared give a sum over no line its column's type.
+    bool FinishLines(const DefinitionList& variables, const DefinitionList& fields = {});
 
     const std::vector<Page>& Pages() const { return pages_; }
     const Layout& GetLayout() const { return layout_; }
@@ -55,7 +56,11 @@ private:
     void CloseTable();
     double TableWidth() const;
     double PlaceTitles(Page& page);
-    void PlaceItem(Page& page, const HeaderItem& item, double top, const DefinitionList& variables);
+    // The extra height a growing box took beyond its own.
+    double PlaceItem(Page& page, const HeaderItem& item, double top, const DefinitionList& variables,
+                     bool grows = false);
+    void PlaceHeader(Page& page, const DefinitionList& variables);
+    bool PlaceRows(std::vector<PageText> rows, double height);
     void PlaceFooter(const DefinitionList& variables, double top);
     FittedCell FitValue(const QString& text, ValueFormat shown, const QRectF& box, double maxHeight,
                         const CellStyle& style) const;
@@ -66,6 +71,11 @@ private:
     Layout layout_;
     std::vector<Page> pages_;
     double nextLine_ = 0;     // top of the next line on the current page
+    double tableTop_ = 0;     // the table's top on this page, below a grown page part
+    double firstLine_ = 0;    // where the first line of this page starts
+    // The rows of a line that continue on the next page, from its top.
+    std::vector<PageText> rest_;
+    double restHeight_ = 0;
     int linesOnPage_ = 0;
     bool tableOpen_ = false;
     bool footerOnNextPage_ = false;

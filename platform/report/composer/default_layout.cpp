@@ -26,14 +26,18 @@ bool IsTotal(const Definition& v) {
     return v.column == ColumnType::Currency;
 }
 
-// What a column needs: its title's longest word (titles wrap) and its widest value.
+// What a column needs: its title's longest word (titles wrap), the widest
+// value its type holds in practice (a number does not wrap, and a later
+// document's amounts are larger than today's) and the widest value seen.
 double NeededWidth(const Definition& field, double fontSize) {
     double title = 0;
     for (const QString& word : QString::fromStdString(field.name).split(QLatin1Char(' ')))
         title = std::max(title, TextWidth(word, fontSize, true));
     Definition widest = field;
     widest.contents = field.widest;
-    return std::max(title, TextWidth(FormatValue(&widest, ValueFormat::Auto), fontSize, false)) + kCellRoom;
+    widest.value = {};
+    const double seen = TextWidth(FormatValue(&widest, ValueFormat::Auto), fontSize, false);
+    return std::max({title, seen, TextWidth(QString::fromUtf8(WidestOfType(field)), fontSize, false)}) + kCellRoom;
 }
 
 // Column widths within usable: numbers keep what they need (they do not
@@ -49,17 +53,24 @@ std::vector<double> ColumnWidths(const std::vector<Definition>& fields, double f
         else room -= width.back();
     }
     std::sort(texts.begin(), texts.end(), [&](std::size_t a, std::size_t b) { return width[a] < width[b]; });
+    const std::vector<double> needed = width;
+    double textNeeds = 0;
     for (std::size_t n = 0; n < texts.size(); ++n) {
         const double share = std::max(kNarrowestText, room / static_cast<double>(texts.size() - n));
         width[texts[n]] = std::min(width[texts[n]], share);
         room -= width[texts[n]];
+        textNeeds += needed[texts[n]];
     }
     double total = 0;
     for (double w : width) total += w;
     if (total > usable || texts.empty()) {
         for (double& w : width) w *= usable / std::max(total, 1.0);   // too many columns: all give way
     } else {
-        for (std::size_t i : texts) width[i] += (usable - total) / static_cast<double>(texts.size());
+        // The room left over goes to the texts that wanted more (the description), not to short codes.
+        double wanting = 0;
+        for (std::size_t i : texts) wanting += needed[i] - width[i];
+        for (std::size_t i : texts)
+            width[i] += (usable - total) * (wanting > 0 ? (needed[i] - width[i]) / wanting : needed[i] / textNeeds);
     }
     return width;
 }
@@ -87,6 +98,18 @@ void AddFooter(Layout& layout, const DefinitionList& variables, const Definition
 }
 
 } // namespace
+
+const char* WidestOfType(const Definition& value) {
+    switch (ResolvedFormat(value)) {
+    case ValueFormat::Amount: return "999.999.999,99";
+    case ValueFormat::Number: return value.column == ColumnType::Integer ? "9999999" : "9.999.999,99999";
+    case ValueFormat::Date: return "00/00/0000 00:00";
+    case ValueFormat::YesNo: return "No";
+    case ValueFormat::Text:
+    case ValueFormat::Auto: break;
+    }
+    return "";
+}
 
 Align SuggestedAlign(const Definition& value) {
     return AlignFor(ResolvedFormat(value));

@@ -13,4 +13,9 @@ Layout DefaultLayout(const DefinitionList& variables, const DefinitionList& fiel
 // left for the rest.
 Align SuggestedAlign(const Definition& value);
 
+// The widest value a column of this type holds in practice, as printed:
+// money to 999.999.999,99 (prices with four decimals are narrower),
+// quantities to 9.999.999,99999, dates with their time; "" for text.
+const char* WidestOfType(const Definition& value);
+
 } // namespace report

@@ -1,56 +1,142 @@
 #include "report/composer/value_format.h"
 
+#include <charconv>
 #include <cmath>
 
 #include <QDate>
 #include <QStringList>
 #include <QTime>
 
-#include "report/composer/decimal_text.h"
 #include "report/model/report_codes.h"
 
 namespace report {
 
 namespace {
 
+using Kind = FieldValue::Kind;
+
 // Money shows cents, and the ten-thousandths a Currency value may hold.
 constexpr int kAmountMinPlaces = 2;
 constexpr int kAmountMaxPlaces = 4;
-constexpr int kSecondsPerDay = 86400;
+// A number shows every decimal it holds: no double has more than this.
+constexpr int kNumberMaxPlaces = 400;
+constexpr std::int64_t kMsPerDay = 86400000;
+constexpr std::int64_t kMsPerMinute = 60000;
 
-QString YesNoText(const std::string& contents) {
-    if (contents == "True" || contents == "Vero") return QString::fromUtf8("Sì");
-    if (contents == "False" || contents == "Falso") return QStringLiteral("No");
-    if (std::optional<double> n = ParseNumber(contents)) return *n != 0 ? QString::fromUtf8("Sì") : QStringLiteral("No");
-    return QString::fromStdString(contents);
-}
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-QString AmountOf(const std::string& contents) {
-    const std::optional<Decimal> n = ParseDecimal(contents);
-    return QString::fromStdString(n ? ItalianText(*n, kAmountMinPlaces, kAmountMaxPlaces) : contents);
-}
-
-QString NumberText(const std::string& contents) {
-    return QString::fromStdString(contents).replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
-QString SerialDateText(const std::string& contents) {
-    if (std::optional<double> n = ParseNumber(contents)) return DateText(*n);
-    // A line's date comes as its text form, with seconds when it has a time.
-    // Day and time are read apart: a local date-time may not exist (the hour
-    // skipped when clocks go forward), a date in the database always does.
-    const QString text = QString::fromStdString(contents);
-    const QStringList parts = text.split(QLatin1Char(' '));
+// A date given as its text form ("dd/mm/yyyy", with "hh:mm:ss" when it has
+// a time) or as its serial number. Day and time are read apart: a local
+// date-time may not exist (the hour skipped when clocks go forward), a date
+// in the database always does.
+std::optional<double> SerialOfText(const std::string& contents) {
+    if (std::optional<double> n = ParseNumber(contents)) return n;
+    const QStringList parts = Utf8(contents).split(QLatin1Char(' '));
     const QDate day = QDate::fromString(parts.value(0), QStringLiteral("dd/MM/yyyy"));
     const QTime time = parts.size() == 2 ? QTime::fromString(parts[1], QStringLiteral("HH:mm:ss")) : QTime(0, 0);
-    if (!day.isValid() || !time.isValid() || parts.size() > 2) return text;
+    if (!day.isValid() || !time.isValid() || parts.size() > 2) return std::nullopt;
     const auto days = static_cast<double>(QDate(1899, 12, 30).daysTo(day));
-    const double fraction = time.msecsSinceStartOfDay() / 1000.0 / kSecondsPerDay;
+    const double fraction = time.msecsSinceStartOfDay() / double(kMsPerDay);
     // Before day 0 the time of day still counts away from zero.
-    return DateText(days < 0 ? days - fraction : days + fraction);
+    return days < 0 ? days - fraction : days + fraction;
+}
+
+FieldValue FromText(const Definition& d) {
+    FieldValue v;
+    const std::string& text = d.contents;
+    if (text.empty()) {
+        v.kind = Kind::Null;
+        return v;
+    }
+    v.kind = Kind::Text;
+    v.text = text;
+    const bool date = d.column == ColumnType::Date || (d.column == ColumnType::Unknown && d.type == kFieldTypeDate);
+    if (date) {
+        if (std::optional<double> serial = SerialOfText(text)) {
+            v.kind = Kind::Date;
+            v.number = *serial;
+        }
+    } else if (d.column == ColumnType::Integer) {
+        // Other numbers stay text: DecimalOf reads their exact digits.
+        const char* end = text.data() + text.size();
+        if (std::from_chars(text.data(), end, v.integer).ptr == end) v.kind = Kind::Integer;
+    } else if (d.column == ColumnType::Boolean || (d.column == ColumnType::Unknown && d.type == kFieldTypeBoolean)) {
+        if (text == "True" || text == "Vero" || text == "False" || text == "Falso") {
+            v.kind = Kind::Boolean;
+            v.integer = text == "True" || text == "Vero" ? 1 : 0;
+        }
+    }
+    return v;
+}
+
+QString YesNo(bool yes) { return yes ? QString::fromUtf8("Sì") : QStringLiteral("No"); }
+
+QString YesNoText(const FieldValue& v) {
+    if (v.kind == Kind::Boolean) return YesNo(v.integer != 0);
+    if (v.kind == Kind::Text && (v.text == "True" || v.text == "Vero")) return YesNo(true);
+    if (v.kind == Kind::Text && (v.text == "False" || v.text == "Falso")) return YesNo(false);
+    if (const std::optional<Decimal> n = DecimalOf(v)) return YesNo(n->digits.find_first_not_of('0') != std::string::npos);
+    return Utf8(v.text);
+}
+
+QString DateOf(const FieldValue& v) {
+    if (v.kind == Kind::Date || v.kind == Kind::Number) return DateText(v.number);
+    if (v.kind == Kind::Text)
+        if (const std::optional<double> serial = SerialOfText(v.text)) return DateText(*serial);
+    return Utf8(v.text);
+}
+
+// The one number formatter: thousands points and a decimal comma; a whole
+// number of an integer column (a document number, a count) ungrouped.
+QString NumberOf(const FieldValue& v, bool amount) {
+    const std::optional<Decimal> n = DecimalOf(v);
+    if (!n) return v.kind == Kind::Date ? DateText(v.number) : Utf8(v.text);
+    if (amount) return Utf8(ItalianText(*n, kAmountMinPlaces, kAmountMaxPlaces));
+    if (v.kind == Kind::Integer) return Utf8(PlainText(*n));
+    return Utf8(ItalianText(*n, 0, kNumberMaxPlaces));
+}
+
+// Text asked of a typed value (or of one under a text column): as its own type prints.
+QString AsText(const Definition& d, const FieldValue& v) {
+    switch (d.value.kind == Kind::Unset ? Kind::Text : v.kind) {
+    case Kind::Currency: return NumberOf(v, true);
+    case Kind::Integer:
+    case Kind::Number: return NumberOf(v, false);
+    case Kind::Date: return DateOf(v);
+    case Kind::Boolean: return YesNoText(v);
+    case Kind::Unset:
+    case Kind::Null:
+    case Kind::Text: break;
+    }
+    return Utf8(d.contents);
 }
 
 } // namespace
+
+FieldValue TypedValue(const Definition& value) {
+    if (value.value.kind != Kind::Unset) return value.value;
+    return FromText(value);
+}
+
+std::optional<Decimal> DecimalOf(const FieldValue& v) {
+    switch (v.kind) {
+    case Kind::Integer: return ParseDecimal(std::to_string(v.integer));
+    case Kind::Currency: return FromTenThousandths(v.integer);
+    case Kind::Boolean: return ParseDecimal(v.integer != 0 ? "-1" : "0");
+    case Kind::Number: {
+        if (!std::isfinite(v.number)) return std::nullopt;
+        char text[64];
+        const auto written =
+            std::to_chars(text, text + sizeof text, v.number, std::chars_format::general, v.digits);
+        return ParseDecimal(std::string(text, written.ptr));
+    }
+    case Kind::Text: return ParseDecimal(v.text);
+    case Kind::Unset:
+    case Kind::Null:
+    case Kind::Date: break;
+    }
+    return std::nullopt;
+}
 
 ValueFormat ResolvedFormat(const Definition& value) {
     switch (value.column) {
@@ -61,6 +147,16 @@ ValueFormat ResolvedFormat(const Definition& value) {
     case ColumnType::Boolean: return ValueFormat::YesNo;
     case ColumnType::Text: return ValueFormat::Text;
     case ColumnType::Unknown: break;
+    }
+    switch (value.value.kind) {
+    case Kind::Currency: return ValueFormat::Amount;
+    case Kind::Integer:
+    case Kind::Number: return ValueFormat::Number;
+    case Kind::Date: return ValueFormat::Date;
+    case Kind::Boolean: return ValueFormat::YesNo;
+    case Kind::Text: return ValueFormat::Text;
+    case Kind::Unset:
+    case Kind::Null: break;
     }
     if (value.type == kFieldTypeDate) return ValueFormat::Date;
     if (value.type == kFieldTypeBoolean) return ValueFormat::YesNo;
@@ -73,7 +169,7 @@ Align AlignFor(ValueFormat resolved) {
 }
 
 std::optional<double> ParseNumber(const std::string& text) {
-    QString t = QString::fromStdString(text).trimmed();
+    QString t = Utf8(text).trimmed();
     if (t.isEmpty() || t.count(QLatin1Char(',')) + t.count(QLatin1Char('.')) > 1) return std::nullopt;
     t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
@@ -84,34 +180,34 @@ std::optional<double> ParseNumber(const std::string& text) {
 
 QString DateText(double serial) {
     double whole = std::trunc(serial);
-    long seconds = std::lround(std::fabs(serial - whole) * kSecondsPerDay);
-    if (seconds == kSecondsPerDay) {
-        seconds = 0;
+    std::int64_t ms = std::llround(std::fabs(serial - whole) * kMsPerDay);
+    if (ms == kMsPerDay) {
+        ms = 0;
         whole += serial < 0 ? -1 : 1;
     }
     // Seconds are not printed, and not rounded into the next minute either.
-    const QString time = QTime(0, 0).addSecs(static_cast<int>(seconds)).toString(QStringLiteral("HH:mm"));
+    const QString time = QTime(0, 0).addMSecs(static_cast<int>(ms / kMsPerMinute * kMsPerMinute))
+                             .toString(QStringLiteral("HH:mm"));
     // Day 0 is no day: the value is a time of day alone.
-    if (whole == 0 && seconds != 0) return time;
+    if (whole == 0 && ms != 0) return time;
     QString text = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole)).toString(QStringLiteral("dd/MM/yyyy"));
-    if (seconds != 0) text += QLatin1Char(' ') + time;
+    if (ms != 0) text += QLatin1Char(' ') + time;
     return text;
 }
 
 QString FormatValue(const Definition* value, ValueFormat format) {
     if (!value) return {};
-    const std::string& contents = value->contents;
-    // An empty value (a Null column) prints as nothing in every format.
-    if (contents.empty()) return {};
+    const FieldValue v = TypedValue(*value);
+    if (v.kind == Kind::Null || (v.kind == Kind::Text && v.text.empty())) return {};
     switch (format == ValueFormat::Auto ? ResolvedFormat(*value) : format) {
-    case ValueFormat::Amount: return AmountOf(contents);
-    case ValueFormat::Date: return SerialDateText(contents);
-    case ValueFormat::Number: return NumberText(contents);
-    case ValueFormat::YesNo: return YesNoText(contents);
+    case ValueFormat::Amount: return NumberOf(v, true);
+    case ValueFormat::Number: return NumberOf(v, false);
+    case ValueFormat::Date: return DateOf(v);
+    case ValueFormat::YesNo: return YesNoText(v);
     case ValueFormat::Text:
     case ValueFormat::Auto: break;
     }
-    return QString::fromStdString(contents);
+    return AsText(*value, v);
 }
 
 } // namespace report

@@ -1,5 +1,6 @@
 #include "report/control/qt_screens.h"
 
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -70,7 +71,11 @@ std::unique_ptr<ProgressBox> QtScreens::OpenProgress(QWidget* parent, const std:
     return std::make_unique<QtProgressBox>(parent, title);
 }
 
-bool QtScreens::PrintOptions(QWidget* parent, const std::string& text, QPrinter& printer) {
+bool QtScreens::PrintOptions(QWidget* parent, const std::string& text, const std::string& warnings,
+                             QPrinter& printer) {
+    if (!warnings.empty())
+        QMessageBox::warning(parent, QString::fromStdString(text),
+                             QString::fromStdString(warnings).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     PrintOptionsDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromStdString(text));
     return dialog.exec() == QDialog::Accepted;

@@ -10,7 +10,8 @@ public:
     bool ChooseLayoutFile(QWidget* parent, std::filesystem::path& file) override;
     void DesignLayout(QWidget* parent, DesignRequest& request) override;
     std::unique_ptr<ProgressBox> OpenProgress(QWidget* parent, const std::string& title) override;
-    bool PrintOptions(QWidget* parent, const std::string& text, QPrinter& printer) override;
+    bool PrintOptions(QWidget* parent, const std::string& text, const std::string& warnings,
+                      QPrinter& printer) override;
     void ShowPreview(QWidget* parent, const std::string& title, const std::vector<Page>& pages) override;
 };
 

@@ -26,14 +26,14 @@ void ReportControl::ClearSecondDefinitionList() {
 }
 
 std::int32_t ReportControl::AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type,
-                                              ColumnType column) {
-    variables_.Set(name, contents, type, column);
+                                              ColumnType column, const FieldValue& value) {
+    variables_.Set(name, contents, type, column, value);
     return kResultOk;
 }
 
 std::int32_t ReportControl::AddLineField(const std::string& name, std::string& contents, std::int32_t type,
-                                         ColumnType column) {
-    fields_.Set(name, contents, type, column);
+                                         ColumnType column, const FieldValue& value) {
+    fields_.Set(name, contents, type, column, value);
     return kResultOk;
 }
 

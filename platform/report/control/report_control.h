@@ -37,11 +37,13 @@ public:
     void ClearFirstDefinitionList();       // the variables
     void ClearSecondDefinitionList();      // the fields
     // Declaring a name again refreshes its contents in place. The column's
-    // type, when given, chooses the format of an Auto item or column.
+    // type, when given, chooses the format of an Auto item or column; the
+    // typed value, when given, is what prints (the contents are then its text
+    // for the caller's own use).
     std::int32_t AddHeaderVariable(const std::string& name, std::string& contents, std::int32_t type,
-                                   ColumnType column = ColumnType::Unknown);
+                                   ColumnType column = ColumnType::Unknown, const FieldValue& value = {});
     std::int32_t AddLineField(const std::string& name, std::string& contents, std::int32_t type,
-                              ColumnType column = ColumnType::Unknown);
+                              ColumnType column = ColumnType::Unknown, const FieldValue& value = {});
     const DefinitionList& Variables() const { return variables_; }
     const DefinitionList& Fields() const { return fields_; }
 

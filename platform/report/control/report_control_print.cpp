@@ -1,6 +1,7 @@
 // The print job operations of the report control.
 #include <system_error>
 
+#include "report/composer/narrow_boxes.h"
 #include "report/composer/page_objects.h"
 #include "report/control/report_control.h"
 #include "report/control/screens.h"
@@ -47,7 +48,9 @@ std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string&
 std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string& text) {
     if (!job_) return kResultNoJob;
     if (previewLayout_) return kResultOk;
-    if (!CurrentScreens().PrintOptions(window, text, job_->printer)) {
+    // A box that would print ### is told of before anything is printed.
+    const std::string warnings = ShortList(NarrowBoxes(job_->composer.GetLayout(), variables_, fields_));
+    if (!CurrentScreens().PrintOptions(window, text, warnings, job_->printer)) {
         job_->cancelled = true;
         return kResultCancelled;
     }
@@ -76,7 +79,7 @@ std::int32_t ReportControl::OutputLine() {
 std::int32_t ReportControl::FinishLines() {
     if (!job_) return kResultNoJob;
     if (job_->CheckCancelled()) return kResultCancelled;
-    return job_->composer.FinishLines(variables_) ? kResultOk : kResultRepeat;
+    return job_->composer.FinishLines(variables_, fields_) ? kResultOk : kResultRepeat;
 }
 
 std::int32_t ReportControl::EndPrintJob(std::int32_t) {

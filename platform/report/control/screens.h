@@ -34,8 +34,10 @@ public:
     virtual std::unique_ptr<ProgressBox> OpenProgress(QWidget* parent, const std::string& title) = 0;
 
     // The print options on the job's printer (which printer, copies, output
-    // file); false when the operator cancels.
-    virtual bool PrintOptions(QWidget* parent, const std::string& text, QPrinter& printer) = 0;
+    // file), after the warnings when there are any (what the layout would
+    // not print whole); false when the operator cancels.
+    virtual bool PrintOptions(QWidget* parent, const std::string& text, const std::string& warnings,
+                              QPrinter& printer) = 0;
 
     // Shows finished pages on screen until the operator closes the preview.
     virtual void ShowPreview(QWidget* parent, const std::string& title, const std::vector<Page>& pages) = 0;

@@ -5,15 +5,15 @@
 namespace report {
 
 void DefinitionList::Set(const std::string& name, const std::string& contents, std::int32_t type,
-                         ColumnType column) {
+                         ColumnType column, const FieldValue& value) {
     for (Definition& d : items_) {
         if (d.name == name) {
             const std::string widest = contents.size() > d.widest.size() ? contents : d.widest;
-            d = {name, contents, type, column, widest};
+            d = {name, contents, type, column, widest, value};
             return;
         }
     }
-    items_.push_back({name, contents, type, column, contents});
+    items_.push_back({name, contents, type, column, contents, value});
 }
 
 const Definition* DefinitionList::Find(const std::string& name) const {

@@ -1,0 +1,53 @@
+// A database path that names no regular file (a FIFO, a device, a folder) is
+// refused at once as a missing file: opening one to look could wait forever.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include "dbengine/data_control.h"
+#include "dbengine/engine.h"
+#include "engine_fixture.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using dbtest::ErrorOf;
+
+// True when the action, run in a child process, raised 3024 within a second
+// (a hang would otherwise hang the test).
+bool Is3024WithinASecond(const std::function<int()>& action) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(1);
+        _exit(action() == 3024 ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(SpecialPaths, AFifoADeviceAndAFolderAre3024WithinASecond) {
+    testing_support::TempDir dir;
+    const std::string fifo = dir.file("archivio.mdb");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string device = dir.file("zero.mdb");
+    std::filesystem::create_symlink("/dev/zero", device);
+    for (const std::string& path : {fifo, device, dir.path().string()}) {
+        SCOPED_TRACE(path);
+        EXPECT_TRUE(Is3024WithinASecond([&] { return ErrorOf([&] { dao::DBEngine().OpenDatabase(path); }); }));
+        EXPECT_TRUE(Is3024WithinASecond([&] {
+            dao::DBEngine engine;
+            dao::DataControl control(engine);
+            control.SetDatabaseName(path);
+            control.SetRecordSource("clienti");
+            return ErrorOf([&] { control.Refresh(); });
+        }));
+        EXPECT_TRUE(Is3024WithinASecond([&] { return ErrorOf([&] { dao::DBEngine().CompactDatabase(path, dir.file("c.mdb")); }); }));
+    }
+}
+
+} // namespace
