@@ -4,6 +4,7 @@
 
 #include "dbengine/access/reader_stream.h"
 #include "dbengine/access/reader_supervisor.h"
+#include "dbengine/access/unsupported_format.h"
 #include "dbengine/storage/regular_file.h"
 #include "dbengine/values/errors.h"
 #include "winfs/paths.h"
@@ -22,10 +23,6 @@ constexpr int kVersionOffset = 0x14;
 constexpr unsigned char kLastVersionRead = 1;   // Jet 4
 
 } // namespace
-
-void RaiseUnsupportedFormat(const std::string& detail) {
-    Raise(kNotADatabase, detail);
-}
 
 bool IsAccessFile(const std::filesystem::path& path) {
     unsigned char head[kVersionOffset + 1] = {};
@@ -48,9 +45,9 @@ char RecordOrFailure(access_wire::StreamReader& stream, const std::string& file)
     RaiseUnsupportedFormat(file + ": " + detail);
 }
 
-void CheckAccessFile(const std::filesystem::path& path) {
+void CheckAccessFile(ReaderPool& readers, const std::filesystem::path& path) {
     using namespace access_wire;
-    const std::string bytes = AskAccessCatalog(path);
+    const std::string bytes = readers.AskCatalog(path);
     StreamReader stream(bytes);
     try {
         if (RecordOrFailure(stream, path.string()) != kCatalog) throw ProtocolError("no catalog");

@@ -1,6 +1,7 @@
 #pragma once
 // Internal: Access databases (Jet 3 and Jet 4 files), read by the Access
-// reader process (dbengine/access/reader_supervisor.h), never in this one.
+// reader process (dbengine/access/reader_supervisor.h), never in this one,
+// asked through the readers of the engine object that opens them.
 // The engine only ever reads them: every write is 3027.
 #include <filesystem>
 #include <memory>
@@ -8,6 +9,7 @@
 
 namespace dao {
 
+class ReaderPool;
 class RecordsetBackend;
 
 namespace access_wire {
@@ -21,13 +23,11 @@ bool IsAccessFile(const std::filesystem::path& path);
 
 // The rows of a table of an Access file, read-only. 3343 when the file cannot
 // be read, 3078 when the table is missing.
-std::unique_ptr<RecordsetBackend> OpenAccessTable(const std::filesystem::path& path, const std::string& table);
+std::unique_ptr<RecordsetBackend> OpenAccessTable(ReaderPool& readers, const std::filesystem::path& path,
+                                                  const std::string& table);
 
 // Checks that the file opens and its catalog reads (for a Database handle): 3343 otherwise.
-void CheckAccessFile(const std::filesystem::path& path);
-
-// 3343 with the description of a format not supported or a damaged file.
-[[noreturn]] void RaiseUnsupportedFormat(const std::string& detail);
+void CheckAccessFile(ReaderPool& readers, const std::filesystem::path& path);
 
 // Reads the next record of a reader's stream (the one that opens it, or the
 // one after a table's rows): returns it, or raises what a failure record says

@@ -9,6 +9,7 @@
 #include "dbengine/access/reader_stream.h"
 #include "dbengine/values/errors.h"
 #include "dbengine/access/reader_supervisor.h"
+#include "dbengine/access/unsupported_format.h"
 #include "dbengine/storage/recordset_backend.h"
 #include "winfs/paths.h"
 
@@ -20,8 +21,8 @@ using namespace access_wire;
 
 class AccessRows final : public RecordsetBackend {
 public:
-    AccessRows(const std::filesystem::path& path, const std::string& name)
-        : path_(path.string()), bytes_(AskAccessTable(path, name)) {
+    AccessRows(ReaderPool& readers, const std::filesystem::path& path, const std::string& name)
+        : path_(path.string()), bytes_(readers.AskTable(path, name)) {
         try {
             Parse();
         } catch (const ProtocolError& error) {
@@ -106,8 +107,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<RecordsetBackend> OpenAccessTable(const std::filesystem::path& path, const std::string& table) {
-    return std::make_unique<AccessRows>(path, table);
+std::unique_ptr<RecordsetBackend> OpenAccessTable(ReaderPool& readers, const std::filesystem::path& path,
+                                                  const std::string& table) {
+    return std::make_unique<AccessRows>(readers, path, table);
 }
 
 } // namespace dao

@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "dbengine/access/access_file.h"
 #include "dbengine/access/reader_stream.h"
+#include "dbengine/access/unsupported_format.h"
 
 extern char** environ;
 

@@ -15,11 +15,11 @@
 #include <memory>
 #include <mutex>
 
-#include "dbengine/access/access_file.h"
 #include "dbengine/access/reader_bounds.h"
 #include "dbengine/access/reader_launch.h"
 #include "dbengine/access/reader_stream.h"
 #include "dbengine/access/reader_warnings.h"
+#include "dbengine/access/unsupported_format.h"
 #include "dbengine/access/waiting.h"
 
 namespace dao {
@@ -79,13 +79,11 @@ struct Reader {
     std::unique_ptr<ReaderChild> child;
 };
 
+} // namespace
+
 // Readers that answered well, the last used first.
-class ReaderPool {
+class ReaderPool::Kept {
 public:
-    static ReaderPool& Get() {
-        static ReaderPool pool;
-        return pool;
-    }
     // A kept reader of the file, still fit to answer; or a new one.
     std::unique_ptr<Reader> Take(const std::string& executable, const std::string& file, std::uint64_t fileSize) {
         const FileStamp stamp = StampOf(file);
@@ -115,6 +113,8 @@ private:
     std::mutex mutex_;
     std::list<std::unique_ptr<Reader>> kept_;
 };
+
+namespace {
 
 // Joins the chunks of one answer as they come (see reader_stream.h).
 class Answer {
@@ -207,11 +207,17 @@ std::string HowItEnded(ReaderChild& child) {
     return "the Access reader ended with status " + std::to_string(WEXITSTATUS(status));
 }
 
-std::string Ask(const std::filesystem::path& path, const std::string& request) {
+} // namespace
+
+ReaderPool::ReaderPool() : kept_(std::make_unique<Kept>()) {}
+
+ReaderPool::~ReaderPool() = default;
+
+std::string ReaderPool::Ask(const std::filesystem::path& path, const std::string& request) {
     const std::string file = path.string();
     std::error_code ec;
     const std::uint64_t fileSize = std::filesystem::file_size(path, ec);
-    auto reader = ReaderPool::Get().Take(ReaderExecutable().string(), file, fileSize);
+    auto reader = kept_->Take(ReaderExecutable().string(), file, fileSize);
     ReaderStderr warnings(file);
     Answer answer;
     try {
@@ -223,17 +229,15 @@ std::string Ask(const std::filesystem::path& path, const std::string& request) {
     // A table read while the file grew or shrank may mix its pages of before and after.
     if (StampOf(file).size != reader->stamp.size) RaiseUnsupportedFormat(file + ": the file changed size while it was read");
     // libmdb warns of the damage it meets: its state may be unsound since.
-    if (!warnings.Heard() && !answer.last()) ReaderPool::Get().Keep(std::move(reader));
+    if (!warnings.Heard() && !answer.last()) kept_->Keep(std::move(reader));
     return std::move(answer.stream);
 }
 
-} // namespace
-
-std::string AskAccessCatalog(const std::filesystem::path& file) {
+std::string ReaderPool::AskCatalog(const std::filesystem::path& file) {
     return Ask(file, std::string(1, access_wire::kAskCatalog));
 }
 
-std::string AskAccessTable(const std::filesystem::path& file, const std::string& table) {
+std::string ReaderPool::AskTable(const std::filesystem::path& file, const std::string& table) {
     std::string request(1, access_wire::kAskTable);
     access_wire::AppendText(request, table.substr(0, access_wire::kLongestTableName));
     return Ask(file, request);

@@ -4,6 +4,7 @@
 #include "dbengine/storage/connection.h"
 #include "dbengine/engine.h"
 #include "dbengine/errors.h"
+#include "dbengine/face/open_files.h"
 #include "dbengine/storage/recordset_backend.h"
 #include "winfs/paths.h"
 
@@ -35,7 +36,7 @@ void DataControl::Refresh() {
     if (previous) previous->Commit();
     // Access files are read by their own backend, with no storage connection.
     if (const auto path = winfs::Resolve(databaseName_); IsAccessFile(path)) {
-        recordset_.reset(new Recordset(OpenAccessTable(path, recordSource_)));
+        recordset_.reset(new Recordset(OpenAccessTable(ReadersOf(*engine_), path, recordSource_)));
         return;
     }
     auto connection = engine_->Connect(databaseName_, readOnly_);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dbengine/access/access_file.h"
+#include "dbengine/access/reader_supervisor.h"
 #include "dbengine/storage/connection.h"
 #include "dbengine/claims/engine_holdings.h"
 #include "dbengine/errors.h"
@@ -131,6 +132,7 @@ bool Database::ReadOnly() const { return accessFile_ || (connection_ && connecti
 
 struct DBEngine::Impl {
     EngineHoldings holdings;
+    ReaderPool readers;   // the Access readers kept between questions
     std::optional<std::chrono::milliseconds> lockWait;
 
     // A connection just opened, with this engine's wait and its claim.
@@ -173,7 +175,7 @@ std::shared_ptr<Connection> DBEngine::Connect(const std::string& fileName, bool 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& fileName) {
     const auto path = winfs::Resolve(fileName);
     if (IsAccessFile(path)) {
-        CheckAccessFile(path);
+        CheckAccessFile(impl_->readers, path);
         std::unique_ptr<Database> database(new Database(nullptr, fileName));
         database->accessFile_ = true;
         return database;
@@ -218,6 +220,8 @@ void DBEngine::CommitAll() {
 }
 
 EngineHoldings& HoldingsOf(DBEngine& engine) noexcept { return engine.impl_->holdings; }
+
+ReaderPool& ReadersOf(DBEngine& engine) noexcept { return engine.impl_->readers; }
 
 void DBEngine::SetLockWait(std::chrono::milliseconds wait) noexcept { impl_->lockWait = wait; }
 

@@ -20,6 +20,7 @@ namespace dao {
 class Connection;     // one open storage file (internal)
 class DBEngine;
 struct EngineHoldings;  // the engine's claims and exclusive uses (internal)
+class ReaderPool;       // the engine's Access reader processes (internal)
 
 class Database {
 public:
@@ -96,6 +97,8 @@ public:
     std::shared_ptr<Connection> Connect(const std::string& fileName, bool readOnly = false);
     // Internal: what this engine holds of its files where other holders look (open_files.h).
     friend EngineHoldings& HoldingsOf(DBEngine& engine) noexcept;
+    // Internal: the Access readers this engine keeps (open_files.h).
+    friend ReaderPool& ReadersOf(DBEngine& engine) noexcept;
 
 private:
     struct Impl;
