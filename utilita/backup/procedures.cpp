@@ -167,7 +167,7 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
     RemoveLeftovers(where);
     // No question first: the component replaces the database only with a
     // whole entry, once it reads as a version-7 database.
-    zip.ExtractCheck = CheckVersion7Database;
+    zip.ExtractCheck = [&engine](const std::string& extracted) { CheckVersion7Database(engine, extracted); };
     const int restored = place ? zip.ZipExtract(0) : static_cast<int>(vb::kBadFileName);
     if (restored != 0) {
         view.ShowInfo(FailureText(kRestoreFailed, restored, zip));
