@@ -60,11 +60,26 @@ std::string FailureText(const char* failed, int number, const std::string& descr
     return text;
 }
 
+// The first folder on the way to the archive that is missing, as the
+// operator names it ("A:\", "D:\v7copia"); empty when none is.
+std::string MissingFolder(const std::string& drive) {
+    const std::string root = drive + ":\\";
+    for (const std::string& folder : {root, root + "v7copia"}) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(winfs::Resolve(folder), ec)) return folder;
+    }
+    return {};
+}
+
 // A failed operation of the component: the operator's words for its number,
-// or those of the handler that ended it.
-std::string FailureText(const char* failed, int number, const zipcomp::ZipComponent& zip) {
-    const std::string described = vb::Describe(number);
-    return FailureText(failed, number, described.empty() ? zip.HandlerDescription() : described);
+// or those of the handler that ended it. A path not found names the folder
+// to look at on the line after the words.
+std::string FailureText(const char* failed, int number, const zipcomp::ZipComponent& zip, const std::string& drive) {
+    std::string described = vb::Describe(number);
+    if (described.empty()) described = zip.HandlerDescription();
+    if (number == vb::kPathNotFound && ArchivePlaceFor(drive))
+        if (const std::string missing = MissingFolder(drive); !missing.empty()) described += "\r\n" + missing;
+    return FailureText(failed, number, described);
 }
 
 // Runs body; an error that no step handled is told as the failure of the
@@ -139,14 +154,14 @@ void CopyAndTest(const BackupPlace& where, dao::DBEngine& engine, BackupView& vi
     const int copied = place ? zip.ZipCompress(0) : static_cast<int>(vb::kBadFileName);
     if (copied != 0) {
         const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
-        view.ShowInfo(FailureText(kCopyFailed, copied, zip) + (overwritten ? kPreviousOverwritten : ""));
+        view.ShowInfo(FailureText(kCopyFailed, copied, zip, where.drive) + (overwritten ? kPreviousOverwritten : ""));
         return;
     }
     phase = Phase::Test;
     view.ShowInfo(kCopyDone);
     // The test runs after every copy, whatever "Test a fine copia" says.
     const int tested = zip.ZipTest();
-    view.ShowInfo(tested == 0 ? std::string(kTestDone) : FailureText(kTestFailed, tested, zip));
+    view.ShowInfo(tested == 0 ? std::string(kTestDone) : FailureText(kTestFailed, tested, zip, where.drive));
 }
 
 void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView& view) {
@@ -160,21 +175,21 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
     view.SetStatus(kPleaseWait);
     view.SetHourglass(true);
     // Nothing replaces the database while another program has it open; the
-    // use is held to the end, and the remains of a restore that was killed
-    // are no one's once it is taken.
+    // use is held until the database is in place (not while the operator
+    // reads the outcome), and the remains of a restore that was killed are
+    // no one's once it is taken.
     const std::string database = where.archiveFolder + kDatabasePath;
-    const dao::ExclusiveUse use(engine, database);
-    RemoveLeftovers(where);
-    // No question first: the component replaces the database only with a
-    // whole entry, once it reads as a version-7 database.
-    zip.ExtractCheck = [&engine](const std::string& extracted) { CheckVersion7Database(engine, extracted); };
-    const int restored = place ? zip.ZipExtract(0) : static_cast<int>(vb::kBadFileName);
-    if (restored != 0) {
-        view.ShowInfo(FailureText(kRestoreFailed, restored, zip));
-        return;
+    int restored = 0;
+    {
+        const dao::ExclusiveUse use(engine, database);
+        RemoveLeftovers(where);
+        // No question first: the component replaces the database only with a
+        // whole entry, once it reads as a version-7 database.
+        zip.ExtractCheck = [&engine](const std::string& extracted) { CheckVersion7Database(engine, extracted); };
+        restored = place ? zip.ZipExtract(0) : static_cast<int>(vb::kBadFileName);
+        if (restored == 0) engine.SettleReplacedFile(database);
     }
-    engine.SettleReplacedFile(database);
-    view.ShowInfo(kRestoreDone);
+    view.ShowInfo(restored == 0 ? std::string(kRestoreDone) : FailureText(kRestoreFailed, restored, zip, where.drive));
 }
 
 } // namespace
