@@ -113,6 +113,7 @@ void WriteAll(int fd, const void* data, std::size_t length, const fs::path& path
             if (errno == EINTR) continue;
             Fail(NumberForErrno(errno, path));
         }
+        if (n == 0) Fail(kDiskFull);   // takes nothing more: no room
         in += n;
         length -= static_cast<std::size_t>(n);
     }
@@ -126,6 +127,7 @@ void WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t length,
             if (errno == EINTR) continue;
             Fail(NumberForErrno(errno, path));
         }
+        if (n == 0) Fail(kDiskFull);
         in += n;
         offset += static_cast<std::uint64_t>(n);
         length -= static_cast<std::size_t>(n);
