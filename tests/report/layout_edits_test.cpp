@@ -85,7 +85,7 @@ TEST(LayoutEdits, MovesAndResizesStayOnThePaperAndSnapToTheGrid) {
     Layout layout = Sample();
     MoveObjects(layout, {{Part::Item, 0}, {Part::Shape, 0}}, {-30, 5});
     EXPECT_EQ(layout.header[0].x, 0) << "stopped at the paper's edge";
-    EXPECT_EQ(layout.shapes[0].x, 70);
+    EXPECT_EQ(layout.shapes[0].x, 80) << "and the other with it, as one block";
     EXPECT_EQ(layout.shapes[0].y, 35);
     SetBounds(layout, {Part::Shape, 0}, QRectF(QPointF(80, 30), QPointF(300, 20)));
     EXPECT_EQ(Bounds(layout, {Part::Shape, 0}), QRectF(80, 20, 130, 10)) << "normalised and cut at the paper";

@@ -49,7 +49,8 @@ void PrintLayoutWindow::OnDesignClicked() {
     report_.SetDesignPreview([this] { PrintDocument(report::kPrintToPreview); });
     const std::int32_t answer = report_.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile);
     report_.SetDesignPreview(nullptr);
-    if (answer != report::kResultOk) ReportJobFailure(answer, layoutFile);
+    // A damaged layout the operator chose to keep has nothing more to say.
+    if (answer != report::kResultOk && answer != report::kResultCancelled) ReportJobFailure(answer, layoutFile);
 }
 
 } // namespace utilita::print

@@ -45,11 +45,22 @@ double AspectOf(const std::string& bytes) {
 } // namespace
 
 DesignerDialog::DesignerDialog(DesignRequest& request, QWidget* parent)
-    : QDialog(parent), request_(request), document_(request.layout) {
+    : QDialog(parent), request_(request), document_(request.layout),
+      openedStamp_(request.newLayout ? std::string() : FileStamp(request.file)) {
     pickImage = [this] { return PickImageFile(); };
     BuildControls();
     connect(&document_, &LayoutDocument::Changed, this, &DesignerDialog::UpdateCommands);
+    connect(&document_, &LayoutDocument::Changed, this, &DesignerDialog::ShowSampleWarnings);
     connect(&document_.History(), &QUndoStack::cleanChanged, this, &DesignerDialog::UpdateCommands);
+    // What a file holds off the paper comes back onto it, as an edit that can be undone.
+    Layout fitted = document_.Current();
+    if (const int fixed = BringIntoPage(fitted)) {
+        document_.Replace(QStringLiteral("Riporta nella pagina"), fitted, {});
+        ShowStatus(QString::number(fixed) + (fixed == 1 ? QStringLiteral(" valore fuori dalla pagina è stato riportato nella pagina.")
+                                                        : QStringLiteral(" valori fuori dalla pagina sono stati riportati nella pagina.")));
+    } else {
+        ShowSampleWarnings();
+    }
     UpdateCommands();
 }
 
@@ -167,9 +178,16 @@ void DesignerDialog::EditSelection(const QString& text,
     document_.Apply(text, [&](Layout& layout, Selection& selection) { selection = edit(layout, selection); });
 }
 
+void DesignerDialog::ShowSampleWarnings() {
+    if (sampleWarnings_.empty()) return;
+    QString text = QStringLiteral("Attenzione: ") + QString::fromStdString(sampleWarnings_.front());
+    if (sampleWarnings_.size() > 1) text += QStringLiteral(" (e altri ") + QString::number(sampleWarnings_.size() - 1) + QStringLiteral(")");
+    ShowStatus(text);
+}
+
 void DesignerDialog::PageSetup() {
     Layout layout = document_.Current();
-    if (!EditPageSetup(this, layout)) return;
+    if (!EditPageSetup(this, layout, paperTrips_)) return;
     document_.Apply(QStringLiteral("Imposta pagina"), [&](Layout& l, Selection&) { l = layout; });
     FitPage();
 }
@@ -196,8 +214,12 @@ void DesignerDialog::UpdateCommands() {
 }
 
 bool DesignerDialog::Save() {
+    if (FileStamp(request_.file) != openedStamp_ &&
+        ui::ShowMessage(this, "Il modulo è stato modificato da un altro utente. Sovrascrivere?", ui::Buttons::YesNo,
+                        ui::Icon::Question, request_.title, ui::DefaultButton::Second) != ui::kYes)
+        return false;
     std::string error;
-    if (!SaveLayout(request_.file, document_.Current(), error)) {
+    if (!SaveLayout(request_.file, document_.Current(), error, &openedStamp_)) {
         ui::ShowMessage(this, "Impossibile salvare il modulo :\r\n" + winfs::WindowsForm(request_.file.string()) + "\r\n" + error,
                         ui::Buttons::Ok, ui::Icon::Exclamation, request_.title);
         return false;

@@ -151,7 +151,7 @@ void DesignerDialog::BuildControls() {
     fileLabel_->setTextFormat(Qt::PlainText);
 
     canvas_ = new PageCanvas(document_, [this](const Layout& layout) {
-        return SamplePage(layout, request_.variables, request_.fields);
+        return SamplePage(layout, request_.variables, request_.fields, &sampleWarnings_);
     });
     scroll_ = Named(new QScrollArea(this), "PageArea");
     scroll_->setWidget(canvas_);

@@ -190,8 +190,13 @@ void PageCanvas::DragTo(QPointF mm, Qt::KeyboardModifiers keys) {
     }
     case Drag::ColumnEdge: {
         const QRectF column = Bounds(layout, {Part::Column, dragIndex_});
-        // The width on the grid, wherever the column starts.
-        ResizeColumn(layout, dragIndex_, SnapMm(mm.x() - column.left()));
+        // The width on the grid, wherever the column starts; at most the
+        // last grid step that keeps the table on the paper.
+        const double room = layout.pageWidth - ColumnLeft(layout.table, int(layout.table.columns.size())) +
+                            column.width();
+        double width = SnapMm(mm.x() - column.left());
+        if (gridOn_ && width > room) width = std::floor(room / gridStep_) * gridStep_;
+        ResizeColumn(layout, dragIndex_, width);
         document_.Replace(QStringLiteral("Larghezza colonna"), layout, {{Part::Column, dragIndex_}}, dragKey_);
         return;
     }
