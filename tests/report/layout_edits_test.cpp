@@ -210,6 +210,34 @@ TEST(LayoutEdits, ColumnsReorderAndResizeAndTheTableKeepsItsRoom) {
     EXPECT_EQ(PaperOf(100, 100), Paper::Custom);
 }
 
+TEST(PaperChange, AnotherPaperAndBackGivesTheLayoutExactlyAndTheTableStaysOnIt) {
+    Layout a4 = Sample();
+    AddShape(a4, Frame(150, 10, 50, 20));          // near the right edge: pushed in on A5
+    a4.table.columns[1].width = 150;               // the table reaches 200 mm
+    HeaderItem sum = Text(180, 2, 20);
+    sum.kind = ItemKind::Sum;
+    sum.source = "importo";
+    AddFooterItem(a4, sum);
+    for (const QSizeF paper : {QSizeF(148, 210), QSizeF(215.9, 279.4)}) {
+        std::vector<PaperTrip> trips;
+        const Layout other = OnPaper(a4, paper.width(), paper.height(), trips);
+        const double right = other.table.left + other.table.columns[0].width + other.table.columns[1].width +
+                             other.table.columns[2].width;
+        EXPECT_LE(right, paper.width() - other.margins.right + 1e-9) << paper.width();
+        EXPECT_NEAR(other.table.columns[1].width / other.table.columns[0].width, 150.0 / 30, 1e-9) << "in proportion";
+        EXPECT_LE(Bounds(other, {Part::Shape, 1}).right(), paper.width());
+        EXPECT_LE(Bounds(other, {Part::Footer, 0}).right(), paper.width());
+        EXPECT_EQ(OnPaper(other, 210, 297, trips), a4) << paper.width();
+        EXPECT_TRUE(trips.empty());
+    }
+    std::vector<PaperTrip> trips;
+    Layout edited = OnPaper(a4, 148, 210, trips);
+    MoveObjects(edited, {{Part::Item, 0}}, {1, 0});
+    const Layout back = OnPaper(edited, 210, 297, trips);
+    EXPECT_EQ(back.pageWidth, 210) << "an edit between: carried over, not restored";
+    EXPECT_NE(back, a4);
+}
+
 TEST(LayoutDocument, EveryEditIsOneUndoStepAndADragIsOne) {
     LayoutDocument document(Sample());
     EXPECT_FALSE(document.Modified());

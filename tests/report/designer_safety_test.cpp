@@ -1,0 +1,156 @@
+// Changes that once broke a layout without a word, and saves that lost
+// another's work, each worked with the mouse and keys as an operator does.
+#include <fstream>
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QtTest/QTest>
+
+#include "designer_fixture.h"
+
+namespace report_testing {
+namespace {
+
+class DesignerSafety : public Designer {
+protected:
+    // Close enough that a click on a column's title is not one on the table's top.
+    DesignerSafety() { canvas->SetZoom(2.0); }
+    const Layout& Current() const { return dialog->CurrentLayout(); }
+    template <class T>
+    T* Child(const char* name) const { return dialog->findChild<T*>(QString::fromLatin1(name)); }
+    QString Status() const { return Child<QLabel>("StatusMessage")->text(); }
+    void ClickTitle(int column) const {
+        const QRectF c = Bounds(Current(), {Part::Column, column});
+        Click({c.center().x(), c.top() + 2});
+    }
+    std::string FileText() const {
+        std::ifstream in(request.file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+TEST_F(DesignerSafety, SameWidthGivesALineTheOthersLengthAlongItsOwnAxis) {
+    Trigger("AddHorizontalLine");
+    Child<QDoubleSpinBox>("PropWidth")->setValue(180);
+    Trigger("AddVerticalLine");
+    const Shape flat = Current().shapes[0];
+    const Shape upright = Current().shapes[1];
+    Click({upright.x, upright.y + upright.height / 2});
+    Click({flat.x + 90, flat.y}, Qt::ShiftModifier);
+    ASSERT_EQ(dialog->Document().Selected().size(), 2u);
+    Trigger("SameWidth");
+    EXPECT_EQ(Current().shapes[0], (Shape{ShapeKind::Line, flat.x, flat.y, upright.height, 0, flat.lineWidth}));
+}
+
+TEST_F(DesignerSafety, AFooterSumKeepsToItsColumnGoesWithItAndNothingLeavesThePage) {
+    Child<QComboBox>("FieldChoice")->setCurrentIndex(2);   // qtà, the last column
+    Trigger("AddSum");
+    ClickTitle(0);
+    Trigger("Delete");
+    ASSERT_EQ(Current().table.columns.size(), 2u);
+    EXPECT_EQ(Bounds(Current(), {Part::Footer, 0}).x(), Bounds(Current(), {Part::Column, 1}).x())
+        << "the sum went left with its column";
+    // Widening the first column as far as the mouse goes.
+    const QRectF first = Bounds(Current(), {Part::Column, 0});
+    Drag({first.right(), first.top() + 2}, {first.right() + 150, first.top() + 2});
+    const QRectF sum = Bounds(Current(), {Part::Footer, 0});
+    const QRectF last = Bounds(Current(), {Part::Column, 1});
+    EXPECT_EQ(sum.left(), last.left());
+    EXPECT_EQ(sum.right(), last.right());
+    EXPECT_LE(last.right(), Current().pageWidth) << "the table stays on the paper";
+    ClickTitle(0);
+    Child<QDoubleSpinBox>("PropWidth")->setValue(500);
+    EXPECT_DOUBLE_EQ(Bounds(Current(), {Part::Column, 1}).right(), Current().pageWidth) << "typed too";
+    EXPECT_DOUBLE_EQ(Bounds(Current(), {Part::Footer, 0}).right(), Current().pageWidth);
+    ClickTitle(1);
+    Trigger("Delete");
+    EXPECT_TRUE(Current().table.footer.empty()) << "the sum went with its column";
+    Trigger("Undo");
+    EXPECT_EQ(Current().table.columns.size(), 2u);
+    EXPECT_EQ(Current().table.footer.size(), 1u);
+}
+
+TEST_F(DesignerSafety, ASelectionMovesAsOneBlockByMouseAndByThePanel) {
+    Trigger("AddText");
+    ASSERT_EQ(Current().header.size(), 3u);
+    const Layout before = Current();
+    Trigger("SelectAll");
+    const QRectF first = Bounds(before, {Part::Item, 0});
+    Drag(first.center(), first.center() + QPointF(100, 0));
+    const double moved = Current().header[0].x - before.header[0].x;
+    EXPECT_GT(moved, 0);
+    double right = 0;
+    for (std::size_t i = 0; i < before.header.size(); ++i) {
+        EXPECT_DOUBLE_EQ(Current().header[i].x - before.header[i].x, moved) << "item " << i;
+        right = std::max(right, Current().header[i].x + Current().header[i].width);
+    }
+    EXPECT_DOUBLE_EQ(right, Current().pageWidth) << "stopped where the first one met the edge";
+
+    const Layout dragged = Current();
+    dialog->Document().Select({{Part::Item, 0}, {Part::Item, 1}, {Part::Item, 2}});
+    Child<QDoubleSpinBox>("PropY")->setValue(45);
+    EXPECT_EQ(Current().header[0].y, 45);
+    for (int i : {1, 2}) EXPECT_DOUBLE_EQ(Current().header[i].y - 45, dragged.header[i].y - dragged.header[0].y);
+}
+
+TEST_F(DesignerSafety, AColumnTooNarrowForItsValuesIsToldAtOnce) {
+    ClickTitle(2);
+    ASSERT_EQ(dialog->Document().Selected(), (Selection{{Part::Column, 2}}));
+    EXPECT_EQ(Status(), QString());
+    Child<QDoubleSpinBox>("PropWidth")->setValue(0);
+    EXPECT_TRUE(Status().startsWith(QStringLiteral("Attenzione: qtà: il valore \"12\""))) << Status().toStdString();
+}
+
+TEST_F(DesignerSafety, ASaveAfterAnotherAsksBeforeOverwritingIt) {
+    ASSERT_TRUE(dialog->Save());
+    DesignRequest other = request;   // another workstation opens the saved layout
+    DesignerDialog second(other);
+    second.Document().Select({{Part::Item, 0}});
+    second.findChild<QDoubleSpinBox*>(QStringLiteral("PropX"))->setValue(33);
+    ASSERT_TRUE(second.Save());
+    const std::string theirs = FileText();
+
+    dialog->Document().Select({{Part::Item, 0}});
+    Child<QDoubleSpinBox>("PropY")->setValue(44);
+    EXPECT_FALSE(dialog->Save()) << "No is the default";
+    ASSERT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_EQ(boxes.Requests()[0].text, "Il modulo è stato modificato da un altro utente. Sovrascrivere?");
+    EXPECT_EQ(FileText(), theirs);
+    EXPECT_TRUE(dialog->Modified());
+    boxes.Answer(ui::kYes);
+    EXPECT_TRUE(dialog->Save());
+    EXPECT_NE(FileText(), theirs);
+    EXPECT_TRUE(dialog->Save()) << "its own save is no one else's";
+    EXPECT_EQ(boxes.Requests().size(), 2u);
+}
+
+TEST_F(DesignerSafety, ASaveThatFailsSaysWhyInItalian) {
+    std::ofstream(Archive("cartella")) << "a file, not a folder";
+    request.file = Archive("cartella") / "DDT.LST";
+    EXPECT_FALSE(dialog->Save());
+    ASSERT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_EQ(boxes.Requests()[0].text,
+              "Impossibile salvare il modulo :\r\nC:\\archivi\\cartella\\DDT.LST\r\nImpossibile trovare il percorso.");
+}
+
+TEST_F(DesignerSafety, ValuesOffThePaperAreBroughtOnItOnOpeningWithOneLine) {
+    request.layout.header[0].x = 210;            // as a file's x 5000 reads
+    request.layout.shapes.push_back(Shape{});
+    request.layout.shapes.back().width = 0;      // as a file's width -10 reads
+    request.layout.table.columns[2].width = 0;
+    request.newLayout = false;
+    Open();
+    EXPECT_EQ(Status(), QStringLiteral("3 valori fuori dalla pagina sono stati riportati nella pagina."));
+    for (const Selection& all : {Selection{{Part::Item, 0}, {Part::Shape, 0}, {Part::Column, 2}}})
+        for (const ObjectRef& ref : all) {
+            const QRectF box = Bounds(Current(), ref);
+            EXPECT_GE(box.width(), 3) << int(ref.part);
+            EXPECT_LE(box.right(), Current().pageWidth) << int(ref.part);
+        }
+    Trigger("Undo");
+    EXPECT_EQ(Current(), request.layout) << "the repair is one step";
+}
+
+} // namespace
+} // namespace report_testing
