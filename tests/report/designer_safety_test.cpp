@@ -5,6 +5,10 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest/QTest>
 
 #include "designer_fixture.h"
@@ -150,6 +154,93 @@ TEST_F(DesignerSafety, ValuesOffThePaperAreBroughtOnItOnOpeningWithOneLine) {
         }
     Trigger("Undo");
     EXPECT_EQ(Current(), request.layout) << "the repair is one step";
+}
+
+// A filled frame with a text over it, low on the page.
+class DesignerHabits : public DesignerSafety {
+protected:
+    DesignerHabits() {
+        Shape frame;
+        frame.x = 20;
+        frame.y = 240;
+        frame.width = 60;
+        frame.height = 20;
+        frame.fill = "#eeeeee";
+        request.layout.shapes.push_back(frame);
+        request.layout.header.push_back({.kind = ItemKind::Text, .source = "Nota", .x = 25, .y = 245, .width = 40});
+        request.newLayout = false;
+        Open();
+        QApplication::setActiveWindow(dialog.get());
+    }
+    ObjectRef text() const { return {Part::Item, static_cast<int>(Current().header.size()) - 1}; }
+    Selection Selected() const { return dialog->Document().Selected(); }
+    // Where a page point shows in the scroll area's viewport.
+    QPoint InView(QPointF mm) const {
+        return canvas->mapTo(Child<QWidget>("PageArea")->findChild<QWidget*>(QStringLiteral("qt_scrollarea_viewport")),
+                             canvas->ToPixel(mm).toPoint());
+    }
+};
+
+TEST_F(DesignerHabits, CutAltClickAndAClickInsideASelection) {
+    const QPointF on(30, 247);
+    Click(on);
+    EXPECT_EQ(Selected(), (Selection{text()}));
+    Click(on, Qt::AltModifier);
+    EXPECT_EQ(Selected(), (Selection{{Part::Shape, 0}})) << "the frame under the text";
+    Click(on, Qt::AltModifier);
+    EXPECT_EQ(Selected(), (Selection{text()})) << "and round again";
+    dialog->Document().Select({{Part::Shape, 0}, text()});
+    Click(on);
+    EXPECT_EQ(Selected(), (Selection{text()})) << "a click without a drag chooses that one alone";
+
+    const std::size_t items = Current().header.size();
+    QTest::keyClick(canvas, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(Current().header.size(), items - 1);
+    QTest::keyClick(canvas, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Current().header.size(), items);
+    EXPECT_TRUE(Child<QMenu>("EditMenu")->actions().contains(Child<QAction>("Cut")));
+}
+
+TEST_F(DesignerHabits, PanelKeysTheGreyAroundZoomAndTheListKeepTheirPlace) {
+    Click({30, 247});
+    auto* x = Child<QDoubleSpinBox>("PropX");
+    x->setValue(30);
+    x->setFocus();
+    QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Current().header.back().x, 25) << "Ctrl+Z from a field undoes the designer's last step";
+    QTest::keyClick(x, Qt::Key_Escape);
+    EXPECT_TRUE(Selected().empty());
+
+    Trigger("ZoomPage");
+    Click({30, 247});
+    QWidget* viewport = Child<QWidget>("PageArea")->findChild<QWidget*>(QStringLiteral("qt_scrollarea_viewport"));
+    const QPoint grey(1, viewport->height() / 2);
+    ASSERT_FALSE(canvas->geometry().contains(grey));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, grey);
+    EXPECT_TRUE(Selected().empty()) << "a click on the grey chooses nothing";
+
+    Click({30, 247});
+    Trigger("Zoom200");
+    EXPECT_TRUE(viewport->rect().contains(InView({45, 247}))) << "the selection stays in view";
+    const QPoint before = InView({40, 250});
+    QWheelEvent wheel(canvas->ToPixel({40, 250}), canvas->mapToGlobal(canvas->ToPixel({40, 250})), {}, {0, 120},
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &wheel);
+    EXPECT_LE((InView({40, 250}) - before).manhattanLength(), 2) << "the point under the cursor stays";
+
+    auto* outline = Child<QListWidget>("Outline");
+    dialog->Document().Apply(QString(), [](Layout& l, Selection&) {   // a list longer than its room
+        for (int i = 0; i < 30; ++i) AddItem(l, {.kind = ItemKind::Text, .source = "riga", .x = 150, .y = 40.0 + i * 5});
+    });
+    dialog->Document().Select({{Part::Shape, 0}});   // the first row
+    QApplication::processEvents();
+    outline->verticalScrollBar()->setValue(outline->verticalScrollBar()->maximum());
+    const int scrolled = outline->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    QListWidgetItem* last = outline->item(outline->count() - 1);
+    QTest::mouseClick(outline->viewport(), Qt::LeftButton, Qt::ControlModifier, outline->visualItemRect(last).center());
+    EXPECT_EQ(Selected().size(), 2u);
+    EXPECT_EQ(outline->verticalScrollBar()->value(), scrolled) << "the list stays where it was";
 }
 
 } // namespace

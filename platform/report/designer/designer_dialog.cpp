@@ -247,7 +247,26 @@ void DesignerDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+bool DesignerDialog::PanelKey(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QWidget*>(watched);
+    if (!field || !panel_->isAncestorOf(field)) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride)
+        // Left unaccepted, the designer's own shortcut runs instead of the field's undo.
+        return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+               (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
+    if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+        document_.Select({});
+        canvas_->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return false;
+}
+
 bool DesignerDialog::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) && PanelKey(watched, event))
+        return true;
+    if (watched == scroll_->viewport() && event->type() == QEvent::MouseButtonPress) document_.Select({});
     auto* button = qobject_cast<QToolButton*>(watched);
     if (button && button->defaultAction() && event->type() == QEvent::MouseButtonRelease) {
         const auto* release = static_cast<QMouseEvent*>(event);

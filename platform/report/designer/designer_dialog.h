@@ -82,6 +82,9 @@ private:
     void PageSetup();
     void Preview();
     void FitPage();
+    void ZoomTo(double zoom);
+    // Undo, redo and Escape reach the designer from the panel's fields too.
+    bool PanelKey(QObject* watched, QEvent* event);
     void ShowZoom(double zoom);
     void UpdateCommands();
     // What the sample page could not print as it is, on the status line.
