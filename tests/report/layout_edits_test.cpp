@@ -210,6 +210,26 @@ TEST(LayoutEdits, ColumnsReorderAndResizeAndTheTableKeepsItsRoom) {
     EXPECT_EQ(PaperOf(100, 100), Paper::Custom);
 }
 
+TEST(LayoutEdits, FooterTotalsKeepToTheirColumnsAndVariablesGoWithTheirs) {
+    Layout layout = Sample();                      // codice 10-40, articolo 40-70, importo 70-100
+    HeaderItem count = Text(10, 2, 30);            // a line count under codice
+    count.kind = ItemKind::Count;
+    HeaderItem label = Text(45, 2, 50);            // "Totale documento:" from articolo into importo
+    label.kind = ItemKind::Variable;
+    HeaderItem total = Text(72, 6, 28);            // a variable wholly under importo
+    total.kind = ItemKind::Variable;
+    for (const HeaderItem& item : {count, label, total}) AddFooterItem(layout, item);
+    ResizeColumn(layout, 1, 20);                   // articolo 10 mm narrower
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 1}), QRectF(45, 2, 40, ItemHeight(label)));
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 2}).left(), 62) << "the block keeps together";
+    Remove(layout, {{Part::Column, 2}});
+    ASSERT_EQ(layout.table.footer.size(), 2u) << "the variable under importo went with it";
+    EXPECT_EQ(layout.table.footer[0].x, 10) << "the count stays";
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 1}).right(), 60) << "its right edge where importo was";
+    Remove(layout, {{Part::Column, 0}});
+    EXPECT_EQ(layout.table.footer.size(), 2u) << "a count belongs to no column";
+}
+
 TEST(PaperChange, AnotherPaperAndBackGivesTheLayoutExactlyAndTheTableStaysOnIt) {
     Layout a4 = Sample();
     AddShape(a4, Frame(150, 10, 50, 20));          // near the right edge: pushed in on A5

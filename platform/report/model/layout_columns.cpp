@@ -60,11 +60,12 @@ std::vector<int> Unchanged(const LineTable& table) {
     return moved;
 }
 
-// A footer item belongs to a column when it sums that column's field or
-// stands wholly under it.
+// A footer sum belongs to its field's column, a footer variable to the
+// column it stands wholly under; texts, counts and page numbers to none.
 bool BelongsTo(const HeaderItem& item, const LineTable& table, int column) {
     const TableColumn& c = table.columns[At(column)];
     if (item.kind == ItemKind::Sum) return item.source == c.field;
+    if (item.kind != ItemKind::Variable) return false;
     const double left = ColumnLeft(table, column);
     constexpr double kSlack = 0.01;
     return item.x >= left - kSlack && item.x + item.width <= left + c.width + kSlack;
