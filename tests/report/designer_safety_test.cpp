@@ -109,7 +109,10 @@ TEST_F(DesignerSafety, AColumnTooNarrowForItsValuesIsToldAtOnce) {
 }
 
 TEST_F(DesignerSafety, ASaveAfterAnotherAsksBeforeOverwritingIt) {
+    std::ofstream(request.file) << R"({"format": "vantorima-layout", "ver)";   // damaged: started again
+    Open();
     ASSERT_TRUE(dialog->Save());
+    EXPECT_TRUE(boxes.Requests().empty()) << "the file it replaces is the one it was opened on";
     DesignRequest other = request;   // another workstation opens the saved layout
     DesignerDialog second(other);
     second.Document().Select({{Part::Item, 0}});

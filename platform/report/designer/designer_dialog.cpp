@@ -46,7 +46,7 @@ double AspectOf(const std::string& bytes) {
 
 DesignerDialog::DesignerDialog(DesignRequest& request, QWidget* parent)
     : QDialog(parent), request_(request), document_(request.layout),
-      openedStamp_(request.newLayout ? std::string() : FileStamp(request.file)) {
+      openedStamp_(FileStamp(request.file)) {
     pickImage = [this] { return PickImageFile(); };
     BuildControls();
     connect(&document_, &LayoutDocument::Changed, this, &DesignerDialog::UpdateCommands);
