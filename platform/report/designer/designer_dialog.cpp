@@ -56,8 +56,9 @@ DesignerDialog::DesignerDialog(DesignRequest& request, QWidget* parent)
     Layout fitted = document_.Current();
     if (const int fixed = BringIntoPage(fitted)) {
         document_.Replace(QStringLiteral("Riporta nella pagina"), fitted, {});
-        ShowStatus(QString::number(fixed) + (fixed == 1 ? QStringLiteral(" valore fuori dalla pagina è stato riportato nella pagina.")
-                                                        : QStringLiteral(" valori fuori dalla pagina sono stati riportati nella pagina.")));
+        ShowStatus(QString::number(fixed) +
+                   (fixed == 1 ? QStringLiteral(" valore fuori dalla pagina è stato riportato nella pagina.")
+                               : QStringLiteral(" valori fuori dalla pagina sono stati riportati nella pagina.")));
     } else {
         ShowSampleWarnings();
     }
@@ -181,7 +182,8 @@ void DesignerDialog::EditSelection(const QString& text,
 void DesignerDialog::ShowSampleWarnings() {
     if (sampleWarnings_.empty()) return;
     QString text = QStringLiteral("Attenzione: ") + QString::fromStdString(sampleWarnings_.front());
-    if (sampleWarnings_.size() > 1) text += QStringLiteral(" (e altri ") + QString::number(sampleWarnings_.size() - 1) + QStringLiteral(")");
+    if (sampleWarnings_.size() > 1)
+        text += QStringLiteral(" (e altri ") + QString::number(sampleWarnings_.size() - 1) + QStringLiteral(")");
     ShowStatus(text);
 }
 

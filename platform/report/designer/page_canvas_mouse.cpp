@@ -250,8 +250,8 @@ void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
     }
     // A click without a drag on one object of several chosen chooses it alone.
     const Selection& chosen = document_.Selected();
-    if (drag_ == Drag::Move && !dragged_ && pressHit_ && chosen.size() > 1 &&
-        !(event->modifiers() & Qt::ShiftModifier) && std::find(chosen.begin(), chosen.end(), *pressHit_) != chosen.end())
+    if (drag_ == Drag::Move && !dragged_ && pressHit_ && chosen.size() > 1 && !(event->modifiers() & Qt::ShiftModifier) &&
+        std::find(chosen.begin(), chosen.end(), *pressHit_) != chosen.end())
         document_.Select({*pressHit_});
     drag_ = Drag::None;
     update();
