@@ -69,6 +69,9 @@ TEST_F(DesignerSafety, AFooterSumKeepsToItsColumnGoesWithItAndNothingLeavesThePa
     Child<QDoubleSpinBox>("PropWidth")->setValue(500);
     EXPECT_DOUBLE_EQ(Bounds(Current(), {Part::Column, 1}).right(), Current().pageWidth) << "typed too";
     EXPECT_DOUBLE_EQ(Bounds(Current(), sumRef).right(), Current().pageWidth);
+    Trigger("AddField");
+    EXPECT_LE(Bounds(Current(), {Part::Column, 2}).right(), Current().pageWidth) << "a new column too";
+    Trigger("Undo");
     ClickTitle(1);
     Trigger("Delete");
     EXPECT_EQ(Current().table.footer.size(), footer - 1) << "the sum went with its column";

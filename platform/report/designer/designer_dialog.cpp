@@ -115,7 +115,7 @@ void DesignerDialog::AddField() {
     if (const Definition* d = request_.fields.Find(name)) column.align = SuggestedAlign(*d);
     document_.Apply(QStringLiteral("Aggiungi colonna"), [&](Layout& layout, Selection& selection) {
         const ObjectRef added = AddColumn(layout, column);
-        ResizeColumn(layout, added.index, column.width);   // kept on the paper
+        FitColumns(layout);   // the others make room for it on the paper
         selection = {added};
     });
 }
