@@ -22,6 +22,9 @@ int NumberForFileErrno(int err, const std::filesystem::path& path) {
     case EACCES:
     case EPERM: return vb::kPermissionDenied;
     case EROFS: return vb::kWriteProtected;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return vb::kDiskFull;
     case EIO: return vb::kDeviceIoError;
     default: return vb::kPathFileAccessError;  // EISDIR, EBUSY, ENAMETOOLONG, ELOOP ...
     }

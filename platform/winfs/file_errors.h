@@ -11,7 +11,7 @@ namespace winfs::detail {
 // (error_descriptions.h).
 [[noreturn]] void Raise(int number);
 
-// The number for an errno from opening, deleting or renaming `path` as a file:
+// The number for an errno from opening, writing, deleting or renaming `path` as a file:
 // a missing file whose folder exists is 53, a missing folder on the way 76.
 int NumberForFileErrno(int err, const std::filesystem::path& path);
 

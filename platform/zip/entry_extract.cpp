@@ -57,9 +57,11 @@ std::optional<std::uint64_t> FindEntry(const ZipReader& reader, const std::strin
 }
 
 void ExtractEntry(ZipReader& reader, std::uint64_t index, const fs::path& folder, const std::string& name,
-                  const std::function<void(const fs::path&)>& check) {
+                  std::uint64_t room, const std::function<void(const fs::path&)>& check) {
     // A link is neither followed nor written out as a file holding its target.
     if (reader.IsLink(index)) Fail(kUnsupported);
+    // The file it replaces stays until the entry is whole: both must fit.
+    if (reader.DeclaredSize(index) > room) Fail(kDiskFull);
     const fs::path target = TargetIn(folder, name);
     std::string pattern = (folder / ("." + name + ".XXXXXX")).string();
     Fd out(::mkstemp(pattern.data()));

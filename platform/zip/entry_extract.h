@@ -21,7 +21,10 @@ std::optional<std::uint64_t> FindEntry(const ZipReader& reader, const std::strin
 // the temporary file before it replaces anything; its exception ends the
 // extraction. The temporary file is locked (flock) while it exists, so that
 // RemoveAbandoned leaves it alone.
+// `room`: the bytes the folder takes; an entry that declares more is disk
+// full before anything is written.
 void ExtractEntry(ZipReader& reader, std::uint64_t index, const std::filesystem::path& folder,
-                  const std::string& name, const std::function<void(const std::filesystem::path&)>& check = {});
+                  const std::string& name, std::uint64_t room,
+                  const std::function<void(const std::filesystem::path&)>& check = {});
 
 } // namespace zipcomp::detail

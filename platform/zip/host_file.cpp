@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include "zip/zip_errors.h"
@@ -112,6 +113,7 @@ void WriteAll(int fd, const void* data, std::size_t length, const fs::path& path
             if (errno == EINTR) continue;
             Fail(NumberForErrno(errno, path));
         }
+        if (n == 0) Fail(kDiskFull);   // takes nothing more: no room
         in += n;
         length -= static_cast<std::size_t>(n);
     }
@@ -125,6 +127,7 @@ void WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t length,
             if (errno == EINTR) continue;
             Fail(NumberForErrno(errno, path));
         }
+        if (n == 0) Fail(kDiskFull);
         in += n;
         offset += static_cast<std::uint64_t>(n);
         length -= static_cast<std::size_t>(n);
@@ -164,7 +167,23 @@ void RequireFolder(const fs::path& folder) {
     if (!S_ISDIR(st.st_mode)) Fail(kPathNotFound);
 }
 
+namespace {
+
+// Whether the nearest folder on the way to `path` that exists lies on a
+// read-only medium: a folder that is missing there could not be made.
+bool OnReadOnlyMedium(fs::path path) {
+    struct stat st {};
+    while (::stat(path.c_str(), &st) != 0 && path.has_parent_path() && path.parent_path() != path)
+        path = path.parent_path();
+    struct statvfs vfs {};
+    return ::statvfs(path.c_str(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY) != 0;
+}
+
+} // namespace
+
 void RequireWritableFolder(const fs::path& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0 && OnReadOnlyMedium(folder)) Fail(kWriteProtected);
     RequireFolder(folder);
     if (::access(folder.c_str(), W_OK) != 0) Fail(NumberForErrno(errno, folder / "x"));
 }

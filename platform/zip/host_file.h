@@ -58,7 +58,8 @@ void SyncFolder(const std::filesystem::path& folder);
 
 // The folder must exist: 76 otherwise.
 void RequireFolder(const std::filesystem::path& folder);
-// ... and take new files: a read-only medium is 19, a folder that refuses them 70.
+// ... and take new files: a read-only medium is 19 (also when the folder is
+// missing from it), a folder that refuses them 70.
 void RequireWritableFolder(const std::filesystem::path& folder);
 
 // A private temporary folder ("vzip-XXXXXX"), removed with its contents when

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -33,6 +34,9 @@ std::int16_t NumberFor(int zipCode, int systemCode, const fs::path& path) {
     case ZIP_ER_OPEN:
     case ZIP_ER_READ:
     case ZIP_ER_WRITE:
+        // A write that took only part of its data (libzip says EINTR): no room.
+        if (systemCode == 0 || systemCode == EINTR) return kDiskFull;
+        return NumberForErrno(systemCode, path);
     case ZIP_ER_SEEK:
     case ZIP_ER_CLOSE:
     case ZIP_ER_RENAME:
@@ -120,6 +124,13 @@ bool ZipReader::IsLink(std::uint64_t index) const {
     return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
 }
 
+std::uint64_t ZipReader::DeclaredSize(std::uint64_t index) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive_, index, 0, &stat) != 0) FailWith(zip_get_error(archive_), path_);
+    return (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
+}
+
 void ZipReader::ReadEntry(std::uint64_t index, const std::function<void(std::string_view)>& sink) {
     zip_stat_t stat;
     zip_stat_init(&stat);
@@ -135,6 +146,8 @@ void ZipReader::ReadEntry(std::uint64_t index, const std::function<void(std::str
             if (n < 0) FailWith(zip_file_get_error(file), path_);
             if (n == 0) break;
             total += static_cast<std::uint64_t>(n);
+            // More than it declared: a bomb, or a directory that lies.
+            if ((stat.valid & ZIP_STAT_SIZE) && total > stat.size) Fail(kDamagedArchive);
             sink(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
         }
     } catch (...) {

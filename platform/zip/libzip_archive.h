@@ -31,8 +31,14 @@ public:
     // link's target, not a file).
     bool IsLink(std::uint64_t index) const;
 
-    // Hands the whole content of the entry to `sink` in chunks. The CRC and
-    // the size are checked when the end is reached; only then does it return.
+    // The size the archive declares for the entry's content (0 when it
+    // declares none).
+    std::uint64_t DeclaredSize(std::uint64_t index);
+
+    // Hands the whole content of the entry to `sink` in chunks. Content past
+    // the declared size stops it before that chunk reaches the sink (504);
+    // the CRC and the size are checked when the end is reached; only then
+    // does it return.
     void ReadEntry(std::uint64_t index, const std::function<void(std::string_view chunk)>& sink);
 
 private:

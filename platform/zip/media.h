@@ -24,6 +24,10 @@ struct Media {
 // small margin for the file system's own blocks.
 std::uint64_t MediumRoom(const std::filesystem::path& archive, std::optional<std::uint64_t> capacity);
 
+// The room for a new file in `folder`: `capacity` when set, else its free
+// space less the same margin.
+std::uint64_t FolderRoom(const std::filesystem::path& folder, std::optional<std::uint64_t> capacity);
+
 // Writes the zip at `whole` to `archive`: as it is when it fits the medium,
 // else, where the media span, in parts over as many media as it takes. A part
 // that could not be written completely is removed. Where the media do not

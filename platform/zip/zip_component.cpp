@@ -108,7 +108,7 @@ std::int16_t ZipComponent::ZipExtract(std::int16_t /*how*/) {
         if (!index) Fail(kEntryNotFound);
         std::function<void(const fs::path&)> check;
         if (ExtractCheck) check = [this](const fs::path& extracted) { ExtractCheck(extracted.string()); };
-        ExtractEntry(reader, *index, folder, name, check);
+        ExtractEntry(reader, *index, folder, name, FolderRoom(folder, TargetRoom), check);
     });
 }
 

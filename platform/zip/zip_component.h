@@ -54,6 +54,9 @@ public:
     // Room for the archive on each medium, in bytes. Unset: the real free
     // space of the medium's folder (plus an archive there, which is replaced).
     std::optional<std::uint64_t> MediumCapacity;
+    // Extract: room for the entry in the target folder, in bytes. Unset: its
+    // real free space (the file replaced stays until the entry is whole).
+    std::optional<std::uint64_t> TargetRoom;
 
     // Where the operations keep their temporary files (the copy to compress,
     // the whole archive before it goes on its media, a spanned archive joined
@@ -70,7 +73,9 @@ public:
 
     // Writes the entry named by ZipFileSpec into ZipTargetFolder, replacing a
     // file of that name only once the whole entry was read and its CRC
-    // checked. `how`: only 0 exists.
+    // checked. An entry that declares more than the folder's room is disk
+    // full before anything is written; one whose content runs past what it
+    // declares stops there, as a damaged archive. `how`: only 0 exists.
     std::int16_t ZipExtract(std::int16_t how);
 
     // Reads every entry of ZipArchiveName and checks its CRC.

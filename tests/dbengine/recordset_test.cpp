@@ -309,5 +309,29 @@ TEST_F(RecordsetTest, CopyingATableIntoItselfStopsAtTheRowsItHadWhenOpened) {
     EXPECT_EQ(QueryFile(path_, "SELECT count(*) FROM taunita"), 6);
 }
 
+// Another program writes, in a transaction of its own, while a binding of this
+// one stands idle in the middle of its walk; the walk then goes on.
+TEST_F(RecordsetTest, AnIdleBindingHoldsNoReadOnTheFile) {
+    for (bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "read-write");
+        dao::DataControl data(engine_);
+        data.SetReadOnly(readOnly);
+        data.SetDatabaseName(path_);
+        data.SetRecordSource("taunita");
+        data.Refresh();
+        dao::Recordset& rows = data.GetRecordset();
+        rows.MoveNext();
+        EXPECT_EQ(rows.Fields("descrizione").Value().ToString(), "kg");
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(path_.c_str(), &other), SQLITE_OK);
+        const std::string insert = std::string("BEGIN IMMEDIATE; INSERT INTO taunita (descrizione) VALUES ('") +
+                                   (readOnly ? "lt" : "mt") + "'); COMMIT;";
+        EXPECT_EQ(sqlite3_exec(other, insert.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(other);
+        sqlite3_close(other);
+        rows.MoveNext();
+        EXPECT_EQ(rows.Fields("descrizione").Value().ToString(), "cf");
+    }
+}
+
 } // namespace
 } // namespace dbtest

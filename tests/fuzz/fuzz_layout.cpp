@@ -1,10 +1,13 @@
 // A layout file printed as Utilita prints a document: page part, lines
 // repeated on a new page while the engine asks, footer, then the job ends
-// in a PDF file beside the layout (the scripted screens have no printer).
+// in a PDF file beside the layout (the scripted screens have no printer);
+// then the designer is opened on it.
 #include "fuzz_entries.h"
 #include "fuzz_scratch.h"
 
 #include "report/control/report_control.h"
+#include "report/designer/design_request.h"
+#include "report/model/layout_edits.h"
 #include "support/scripted_message_boxes.h"
 #include "support/scripted_screens.h"
 
@@ -65,9 +68,14 @@ int FuzzLayout(const std::uint8_t* data, std::size_t size) {
         report::ReportControl control;
         DeclareHeader(control);
         PrintDocument(control);
+        // The designer's opening too: a damaged file kept aside, what lies off the paper brought onto it.
+        std::string layoutFile = kLayoutFile;
+        control.OpenLayoutDesigner(nullptr, "Impostazione modulo Fattura", report::kProjectList, layoutFile);
+        for (report::DesignRequest& design : screens.designs) report::BringIntoPage(design.layout);
     }
     std::error_code ec;
     fs::remove(folder / "Fattura.pdf", ec);
+    fs::remove(folder / "Fattura.LST.danneggiato", ec);
     return 0;
 }
 

@@ -1,5 +1,7 @@
 // Declaring variables and fields, choosing the layout file and opening the
 // designer on it.
+#include <fstream>
+
 #include "report/composer/business_layout.h"
 #include "support/report_fixture.h"
 
@@ -91,6 +93,32 @@ TEST_F(DesignOperations, AFileThatIsNoLayoutIsNeitherDesignedNorOverwritten) {
     EXPECT_TRUE(screens.designs.empty());
     std::ifstream in(Archive("NOTAC.LST"), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), foreign);
+}
+
+TEST_F(DesignOperations, ADamagedLayoutStartsAgainFromTheDefaultKeepingTheDamagedFileBeside) {
+    std::string contents = "FE-1020";
+    engine.AddLineField("codice", contents, kFieldTypeText);
+    WriteLayout("Fattura.LST", BusinessLayout("FATTURA", engine.Variables(), engine.Fields()));
+    fs::resize_file(Archive("Fattura.LST"), 200);   // cut short
+    std::ifstream in(Archive("Fattura.LST"), std::ios::binary);
+    const std::string damaged(std::istreambuf_iterator<char>(in), {});
+    std::string layoutFile = "C:\\archivi\\Fattura.LST";
+
+    boxes.Answer(ui::kNo);
+    EXPECT_EQ(engine.OpenLayoutDesigner(nullptr, "Impostazione modulo Fattura", kProjectList, layoutFile),
+              kResultCancelled);
+    EXPECT_TRUE(screens.designs.empty());
+    EXPECT_FALSE(fs::exists(Archive("Fattura.LST.danneggiato")));
+
+    EXPECT_EQ(engine.OpenLayoutDesigner(nullptr, "Impostazione modulo Fattura", kProjectList, layoutFile), kResultOk);
+    ASSERT_EQ(boxes.Requests().size(), 2u);
+    EXPECT_EQ(boxes.Requests()[1].text,
+              "Il modulo C:\\archivi\\Fattura.LST non è valido. Ripartire dal modulo predefinito?");
+    ASSERT_EQ(screens.designs.size(), 1u);
+    EXPECT_TRUE(screens.designs[0].newLayout);
+    EXPECT_EQ(screens.designs[0].layout, BusinessLayout("FATTURA", engine.Variables(), engine.Fields()));
+    std::ifstream kept(Archive("Fattura.LST.danneggiato"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), damaged);
 }
 
 } // namespace

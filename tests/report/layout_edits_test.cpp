@@ -85,7 +85,7 @@ TEST(LayoutEdits, MovesAndResizesStayOnThePaperAndSnapToTheGrid) {
     Layout layout = Sample();
     MoveObjects(layout, {{Part::Item, 0}, {Part::Shape, 0}}, {-30, 5});
     EXPECT_EQ(layout.header[0].x, 0) << "stopped at the paper's edge";
-    EXPECT_EQ(layout.shapes[0].x, 70);
+    EXPECT_EQ(layout.shapes[0].x, 80) << "and the other with it, as one block";
     EXPECT_EQ(layout.shapes[0].y, 35);
     SetBounds(layout, {Part::Shape, 0}, QRectF(QPointF(80, 30), QPointF(300, 20)));
     EXPECT_EQ(Bounds(layout, {Part::Shape, 0}), QRectF(80, 20, 130, 10)) << "normalised and cut at the paper";
@@ -208,6 +208,48 @@ TEST(LayoutEdits, ColumnsReorderAndResizeAndTheTableKeepsItsRoom) {
     EXPECT_LE(layout.table.bottom, 210);
     EXPECT_EQ(PaperOf(297, 210), Paper::A4);
     EXPECT_EQ(PaperOf(100, 100), Paper::Custom);
+}
+
+TEST(LayoutEdits, FooterTotalsKeepToTheirColumnsAndVariablesGoWithTheirs) {
+    Layout layout = Sample();                      // codice 10-40, articolo 40-70, importo 70-100
+    HeaderItem count = Text(10, 2, 30);            // a line count under codice
+    count.kind = ItemKind::Count;
+    HeaderItem label = Text(45, 2, 50);            // "Totale documento:" from articolo into importo
+    label.kind = ItemKind::Variable;
+    HeaderItem total = Text(72, 6, 28);            // a variable wholly under importo
+    total.kind = ItemKind::Variable;
+    for (const HeaderItem& item : {count, label, total}) AddFooterItem(layout, item);
+    ResizeColumn(layout, 1, 20);                   // articolo 10 mm narrower
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 1}), QRectF(45, 2, 40, ItemHeight(label)));
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 2}).left(), 62) << "the block keeps together";
+    Remove(layout, {{Part::Column, 2}});
+    ASSERT_EQ(layout.table.footer.size(), 2u) << "the variable under importo went with it";
+    EXPECT_EQ(layout.table.footer[0].x, 10) << "the count stays";
+    EXPECT_EQ(Bounds(layout, {Part::Footer, 1}).right(), 60) << "its right edge where importo was";
+    Remove(layout, {{Part::Column, 0}});
+    EXPECT_EQ(layout.table.footer.size(), 2u) << "a count belongs to no column";
+}
+
+TEST(PaperChange, AnotherPaperAndBackGivesTheLayoutExactlyAndTheTableStaysOnIt) {
+    Layout a4 = Sample();
+    AddShape(a4, Frame(150, 10, 50, 20));          // near the right edge: pushed in on A5
+    a4.table.columns[1].width = 150;               // the table reaches 200 mm
+    HeaderItem sum = Text(180, 2, 20);
+    sum.kind = ItemKind::Sum;
+    sum.source = "importo";
+    AddFooterItem(a4, sum);
+    for (const QSizeF paper : {QSizeF(148, 210), QSizeF(215.9, 279.4)}) {
+        std::vector<PaperTrip> trips;
+        const Layout other = OnPaper(a4, paper.width(), paper.height(), trips);
+        const double right = other.table.left + other.table.columns[0].width + other.table.columns[1].width +
+                             other.table.columns[2].width;
+        EXPECT_LE(right, paper.width() - other.margins.right + 1e-9) << paper.width();
+        EXPECT_NEAR(other.table.columns[1].width / other.table.columns[0].width, 150.0 / 30, 1e-9) << "in proportion";
+        EXPECT_LE(Bounds(other, {Part::Shape, 1}).right(), paper.width());
+        EXPECT_LE(Bounds(other, {Part::Footer, 0}).right(), paper.width());
+        EXPECT_EQ(OnPaper(other, 210, 297, trips), a4) << paper.width();
+        EXPECT_TRUE(trips.empty());
+    }
 }
 
 TEST(LayoutDocument, EveryEditIsOneUndoStepAndADragIsOne) {

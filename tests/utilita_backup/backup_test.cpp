@@ -3,6 +3,7 @@
 #include <QCheckBox>
 
 #include "backup_fixture.h"
+#include "support/file_size_limit.h"
 #include "winfs/runtime_error.h"
 
 namespace backup_testing {
@@ -64,8 +65,8 @@ TEST_F(Backup, FailedCopyIsReportedWithItsNumberAndNotTested) {
     };
     const std::vector<Case> cases = {
         {"database missing", "C", [&] { fs::remove(DatabaseFile()); }, "53\r\nImpossibile trovare il file."},
-        {"drive with no folder behind it", "Q", [] {}, "76\r\nImpossibile trovare il percorso."},
-        {"two-letter drive", "AB", [] {}, "76\r\nImpossibile trovare il percorso."},
+        {"drive with no folder behind it", "Q", [] {}, "76\r\nImpossibile trovare il percorso.\r\nQ:\\"},
+        {"two-letter drive", "AB", [] {}, "76\r\nImpossibile trovare il percorso.\r\nAB:\\"},
         {"a path for a drive", "/tmp", [] {}, "52\r\nNome o numero di file non valido."},
         {"full medium", "A", [&] { form->Zip().MediumCapacity = 40; }, "61\r\nDisco pieno."},
         {"full hard disk", "C", [&] { form->Zip().MediumCapacity = 40000; }, "61\r\nDisco pieno."},
@@ -88,6 +89,20 @@ TEST_F(Backup, FailedCopyIsReportedWithItsNumberAndNotTested) {
     EXPECT_FALSE(fs::exists(Drive('q')));
     EXPECT_FALSE(fs::exists("/tmp:\\v7copia"));
     EXPECT_EQ(Listing(Drive('a')), std::vector<std::string>{"v7copia"});
+}
+
+// The disk fills up during the copy of the database (a write that takes only
+// part of its data, then none): disk full, and no copy left behind.
+TEST_F(Backup, DiskFillingUpDuringTheCopyIsDiskFull) {
+    ASSERT_GT(database.size(), 100000u);
+    {
+        const testing_support::FileSizeLimit limit(64 * 1024);
+        RunBackup("C");
+    }
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, "Copia non effettuata correttamente. Errore numero 61\r\nDisco pieno.");
+    EXPECT_EQ(Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
+    EXPECT_FALSE(fs::exists(Drive('c') / "v7copia" / "v7backup.zip"));
 }
 
 TEST_F(Backup, SpansTwoDisksAndTestsThemAsked) {

@@ -114,13 +114,32 @@ TEST_F(InUse, RestoreRefusesAnAccessFile) {
     ExpectRefused(access);
 }
 
+// The bytes of the version-7 database once `statement` ran on a copy of it.
+std::string Altered(const std::string& database, const fs::path& scratch, const std::string& statement) {
+    WriteBytes(scratch, database);
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open(scratch.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, statement.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << statement;
+    sqlite3_close(db);
+    return ReadBytes(scratch);
+}
+
 TEST_F(InUse, RestoreRefusesAnArchiveWithoutAVersion7Database) {
     const fs::path print = Root() / "stampe.mdb";
     schema::BuildPrintDatabase(print.string(), false);
+    const fs::path version6 = Root() / "VANTORIMA6.MDB";
+    schema::BuildVersion6(version6.string(), true);
+    const fs::path scratch = Root() / "altered.mdb";
     const std::vector<std::pair<const char*, std::string>> entries = {
         {"random bytes", zip_testing::DatabaseBytes(8192, 3)},
         {"print database", ReadBytes(print)},
         {"truncated database", database.substr(0, database.size() / 2)},
+        {"version-6 database", ReadBytes(version6)},
+        {"version-6 release", Altered(database, scratch, "UPDATE versione SET numero = 'VERSIONE 6.0.13'")},
+        {"no release", Altered(database, scratch, "DELETE FROM versione")},
+        {"unique key missing", Altered(database, scratch, "DROP INDEX \"articoli.articoli_codice\"")},
+        {"field of another type", Altered(database, scratch, "ALTER TABLE vettori DROP COLUMN cap; "
+                                                             "ALTER TABLE vettori ADD COLUMN cap LONG")},
     };
     for (const auto& [what, entry] : entries) {
         SCOPED_TRACE(what);

@@ -141,9 +141,9 @@ TEST_F(Restore, FailureIsReportedWithItsNumberAndTheDatabaseIsKept) {
         std::string reported;  // the number and its description
     };
     std::vector<Case> cases = {
-        {"no archive", "C", [] {}, "76\r\nImpossibile trovare il percorso."},
-        {"drive with no folder behind it", "Q", [] {}, "76\r\nImpossibile trovare il percorso."},
-        {"two-letter drive", "AB", [] {}, "76\r\nImpossibile trovare il percorso."},
+        {"no archive", "C", [] {}, "76\r\nImpossibile trovare il percorso.\r\nC:\\v7copia"},
+        {"drive with no folder behind it", "Q", [] {}, "76\r\nImpossibile trovare il percorso.\r\nQ:\\"},
+        {"two-letter drive", "AB", [] {}, "76\r\nImpossibile trovare il percorso.\r\nAB:\\"},
         {"archive missing on the disk", "A", [&] { fs::remove(Archive()); }, "53\r\nImpossibile trovare il file."},
         {"not a zip", "A", [&] { WriteBytes(Archive(), zip_testing::DatabaseBytes(3000, 5)); },
          "501\r\nIl file non è un archivio ZIP."},

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "component_fixture.h"
+#include "support/file_size_limit.h"
 #include "zip/zip_errors.h"
 
 namespace zip_testing {
@@ -115,6 +116,49 @@ TEST_F(ZipFaults, FailedRestoreLeavesTheDatabaseAsItWas) {
         EXPECT_EQ(ReadBytes(DatabaseFile()), database);
         EXPECT_EQ(Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
     }
+}
+
+// Sets the size an archive's entry declares, in its local header and in the
+// central directory (an archive of one entry, not zip64).
+void DeclareSize(const fs::path& archive, std::uint32_t size) {
+    std::string bytes = ReadBytes(archive);
+    const auto put = [&](std::size_t at) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((size >> (8 * i)) & 0xff);
+    };
+    ASSERT_EQ(bytes.compare(0, 4, "PK\x03\x04"), 0);
+    put(22);
+    const std::size_t central = bytes.find("PK\x01\x02");
+    ASSERT_NE(central, std::string::npos);
+    put(central + 24);
+    WriteBytes(archive, bytes);
+}
+
+TEST_F(ZipFaults, RestoreIsBoundedByTheRoomAndByTheSizeTheEntryDeclares) {
+    ASSERT_EQ(Backup(), 0);
+    // No room beside the database: refused before anything is written.
+    zip.TargetRoom = database.size() - 1;
+    EXPECT_EQ(Restore(), kDiskFull);
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
+    EXPECT_EQ(Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
+    // Room for it exactly: a backup of its own is restored.
+    zip.TargetRoom = database.size();
+    WriteBytes(DatabaseFile(), "changed since");
+    EXPECT_EQ(Restore(), 0);
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
+    zip.TargetRoom.reset();
+
+    // An entry whose content runs on past what it declares stops there: no
+    // more than that is written (under the limit, anything more would fail
+    // on it as disk full).
+    const fs::path archive = Drive('a') / "v7backup.zip";
+    MakeStoredZip(archive, {{"vantorima7.mdb", DatabaseBytes(300000, 9)}});
+    DeclareSize(archive, 1000);
+    {
+        const testing_support::FileSizeLimit limit(64 * 1024);
+        EXPECT_EQ(Restore(), kDamagedArchive);
+    }
+    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
+    EXPECT_EQ(Listing(DatabaseFile().parent_path()), std::vector<std::string>{"vantorima7.mdb"});
 }
 
 TEST_F(ZipFaults, RestoreIntoAMissingFolderOrFromAMissingDrive) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "backup/archive_path.h"
 #include "backup/messages.h"
@@ -66,10 +67,30 @@ std::string FailureText(const char* failed, int number, const std::string& descr
     throw vb::RuntimeError(vb::kBadFileName, vb::Describe(vb::kBadFileName));
 }
 
+// The first folder on the way to the archive that is missing, as the
+// operator names it ("A:\", "D:\v7copia"); empty when none is.
+std::string MissingFolder(const std::string& drive) {
+    const std::string root = drive + ":\\";
+    for (const std::string& folder : {root, root + "v7copia"}) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(winfs::Resolve(folder), ec)) return folder;
+    }
+    return {};
+}
+
+// The operator's words for a failure: a path not found names the folder to
+// look at on the line after them.
+std::string WordsFor(int number, std::string description, const std::string& drive) {
+    if (description.empty()) description = vb::Describe(number);
+    if (number == vb::kPathNotFound && ArchivePlaceFor(drive))
+        if (const std::string missing = MissingFolder(drive); !missing.empty()) description += "\r\n" + missing;
+    return description;
+}
+
 // Runs body; an error that no step handled is told as the failure of the
 // phase it was in, with its number.
 template <typename Body>
-void Guarded(BackupView& view, const Phase& phase, Body body) {
+void Guarded(BackupView& view, const Phase& phase, const std::string& drive, Body body) {
     // The one way out of an operation: status and pointer back to idle.
     const OnExit idle([&view] {
         view.SetStatus(kWaiting);
@@ -88,7 +109,7 @@ void Guarded(BackupView& view, const Phase& phase, Body body) {
     } catch (const std::exception&) {
         number = vb::kInternalError;
     }
-    if (description.empty()) description = vb::Describe(number);
+    description = WordsFor(number, std::move(description), drive);
     const char* failed = phase == Phase::Copy ? kCopyFailed : phase == Phase::Test ? kTestFailed : kRestoreFailed;
     try {
         view.ShowInfo(FailureText(failed, number, description));
@@ -137,7 +158,7 @@ void CopyAndTest(const BackupPlace& where, dao::DBEngine& engine, BackupView& vi
     const std::string previous = StampOf(place->archive);
     if (const std::optional<vb::RuntimeError> failed = zip.ErrorOf(zip.ZipCompress(0))) {
         const bool overwritten = !previous.empty() && StampOf(place->archive) != previous;
-        view.ShowInfo(FailureText(kCopyFailed, failed->Number(), failed->Description()) +
+        view.ShowInfo(FailureText(kCopyFailed, failed->Number(), WordsFor(failed->Number(), failed->Description(), where.drive)) +
                       (overwritten ? kPreviousOverwritten : ""));
         return;
     }
@@ -159,17 +180,20 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
     view.SetStatus(kPleaseWait);
     view.SetHourglass(true);
     // Nothing replaces the database while another program has it open; the
-    // use is held to the end, and the remains of a restore that was killed
-    // are no one's once it is taken.
+    // use is held until the database is in place (not while the operator
+    // reads the outcome), and the remains of a restore that was killed are
+    // no one's once it is taken.
     const std::string database = where.archiveFolder + kDatabasePath;
-    const dao::ExclusiveUse use(engine, database);
-    RemoveLeftovers(where);
-    // No question first: the component replaces the database only with a
-    // whole entry, once it reads as a version-7 database.
-    zip.ExtractCheck = CheckVersion7Database;
-    if (!place) FailForNoDrive();
-    if (const std::optional<vb::RuntimeError> failed = zip.ErrorOf(zip.ZipExtract(0))) throw *failed;
-    engine.SettleReplacedFile(database);
+    {
+        const dao::ExclusiveUse use(engine, database);
+        RemoveLeftovers(where);
+        // No question first: the component replaces the database only with a
+        // whole entry, once it reads as a version-7 database.
+        zip.ExtractCheck = [&engine](const std::string& extracted) { CheckVersion7Database(engine, extracted); };
+        if (!place) FailForNoDrive();
+        if (const std::optional<vb::RuntimeError> failed = zip.ErrorOf(zip.ZipExtract(0))) throw *failed;
+        engine.SettleReplacedFile(database);
+    }
     view.ShowInfo(kRestoreDone);
 }
 
@@ -177,12 +201,12 @@ void ExtractDatabase(const BackupPlace& where, dao::DBEngine& engine, BackupView
 
 void RunBackup(const BackupPlace& place, dao::DBEngine& engine, BackupView& view) {
     Phase phase = Phase::Copy;
-    Guarded(view, phase, [&] { CopyAndTest(place, engine, view, phase); });
+    Guarded(view, phase, place.drive, [&] { CopyAndTest(place, engine, view, phase); });
 }
 
 void RunRestore(const BackupPlace& place, dao::DBEngine& engine, BackupView& view) {
     const Phase phase = Phase::Restore;
-    Guarded(view, phase, [&] { ExtractDatabase(place, engine, view); });
+    Guarded(view, phase, place.drive, [&] { ExtractDatabase(place, engine, view); });
 }
 
 } // namespace utilita::backup

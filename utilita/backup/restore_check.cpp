@@ -3,7 +3,8 @@
 #include <set>
 #include <vector>
 
-#include "backup/version7_tables.h"
+#include "backup/version7_schema.h"
+#include "dbengine/data_control.h"
 #include "dbengine/verify.h"
 #include "winfs/error_descriptions.h"
 #include "winfs/error_numbers.h"
@@ -14,24 +15,52 @@ namespace utilita::backup {
 
 namespace {
 
+// The release a version-7 database records, as the conversion reads the
+// release of its version-6 source: "numero", a blank, "data".
+constexpr std::string_view kVersion7Release = "VERSIONE 7.";
+
 [[noreturn]] void RaiseNoVersion7Database() {
     throw vb::RuntimeError(vb::kNoVersion7Database, vb::Describe(vb::kNoVersion7Database));
 }
 
+std::string Upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+std::string TextOf(const dao::Variant& value) { return value.IsNull() ? std::string() : value.ToString(); }
+
+bool HasVersion7Schema(const std::string& hostPath) {
+    std::set<std::string> present;
+    for (const std::string& line : dao::VerifiedSchema(hostPath)) present.insert(winfs::FoldCase(line));
+    for (std::string_view line : kVersion7Schema)
+        if (!present.count(winfs::FoldCase(std::string(line)))) return false;
+    return true;
+}
+
+bool RecordsVersion7Release(dao::DBEngine& engine, const std::string& hostPath) {
+    dao::DataControl versione(engine);
+    versione.SetReadOnly(true);
+    versione.SetDatabaseName(hostPath);
+    versione.SetRecordSource("versione");
+    versione.Refresh();
+    dao::Recordset& rows = versione.GetRecordset();
+    if (rows.RecordCount() == 0) return false;
+    const std::string release = TextOf(rows.Fields("numero").Value()) + " " + TextOf(rows.Fields("data").Value());
+    return Upper(release).rfind(kVersion7Release, 0) == 0;
+}
+
 } // namespace
 
-void CheckVersion7Database(const std::string& hostPath) {
-    std::vector<std::string> tables;
+void CheckVersion7Database(dao::DBEngine& engine, const std::string& hostPath) {
+    bool accepted = false;
     try {
-        tables = dao::VerifiedTables(hostPath);
+        accepted = HasVersion7Schema(hostPath) && RecordsVersion7Release(engine, hostPath);
     } catch (const vb::RuntimeError&) {
-        RaiseNoVersion7Database();
+        accepted = false;
     }
-    std::set<std::string> present;
-    for (const std::string& table : tables) present.insert(winfs::FoldCase(table));
-    for (std::string_view table : kVersion7Tables)
-        if (!present.count(winfs::FoldCase(std::string(table))))
-            RaiseNoVersion7Database();
+    if (!accepted) RaiseNoVersion7Database();
 }
 
 } // namespace utilita::backup

@@ -2,11 +2,14 @@
 // What a restore accepts in place of the live database.
 #include <string>
 
+namespace dao { class DBEngine; }
+
 namespace utilita::backup {
 
 // Passes when the file opens as one of our databases, passes the integrity
-// check and holds every table of a version-7 database; raises
-// vb::kNoVersion7Database otherwise.
-void CheckVersion7Database(const std::string& hostPath);
+// check, has every table, field (of the same type) and unique key of a
+// version-7 database, and its "versione" row names a version-7 release;
+// raises vb::kNoVersion7Database otherwise.
+void CheckVersion7Database(dao::DBEngine& engine, const std::string& hostPath);
 
 } // namespace utilita::backup

@@ -20,6 +20,9 @@ int NumberFor(int err) {
     case ENOENT: return vb::kFileNotFound;
     case EACCES:
     case EPERM: return vb::kPermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return vb::kDiskFull;
     default: return vb::kDeviceIoError;
     }
 }

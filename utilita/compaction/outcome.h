@@ -19,7 +19,9 @@ struct Outcome {
     Step step = Step::FirstCompaction;
     int number = 0;
     std::string description;
-    // The compacted copies an earlier run left in the way (with 3204).
+    // After a run that stopped before either database changed: the copies
+    // and journals still in the way of the next run (left by an earlier run,
+    // or of this one and not removable).
     std::vector<std::string> leftCopies;
 };
 

@@ -28,13 +28,37 @@ void CompactInto(dao::DBEngine& engine, const std::string& database, const std::
     FlushToDisk(copy);
 }
 
-// The compacted copies that an earlier run left: never replaced nor removed,
-// as one may hold the only good data.
+// A copy and the journal the storage may leave beside it.
+std::vector<std::string> CopyAndJournal(const std::string& copy) { return {copy, copy + "-journal"}; }
+
+// The compacted copies, and their journals, that an earlier run left: never
+// replaced nor removed, as one may hold the only good data (and a journal
+// would be played into a new copy of that name).
 std::vector<std::string> LeftCopies(const ArchiveFiles& files) {
     std::vector<std::string> left;
     for (const std::string* copy : {&files.firstCopy, &files.secondCopy})
-        if (winfs::Exists(*copy)) left.push_back(*copy);
+        for (const std::string& file : CopyAndJournal(*copy))
+            if (winfs::Exists(file)) left.push_back(file);
     return left;
+}
+
+// The copies this run wrote, with their journals, once it stopped before any
+// database changed: they hold nothing the databases lack, and would stop
+// every later run. One that cannot be removed is named as a left copy.
+void RemoveOwnCopies(const std::vector<std::string>& made) noexcept {
+    for (const std::string& copy : made)
+        for (const std::string& file : CopyAndJournal(copy)) {
+            try {
+                if (winfs::Exists(file)) winfs::DeleteFile(file);
+            } catch (...) {
+                // Named in the message as left behind.
+            }
+        }
+}
+
+// Whether a run stopped at `step` left both databases as they were.
+bool DatabasesUntouched(Step step) {
+    return step == Step::FirstCompaction || step == Step::SecondCompaction || step == Step::FirstDelete;
 }
 
 // The file steps in their order; step tells the one running when one fails.
@@ -42,17 +66,22 @@ std::vector<std::string> LeftCopies(const ArchiveFiles& files) {
 // before a copy takes a database's name.
 // Both databases are held exclusively from the check to the last rename:
 // another program that has either open stops the run before any step.
-void RunSteps(dao::DBEngine& engine, const ArchiveFiles& files, CompactionView& view, Step& step) {
+// `made`: the copies this run started writing.
+void RunSteps(dao::DBEngine& engine, const ArchiveFiles& files, CompactionView& view, Step& step,
+              std::vector<std::string>& made) {
     step = Step::FirstCompaction;
     const dao::ExclusiveUse firstUse(engine, files.firstDatabase);
     step = Step::SecondCompaction;
     const dao::ExclusiveUse secondUse(engine, files.secondDatabase);
     // A copy in the way stops the run before either compaction writes.
     const std::vector<std::string> left = LeftCopies(files);
-    step = !left.empty() && left.front() == files.secondCopy ? Step::SecondCompaction : Step::FirstCompaction;
+    step = !left.empty() && left.front().rfind(files.secondCopy, 0) == 0 ? Step::SecondCompaction
+                                                                          : Step::FirstCompaction;
     if (!left.empty()) dao::Raise(dao::kCompactTargetExists, left.front());
+    made.push_back(files.firstCopy);
     CompactInto(engine, files.firstDatabase, files.firstCopy);
     step = Step::SecondCompaction;
+    made.push_back(files.secondCopy);
     CompactInto(engine, files.secondDatabase, files.secondCopy);
     view.SetMark(2, true);
     view.Yield();
@@ -102,17 +131,21 @@ Outcome RunCompaction(const std::string& archiveFolder, dao::DBEngine& engine, C
 
     Outcome outcome;
     Step step = Step::FirstCompaction;
+    std::vector<std::string> made;
     try {
-        RunSteps(engine, files, view, step);
+        RunSteps(engine, files, view, step, made);
     } catch (const vb::RuntimeError& error) {
         outcome = Failed(step, error.Number(), vb::DescriptionOf(error));
-        if (error.Number() == dao::kCompactTargetExists) outcome.leftCopies = LeftCopies(files);
     } catch (const std::bad_alloc&) {
         outcome = Failed(step, vb::kOutOfMemory, vb::Describe(vb::kOutOfMemory));
     } catch (const std::exception& error) {
         outcome = Failed(step, vb::kInternalError, error.what());
     }
 
+    if (outcome.result == Outcome::Result::Failed && DatabasesUntouched(outcome.step)) {
+        RemoveOwnCopies(made);
+        outcome.leftCopies = LeftCopies(files);
+    }
     if (outcome.result == Outcome::Result::Completed)
         view.ShowMessage(kFinished, ui::Icon::Information, kFinishedTitle);
     else

@@ -50,7 +50,8 @@ void PrintLayoutWindow::OnDesignClicked() {
     const report::Answer answer =
         report::AnswerOf(report_.OpenLayoutDesigner(this, kDesignerTitle, report::kProjectList, layoutFile));
     report_.SetDesignPreview(nullptr);
-    if (answer != report::Answer::Ok) ReportJobFailure(answer, layoutFile);
+    // A damaged layout the operator chose to keep has nothing more to say.
+    if (answer != report::Answer::Ok && answer != report::Answer::Cancelled) ReportJobFailure(answer, layoutFile);
 }
 
 } // namespace utilita::print

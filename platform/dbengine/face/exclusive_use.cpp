@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -49,6 +51,21 @@ sqlite3* LockStorage(const std::filesystem::path& path, const std::string& fileN
         sqlite3_close_v2(db);
         throw;
     }
+}
+
+// 0, or the number for the failure. A write that takes only part of what it
+// is given is tried again with the rest: the second one says why (a full
+// disk, a file size limit), or, taking nothing, means no room.
+int WriteAll(int fd, const char* data, std::size_t length) {
+    while (length > 0) {
+        const ssize_t n = ::write(fd, data, length);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return NumberForWriteErrno(errno);
+        if (n == 0) return vb::kDiskFull;
+        data += n;
+        length -= static_cast<std::size_t>(n);
+    }
+    return 0;
 }
 
 } // namespace
@@ -124,7 +141,7 @@ void ExclusiveUse::CopyTo(const std::filesystem::path& target) const {
     for (sqlite3_int64 at = 0; !failed && at < size;) {
         const int n = static_cast<int>(std::min<sqlite3_int64>(buffer.size(), size - at));
         if (file->pMethods->xRead(file, buffer.data(), n, at) != SQLITE_OK) failed = kDiskOrNetworkError;
-        else if (::write(out, buffer.data(), n) != n) failed = NumberForWriteErrno(errno);
+        else failed = WriteAll(out, buffer.data(), n);
         at += n;
     }
     if (::fsync(out) != 0 && !failed) failed = NumberForWriteErrno(errno);
@@ -155,6 +172,12 @@ void ExclusiveUse::CompactInto(const std::filesystem::path& target) const {
     }
     if (rc != SQLITE_DONE) {
         std::filesystem::remove(target, ec);
+        std::filesystem::path journal = target;
+        std::filesystem::remove(journal += "-journal", ec);
+        // A copy that found no room says so as any other file would.
+        const int err = sqlite3_system_errno(lock_);
+        if ((rc & 0xff) == SQLITE_FULL || err == ENOSPC || err == EDQUOT || err == EFBIG)
+            Raise(vb::kDiskFull, name);
         RaiseSqlite(lock_, rc, name);
     }
 }

@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "dbengine/storage/connection.h"
 #include "dbengine/errors.h"
@@ -37,10 +39,17 @@ int RecordsetBackend::FieldIndex(std::string_view name) {
 namespace {
 
 // The rows of the table are the rowids read at opening (storage order) plus
-// those this recordset added. The current row is read through one forward
-// cursor that steps along while the walk goes forward, and seeks otherwise.
+// those this recordset added. Rows are read ahead, a batch at a time, through
+// one cursor that is reset before the read returns: between calls the
+// recordset holds no read on the file, so another program can write it while
+// this one stands idle.
 struct SqliteRows final : RecordsetBackend, CursorHolder {
     enum class Mode { None, Adding, Editing };
+
+    // Rows read at one seek: enough that the seek and the file's read lock
+    // cost nothing beside the rows, few enough that a read of the first row
+    // alone stays short.
+    static constexpr std::int64_t kReadAhead = 128;
 
     std::shared_ptr<Connection> connection;
     std::shared_ptr<const TableInfo> table;
@@ -52,9 +61,13 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     std::int64_t editRowid = 0;
 
     Statement cursor;                      // rowid and every field from ?1 on, in storage order
-    bool cursorActive = false;
-    std::int64_t cursorRowid = 0;
-    std::uint64_t cursorGeneration = 0;
+    std::vector<Variant> ahead;            // the rows read ahead, field after field
+    std::int64_t aheadPos = 0;             // the position of the first of them
+    std::int64_t aheadCount = 0;           // 0: none held
+    std::uint64_t aheadGeneration = 0;     // the connection's changes when they were read
+    // Values read ahead that could not be converted, by their place in ahead:
+    // raised when that value is read, so that the rest of the rows stay readable.
+    std::vector<std::pair<std::size_t, vb::RuntimeError>> aheadFaults;
     Statement insert;
     Statement update;
 
@@ -66,15 +79,11 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         connection->AddCursorHolder(this);
     }
 
-    ~SqliteRows() override {
-        connection->RemoveCursorHolder(this);
-        ReleaseCursor();
-    }
+    ~SqliteRows() override { connection->RemoveCursorHolder(this); }
 
-    void ReleaseCursor() noexcept override {
-        if (cursor) sqlite3_reset(cursor.get());
-        cursorActive = false;
-    }
+    // The writer of the file is about to change it: what was read ahead may
+    // no longer be there.
+    void ReleaseCursor() noexcept override { aheadCount = 0; }
 
     sqlite3* db() const { return connection->db(); }
 
@@ -111,42 +120,52 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     const std::string& TableName() const override { return table->name; }
     int FindField(std::string_view name) const override { return table->Find(name); }
     bool Writing() const override { return mode != Mode::None; }
-    void PastTheEnd() noexcept override { ReleaseCursor(); }
-    void ReleaseRead() noexcept override { ReleaseCursor(); }
+    void ReleaseRead() noexcept override { aheadCount = 0; }
 
-    bool StepCursor() {
-        int rc = sqlite3_step(cursor.get());
-        if (rc == SQLITE_ROW) {
-            cursorRowid = sqlite3_column_int64(cursor.get(), 0);
-            return true;
-        }
-        sqlite3_reset(cursor.get());
-        cursorActive = false;
-        if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
-        return false;
-    }
-
-    // Puts the cursor on the current row.
-    void EnsureRow() {
-        const std::int64_t target = rowids[static_cast<std::size_t>(pos)];
-        if (cursorActive && cursorGeneration == connection->Generation()) {
-            if (cursorRowid == target) return;
-            for (int steps = 0; steps < 4 && cursorRowid < target; ++steps) {
-                if (!StepCursor()) break;
-                if (cursorRowid == target) return;
-            }
-        }
-        // Seeking anew: the writer of the file may have written since.
-        connection->SyncWithWriter();
+    // Reads the current row and those after it, as many as kReadAhead, from
+    // one seek; the cursor is reset before this returns, whatever happens.
+    void ReadAhead() {
+        connection->SyncWithWriter();   // the writer of the file may have written since
         if (!cursor) cursor = Statement(db(), "SELECT _rowid_, " + ColumnList() + " FROM " + table->quoted +
                                                   " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
-        sqlite3_reset(cursor.get());
-        sqlite3_bind_int64(cursor.get(), 1, target);
-        cursorActive = true;
-        cursorGeneration = connection->Generation();
-        if (StepCursor() && cursorRowid == target) return;
-        ReleaseCursor();
-        Raise(kRecordDeleted, table->name);
+        ResetGuard reset{cursor.get()};
+        sqlite3_bind_int64(cursor.get(), 1, rowids[static_cast<std::size_t>(pos)]);
+        const std::size_t fields = table->columns.size();
+        const std::int64_t wanted = std::min(kReadAhead, Count() - pos);
+        if (ahead.size() < static_cast<std::size_t>(wanted) * fields) ahead.resize(static_cast<std::size_t>(wanted) * fields);
+        aheadCount = 0;
+        aheadFaults.clear();
+        aheadPos = pos;
+        aheadGeneration = connection->Generation();
+        std::int64_t read = 0;
+        int rc = SQLITE_ROW;
+        while (read < wanted && (rc = sqlite3_step(cursor.get())) == SQLITE_ROW) {
+            const std::int64_t rowid = sqlite3_column_int64(cursor.get(), 0);
+            const std::int64_t expected = rowids[static_cast<std::size_t>(pos + read)];
+            if (rowid < expected) continue;   // added by another program since the binding: not ours
+            if (rowid > expected) break;      // ours, deleted since
+            Variant* row = &ahead[static_cast<std::size_t>(read) * fields];
+            for (std::size_t i = 0; i < fields; ++i) {
+                try {
+                    ReadValueInto(cursor.get(), static_cast<int>(i) + 1, table->columns[i].kind, row[i]);
+                } catch (const vb::RuntimeError& fault) {
+                    row[i] = Variant();
+                    aheadFaults.emplace_back(static_cast<std::size_t>(read) * fields + i, fault);
+                }
+            }
+            ++read;
+        }
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+        aheadCount = read;
+        if (read == 0) Raise(kRecordDeleted, table->name);
+    }
+
+    // The current row's values, read ahead when they are not held.
+    const Variant* CurrentRow() {
+        const bool held = aheadCount > 0 && aheadGeneration == connection->Generation() && pos >= aheadPos &&
+                          pos < aheadPos + aheadCount;
+        if (!held) ReadAhead();
+        return &ahead[static_cast<std::size_t>(pos - aheadPos) * table->columns.size()];
     }
 
     // The value of a field in the new or edited row.
@@ -166,8 +185,13 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             return;
         }
         if (!HasCurrent()) Raise(kNoCurrentRow);
-        EnsureRow();
-        ReadValueInto(cursor.get(), index + 1, table->columns[static_cast<std::size_t>(index)].kind, out);
+        const Variant* row = CurrentRow();
+        if (!aheadFaults.empty()) {
+            const std::size_t place = static_cast<std::size_t>(row - ahead.data()) + static_cast<std::size_t>(index);
+            for (const auto& [at, fault] : aheadFaults)
+                if (at == place) throw fault;
+        }
+        out = row[index];
     }
 
     void SetValue(int index, const Variant& value) override {
@@ -317,7 +341,7 @@ void Recordset::MoveLast() {
 void Recordset::MoveNext() {
     rows_->Leave();
     if (rows_->pos >= rows_->Count()) Raise(kNoCurrentRow);
-    if (++rows_->pos == rows_->Count()) rows_->PastTheEnd();
+    ++rows_->pos;
 }
 
 bool Recordset::AtEOF() const { return rows_->Count() == 0 || rows_->pos >= rows_->Count(); }

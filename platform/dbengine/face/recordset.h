@@ -60,8 +60,8 @@ public:
     bool AtEOF() const;                  // EOF (a macro name in C, hence the spelling)
     bool AtBOF() const;
     double PercentPosition() const;      // 0..100
-    // Lets go of the read the current row holds on the file, so that other
-    // programs may write; the position stays and the next read seeks anew.
+    // No read is held on the file between calls; this drops the rows read
+    // ahead, so that the next read sees what other programs wrote since.
     void ReleaseRead() noexcept;
 
     void AddNew();                       // starts a new row with the fields' defaults

@@ -31,9 +31,7 @@ public:
     virtual void Update() = 0;
     virtual bool Writing() const = 0;     // between AddNew/Edit and Update
     virtual void Leave() = 0;             // drops the row being written
-    // The walk went past the last row: the file is not held any longer.
-    virtual void PastTheEnd() noexcept {}
-    // The caller lets go of the file between commands; the position stays.
+    // Rows read ahead are dropped: the next read sees the file as it is then.
     virtual void ReleaseRead() noexcept {}
 
     // The field of a name without regard to case; missing: 3265.

@@ -20,7 +20,7 @@ int NumberForWriteErrno(int err) {
     case EROFS: return vb::kWriteProtected;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return kDiskFull;
+    case EFBIG: return vb::kDiskFull;
     case EIO: return kDiskOrNetworkError;
     default: return kInvalidPath;
     }

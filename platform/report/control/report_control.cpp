@@ -9,7 +9,9 @@
 #include "report/composer/business_layout.h"
 #include "report/control/screens.h"
 #include "report/model/layout_file.h"
+#include "report/model/whole_file.h"
 #include "report/print/print_job.h"
+#include "ui/message_box.h"
 #include "winfs/paths.h"
 
 namespace report {
@@ -64,7 +66,10 @@ std::int32_t ReportControl::OpenLayoutDesigner(QWidget* window, const std::strin
         request.layout = BusinessLayout(DocumentTitle(request.file), variables_, fields_);
         request.newLayout = true;
         break;
-    case LayoutLoad::Unreadable: return kResultBadLayout;
+    case LayoutLoad::Unreadable:
+        if (!IsDamagedLayout(request.file) || !layoutProblem_.empty()) return kResultBadLayout;
+        if (!StartAgain(window, title, request)) return layoutProblem_.empty() ? kResultCancelled : kResultBadLayout;
+        break;
     case LayoutLoad::Newer: return kResultNewerLayout;
     }
     if (designPreview_)
@@ -78,6 +83,28 @@ std::int32_t ReportControl::OpenLayoutDesigner(QWidget* window, const std::strin
     };
     CurrentScreens().DesignLayout(window, request);
     return kResultOk;
+}
+
+bool ReportControl::StartAgain(QWidget* window, const std::string& title, DesignRequest& request) {
+    const std::string question = "Il modulo " + winfs::WindowsForm(request.file.string()) +
+                                 " non è valido. Ripartire dal modulo predefinito?";
+    if (ui::ShowMessage(window, question, ui::Buttons::YesNo, ui::Icon::Question, title) != ui::kYes) {
+        layoutProblem_.clear();
+        return false;
+    }
+    // The damaged file stays beside the new one, for whoever can mend it.
+    std::filesystem::path kept = request.file;
+    kept += ".danneggiato";
+    std::string error;
+    const std::string bytes = FileBytes(request.file, error);
+    if (!error.empty() || !WriteWhole(kept, bytes, error)) {
+        layoutProblem_ = "Impossibile conservare il modulo danneggiato in " + winfs::WindowsForm(kept.string()) +
+                         ": " + error;
+        return false;
+    }
+    request.layout = BusinessLayout(DocumentTitle(request.file), variables_, fields_);
+    request.newLayout = true;
+    return true;
 }
 
 std::filesystem::path ReportControl::PdfFileFor(const std::string& layoutFile) {

@@ -24,6 +24,7 @@ class QWidget;
 
 namespace report {
 
+struct DesignRequest;
 struct PrintJob;
 
 class ReportControl {
@@ -52,8 +53,10 @@ public:
     // in layoutFile. kResultCancelled when the operator cancels.
     std::int16_t ChooseLayoutFile(QWidget* window, std::int32_t projectKind, std::string& layoutFile);
     // The designer on the layout file with the declared variables and fields;
-    // a missing file starts from the default layout. Returns when the operator
-    // closes it; kResultBadLayout (no designer) for a file that is not a layout.
+    // a missing file starts from the default layout, and so does a damaged
+    // one when the operator agrees. Returns when the operator closes it;
+    // kResultCancelled when the operator keeps a damaged file, kResultBadLayout
+    // when it cannot be kept aside.
     std::int32_t OpenLayoutDesigner(QWidget* window, const std::string& title, std::int32_t projectKind,
                                     std::string& layoutFile);
 
@@ -105,6 +108,11 @@ public:
     void SetDesignPreview(std::function<void()> preview) { designPreview_ = std::move(preview); }
 
 private:
+    // A file that is no layout: asks to start again from the default layout,
+    // keeping the file beside it as <name>.danneggiato. False when the
+    // operator says no (LayoutProblem empty) or the copy fails (why, in it).
+    bool StartAgain(QWidget* window, const std::string& title, DesignRequest& request);
+
     std::function<void()> designPreview_;
     std::optional<Layout> previewLayout_;     // set while a design preview runs
     DefinitionList variables_;

@@ -26,12 +26,14 @@ std::vector<DefinitionList> SampleLines(const DefinitionList& fields, int count)
     return lines;
 }
 
-Page SamplePage(const Layout& layout, const DefinitionList& variables, const DefinitionList& fields) {
+Page SamplePage(const Layout& layout, const DefinitionList& variables, const DefinitionList& fields,
+                std::vector<std::string>* warnings) {
     Composer composer(layout);
     composer.OutputPageObjects(variables);
     for (const DefinitionList& line : SampleLines(fields, kSampleLines))
         if (!composer.OutputLine(line)) break;
     composer.FinishLines(variables);
+    if (warnings) *warnings = composer.Warnings();
     std::vector<Page> pages{composer.Pages().front()};
     NumberPages(pages);
     return pages.front();

@@ -1,6 +1,7 @@
 #pragma once
 // What the designer shows on its page: the layout laid out with the declared
 // sample contents, the page part once and a few lines of the table.
+#include <string>
 #include <vector>
 
 #include "report/composer/page_content.h"
@@ -14,7 +15,9 @@ namespace report {
 // column shows once per line what it prints.
 std::vector<DefinitionList> SampleLines(const DefinitionList& fields, int count);
 
-// The first page of the layout over the sample lines, numbered.
-Page SamplePage(const Layout& layout, const DefinitionList& variables, const DefinitionList& fields);
+// The first page of the layout over the sample lines, numbered; warnings,
+// when given, receives what does not print as it is (a value wider than its column).
+Page SamplePage(const Layout& layout, const DefinitionList& variables, const DefinitionList& fields,
+                std::vector<std::string>* warnings = nullptr);
 
 } // namespace report

@@ -45,11 +45,23 @@ double AspectOf(const std::string& bytes) {
 } // namespace
 
 DesignerDialog::DesignerDialog(DesignRequest& request, QWidget* parent)
-    : QDialog(parent), request_(request), document_(request.layout) {
+    : QDialog(parent), request_(request), document_(request.layout),
+      openedStamp_(FileStamp(request.file)) {
     pickImage = [this] { return PickImageFile(); };
     BuildControls();
     connect(&document_, &LayoutDocument::Changed, this, &DesignerDialog::UpdateCommands);
+    connect(&document_, &LayoutDocument::Changed, this, &DesignerDialog::ShowSampleWarnings);
     connect(&document_.History(), &QUndoStack::cleanChanged, this, &DesignerDialog::UpdateCommands);
+    // What a file holds off the paper comes back onto it, as an edit that can be undone.
+    Layout fitted = document_.Current();
+    if (const int fixed = BringIntoPage(fitted)) {
+        document_.Replace(QStringLiteral("Riporta nella pagina"), fitted, {});
+        ShowStatus(QString::number(fixed) +
+                   (fixed == 1 ? QStringLiteral(" valore fuori dalla pagina è stato riportato nella pagina.")
+                               : QStringLiteral(" valori fuori dalla pagina sono stati riportati nella pagina.")));
+    } else {
+        ShowSampleWarnings();
+    }
     UpdateCommands();
 }
 
@@ -103,7 +115,7 @@ void DesignerDialog::AddField() {
     if (const Definition* d = request_.fields.Find(name)) column.align = SuggestedAlign(*d);
     document_.Apply(QStringLiteral("Aggiungi colonna"), [&](Layout& layout, Selection& selection) {
         const ObjectRef added = AddColumn(layout, column);
-        ResizeColumn(layout, added.index, column.width);   // kept on the paper
+        FitColumns(layout);   // the others make room for it on the paper
         selection = {added};
     });
 }
@@ -167,9 +179,17 @@ void DesignerDialog::EditSelection(const QString& text,
     document_.Apply(text, [&](Layout& layout, Selection& selection) { selection = edit(layout, selection); });
 }
 
+void DesignerDialog::ShowSampleWarnings() {
+    if (sampleWarnings_.empty()) return;
+    QString text = QStringLiteral("Attenzione: ") + QString::fromStdString(sampleWarnings_.front());
+    if (sampleWarnings_.size() > 1)
+        text += QStringLiteral(" (e altri ") + QString::number(sampleWarnings_.size() - 1) + QStringLiteral(")");
+    ShowStatus(text);
+}
+
 void DesignerDialog::PageSetup() {
     Layout layout = document_.Current();
-    if (!EditPageSetup(this, layout)) return;
+    if (!EditPageSetup(this, layout, paperTrips_)) return;
     document_.Apply(QStringLiteral("Imposta pagina"), [&](Layout& l, Selection&) { l = layout; });
     FitPage();
 }
@@ -196,8 +216,12 @@ void DesignerDialog::UpdateCommands() {
 }
 
 bool DesignerDialog::Save() {
+    if (FileStamp(request_.file) != openedStamp_ &&
+        ui::ShowMessage(this, "Il modulo è stato modificato da un altro utente. Sovrascrivere?", ui::Buttons::YesNo,
+                        ui::Icon::Question, request_.title, ui::DefaultButton::Second) != ui::kYes)
+        return false;
     std::string error;
-    if (!SaveLayout(request_.file, document_.Current(), error)) {
+    if (!SaveLayout(request_.file, document_.Current(), error, &openedStamp_)) {
         ui::ShowMessage(this, "Impossibile salvare il modulo :\r\n" + winfs::WindowsForm(request_.file.string()) + "\r\n" + error,
                         ui::Buttons::Ok, ui::Icon::Exclamation, request_.title);
         return false;
@@ -225,7 +249,26 @@ void DesignerDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+bool DesignerDialog::PanelKey(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QWidget*>(watched);
+    if (!field || !panel_->isAncestorOf(field)) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride)
+        // Left unaccepted, the designer's own shortcut runs instead of the field's undo.
+        return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+               (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
+    if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+        document_.Select({});
+        canvas_->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return false;
+}
+
 bool DesignerDialog::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) && PanelKey(watched, event))
+        return true;
+    if (watched == scroll_->viewport() && event->type() == QEvent::MouseButtonPress) document_.Select({});
     auto* button = qobject_cast<QToolButton*>(watched);
     if (button && button->defaultAction() && event->type() == QEvent::MouseButtonRelease) {
         const auto* release = static_cast<QMouseEvent*>(event);

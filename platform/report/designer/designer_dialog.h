@@ -7,11 +7,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QDialog>
 
 #include "report/designer/design_request.h"
 #include "report/designer/layout_document.h"
+#include "report/model/paper_change.h"
 
 class QAction;
 class QComboBox;
@@ -43,6 +45,8 @@ public:
     std::function<std::optional<std::string>()> pickImage;
 
     // Writes the layout file; on failure tells the operator and answers false.
+    // A file that another save changed since it was opened is overwritten
+    // only when the operator confirms.
     bool Save();
 
     // Closing with unsaved changes asks "Sì" (save), "No" (drop) or "Annulla" (stay).
@@ -78,8 +82,13 @@ private:
     void PageSetup();
     void Preview();
     void FitPage();
+    void ZoomTo(double zoom);
+    // Undo, redo and Escape reach the designer from the panel's fields too.
+    bool PanelKey(QObject* watched, QEvent* event);
     void ShowZoom(double zoom);
     void UpdateCommands();
+    // What the sample page could not print as it is, on the status line.
+    void ShowSampleWarnings();
     std::optional<std::string> PickImageFile();
 
     DesignRequest& request_;
@@ -91,6 +100,9 @@ private:
     QLabel* status_ = nullptr;
     QMenu* editMenu_ = nullptr;
     std::optional<QPointF> dropAt_;
+    std::string openedStamp_;                 // the layout file as it was opened or last saved
+    std::vector<PaperTrip> paperTrips_;
+    std::vector<std::string> sampleWarnings_;
     QLabel* zoomLabel_ = nullptr;
     QComboBox* variableChoice_ = nullptr;
     QComboBox* fieldChoice_ = nullptr;

@@ -101,6 +101,13 @@ QToolBar* DesignerDialog::BuildCommands() {
     connect(&history, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
     connect(&history, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
     bar->addSeparator();
+    Command(bar, "Cut", QStringLiteral("Taglia"), [this] {
+        document_.CopySelection();
+        EditSelection(QStringLiteral("Taglia"), [](Layout& l, const Selection& s) {
+            Remove(l, s);
+            return Selection{};
+        });
+    }, QKeySequence::Cut);
     Command(bar, "Copy", QStringLiteral("Copia"), [this] { document_.CopySelection(); }, QKeySequence::Copy);
     Command(bar, "Paste", QStringLiteral("Incolla"), [this] { document_.PasteClip(); }, QKeySequence::Paste);
     Command(bar, "Duplicate", QStringLiteral("Duplica"), [this] {
@@ -151,7 +158,7 @@ void DesignerDialog::BuildControls() {
     fileLabel_->setTextFormat(Qt::PlainText);
 
     canvas_ = new PageCanvas(document_, [this](const Layout& layout) {
-        return SamplePage(layout, request_.variables, request_.fields);
+        return SamplePage(layout, request_.variables, request_.fields, &sampleWarnings_);
     });
     scroll_ = Named(new QScrollArea(this), "PageArea");
     scroll_->setWidget(canvas_);
@@ -160,6 +167,8 @@ void DesignerDialog::BuildControls() {
     // The rulers follow the visible edges of the page.
     for (QScrollBar* bar : {scroll_->horizontalScrollBar(), scroll_->verticalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
+    // A click on the grey around the page chooses nothing, as one on the page's own grey.
+    scroll_->viewport()->installEventFilter(this);
 
 
     auto* view = Named(new QToolBar(this), "View");
@@ -176,8 +185,8 @@ void DesignerDialog::BuildControls() {
     view->addWidget(gridStep_);
     view->addSeparator();
     Command(view, "ZoomPage", QStringLiteral("Pagina intera"), [this] { FitPage(); });
-    Command(view, "Zoom100", QStringLiteral("100 %"), [this] { canvas_->SetZoom(1.0); });
-    Command(view, "Zoom200", QStringLiteral("200 %"), [this] { canvas_->SetZoom(2.0); });
+    Command(view, "Zoom100", QStringLiteral("100 %"), [this] { ZoomTo(1.0); });
+    Command(view, "Zoom200", QStringLiteral("200 %"), [this] { ZoomTo(2.0); });
     zoomLabel_ = Named(new QLabel(view), "ZoomLevel");
     view->addWidget(zoomLabel_);
     connect(canvas_, &PageCanvas::ZoomChanged, this, &DesignerDialog::ShowZoom);
@@ -226,6 +235,7 @@ QWidget* DesignerDialog::BuildSide() {
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(8);
     }
+    for (QWidget* field : panel_->findChildren<QWidget*>()) field->installEventFilter(this);
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(new QLabel(QStringLiteral("Oggetti del modulo"), side));
@@ -247,13 +257,23 @@ void DesignerDialog::BuildEditMenu() {
     }, QKeySequence::SelectAll);
     editMenu_ = Named(new QMenu(this), "EditMenu");
     const auto add = [this](const char* name) { editMenu_->addAction(findChild<QAction*>(QString::fromLatin1(name))); };
-    for (const char* name : {"Undo", "Redo", "", "Copy", "Paste", "Duplicate", "Delete", "SelectAll", "",
+    for (const char* name : {"Undo", "Redo", "", "Cut", "Copy", "Paste", "Duplicate", "Delete", "SelectAll", "",
                              "BringToFront",
                              "SendToBack", "", "AlignLeft", "AlignRight", "AlignTop", "AlignBottom", "SameWidth"}) {
         if (*name == '\0') editMenu_->addSeparator();
         else add(name);
     }
     connect(canvas_, &PageCanvas::ContextMenuWanted, editMenu_, [this](QPoint at) { editMenu_->popup(at); });
+}
+
+void DesignerDialog::ZoomTo(double zoom) {
+    // The selection stays in view, else the middle of what was seen.
+    QRectF around;
+    for (const ObjectRef& ref : document_.Selected())
+        around |= Bounds(document_.Current(), ref).translated(0, ref.part == Part::Footer ? canvas_->FooterTop() : 0);
+    const QPointF mm = around.isNull() ? canvas_->VisibleMm().center() : around.center();
+    const QPoint middle = scroll_->viewport()->rect().center();
+    canvas_->ZoomAt(zoom, mm, canvas_->mapFrom(scroll_->viewport(), middle));
 }
 
 void DesignerDialog::FitPage() {

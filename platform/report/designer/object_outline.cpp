@@ -1,5 +1,7 @@
 #include "report/designer/object_outline.h"
 
+#include <QScrollBar>
+
 #include "report/designer/property_panel.h"
 
 namespace report {
@@ -50,14 +52,18 @@ void ObjectOutline::Follow() {
     bool same = count() == labels.size();
     for (int i = 0; same && i < count(); ++i) same = item(i)->text() == labels[i];
     if (!same) {
+        // New rows keep the list where it was scrolled.
+        const int scrolled = verticalScrollBar()->value();
         clear();
         addItems(labels);
+        verticalScrollBar()->setValue(scrolled);
     }
     const Selection& selected = document_.Selected();
     for (int i = 0; i < count(); ++i)
         item(i)->setSelected(std::find(selected.begin(), selected.end(), rows_[static_cast<std::size_t>(i)]) !=
                              selected.end());
-    if (!selected.empty())
+    // A choice made on the page comes into view; one made in the list leaves it where it is.
+    if (!choosing_ && !selected.empty())
         if (const auto at = std::find(rows_.begin(), rows_.end(), selected.front()); at != rows_.end())
             scrollToItem(item(static_cast<int>(at - rows_.begin())));
     following_ = false;
@@ -68,7 +74,9 @@ void ObjectOutline::Choose() {
     Selection chosen;
     for (int i = 0; i < count(); ++i)
         if (item(i)->isSelected()) chosen.push_back(rows_[static_cast<std::size_t>(i)]);
+    choosing_ = true;
     document_.Select(chosen);
+    choosing_ = false;
 }
 
 } // namespace report

@@ -24,6 +24,7 @@ private:
     LayoutDocument& document_;
     Selection rows_;            // the object of each row
     bool following_ = false;
+    bool choosing_ = false;     // the selection is being made in the list
 };
 
 } // namespace report

@@ -6,6 +6,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace report {
 
@@ -40,6 +42,16 @@ void PageCanvas::SetZoom(double zoom) {
     updateGeometry();
     update();
     emit ZoomChanged(zoom_);
+}
+
+void PageCanvas::ZoomAt(double zoom, QPointF mm, QPointF at) {
+    auto* area = parentWidget() ? qobject_cast<QScrollArea*>(parentWidget()->parentWidget()) : nullptr;
+    const QPointF seen = area ? mapTo(area->viewport(), at) : at;
+    SetZoom(zoom);
+    if (!area) return;
+    const QPointF now = ToPixel(mm);
+    area->horizontalScrollBar()->setValue(qRound(now.x() - seen.x()));
+    area->verticalScrollBar()->setValue(qRound(now.y() - seen.y()));
 }
 
 double PageCanvas::FitZoom(QSize viewport) const {

@@ -25,6 +25,9 @@ public:
     double TrueScale() const;
     double Zoom() const { return zoom_; }          // 1.0 is 100 %
     void SetZoom(double zoom);
+    // Zooms keeping the page's point mm at the widget position it has now
+    // (at), scrolling the scroll area the page lies in.
+    void ZoomAt(double zoom, QPointF mm, QPointF at);
     // The zoom at which the whole page fits into a viewport of that size.
     double FitZoom(QSize viewport) const;
 
@@ -97,6 +100,7 @@ private:
     QPointF pressMm_;
     Layout pressLayout_;
     Selection pressSelection_;
+    std::optional<ObjectRef> pressHit_;    // the object the press chose
     QRectF band_;
 };
 

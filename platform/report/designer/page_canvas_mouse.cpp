@@ -119,8 +119,24 @@ void PageCanvas::StartDrag(QMouseEvent* event) {
     dragKey_ = document_.NewGestureKey();
     dragged_ = false;
     drag_ = DragAt(mm, dragIndex_);
-    const std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance(), FooterTop(), document_.Selected());
+    std::optional<ObjectRef> hit = ObjectAt(layout, mm, Tolerance(), FooterTop(), document_.Selected());
     Selection selection = document_.Selected();
+    if ((event->modifiers() & Qt::AltModifier) && hit) {
+        // Alt reaches down the pile: the object under the one chosen here, round to the top again.
+        Selection pile = ObjectsAt(layout, mm, Tolerance(), FooterTop());
+        std::erase_if(pile, [](ObjectRef r) { return r.part == Part::Column; });
+        if (!pile.empty()) {
+            const auto chosen = std::find_if(pile.begin(), pile.end(), [&](ObjectRef r) {
+                return std::find(selection.begin(), selection.end(), r) != selection.end();
+            });
+            std::size_t next = chosen == pile.end() ? 1 : static_cast<std::size_t>(chosen - pile.begin()) + 1;
+            hit = pile[next % pile.size()];
+            document_.Select({*hit});
+            selection = {*hit};
+            drag_ = Drag::Move;
+        }
+    }
+    pressHit_ = hit;
     const bool selected = hit && std::find(selection.begin(), selection.end(), *hit) != selection.end();
     if (drag_ == Drag::Move && shift) {
         // Shift adds an object to the selection or takes it out; nothing moves.
@@ -190,8 +206,13 @@ void PageCanvas::DragTo(QPointF mm, Qt::KeyboardModifiers keys) {
     }
     case Drag::ColumnEdge: {
         const QRectF column = Bounds(layout, {Part::Column, dragIndex_});
-        // The width on the grid, wherever the column starts.
-        ResizeColumn(layout, dragIndex_, SnapMm(mm.x() - column.left()));
+        // The width on the grid, wherever the column starts; at most the
+        // last grid step that keeps the table on the paper.
+        const double room = layout.pageWidth - ColumnLeft(layout.table, int(layout.table.columns.size())) +
+                            column.width();
+        double width = SnapMm(mm.x() - column.left());
+        if (gridOn_ && width > room) width = std::floor(room / gridStep_) * gridStep_;
+        ResizeColumn(layout, dragIndex_, width);
         document_.Replace(QStringLiteral("Larghezza colonna"), layout, {{Part::Column, dragIndex_}}, dragKey_);
         return;
     }
@@ -227,6 +248,11 @@ void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
                 break;
             }
     }
+    // A click without a drag on one object of several chosen chooses it alone.
+    const Selection& chosen = document_.Selected();
+    if (drag_ == Drag::Move && !dragged_ && pressHit_ && chosen.size() > 1 && !(event->modifiers() & Qt::ShiftModifier) &&
+        std::find(chosen.begin(), chosen.end(), *pressHit_) != chosen.end())
+        document_.Select({*pressHit_});
     drag_ = Drag::None;
     update();
 }
@@ -246,7 +272,8 @@ void PageCanvas::wheelEvent(QWheelEvent* event) {
         return;
     }
     const int steps = event->angleDelta().y() / 120;
-    if (steps != 0) SetZoom(zoom_ * std::pow(1.25, steps));
+    // The point under the cursor stays under it.
+    if (steps != 0) ZoomAt(zoom_ * std::pow(1.25, steps), ToMm(event->position()), event->position());
     event->accept();
 }
 

@@ -40,7 +40,7 @@ Paper PaperOf(double width, double height) {
     return Paper::Custom;
 }
 
-bool EditPageSetup(QWidget* parent, Layout& layout) {
+bool EditPageSetup(QWidget* parent, Layout& layout, std::vector<PaperTrip>& trips) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("PageSetup"));
     dialog.setWindowTitle(QStringLiteral("Imposta pagina"));
@@ -99,7 +99,7 @@ bool EditPageSetup(QWidget* parent, Layout& layout) {
     if (dialog.exec() != QDialog::Accepted) return false;
 
     layout.margins = {margins[0]->value(), margins[1]->value(), margins[2]->value(), margins[3]->value()};
-    ChangePaper(layout, width->value(), height->value());
+    layout = OnPaper(layout, width->value(), height->value(), trips);
     return true;
 }
 

@@ -16,7 +16,8 @@ QSizeF PaperSize(Paper paper);
 // The standard paper of a size in either orientation, else Custom.
 Paper PaperOf(double width, double height);
 
-// Shows the page setup on the layout; false when the operator cancels.
-bool EditPageSetup(QWidget* parent, Layout& layout);
+// Shows the page setup on the layout; false when the operator cancels. A
+// change of paper is kept in trips, so that changing back is exact.
+bool EditPageSetup(QWidget* parent, Layout& layout, std::vector<PaperTrip>& trips);
 
 } // namespace report

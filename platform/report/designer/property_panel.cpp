@@ -110,14 +110,15 @@ void PropertyPanel::BuildTextRows(const DefinitionList& variables, const Definit
 }
 
 void PropertyPanel::BuildGeometryRows() {
+    // Several objects move as one block: the first one goes where typed, the others keep their distance.
     auto* x = Length(this, "PropX", 1000);
     AddRow(QStringLiteral("X"), x,
-           {nullptr, IsPlaced, [x](const Layout& l, ObjectRef r) { x->setValue(Bounds(l, r).x()); },
-            [x](Layout& l, ObjectRef r) { MoveObjects(l, {r}, QPointF(x->value() - Bounds(l, r).x(), 0)); }});
+           {nullptr, IsPlaced, [x](const Layout& l, ObjectRef r) { x->setValue(Bounds(l, r).x()); }, nullptr,
+            [x](Layout& l, const Selection& s) { MoveObjects(l, s, QPointF(x->value() - Bounds(l, s.front()).x(), 0)); }});
     auto* y = Length(this, "PropY", 1000);
     AddRow(QStringLiteral("Y"), y,
-           {nullptr, IsPlaced, [y](const Layout& l, ObjectRef r) { y->setValue(Bounds(l, r).y()); },
-            [y](Layout& l, ObjectRef r) { MoveObjects(l, {r}, QPointF(0, y->value() - Bounds(l, r).y())); }});
+           {nullptr, IsPlaced, [y](const Layout& l, ObjectRef r) { y->setValue(Bounds(l, r).y()); }, nullptr,
+            [y](Layout& l, const Selection& s) { MoveObjects(l, s, QPointF(0, y->value() - Bounds(l, s.front()).y())); }});
     auto* width = Length(this, "PropWidth", 1000);
     AddRow(QStringLiteral("Larghezza"), width,
            {nullptr, [](const Layout& l, ObjectRef r) { return IsPlaced(l, r) || IsColumn(l, r); },

@@ -38,6 +38,8 @@ private:
         std::function<bool(const Layout&, ObjectRef)> applies;
         std::function<void(const Layout&, ObjectRef)> load;
         std::function<void(Layout&, ObjectRef)> store;
+        // Instead of store, one change of all the targets that have the property.
+        std::function<void(Layout&, const Selection&)> storeAll = {};
     };
 
     void Build(const DefinitionList& variables, const DefinitionList& fields);

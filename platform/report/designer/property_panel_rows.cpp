@@ -125,8 +125,13 @@ void PropertyPanel::Store(std::size_t index) {
     const Selection targets = Targets();
     document_.Apply(QStringLiteral("Proprietà"),
                     [&](Layout& layout, Selection&) {
+                        Selection having;
                         for (ObjectRef r : targets)
-                            if (row.applies(layout, r)) row.store(layout, r);
+                            if (row.applies(layout, r)) having.push_back(r);
+                        if (having.empty()) return;
+                        if (row.storeAll) row.storeAll(layout, having);
+                        else
+                            for (ObjectRef r : having) row.store(layout, r);
                     },
                     document_.PropertyKey(static_cast<int>(index)));
 }

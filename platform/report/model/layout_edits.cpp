@@ -10,37 +10,11 @@ namespace report {
 namespace {
 
 constexpr double kMinSize = 1.0;
-constexpr double kMinColumn = 3.0;
 
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
 
-double ColumnLeft(const LineTable& table, int index) {
-    double x = table.left;
-    for (int i = 0; i < index; ++i) x += table.columns[At(i)].width;
-    return x;
-}
-
-// Where the column of a field starts and ends, if the table has one.
-std::optional<std::pair<double, double>> ColumnSpan(const LineTable& table, const std::string& field) {
-    for (int i = 0; i < static_cast<int>(table.columns.size()); ++i)
-        if (table.columns[At(i)].field == field) {
-            const double left = ColumnLeft(table, i);
-            return std::pair(left, left + table.columns[At(i)].width);
-        }
-    return std::nullopt;
-}
-
-// A footer sum keeps to its field's column: both its edges move with the column's.
-void FollowColumns(LineTable& table, const LineTable& before) {
-    for (HeaderItem& item : table.footer) {
-        if (item.kind != ItemKind::Sum) continue;
-        const auto was = ColumnSpan(before, item.source);
-        const auto now = ColumnSpan(table, item.source);
-        if (!was || !now) continue;
-        const double shift = now->first - was->first;
-        item.x += shift;
-        item.width = std::max(kMinSize, item.width + (now->second - was->second) - shift);
-    }
+bool IsLine(const Layout& layout, ObjectRef ref) {
+    return ref.part == Part::Shape && Exists(layout, ref) && layout.shapes[At(ref.index)].kind == ShapeKind::Line;
 }
 
 // The objects of one list, highest index first, so erasing keeps the rest valid.
@@ -203,11 +177,28 @@ ObjectRef AddColumn(Layout& layout, const TableColumn& column) {
 }
 
 void MoveObjects(Layout& layout, const Selection& objects, QPointF delta) {
+    // The objects move as one block: the first to reach the paper's edge
+    // stops them all, so that none lands on another. Footer items are
+    // measured from the footer's top, the others from the page's.
+    std::optional<QRectF> page, footer;
     for (const ObjectRef& ref : objects) {
         if (!Exists(layout, ref) || ref.part == Part::Column) continue;
-        const QRectF box = Bounds(layout, ref);
-        const double dx = std::clamp(delta.x(), -box.left(), layout.pageWidth - box.right());
-        const double dy = std::clamp(delta.y(), -box.top(), layout.pageHeight - box.bottom());
+        std::optional<QRectF>& box = ref.part == Part::Footer ? footer : page;
+        const QRectF b = Bounds(layout, ref);
+        box = box ? QRectF(QPointF(std::min(box->left(), b.left()), std::min(box->top(), b.top())),
+                           QPointF(std::max(box->right(), b.right()), std::max(box->bottom(), b.bottom())))
+                  : b;
+    }
+    double dx = delta.x();
+    double dy = delta.y();
+    for (const std::optional<QRectF>& kept : {page, footer}) {
+        if (!kept) continue;
+        const QRectF& box = *kept;
+        dx = std::clamp(dx, std::min(0.0, -box.left()), std::max(0.0, layout.pageWidth - box.right()));
+        dy = std::clamp(dy, std::min(0.0, -box.top()), std::max(0.0, layout.pageHeight - box.bottom()));
+    }
+    for (const ObjectRef& ref : objects) {
+        if (!Exists(layout, ref) || ref.part == Part::Column) continue;
         if (HeaderItem* item = TextItem(layout, ref)) {
             item->x += dx;
             item->y += dy;
@@ -273,10 +264,26 @@ void AlignObjects(Layout& layout, const Selection& objects, Edge edge) {
 
 void SameWidth(Layout& layout, const Selection& objects) {
     if (objects.size() < 2 || !Exists(layout, objects.front())) return;
-    const double width = Bounds(layout, objects.front()).width();
+    const ObjectRef first = objects.front();
+    const Shape* anchorLine = IsLine(layout, first) ? &layout.shapes[At(first.index)] : nullptr;
+    // A line gives its length; anything else its width.
+    const double width = anchorLine ? std::hypot(anchorLine->width, anchorLine->height) : Bounds(layout, first).width();
     for (std::size_t i = 1; i < objects.size(); ++i) {
         if (!Exists(layout, objects[i])) continue;
         QRectF r = Bounds(layout, objects[i]);
+        if (IsLine(layout, objects[i])) {
+            // A line takes that length along its own axis; an upright or
+            // slanting line takes only another line's length.
+            Shape& s = layout.shapes[At(objects[i].index)];
+            const double length = std::hypot(s.width, s.height);
+            if (s.height != 0 && !anchorLine) continue;
+            if (length <= 0 || width < kMinSize) continue;
+            s.width *= width / length;
+            s.height *= width / length;
+            SetBounds(layout, objects[i], QRectF(QPointF(s.x, s.y), QPointF(s.x + s.width, s.y + s.height)));
+            continue;
+        }
+        if (width < kMinSize) continue;   // an upright line has no width to give
         r.setWidth(width);
         SetBounds(layout, objects[i], r);
     }
@@ -310,9 +317,7 @@ void Remove(Layout& layout, const Selection& objects) {
     auto& footer = layout.table.footer;
     for (int i : Indexes(objects, Part::Footer, true))
         if (Exists(layout, {Part::Footer, i})) footer.erase(footer.begin() + i);
-    auto& columns = layout.table.columns;
-    for (int i : Indexes(objects, Part::Column, true))
-        if (Exists(layout, {Part::Column, i})) columns.erase(columns.begin() + i);
+    RemoveColumns(layout, Indexes(objects, Part::Column, false));
 }
 
 Selection BringToFront(Layout& layout, const Selection& objects) {
@@ -321,53 +326,6 @@ Selection BringToFront(Layout& layout, const Selection& objects) {
 
 Selection SendToBack(Layout& layout, const Selection& objects) {
     return Restack(layout, objects, false);
-}
-
-int MoveColumn(Layout& layout, int from, int to) {
-    auto& columns = layout.table.columns;
-    if (!Exists(layout, {Part::Column, from})) return from;
-    to = std::clamp(to, 0, static_cast<int>(columns.size()) - 1);
-    const LineTable before = layout.table;
-    const TableColumn moved = columns[At(from)];
-    columns.erase(columns.begin() + from);
-    columns.insert(columns.begin() + to, moved);
-    FollowColumns(layout.table, before);
-    return to;
-}
-
-void ResizeColumn(Layout& layout, int index, double width) {
-    if (!Exists(layout, {Part::Column, index})) return;
-    const LineTable before = layout.table;
-    const double room = layout.pageWidth - ColumnLeft(layout.table, index);
-    layout.table.columns[At(index)].width = std::clamp(width, kMinColumn, std::max(kMinColumn, room));
-    FollowColumns(layout.table, before);
-}
-
-std::optional<int> ColumnEdgeAt(const Layout& layout, QPointF mm, double tolerance) {
-    const LineTable& table = layout.table;
-    if (mm.y() < table.top - tolerance || mm.y() > table.bottom + tolerance) return std::nullopt;
-    double x = table.left;
-    for (int i = 0; i < static_cast<int>(table.columns.size()); ++i) {
-        x += table.columns[At(i)].width;
-        if (std::fabs(mm.x() - x) <= tolerance) return i;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> ColumnAt(const Layout& layout, double x) {
-    double left = layout.table.left;
-    for (int i = 0; i < static_cast<int>(layout.table.columns.size()); ++i) {
-        const double right = left + layout.table.columns[At(i)].width;
-        if (x >= left && x < right) return i;
-        left = right;
-    }
-    return std::nullopt;
-}
-
-void SetTableLeft(Layout& layout, double left) {
-    const LineTable before = layout.table;
-    layout.table.left = std::clamp(left, 0.0, layout.pageWidth - kMinColumn);
-    FollowColumns(layout.table, before);
 }
 
 void SetTableLimits(Layout& layout, double top, double bottom) {

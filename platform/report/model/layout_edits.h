@@ -88,10 +88,24 @@ void Remove(Layout& layout, const Selection& objects);
 Selection BringToFront(Layout& layout, const Selection& objects);
 Selection SendToBack(Layout& layout, const Selection& objects);
 
-// Moves a column to another place in the table (0-based, clamped); here and
-// in ResizeColumn the footer sums of the columns go along with them.
+inline constexpr double kMinColumnWidth = 3.0;
+
+// Where a column starts (index = the column count: where the table ends).
+double ColumnLeft(const LineTable& table, int index);
+// Moves a column to another place in the table (0-based, clamped). Here and
+// in every change of the columns the footer's items keep to the columns they
+// stand under: their edges keep their distance to their column's sides.
 int MoveColumn(Layout& layout, int from, int to);
-void ResizeColumn(Layout& layout, int index, double width);   // at least 3 mm
+// At least kMinColumnWidth, and never so wide that the table leaves the paper.
+void ResizeColumn(Layout& layout, int index, double width);
+// Removes columns with the footer items that belong to them: the sums of
+// their fields and what stands wholly under them.
+void RemoveColumns(Layout& layout, const std::vector<int>& indexes);
+// Brings what lies off the paper back onto it and gives a size to what has
+// none (a layout from a file); answers how many values it changed.
+int BringIntoPage(Layout& layout);
+// Shrinks the columns in proportion so that the table ends inside the right margin.
+void FitColumns(Layout& layout);
 // The column whose right edge is near x on the table's title row, if any.
 std::optional<int> ColumnEdgeAt(const Layout& layout, QPointF mm, double tolerance);
 // The column at x (its title row or cells), if any.

@@ -6,9 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include "report/model/layout_json.h"
+#include "report/model/whole_file.h"
 
 namespace report {
 
@@ -146,7 +146,14 @@ LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout, std::st
     return LayoutLoad::Loaded;
 }
 
-bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::string& error) {
+bool IsDamagedLayout(const std::filesystem::path& file) {
+    QFile in(QString::fromStdString(file.string()));
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = in.readAll();
+    return bytes.trimmed().isEmpty() || bytes.contains(kFormatTag);
+}
+
+bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::string& error, std::string* stamp) {
     QJsonObject root;
     root[QLatin1String("format")] = QLatin1String(kFormatTag);
     root[QLatin1String("version")] = kVersion;
@@ -172,12 +179,9 @@ bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::st
     root[QLatin1String("shapes")] = shapes;
     root[QLatin1String("margins")] = json::ToJson(layout.margins);
 
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 ||
-        !out.commit()) {
-        error = out.errorString().toStdString();
-        return false;
-    }
+    const std::string bytes = QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+    if (!WriteWhole(file, bytes, error)) return false;
+    if (stamp) *stamp = StampOf(bytes);
     return true;
 }
 

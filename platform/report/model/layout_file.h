@@ -17,8 +17,19 @@ enum class LayoutLoad { Loaded, Missing, Unreadable, Newer };
 // Unreadable, with the reason left in reason.
 LayoutLoad LoadLayout(const std::filesystem::path& file, Layout& layout, std::string* reason = nullptr);
 
+// Whether a file that does not load is a layout of ours all the same (it
+// names our format, or is empty): a damaged layout, not another program's file.
+bool IsDamagedLayout(const std::filesystem::path& file);
+
 // Writes the layout whole or not at all (a temporary file beside it, then a
-// rename), so a crash never leaves half a layout; false with a reason on failure.
-bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::string& error);
+// rename), so a crash never leaves half a layout; false with the system's
+// reason in the operator's words ("Permesso negato.", "Disco pieno.") on failure.
+// stamp, when given, receives the FileStamp of what was written.
+bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::string& error,
+                std::string* stamp = nullptr);
+
+// What tells one state of a file from another: its size and a hash of its
+// bytes; empty when the file does not exist.
+std::string FileStamp(const std::filesystem::path& file);
 
 } // namespace report

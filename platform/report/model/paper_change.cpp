@@ -98,6 +98,7 @@ void ChangePaper(Layout& layout, double width, double height) {
     const double left = layout.table.left;
     layout.table.left = sides.X(left);
     for (HeaderItem& item : layout.table.footer) item.x += layout.table.left - left;
+    FitColumns(layout);
     const double top = sides.Y(layout.table.top);
     const double bottom = sides.Y(layout.table.bottom);
 
@@ -111,6 +112,22 @@ void ChangePaper(Layout& layout, double width, double height) {
                                            std::min(0.0, layout.pageHeight - b.bottom())));
     }
     SetTableLimits(layout, top, std::min(bottom, layout.pageHeight));
+}
+
+Layout OnPaper(const Layout& layout, double width, double height, std::vector<PaperTrip>& trips) {
+    constexpr std::size_t kRemembered = 20;
+    if (width == layout.pageWidth && height == layout.pageHeight) return layout;
+    if (!trips.empty() && trips.back().to == layout && trips.back().from.pageWidth == width &&
+        trips.back().from.pageHeight == height) {
+        Layout back = std::move(trips.back().from);
+        trips.pop_back();
+        return back;
+    }
+    Layout changed = layout;
+    ChangePaper(changed, width, height);
+    trips.push_back({layout, changed});
+    if (trips.size() > kRemembered) trips.erase(trips.begin());
+    return changed;
 }
 
 } // namespace report
