@@ -35,8 +35,8 @@ bool IsAccessFile(const std::filesystem::path& path) {
     return true;
 }
 
-char RecordOrFailure(access_wire::StreamReader& stream, const std::string& file) {
-    using namespace access_wire;
+char RecordOrFailure(reader_stream::StreamReader& stream, const std::string& file) {
+    using namespace reader_stream;
     const char record = static_cast<char>(stream.U8());
     if (record != kFailure) return record;
     const auto kind = static_cast<Failure>(stream.U8());
@@ -46,7 +46,7 @@ char RecordOrFailure(access_wire::StreamReader& stream, const std::string& file)
 }
 
 void CheckAccessFile(ReaderPool& readers, const std::filesystem::path& path) {
-    using namespace access_wire;
+    using namespace reader_stream;
     const std::string bytes = readers.AskCatalog(path);
     StreamReader stream(bytes);
     try {

@@ -12,7 +12,7 @@ namespace dao {
 class ReaderPool;
 class RecordsetBackend;
 
-namespace access_wire {
+namespace reader_stream {
 class StreamReader;
 }
 
@@ -32,6 +32,6 @@ void CheckAccessFile(ReaderPool& readers, const std::filesystem::path& path);
 // Reads the next record of a reader's stream (the one that opens it, or the
 // one after a table's rows): returns it, or raises what a failure record says
 // (3078 for a missing table, 3343 otherwise).
-char RecordOrFailure(access_wire::StreamReader& stream, const std::string& file);
+char RecordOrFailure(reader_stream::StreamReader& stream, const std::string& file);
 
 } // namespace dao

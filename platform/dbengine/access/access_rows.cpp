@@ -17,7 +17,7 @@ namespace dao {
 
 namespace {
 
-using namespace access_wire;
+using namespace reader_stream;
 
 class AccessRows final : public RecordsetBackend {
 public:

@@ -48,8 +48,8 @@ pid_t Spawn(const std::vector<std::string>& argv, const Ends& ends) {
     posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, ends.fds[3], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, ends.fds[5], STDERR_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, ends.fds[1], access_wire::kRequestFd);
-    posix_spawn_file_actions_addclosefrom_np(&actions, access_wire::kRequestFd + 1);
+    posix_spawn_file_actions_adddup2(&actions, ends.fds[1], reader_stream::kRequestFd);
+    posix_spawn_file_actions_addclosefrom_np(&actions, reader_stream::kRequestFd + 1);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t all, none;

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace dao::access_wire {
+namespace dao::reader_stream {
 
 namespace {
 
@@ -116,4 +116,4 @@ void StreamReader::SkipValue() {
     }
 }
 
-} // namespace dao::access_wire
+} // namespace dao::reader_stream

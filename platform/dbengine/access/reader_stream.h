@@ -22,7 +22,7 @@
 
 #include "dbengine/values/variant.h"
 
-namespace dao::access_wire {
+namespace dao::reader_stream {
 
 enum Request : char { kAskCatalog = 'c', kAskTable = 't' };
 constexpr int kRequestFd = 3;
@@ -66,4 +66,4 @@ private:
     std::size_t pos_ = 0;
 };
 
-} // namespace dao::access_wire
+} // namespace dao::reader_stream

@@ -127,10 +127,10 @@ public:
                 std::memcpy(header_ + headerFill_, bytes, used);
                 if ((headerFill_ += used) < sizeof header_) continue;
                 std::memcpy(&left_, header_, sizeof left_);
-                if (left_ == 0 || left_ == access_wire::kLastAnswer) {
+                if (left_ == 0 || left_ == reader_stream::kLastAnswer) {
                     last_ = left_ != 0;
                     done_ = size == used;
-                    if (!done_) throw access_wire::ProtocolError("bytes after the answer");
+                    if (!done_) throw reader_stream::ProtocolError("bytes after the answer");
                     return true;
                 }
                 continue;
@@ -157,7 +157,7 @@ private:
 // Reads the answer, holding the reader to its bounds; false when the reader
 // closed its output before the answer's end.
 bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file, Answer& answer,
-             ReaderStderr& warnings) {
+             ReaderWarnings& warnings) {
     const auto silence = SilenceBound();
     auto lastHeard = Clock::now(), lastMemoryCheck = Clock::now();
     Waiting waiting;
@@ -218,12 +218,12 @@ std::string ReaderPool::Ask(const std::filesystem::path& path, const std::string
     std::error_code ec;
     const std::uint64_t fileSize = std::filesystem::file_size(path, ec);
     auto reader = kept_->Take(ReaderExecutable().string(), file, fileSize);
-    ReaderStderr warnings(file);
+    ReaderWarnings warnings(file);
     Answer answer;
     try {
         if (!reader->child->Send(request) || !Collect(*reader->child, fileSize, file, answer, warnings))
             RaiseUnsupportedFormat(file + ": " + HowItEnded(*reader->child));
-    } catch (const access_wire::ProtocolError& error) {
+    } catch (const reader_stream::ProtocolError& error) {
         RaiseUnsupportedFormat(file + ": the Access reader's answer is malformed (" + error.what() + ")");
     }
     // A table read while the file grew or shrank may mix its pages of before and after.
@@ -234,12 +234,12 @@ std::string ReaderPool::Ask(const std::filesystem::path& path, const std::string
 }
 
 std::string ReaderPool::AskCatalog(const std::filesystem::path& file) {
-    return Ask(file, std::string(1, access_wire::kAskCatalog));
+    return Ask(file, std::string(1, reader_stream::kAskCatalog));
 }
 
 std::string ReaderPool::AskTable(const std::filesystem::path& file, const std::string& table) {
-    std::string request(1, access_wire::kAskTable);
-    access_wire::AppendText(request, table.substr(0, access_wire::kLongestTableName));
+    std::string request(1, reader_stream::kAskTable);
+    reader_stream::AppendText(request, table.substr(0, reader_stream::kLongestTableName));
     return Ask(file, request);
 }
 

@@ -12,7 +12,7 @@ constexpr std::size_t kLineLength = 200;
 
 } // namespace
 
-void ReaderStderr::Feed(std::string_view bytes) {
+void ReaderWarnings::Feed(std::string_view bytes) {
     heard_ = heard_ || !bytes.empty();
     for (const char c : bytes) {
         if (c == '\n') {
@@ -25,7 +25,7 @@ void ReaderStderr::Feed(std::string_view bytes) {
     }
 }
 
-void ReaderStderr::EndLine() {
+void ReaderWarnings::EndLine() {
     if (lineCut_) line_ += "...";
     // A warning repeated page after page is kept once.
     if (!line_.empty() && std::find(kept_.begin(), kept_.end(), line_) == kept_.end()) {
@@ -36,7 +36,7 @@ void ReaderStderr::EndLine() {
     lineCut_ = false;
 }
 
-void ReaderStderr::PassOn() {
+void ReaderWarnings::PassOn() {
     EndLine();
     for (const auto& line : kept_) std::cerr << "Access " << file_ << ": " << line << '\n';
     if (more_) std::cerr << "Access " << file_ << ": " << more_ << " more warnings\n";

@@ -9,12 +9,12 @@
 
 namespace dao {
 
-class ReaderStderr {
+class ReaderWarnings {
 public:
-    explicit ReaderStderr(std::string file) : file_(std::move(file)) {}
-    ~ReaderStderr() { PassOn(); }
-    ReaderStderr(const ReaderStderr&) = delete;
-    ReaderStderr& operator=(const ReaderStderr&) = delete;
+    explicit ReaderWarnings(std::string file) : file_(std::move(file)) {}
+    ~ReaderWarnings() { PassOn(); }
+    ReaderWarnings(const ReaderWarnings&) = delete;
+    ReaderWarnings& operator=(const ReaderWarnings&) = delete;
 
     void Feed(std::string_view bytes);
     // Whether the reader wrote anything.

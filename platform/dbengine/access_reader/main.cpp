@@ -17,7 +17,7 @@
 
 namespace {
 
-namespace wire = dao::access_wire;
+namespace wire = dao::reader_stream;
 
 // False at the end of the questions (or a broken one).
 bool ReadExactly(void* into, std::size_t size) {

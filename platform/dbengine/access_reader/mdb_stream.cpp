@@ -18,7 +18,7 @@ namespace access_reader {
 
 namespace {
 
-namespace wire = dao::access_wire;
+namespace wire = dao::reader_stream;
 
 struct MdbCloser {
     void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
