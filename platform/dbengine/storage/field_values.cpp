@@ -1,12 +1,13 @@
 // Access-style field types over SQLite storage: declared types, conversion
 // of values set on a field, and binding and reading stored values.
-#include "dbengine/storage/connection.h"
+#include "dbengine/storage/field_values.h"
 
 #include <sqlite3.h>
 
 #include <cmath>
 #include <cstring>
 
+#include "dbengine/storage/sqlite_statement.h"
 #include "dbengine/values/errors.h"
 #include "winfs/paths.h"
 

@@ -1,5 +1,5 @@
 // Prepared statements and the mapping of SQLite failures to engine errors.
-#include "dbengine/storage/connection.h"
+#include "dbengine/storage/sqlite_statement.h"
 
 #include <sqlite3.h>
 
