@@ -2,7 +2,7 @@
 // a second process; the companion goes with the last claim. (The refusals of
 // an exclusive use are tested with the operations that make it.)
 #include "dbengine/exclusive_use.h"
-#include "dbengine/file_claim.h"
+#include "dbengine/claims/file_claim.h"
 #include "engine_fixture.h"
 #include "support/holder_process.h"
 

@@ -215,4 +215,36 @@ TEST_F(DamagedAccess, AFileThatChangesSizeWhileReadIs3343) {
     unsetenv("VANTORIMA_ACCESS_READER");
 }
 
+// The readers an engine object keeps are its own: a second engine starts its
+// own reader for the same file, and each ends with the engine that kept it.
+TEST_F(DamagedAccess, KeptReadersEndWithTheirEngine) {
+    const std::string script = dir.file("reader.sh"), started = dir.file("started");
+    const auto reader = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "access_reader";
+    std::ofstream(script) << "#!/bin/sh\necho $$ >> " << started << "\nexec " << reader << " \"$1\"\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    auto running = [](pid_t pid) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string line;
+        return std::getline(stat, line) && line.substr(line.rfind(')') + 2, 1) != "Z";
+    };
+    std::vector<pid_t> pids;
+    {
+        dao::DBEngine first;
+        EXPECT_TRUE(ReadEverything(first, JetFile("DateTestDatabase.mdb"), kDateTestTables).empty());
+        {
+            dao::DBEngine second;
+            EXPECT_TRUE(ReadEverything(second, JetFile("DateTestDatabase.mdb"), kDateTestTables).empty());
+            std::ifstream in(started);
+            for (pid_t pid; in >> pid;) pids.push_back(pid);
+            ASSERT_EQ(pids.size(), 2u) << "each engine starts its own reader";
+            EXPECT_TRUE(running(pids[0]) && running(pids[1]));
+        }
+        EXPECT_TRUE(running(pids[0]));
+        EXPECT_FALSE(running(pids[1])) << "the second engine's reader outlived it";
+    }
+    EXPECT_FALSE(running(pids[0])) << "the first engine's reader outlived it";
+    unsetenv("VANTORIMA_ACCESS_READER");
+}
+
 } // namespace

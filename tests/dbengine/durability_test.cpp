@@ -7,7 +7,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "dbengine/connection.h"
+#include "dbengine/storage/connection.h"
 #include "engine_fixture.h"
 
 namespace dbtest {

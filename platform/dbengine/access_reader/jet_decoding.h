@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "dbengine/variant.h"
+#include "dbengine/values/variant.h"
 
 namespace jet {
 

@@ -1,6 +1,6 @@
 // The Access reader: opens one Access file through libmdb, in a process of
 // its own so that a damaged file can only end this process, and answers the
-// engine's questions about it (dbengine/access_wire.h) until the engine
+// engine's questions about it (dbengine/access/reader_stream.h) until the engine
 // closes descriptor 3 or an answer met damage.   Usage: access_reader <file>
 #include <unistd.h>
 
@@ -11,13 +11,13 @@
 #include <filesystem>
 #include <string>
 
-#include "dbengine/access_wire.h"
+#include "dbengine/access/reader_stream.h"
 #include "mdb_stream.h"
 #include "reader_limits.h"
 
 namespace {
 
-namespace wire = dao::access_wire;
+namespace wire = dao::reader_stream;
 
 // False at the end of the questions (or a broken one).
 bool ReadExactly(void* into, std::size_t size) {

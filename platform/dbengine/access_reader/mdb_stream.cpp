@@ -9,7 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "dbengine/access_wire.h"
+#include "dbengine/access/reader_stream.h"
 #include "jet_decoding.h"
 #include "table_scan.h"
 #include "winfs/paths.h"
@@ -18,7 +18,7 @@ namespace access_reader {
 
 namespace {
 
-namespace wire = dao::access_wire;
+namespace wire = dao::reader_stream;
 
 struct MdbCloser {
     void operator()(MdbHandle* mdb) const { mdb_close(mdb); }

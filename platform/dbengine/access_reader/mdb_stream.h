@@ -1,6 +1,6 @@
 #pragma once
 // An Access file read through libmdb and written out as the engine's stream
-// (dbengine/access_wire.h). The file and its catalog are read once, at the
+// (dbengine/access/reader_stream.h). The file and its catalog are read once, at the
 // first question, and kept for the next ones.
 #include <cstdint>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include <sys/resource.h>
 
-#include "dbengine/access_reader_bounds.h"
+#include "dbengine/access/reader_bounds.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define READER_UNDER_ASAN 1

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <cstdlib>
 
-#include "dbengine/access_wire.h"
+#include "dbengine/access/reader_stream.h"
 
 namespace access_reader {
 
@@ -40,7 +40,7 @@ void StreamOut::Flush() {
 
 void StreamOut::EndAnswer(bool last) {
     Flush();
-    WriteChunk(fd_, {}, last ? dao::access_wire::kLastAnswer : 0);
+    WriteChunk(fd_, {}, last ? dao::reader_stream::kLastAnswer : 0);
 }
 
 } // namespace access_reader

@@ -1,0 +1,155 @@
+#include "dbengine/access/reader_launch.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "dbengine/access/reader_stream.h"
+#include "dbengine/access/unsupported_format.h"
+
+extern char** environ;
+
+namespace dao {
+
+namespace {
+
+void CloseFd(int& fd) noexcept {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+// Descriptors of the channels, both ends; closed unless handed on.
+struct Ends {
+    int fds[6] = {-1, -1, -1, -1, -1, -1};   // requests (ours, reader's), out, err (read, write)
+    ~Ends() {
+        for (int& fd : fds) CloseFd(fd);
+    }
+};
+
+bool OpenEnds(Ends& ends) {
+    return ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends.fds) == 0 && ::pipe2(ends.fds + 2, O_CLOEXEC) == 0 &&
+           ::pipe2(ends.fds + 4, O_CLOEXEC) == 0;
+}
+
+// Standard input closed, the channels in place, nothing else inherited;
+// signals at their defaults and unblocked, whatever this program's threads set.
+pid_t Spawn(const std::vector<std::string>& argv, const Ends& ends) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, ends.fds[3], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, ends.fds[5], STDERR_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, ends.fds[1], reader_stream::kRequestFd);
+    posix_spawn_file_actions_addclosefrom_np(&actions, reader_stream::kRequestFd + 1);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t all, none;
+    sigfillset(&all);
+    sigemptyset(&none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    // A group of its own, so that whatever it starts ends with it.
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
+    std::vector<char*> args;
+    for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    const int rc = ::posix_spawn(&pid, args[0], &actions, &attributes, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    return rc == 0 ? pid : -1;
+}
+
+} // namespace
+
+ReaderChild::ReaderChild(const std::filesystem::path& reader, const std::string& file) : owner_(::getpid()) {
+    Ends ends;
+    if (!OpenEnds(ends)) RaiseUnsupportedFormat(file + ": no channels for the Access reader");
+    pid_ = Spawn({reader.string(), file}, ends);
+    if (pid_ < 0) RaiseUnsupportedFormat(file + ": the Access reader " + reader.string() + " cannot start");
+    std::swap(requests_, ends.fds[0]);
+    std::swap(out_, ends.fds[2]);
+    std::swap(err_, ends.fds[4]);
+}
+
+ReaderChild::~ReaderChild() {
+    CloseFd(requests_);
+    CloseFd(out_);
+    CloseFd(err_);
+    if (pid_ > 0 && Mine()) {
+        ::kill(-pid_, SIGKILL);
+        ::kill(pid_, SIGKILL);
+        Reap(0);
+    }
+}
+
+bool ReaderChild::Mine() const noexcept { return owner_ == ::getpid(); }
+
+bool ReaderChild::Send(std::string_view request) {
+    while (!request.empty()) {
+        const ssize_t n = ::send(requests_, request.data(), request.size(), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        request.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool ReaderChild::Reap(int options) {
+    if (pid_ < 0) return true;
+    // Seen ended but not yet reaped, the reader still holds its group's number:
+    // what it left running in the group is ended first.
+    siginfo_t ended{};
+    int rc;
+    while ((rc = ::waitid(P_PID, static_cast<id_t>(pid_), &ended, WEXITED | WNOWAIT | options)) < 0 && errno == EINTR) {}
+    if (rc != 0 || ended.si_pid != pid_) return false;
+    ::kill(-pid_, SIGKILL);
+    pid_t done;
+    while ((done = ::waitpid(pid_, &status_, 0)) < 0 && errno == EINTR) {}
+    if (done != pid_) return false;
+    pid_ = -1;
+    return true;
+}
+
+bool ReaderChild::Ended() { return Reap(WNOHANG); }
+
+bool ReaderChild::EndedWithin(std::chrono::milliseconds wait) {
+    const auto until = std::chrono::steady_clock::now() + wait;
+    while (!Ended()) {
+        if (std::chrono::steady_clock::now() > until) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+std::uint64_t ReaderChild::ResidentBytes() const {
+    std::ifstream statm("/proc/" + std::to_string(pid_) + "/statm");
+    std::uint64_t size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+}
+
+double ReaderChild::CpuSeconds() const {
+    std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    // Fields after the command name (which may hold blanks): state is the 3rd, utime the 14th, stime the 15th.
+    std::istringstream fields(line.substr(line.rfind(')') + 1));
+    std::string skip;
+    for (int i = 3; i < 14; ++i) fields >> skip;
+    double user = 0, system = 0;
+    fields >> user >> system;
+    return (user + system) / static_cast<double>(::sysconf(_SC_CLK_TCK));
+}
+
+} // namespace dao

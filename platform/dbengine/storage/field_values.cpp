@@ -1,0 +1,249 @@
+// Access-style field types over SQLite storage: declared types, conversion
+// of values set on a field, and binding and reading stored values.
+#include "dbengine/storage/field_values.h"
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "dbengine/storage/sqlite_statement.h"
+#include "dbengine/values/errors.h"
+#include "winfs/paths.h"
+
+namespace dao {
+
+namespace {
+
+std::string Upper(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        if (c == ' ' || c == '\t') continue;
+        out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return out;
+}
+
+std::size_t Utf8Length(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+} // namespace
+
+FieldKind KindOfDeclaredType(std::string_view declared, int& size) {
+    std::string t = Upper(declared);
+    size = 0;
+    std::string base = t;
+    auto paren = t.find('(');
+    if (paren != std::string::npos) {
+        base = t.substr(0, paren);
+        size = std::atoi(t.c_str() + paren + 1);
+    }
+    if (base == "TEXT" || base == "VARCHAR" || base == "CHAR" || base == "NVARCHAR" || base == "NCHAR" ||
+        base == "CHARACTER" || base == "STRING") {
+        if (size <= 0) size = 255;
+        return FieldKind::Text;
+    }
+    size = 0;
+    if (base == "LONGTEXT" || base == "MEMO" || base == "NOTE" || base == "CLOB") return FieldKind::Memo;
+    if (base == "BYTE" || base == "TINYINT") return FieldKind::Byte;
+    if (base == "SHORT" || base == "SMALLINT" || base == "INTEGER2") return FieldKind::Integer;
+    if (base == "LONG" || base == "INTEGER" || base == "INT" || base == "INTEGER4" || base == "BIGINT")
+        return FieldKind::Long;
+    if (base == "SINGLE" || base == "REAL" || base == "FLOAT4") return FieldKind::Single;
+    if (base == "DOUBLE" || base == "FLOAT" || base == "FLOAT8" || base == "NUMBER" || base == "NUMERIC" ||
+        base == "DECIMAL" || base == "DOUBLEPRECISION")
+        return FieldKind::Double;
+    if (base == "CURRENCY" || base == "MONEY") return FieldKind::Currency;
+    if (base == "DATETIME" || base == "DATE" || base == "TIME" || base == "TIMESTAMP") return FieldKind::DateTime;
+    if (base == "YESNO" || base == "BIT" || base == "BOOLEAN" || base == "LOGICAL" || base == "LOGICAL1")
+        return FieldKind::YesNo;
+    if (base == "COUNTER" || base == "AUTOINCREMENT" || base == "AUTONUMBER") return FieldKind::Counter;
+    return FieldKind::Other;
+}
+
+std::string DeclaredTypeOf(FieldKind kind, int size) {
+    switch (kind) {
+    case FieldKind::Text: return "TEXT(" + std::to_string(size) + ")";
+    case FieldKind::Memo: return "LONGTEXT";
+    case FieldKind::Byte: return "BYTE";
+    case FieldKind::Integer: return "SHORT";
+    case FieldKind::Long: return "LONG";
+    case FieldKind::Single: return "SINGLE";
+    case FieldKind::Double: return "DOUBLE";
+    case FieldKind::Currency: return "CURRENCY";
+    case FieldKind::DateTime: return "DATETIME";
+    case FieldKind::YesNo: return "YESNO";
+    case FieldKind::Counter: return "COUNTER";
+    case FieldKind::Other: return "";
+    }
+    return "";
+}
+
+VarType VarTypeOf(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Text: case FieldKind::Memo: return VarType::String;
+    case FieldKind::Byte: return VarType::Byte;
+    case FieldKind::Integer: return VarType::Integer;
+    case FieldKind::Long: case FieldKind::Counter: return VarType::Long;
+    case FieldKind::Single: return VarType::Single;
+    case FieldKind::Double: return VarType::Double;
+    case FieldKind::Currency: return VarType::Currency;
+    case FieldKind::DateTime: return VarType::Date;
+    case FieldKind::YesNo: return VarType::Boolean;
+    case FieldKind::Other: return VarType::Empty;
+    }
+    return VarType::Empty;
+}
+
+int TableInfo::Find(std::string_view name) const {
+    auto it = byFolded.find(winfs::FoldCase(std::string(name)));
+    return it == byFolded.end() ? -1 : it->second;
+}
+
+void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
+    if (value.IsNull() || value.IsEmpty()) {
+        out = Variant::Null();
+        return;
+    }
+    const VarType target = VarTypeOf(column.kind);
+    auto checkLength = [&](const Variant& text) {
+        if (column.kind != FieldKind::Text) return;
+        const std::string& s = text.RawString();
+        const auto size = static_cast<std::size_t>(column.size);
+        // No more bytes than the size: no more characters either.
+        if (s.size() > size && Utf8Length(s) > size) Raise(kTextTooLong, column.name);
+    };
+    if (target == VarType::Empty) {
+        out = value;
+    } else if (value.Type() == target) {
+        checkLength(value);
+        out = value;   // same type: copied into the buffer already there
+    } else {
+        Variant converted;
+        try {
+            converted = value.ConvertTo(target);
+        } catch (const vb::RuntimeError&) {
+            Raise(kTypeRefused, column.name);
+        }
+        checkLength(converted);
+        out = std::move(converted);
+    }
+}
+
+Variant ConvertForColumn(const ColumnInfo& column, const Variant& value) {
+    Variant out;
+    ConvertForColumnInto(column, value, out);
+    return out;
+}
+
+void BindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
+    int rc = SQLITE_OK;
+    switch (v.Type()) {
+    case VarType::Empty: case VarType::Null: rc = sqlite3_bind_null(stmt, index); break;
+    case VarType::Boolean: rc = sqlite3_bind_int(stmt, index, v.RawBool() ? -1 : 0); break;
+    case VarType::Byte: case VarType::Integer: case VarType::Long:
+        rc = sqlite3_bind_int64(stmt, index, v.RawInt());
+        break;
+    case VarType::Currency: rc = sqlite3_bind_double(stmt, index, static_cast<double>(v.RawInt()) / 10000.0); break;
+    case VarType::Single: case VarType::Double: case VarType::Date:
+        rc = sqlite3_bind_double(stmt, index, v.RawDouble());
+        break;
+    case VarType::String: {
+        const std::string& s = v.RawString();
+        rc = sqlite3_bind_text(stmt, index, s.data(), static_cast<int>(s.size()), SQLITE_STATIC);
+        break;
+    }
+    }
+    if (rc != SQLITE_OK) RaiseSqlite(sqlite3_db_handle(stmt), rc);
+}
+
+namespace {
+
+std::string_view StoredText(sqlite3_value* stored) {
+    auto text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+    return {text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(stored))};
+}
+
+// A value stored by another tool in a column of no known type: by its storage class.
+void ReadByStorageClass(sqlite3_value* stored, int type, Variant& out) {
+    switch (type) {
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 i = sqlite3_value_int64(stored);
+        if (i >= INT32_MIN && i <= INT32_MAX) out.SetRawInt(VarType::Long, i);
+        else out.SetRawDouble(VarType::Double, static_cast<double>(i));
+        return;
+    }
+    case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
+    default: {
+        auto bytes = static_cast<const char*>(sqlite3_value_blob(stored));
+        out.AssignString({bytes ? bytes : "", static_cast<std::size_t>(sqlite3_value_bytes(stored))});
+    }
+    }
+}
+
+// Money as whole ten-thousandths; past the Currency range it is an overflow,
+// never a wrapped sign.
+std::int64_t StoredCurrency(sqlite3_value* stored, int type) {
+    if (type != SQLITE_INTEGER) return Variant::Currency(sqlite3_value_double(stored)).RawInt();
+    std::int64_t scaled = 0;
+    if (__builtin_mul_overflow(sqlite3_value_int64(stored), std::int64_t{10000}, &scaled)) Raise(vb::kOverflow);
+    return scaled;
+}
+
+} // namespace
+
+// One call for the column, then the value's own accessors: cheaper per field
+// than a sqlite3_column_* call for each of type, value and length.
+void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out) {
+    sqlite3_value* stored = sqlite3_column_value(stmt, column);
+    const int type = sqlite3_value_type(stored);
+    if (type == SQLITE_NULL) {
+        out.SetNull();
+        return;
+    }
+    switch (kind) {
+    case FieldKind::Text: case FieldKind::Memo: out.AssignString(StoredText(stored)); return;
+    case FieldKind::Byte: out.SetRawInt(VarType::Byte, static_cast<std::uint8_t>(sqlite3_value_int64(stored))); return;
+    case FieldKind::Integer:
+        out.SetRawInt(VarType::Integer, static_cast<std::int16_t>(sqlite3_value_int64(stored)));
+        return;
+    case FieldKind::Long: case FieldKind::Counter:
+        out.SetRawInt(VarType::Long, static_cast<std::int32_t>(sqlite3_value_int64(stored)));
+        return;
+    case FieldKind::Single:
+        out.SetRawDouble(VarType::Single, static_cast<float>(sqlite3_value_double(stored)));
+        return;
+    case FieldKind::Double: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
+    case FieldKind::Currency:
+        out.SetRawInt(VarType::Currency, StoredCurrency(stored, type));
+        return;
+    case FieldKind::DateTime: out.SetRawDouble(VarType::Date, sqlite3_value_double(stored)); return;
+    case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, sqlite3_value_int64(stored) != 0 ? 1 : 0); return;
+    case FieldKind::Other: ReadByStorageClass(stored, type, out); return;
+    }
+}
+
+Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
+    Variant value;
+    ReadValueInto(stmt, column, kind, value);
+    return value;
+}
+
+std::string QuoteName(std::string_view name) {
+    std::string out;
+    out.reserve(name.size() + 2);
+    out += '"';
+    for (char c : name) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+} // namespace dao

@@ -1,0 +1,274 @@
+// The rows of a table of the engine's own files, as a recordset walks them.
+#include "dbengine/storage/sqlite_rows.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "dbengine/storage/connection.h"
+#include "dbengine/storage/recordset_backend.h"
+#include "dbengine/values/errors.h"
+
+namespace dao {
+
+namespace {
+
+// Resets a statement when the step is over, whatever its outcome.
+struct ResetGuard {
+    sqlite3_stmt* stmt;
+    ~ResetGuard() { sqlite3_reset(stmt); }
+};
+
+// The rows of the table are the rowids read at opening (storage order) plus
+// those this recordset added. Rows are read ahead, a batch at a time, through
+// one cursor that is reset before the read returns: between calls the
+// recordset holds no read on the file, so another program can write it while
+// this one stands idle.
+struct SqliteRows final : RecordsetBackend, CursorHolder {
+    enum class Mode { None, Adding, Editing };
+
+    // Rows read at one seek: enough that the seek and the file's read lock
+    // cost nothing beside the rows, few enough that a read of the first row
+    // alone stays short.
+    static constexpr std::int64_t kReadAhead = 128;
+
+    std::shared_ptr<Connection> connection;
+    std::shared_ptr<const TableInfo> table;
+    bool readOnly = false;                 // bound read-only: no AddNew, Edit, Update
+    std::vector<std::int64_t> rowids;
+    Mode mode = Mode::None;
+    std::vector<Variant> buffer;           // the new or edited row
+    std::vector<char> given;               // new row: field set since AddNew (else its default)
+    std::int64_t editRowid = 0;
+
+    Statement cursor;                      // rowid and every field from ?1 on, in storage order
+    std::vector<Variant> ahead;            // the rows read ahead, field after field
+    std::int64_t aheadPos = 0;             // the position of the first of them
+    std::int64_t aheadCount = 0;           // 0: none held
+    std::uint64_t aheadGeneration = 0;     // the connection's changes when they were read
+    // Values read ahead that could not be converted, by their place in ahead:
+    // raised when that value is read, so that the rest of the rows stay readable.
+    std::vector<std::pair<std::size_t, vb::RuntimeError>> aheadFaults;
+    Statement insert;
+    Statement update;
+
+    SqliteRows(std::shared_ptr<Connection> c, std::shared_ptr<const TableInfo> t, bool ro)
+        : connection(std::move(c)), table(std::move(t)), readOnly(ro) {
+        buffer.resize(table->columns.size());
+        given.resize(table->columns.size());
+        LoadRowids();
+        connection->AddCursorHolder(this);
+    }
+
+    ~SqliteRows() override { connection->RemoveCursorHolder(this); }
+
+    // The writer of the file is about to change it: what was read ahead may
+    // no longer be there.
+    void ReleaseCursor() noexcept override { aheadCount = 0; }
+
+    sqlite3* db() const { return connection->db(); }
+
+    std::string ColumnList() const {
+        std::string list;
+        for (std::size_t i = 0; i < table->columns.size(); ++i) {
+            if (i) list += ", ";
+            list += table->columns[i].quoted;
+        }
+        return list;
+    }
+
+    void LoadRowids() {
+        // The stamp comes first: a write between it and the walk only costs
+        // the next binding a walk of its own.
+        const Connection::WriteStamp stamp = connection->Stamp(table->name);
+        if (connection->ReuseRowids(*table, stamp, rowids)) return;
+        Statement all(db(), "SELECT _rowid_ FROM " + table->quoted);
+        int rc;
+        while ((rc = sqlite3_step(all.get())) == SQLITE_ROW) rowids.push_back(sqlite3_column_int64(all.get(), 0));
+        if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+        if (!std::is_sorted(rowids.begin(), rowids.end())) std::sort(rowids.begin(), rowids.end());
+        connection->KeepRowids(table, stamp, rowids);
+    }
+
+    std::int64_t Count() const override { return static_cast<std::int64_t>(rowids.size()); }
+    bool HasCurrent() const { return pos >= 0 && pos < Count(); }
+    int FieldCount() const override { return static_cast<int>(table->columns.size()); }
+    const std::string& FieldName(int index) const override { return table->columns[static_cast<std::size_t>(index)].name; }
+    VarType FieldType(int index) const override {
+        FieldKind kind = table->columns[static_cast<std::size_t>(index)].kind;
+        return kind == FieldKind::Other ? VarType::String : VarTypeOf(kind);
+    }
+    const std::string& TableName() const override { return table->name; }
+    int FindField(std::string_view name) const override { return table->Find(name); }
+    bool Writing() const override { return mode != Mode::None; }
+    void ReleaseRead() noexcept override { aheadCount = 0; }
+
+    // Reads the current row and those after it, as many as kReadAhead, from
+    // one seek; the cursor is reset before this returns, whatever happens.
+    void ReadAhead() {
+        connection->SyncWithWriter();   // the writer of the file may have written since
+        if (!cursor) cursor = Statement(db(), "SELECT _rowid_, " + ColumnList() + " FROM " + table->quoted +
+                                                  " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
+        ResetGuard reset{cursor.get()};
+        sqlite3_bind_int64(cursor.get(), 1, rowids[static_cast<std::size_t>(pos)]);
+        const std::size_t fields = table->columns.size();
+        const std::int64_t wanted = std::min(kReadAhead, Count() - pos);
+        if (ahead.size() < static_cast<std::size_t>(wanted) * fields) ahead.resize(static_cast<std::size_t>(wanted) * fields);
+        aheadCount = 0;
+        aheadFaults.clear();
+        aheadPos = pos;
+        aheadGeneration = connection->Generation();
+        std::int64_t read = 0;
+        int rc = SQLITE_ROW;
+        while (read < wanted && (rc = sqlite3_step(cursor.get())) == SQLITE_ROW) {
+            const std::int64_t rowid = sqlite3_column_int64(cursor.get(), 0);
+            const std::int64_t expected = rowids[static_cast<std::size_t>(pos + read)];
+            if (rowid < expected) continue;   // added by another program since the binding: not ours
+            if (rowid > expected) break;      // ours, deleted since
+            Variant* row = &ahead[static_cast<std::size_t>(read) * fields];
+            for (std::size_t i = 0; i < fields; ++i) {
+                try {
+                    ReadValueInto(cursor.get(), static_cast<int>(i) + 1, table->columns[i].kind, row[i]);
+                } catch (const vb::RuntimeError& fault) {
+                    row[i] = Variant();
+                    aheadFaults.emplace_back(static_cast<std::size_t>(read) * fields + i, fault);
+                }
+            }
+            ++read;
+        }
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+        aheadCount = read;
+        if (read == 0) Raise(kRecordDeleted, table->name);
+    }
+
+    // The current row's values, read ahead when they are not held.
+    const Variant* CurrentRow() {
+        const bool held = aheadCount > 0 && aheadGeneration == connection->Generation() && pos >= aheadPos &&
+                          pos < aheadPos + aheadCount;
+        if (!held) ReadAhead();
+        return &ahead[static_cast<std::size_t>(pos - aheadPos) * table->columns.size()];
+    }
+
+    // The value of a field in the new or edited row.
+    const Variant& Pending(std::size_t index) const {
+        return mode == Mode::Adding && !given[index] ? table->columns[index].defaultValue : buffer[index];
+    }
+
+    Variant Value(int index) override {
+        Variant value;
+        ValueInto(index, value);
+        return value;
+    }
+
+    void ValueInto(int index, Variant& out) override {
+        if (mode != Mode::None) {
+            out = Pending(static_cast<std::size_t>(index));
+            return;
+        }
+        if (!HasCurrent()) Raise(kNoCurrentRow);
+        const Variant* row = CurrentRow();
+        if (!aheadFaults.empty()) {
+            const std::size_t place = static_cast<std::size_t>(row - ahead.data()) + static_cast<std::size_t>(index);
+            for (const auto& [at, fault] : aheadFaults)
+                if (at == place) throw fault;
+        }
+        out = row[index];
+    }
+
+    void SetValue(int index, const Variant& value) override {
+        if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
+        const auto i = static_cast<std::size_t>(index);
+        ConvertForColumnInto(table->columns[i], value, buffer[i]);   // a refused value changes nothing
+        given[i] = 1;
+    }
+
+    void Leave() override { mode = Mode::None; }
+
+    void RefuseIfReadOnly() const {
+        if (readOnly) Raise(kReadOnly, table->name);
+    }
+
+    void AddNew() override {
+        RefuseIfReadOnly();
+        std::fill(given.begin(), given.end(), 0);   // every field starts from its default
+        mode = Mode::Adding;
+    }
+
+    void Edit() override {
+        RefuseIfReadOnly();
+        if (!HasCurrent()) Raise(kNoCurrentRow);
+        mode = Mode::None;
+        for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = Value(static_cast<int>(i));
+        editRowid = rowids[static_cast<std::size_t>(pos)];
+        mode = Mode::Editing;
+    }
+
+    void NumberCounters() {
+        for (std::size_t c = 0; c < table->columns.size(); ++c) {
+            if (table->columns[c].kind != FieldKind::Counter) continue;
+            if (!given[c]) {
+                buffer[c] = Variant::Null();
+                given[c] = 1;
+            }
+            if (buffer[c].IsNull())
+                buffer[c] = Variant::Long(static_cast<std::int32_t>(connection->NextCounter(*table, static_cast<int>(c))));
+            else
+                connection->NoteCounter(*table, static_cast<int>(c), buffer[c].RawInt());
+        }
+    }
+
+    void Update() override {
+        RefuseIfReadOnly();
+        if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
+        connection->BeginWrite();
+        const int n = static_cast<int>(buffer.size());
+        sqlite3_stmt* stmt;
+        if (mode == Mode::Adding) {
+            if (!insert) {
+                std::string params;
+                for (int i = 0; i < n; ++i) params += i ? ", ?" : "?";
+                insert = Statement(db(), "INSERT INTO " + table->quoted + " (" + ColumnList() + ") VALUES (" + params + ")");
+            }
+            NumberCounters();
+            stmt = insert.get();
+        } else {
+            if (!update) {
+                std::string set;
+                for (int i = 0; i < n; ++i) {
+                    if (i) set += ", ";
+                    set += table->columns[static_cast<std::size_t>(i)].quoted + " = ?" + std::to_string(i + 1);
+                }
+                update = Statement(db(), "UPDATE " + table->quoted + " SET " + set + " WHERE _rowid_ = ?" + std::to_string(n + 1));
+            }
+            stmt = update.get();
+            sqlite3_bind_int64(stmt, n + 1, editRowid);
+        }
+        {
+            ResetGuard reset{stmt};
+            for (int i = 0; i < n; ++i) BindValue(stmt, i + 1, Pending(static_cast<std::size_t>(i)));
+            int rc = sqlite3_step(stmt);
+            if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
+            if (mode == Mode::Editing && sqlite3_changes(db()) == 0) Raise(kRecordDeleted, table->name);
+        }
+        if (mode == Mode::Adding) {
+            const bool atEof = pos >= Count();
+            rowids.push_back(sqlite3_last_insert_rowid(db()));
+            if (atEof) pos = Count();
+        }
+        mode = Mode::None;
+        connection->RowWritten();
+    }
+};
+
+} // namespace
+
+std::unique_ptr<RecordsetBackend> OpenSqliteTable(std::shared_ptr<Connection> connection, const std::string& table,
+                                                  bool readOnly) {
+    connection->SyncWithWriter();
+    auto info = connection->Table(table);
+    return std::make_unique<SqliteRows>(std::move(connection), std::move(info), readOnly);
+}
+
+} // namespace dao
