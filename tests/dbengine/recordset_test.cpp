@@ -333,5 +333,24 @@ TEST_F(RecordsetTest, AnIdleBindingHoldsNoReadOnTheFile) {
     }
 }
 
+// A row that another program deleted after the binding read its rows, on a
+// file it keeps in WAL mode: the walk meets a deleted record, not a damaged file.
+TEST_F(RecordsetTest, ARowDeletedByAnotherProgramIsADeletedRecord) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path_.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr), SQLITE_OK);
+    dao::DataControl data(engine_);
+    data.SetDatabaseName(path_);
+    data.SetRecordSource("taunita");
+    data.Refresh();
+    dao::Recordset& rows = data.GetRecordset();
+    ASSERT_EQ(sqlite3_exec(other, "DELETE FROM taunita WHERE descrizione = 'pz'", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(ErrorOf([&] { rows.Fields("descrizione").Value(); }), dao::kRecordDeleted);
+    rows.MoveNext();
+    EXPECT_EQ(rows.Fields("descrizione").Value().ToString(), "kg");
+}
+
 } // namespace
 } // namespace dbtest
