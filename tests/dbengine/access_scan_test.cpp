@@ -133,6 +133,10 @@ TEST_F(AccessScan, AForeignPageOrAWrongDeclaredCountIs3343OnThatTableAlone) {
         EXPECT_EQ(Rows(file, "Order Details"), std::vector<std::string>{"error 3343"});
         EXPECT_EQ(Rows(file, "Shippers").size(), 3u);
     }
+    // A catalog that holds other than it declares lists no table for sure.
+    JetImage catalog = image;
+    catalog.Put32(catalog.At(2) + JetImage::kDeclaredRows, image.U32(image.At(2) + JetImage::kDeclaredRows) + 1);
+    EXPECT_EQ(Rows(Write(catalog.bytes), "Shippers"), std::vector<std::string>{"error 3343"});
 }
 
 // A table whose catalog row is flagged deleted is gone, as in its engine.

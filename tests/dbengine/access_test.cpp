@@ -113,6 +113,8 @@ TEST_F(AccessFiles, TypesAndNamesWithoutRegardToCase) {
     EXPECT_EQ(products.Fields("UnitPrice").Value().RawInt(), 180000);   // 18.0000, from the stored integer
     products.MoveLast();
     EXPECT_EQ(products.PercentPosition(), 100);
+    products.MoveNext();
+    EXPECT_EQ(ErrorOf([&] { products.Fields("UnitPrice").Value(); }), dao::kNoCurrentRow);   // past the last row
     EXPECT_EQ(ErrorOf([&] { products.Fields("nessuno"); }), 3265);
     EXPECT_EQ(ErrorOf([&] { Open(JetFile("nwind.mdb"), "manca"); }), 3078);
 }

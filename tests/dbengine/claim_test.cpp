@@ -4,7 +4,9 @@
 #include "dbengine/exclusive_use.h"
 #include "dbengine/claims/file_claim.h"
 #include "engine_fixture.h"
+#include "support/file_size_limit.h"
 #include "support/holder_process.h"
+#include "winfs/error_numbers.h"
 
 namespace dbtest {
 namespace {
@@ -43,6 +45,38 @@ TEST(Claim, TheCompanionStaysWhileAnotherProgramStillHoldsTheFile) {
     dao::DBEngine later;
     EXPECT_EQ(ErrorOf([&] { dao::ExclusiveUse use(later, file); }), dao::kFileInUse);
     EXPECT_EQ(holder.Release(), 0);
+}
+
+// An exclusive use ended while this program still has the file open goes
+// back to the shared claim: the companion stays, other programs may open it.
+TEST(Claim, AnExclusiveUseEndedWhileTheFileIsOpenLeavesTheSharedClaim) {
+    testing_support::TempDir dir;
+    const std::string file = dir.file("vantorima7.mdb");
+    dao::DBEngine engine;
+    engine.CreateDatabase(file)->Close();
+    const auto open = engine.OpenDatabase(file);
+    { dao::ExclusiveUse use(engine, file); }
+    EXPECT_TRUE(std::filesystem::exists(dao::CompanionOf(file)));
+    testing_support::HolderProcess holder("engine", file);
+    EXPECT_TRUE(holder.Ready());
+    EXPECT_EQ(holder.Release(), 0);
+}
+
+// A copy or a compaction under exclusive use that runs out of room is 61 and
+// leaves no part of itself behind.
+TEST(Claim, AFullDiskEndsACopyOrACompactionWith61AndNothingLeft) {
+    testing_support::TempDir dir;
+    const std::string file = dir.file("vantorima7.mdb"), copy = dir.file("copia.mdb"), compact = dir.file("compatta.mdb");
+    dao::DBEngine engine;
+    engine.CreateDatabase(file)->Close();
+    dao::ExclusiveUse use(engine, file);
+    {
+        testing_support::FileSizeLimit limit(1024);
+        EXPECT_EQ(ErrorOf([&] { use.CopyTo(copy); }), vb::kDiskFull);
+        EXPECT_EQ(ErrorOf([&] { use.CompactInto(compact); }), vb::kDiskFull);
+    }
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_FALSE(std::filesystem::exists(compact));
 }
 
 // Two engine objects of one program share no claims, as two programs would:

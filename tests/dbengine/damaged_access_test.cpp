@@ -13,6 +13,7 @@
 #include <random>
 #include <thread>
 
+#include "dbengine/access_wire.h"
 #include "dbengine/data_control.h"
 #include "dbengine/engine.h"
 #include "support/jet_files.h"
@@ -201,6 +202,41 @@ TEST_F(DamagedAccess, AReaderIsEndedWithWhatItStarted) {
     }
     EXPECT_TRUE(state.empty() || state == "Z") << "the reader's child still runs: " << state;
     if (state != "Z" && !state.empty()) kill(pid, SIGKILL);
+}
+
+// A reader that warned of damage is not kept: each question starts a new one.
+TEST_F(DamagedAccess, AReaderThatWarnedIsNotAskedAgain) {
+    const std::string script = dir.file("reader.sh"), starts = dir.file("starts");
+    const auto reader = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "access_reader";
+    std::ofstream(script) << "#!/bin/sh\necho >> " << starts << "\necho 'pagina danneggiata' >&2\nexec " << reader
+                          << " \"$1\"\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    EXPECT_TRUE(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), kDateTestTables).empty());
+    unsetenv("VANTORIMA_ACCESS_READER");
+    EXPECT_EQ(Bytes(starts), "\n\n");   // the catalog, then the table
+}
+
+// A chunk announced as 2 GB and filled with zeros is stopped at the stream's
+// bound, not read to its end (the watchdog is long here: only the bound ends it soon).
+TEST_F(DamagedAccess, AFloodingReaderIsStoppedAtTheStreamBound) {
+    const std::string script = dir.file("reader.sh");
+    std::ofstream(script) << "#!/bin/sh\nprintf '\\377\\377\\377\\177'\nhead -c 200000000 /dev/zero\nexec sleep 30\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    setenv("VANTORIMA_ACCESS_READER_TIMEOUT", "15", 1);
+    const auto start = Clock::now();
+    EXPECT_EQ(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), {}), std::vector<int>{3343});
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+    unsetenv("VANTORIMA_ACCESS_READER");
+}
+
+// A stream cut short inside its last value is malformed; nothing past it is read.
+TEST(ReaderStream, AValueCutShortIsMalformed) {
+    const std::string bytes("\x05" "abc", 4);   // a Long's tag and three of its four bytes
+    dao::access_wire::StreamReader stream(bytes);
+    dao::Variant value;
+    EXPECT_THROW(stream.Value(value), dao::access_wire::ProtocolError);
 }
 
 // A file that changes size while a reader answers is 3343, not a table of two files.

@@ -66,6 +66,7 @@ TEST(JetDecoding, LongValueChainsAreFollowedAndCheckedPageByPage) {
         return std::vector<unsigned char>(header.bytes.begin(), header.bytes.begin() + 12);
     };
     EXPECT_EQ(jet::LongValue(field(12, 5 << 8), pages, Version::Jet4), "Hello, world");
+    EXPECT_EQ(jet::LongValue(field(10, 5 << 8), pages, Version::Jet4), "Hello, wor");    // no more than declared
     EXPECT_FALSE(jet::LongValue(field(40, 5 << 8), pages, Version::Jet4));        // the chain ends early
     EXPECT_FALSE(jet::LongValue(field(12, 9 << 8), pages, Version::Jet4));        // no such page
     EXPECT_FALSE(jet::LongValue(field(2u << 20, 5 << 8), pages, Version::Jet4));  // longer than the file
@@ -116,6 +117,22 @@ TEST(JetDecoding, DecimalsAreExactDigits) {
 TEST(JetDecoding, UncompressedTextKeepsBothBytesOfEachLetter) {
     const std::vector<unsigned char> name{'A', 0, 0x00, 0x01, 'x', 0};   // "AĀx"
     EXPECT_EQ(jet::Text(name, Version::Jet4), "A\u0100x");
+}
+
+// A replication id as Access shows it, and a letter beyond the first plane.
+TEST(JetDecoding, GuidsAndLettersBeyondTheFirstPlaneAreWhole) {
+    std::vector<unsigned char> row{1, 0};
+    for (int i = 0; i < 16; ++i) row.push_back(static_cast<unsigned char>(i));
+    MadePage page;
+    const int start = page.Rows({row})[0];
+    const auto place = jet::FindRow(page.bytes, 0, Version::Jet4);
+    ASSERT_TRUE(place);
+    MadePages none;
+    const auto guid = jet::FieldValue(page.bytes, *place, {start + 2, 16, false}, {jet::kReplicationId, 0}, Version::Jet4, none);
+    ASSERT_TRUE(guid);
+    EXPECT_EQ(guid->RawString(), "{03020100-0504-0706-0809-0A0B0C0D0E0F}");
+    const std::vector<unsigned char> smile{0x3D, 0xD8, 0x00, 0xDE};   // U+1F600 as two UCS-2 halves
+    EXPECT_EQ(jet::Text(smile, Version::Jet4), "\U0001F600");
 }
 
 // The damaged pages a file may hold: each bound is met exactly.

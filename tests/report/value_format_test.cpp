@@ -1,6 +1,7 @@
 // What a declared value looks like on paper.
 #include <gtest/gtest.h>
 
+#include "report/composer/cell_fit.h"
 #include "report/composer/column_sum.h"
 #include "report/composer/text_fit.h"
 #include "report/composer/value_format.h"
@@ -79,6 +80,7 @@ TEST(ValueFormat, ValuesPrintAsTheDatabaseHoldsThem) {
         // A time alone.
         {"0.020833333333333332", kFieldTypeDate, ColumnType::Unknown, "00:30"},
         {"30/12/1899 00:30:00", kFieldTypeText, ColumnType::Date, "00:30"},
+        {"29/12/1899 12:00:00", kFieldTypeText, ColumnType::Date, "29/12/1899 12:00"},
         {"-1", kFieldTypeText, ColumnType::Boolean, "S\xc3\xac"},
         {"0", kFieldTypeBoolean, ColumnType::Unknown, "No"},
     };
@@ -129,6 +131,7 @@ TEST(ValueFormat, TypedValuesPrintPlainWithTheDigitsTheyHoldAndDatesNeverMoveFor
         EXPECT_EQ(FormatValue(&d, ValueFormat::Auto), QString::fromUtf8(row.printed)) << row.printed;
     }
     EXPECT_EQ(DateText(lastSecond), QStringLiteral("15/06/2024 23:59"));
+    EXPECT_EQ(DateText(45459 - 1e-10), QStringLiteral("16/06/2024"));   // midnight, a rounding short of it
     Definition underText{"x", "1e-05", kFieldTypeText, ColumnType::Text};
     underText.value = Typed(K::Number, 1e-5);
     EXPECT_EQ(FormatValue(&underText, ValueFormat::Auto), QStringLiteral("0,00001"));
@@ -140,6 +143,14 @@ TEST(ValueFormat, LineBreaksStartNewLinesAndTabsAreBlanks) {
               (QStringList{QStringLiteral("Prima riga"), QStringLiteral("Seconda riga"), QString(),
                            QStringLiteral("Quarta")}));
     EXPECT_EQ(WithBlanks(QStringLiteral("Prima\triga\r\nSeconda")), QStringLiteral("Prima riga Seconda"));
+}
+
+TEST(ValueFormat, AWrappedCellStopsAtItsBoxAndSaysItOverflows) {
+    testing_support::EnsureQtApplication();
+    const CellStyle style;
+    const FittedCell cell = WrapIntoBox(QStringLiteral("uno\ndue\ntre"), QPointF(0, 0), 200, 2 * LineHeight(style.fontSize), style);
+    EXPECT_EQ(cell.texts.size(), 2u);
+    EXPECT_TRUE(cell.overflow);
 }
 
 TEST(ColumnSumTest, TotalsAreExactSumsOfTheValues) {
@@ -155,6 +166,9 @@ TEST(ColumnSumTest, TotalsAreExactSumsOfTheValues) {
     EXPECT_EQ(total({"0.00001", "0.00001", "0.00001"}), "0.00003");
     EXPECT_EQ(total({"1E+16", "1", "-1E+16"}), "1");
     EXPECT_EQ(total({}), "0");
+    // A large amount keeps its ten-thousandths; one past 64 bits of them is a double.
+    EXPECT_EQ(total({"123456789012.3456", "0"}), "123456789012.3456");
+    EXPECT_EQ(total({"1E+15", "0"}), "1000000000000000");
 }
 
 } // namespace

@@ -154,6 +154,15 @@ TEST_F(InUse, RestoreRefusesAnArchiveWithoutAVersion7Database) {
     EXPECT_TRUE(ReadBytes(DatabaseFile()) == database);
 }
 
+// The release is read without regard to case.
+TEST_F(InUse, RestoreAcceptsTheReleaseWrittenInAnyCase) {
+    const std::string mixed = Altered(database, Root() / "altered.mdb", "UPDATE versione SET numero = 'Versione 7.0.2'");
+    form->Prepare(Mode::Restore);
+    fs::create_directories(Drive('a'));
+    RestoreFrom(mixed);
+    EXPECT_TRUE(ReadBytes(DatabaseFile()) == mixed);
+}
+
 TEST_F(InUse, BackupAndRestoreRemoveWhatAKilledOneLeftButNotWhatIsHeld) {
     GoodBackup();
     const fs::path temp = Root() / "tmp";

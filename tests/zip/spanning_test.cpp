@@ -130,10 +130,19 @@ TEST_F(ZipSpanning, DamagedPartIsADamagedArchive) {
     zip.MediumCapacity = 100000;
     ChangeToBlankMedia();
     ASSERT_EQ(Backup(), 0);
-    fs::resize_file(drive.DiskFile(1, "v7backup.zip"), 5000);
-    ChangeToAskedDisks();
-    EXPECT_EQ(Restore(), kDamagedArchive);
-    EXPECT_EQ(ReadBytes(DatabaseFile()), database);
+    const std::string first = ReadBytes(drive.DiskFile(1, "v7backup.zip")), second = ReadBytes(drive.DiskFile(2, "v7backup.zip"));
+    std::string early = second;
+    --early[24];   // the second part says it starts one byte before the first one ends
+    // Cut short, one byte more than its header says, not following the first part.
+    for (const auto& [disk, bytes] : {std::pair{1, first.substr(0, 5000)}, {1, first + "x"}, {2, early}}) {
+        SCOPED_TRACE(disk);
+        WriteBytes(drive.DiskFile(1, "v7backup.zip"), first);
+        WriteBytes(drive.DiskFile(2, "v7backup.zip"), second);
+        WriteBytes(drive.DiskFile(disk, "v7backup.zip"), bytes);
+        ChangeToAskedDisks();
+        EXPECT_EQ(Restore(), kDamagedArchive);
+        EXPECT_EQ(ReadBytes(DatabaseFile()), database);
+    }
 }
 
 TEST_F(ZipSpanning, ErrorOfTheDiskRequestHandlerIsTheResult) {
