@@ -13,7 +13,7 @@
 #include <random>
 #include <thread>
 
-#include "dbengine/access_wire.h"
+#include "dbengine/access/reader_stream.h"
 #include "dbengine/data_control.h"
 #include "dbengine/engine.h"
 #include "support/jet_files.h"
@@ -234,9 +234,9 @@ TEST_F(DamagedAccess, AFloodingReaderIsStoppedAtTheStreamBound) {
 // A stream cut short inside its last value is malformed; nothing past it is read.
 TEST(ReaderStream, AValueCutShortIsMalformed) {
     const std::string bytes("\x05" "abc", 4);   // a Long's tag and three of its four bytes
-    dao::access_wire::StreamReader stream(bytes);
+    dao::reader_stream::StreamReader stream(bytes);
     dao::Variant value;
-    EXPECT_THROW(stream.Value(value), dao::access_wire::ProtocolError);
+    EXPECT_THROW(stream.Value(value), dao::reader_stream::ProtocolError);
 }
 
 // A file that changes size while a reader answers is 3343, not a table of two files.
