@@ -119,6 +119,13 @@ TEST_F(AccessScan, ADeletedRowStaysDeletedAndAMovedRowComesOnceInItsPlace) {
     moved.Put32(moved.At(first) + start, to << 8 | slots);
     moved.Put16(moved.Slot(first, 0), static_cast<unsigned>(start) | 0x4000);
     EXPECT_EQ(Rows(Write(moved.bytes), "Order Details"), whole);
+
+    // A pointer to a row that the scan meets in its own place would deliver it twice.
+    JetImage twice = image;
+    ASSERT_EQ(image.U16(image.Slot(pages[1], 0)) & 0xc000, 0u);
+    twice.Put32(twice.At(first) + start, pages[1] << 8);
+    twice.Put16(twice.Slot(first, 0), static_cast<unsigned>(start) | 0x4000);
+    EXPECT_EQ(Rows(Write(twice.bytes), "Order Details"), std::vector<std::string>{"error 3343"});
 }
 
 TEST_F(AccessScan, AForeignPageOrAWrongDeclaredCountIs3343OnThatTableAlone) {

@@ -239,6 +239,78 @@ TEST(ReaderStream, AValueCutShortIsMalformed) {
     EXPECT_THROW(stream.Value(value), dao::reader_stream::ProtocolError);
 }
 
+// A reader that answers a table with the stream given, whatever is asked.
+std::string ReaderAnswering(const testing_support::TempDir& dir, const std::string& stream) {
+    std::string chunks;
+    dao::reader_stream::AppendU32(chunks, static_cast<std::uint32_t>(stream.size()));
+    chunks += stream;
+    dao::reader_stream::AppendU32(chunks, 0);
+    const std::string answer = dir.file("answer.bin"), script = dir.file("reader.sh");
+    std::ofstream(answer, std::ios::binary) << chunks;
+    std::ofstream(script) << "#!/bin/sh\ncat '" << answer << "'\nexec sleep 30\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    return script;
+}
+
+// A table of two Long fields whose second row's first value could not be
+// decoded, closed by an end record counting the rows given.
+std::string TwoRowTable(std::uint64_t countedRows) {
+    using namespace dao::reader_stream;
+    std::string s;
+    AppendU8(s, kHeader);
+    AppendText(s, "DateTest");
+    AppendU32(s, 2);
+    for (const char* name : {"a", "b"}) {
+        AppendText(s, name);
+        AppendU8(s, static_cast<std::uint8_t>(dao::VarType::Long));
+    }
+    AppendU8(s, kRow);
+    AppendValue(s, dao::Variant::Long(1));
+    AppendValue(s, dao::Variant::Long(2));
+    AppendU8(s, kRow);
+    AppendUnreadable(s);
+    AppendValue(s, dao::Variant::Long(4));
+    AppendU8(s, kEnd);
+    AppendU64(s, countedRows);
+    return s;
+}
+
+// What a reader says is held to its own words: an undecodable value is 3343
+// when read, its neighbours stay readable; rows that do not add up to the
+// count closing them are 3343 for the table.
+TEST_F(DamagedAccess, AReadersStreamIsHeldToItsOwnWords) {
+    const std::string file = dir.file("archivio.mdb");
+    std::filesystem::copy_file(JetFile("DateTestDatabase.mdb"), file);
+    setenv("VANTORIMA_ACCESS_READER", ReaderAnswering(dir, TwoRowTable(2)).c_str(), 1);
+    {
+        dao::DataControl control(engine);
+        control.SetDatabaseName(file);
+        control.SetRecordSource("DateTest");
+        control.Refresh();
+        auto& rs = control.GetRecordset();
+        rs.MoveNext();
+        EXPECT_EQ(rs.Fields("b").Value(), dao::Variant::Long(4));
+        try {
+            rs.Fields("a").Value();
+            ADD_FAILURE() << "an undecodable value was read";
+        } catch (const vb::RuntimeError& e) {
+            EXPECT_EQ(e.Number(), 3343);
+        }
+    }
+    dao::DBEngine other;   // whose reader is started anew, with the stream below
+    setenv("VANTORIMA_ACCESS_READER", ReaderAnswering(dir, TwoRowTable(3)).c_str(), 1);
+    dao::DataControl control(other);
+    control.SetDatabaseName(file);
+    control.SetRecordSource("DateTest");
+    try {
+        control.Refresh();
+        ADD_FAILURE() << "rows short of their count were taken";
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 3343);
+    }
+    unsetenv("VANTORIMA_ACCESS_READER");
+}
+
 // A file that changes size while a reader answers is 3343, not a table of two files.
 TEST_F(DamagedAccess, AFileThatChangesSizeWhileReadIs3343) {
     const std::string file = dir.file("archivio.mdb"), script = dir.file("reader.sh");
