@@ -5,8 +5,10 @@
 
 #include <dirent.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -202,6 +204,28 @@ TEST_F(DamagedAccess, AReaderIsEndedWithWhatItStarted) {
     }
     EXPECT_TRUE(state.empty() || state == "Z") << "the reader's child still runs: " << state;
     if (state != "Z" && !state.empty()) kill(pid, SIGKILL);
+}
+
+// A kept reader killed between two questions (by the operator, or the
+// system short of memory): the next question starts a new one and is answered.
+TEST_F(DamagedAccess, AKeptReaderKilledMeanwhileIsReplaced) {
+    const std::string file = JetFile("DateTestDatabase.mdb");
+    EXPECT_TRUE(ReadEverything(engine, file, kDateTestTables).empty());
+    int killed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream status(entry.path() / "status");
+        std::string line, name;
+        pid_t parent = 0;
+        while (std::getline(status, line)) {
+            if (line.rfind("Name:", 0) == 0) name = line.substr(line.find_first_not_of(" \t", 5));
+            if (line.rfind("PPid:", 0) == 0) parent = std::stoi(line.substr(5));
+        }
+        if (parent == getpid() && name == "access_reader")
+            killed += kill(std::stoi(entry.path().filename().string()), SIGKILL) == 0;
+    }
+    ASSERT_EQ(killed, 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(ReadEverything(engine, file, kDateTestTables).empty());
 }
 
 // A reader that warned of damage is not kept: each question starts a new one.
