@@ -8,6 +8,7 @@
 
 #include "dbengine/data_control.h"
 #include "dbengine/engine.h"
+#include "engine_fixture.h"
 #include "support/jet_files.h"
 #include "support/temp_dir.h"
 #include "winfs/runtime_error.h"
@@ -63,11 +64,8 @@ protected:
     std::vector<std::string> Rows(const std::string& file, const std::string& table) {
         std::vector<std::string> rows;
         try {
-            dao::DataControl control(engine);
-            control.SetDatabaseName(file);
-            control.SetRecordSource(table);
-            control.Refresh();
-            auto& rs = control.GetRecordset();
+            const auto control = dbtest::BindTable(engine, file, table);
+            auto& rs = control->GetRecordset();
             for (; !rs.AtEOF(); rs.MoveNext()) {
                 rows.emplace_back();
                 for (int f = 0; f < rs.Fields().Count(); ++f) {

@@ -18,8 +18,10 @@
 #include "dbengine/access/reader_stream.h"
 #include "dbengine/data_control.h"
 #include "dbengine/engine.h"
+#include "engine_fixture.h"
 #include "support/jet_files.h"
 #include "winfs/runtime_error.h"
+#include "support/stand_in_reader.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -48,11 +50,8 @@ std::vector<int> ReadEverything(dao::DBEngine& engine, const std::string& file, 
     }
     for (const auto& table : tables) {
         try {
-            dao::DataControl control(engine);
-            control.SetDatabaseName(file);
-            control.SetRecordSource(table);
-            control.Refresh();
-            auto& rs = control.GetRecordset();
+            const auto control = dbtest::BindTable(engine, file, table);
+            auto& rs = control->GetRecordset();
             for (; !rs.AtEOF(); rs.MoveNext())
                 for (int f = 0; f < rs.Fields().Count(); ++f) rs.Fields(f).Value();
         } catch (const vb::RuntimeError& e) {
@@ -152,9 +151,7 @@ TEST_F(DamagedAccess, AReaderThatMisbehavesIsAnErrorNotAHang) {
     for (const char* body : {"kill -SEGV $$", "kill -STOP $$", "cat /dev/zero", "printf 'Hx'", "exit 3",
                              "exec sleep 30"}) {
         SCOPED_TRACE(body);
-        std::ofstream(script) << "#!/bin/sh\n" << body << "\n";
-        std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-        setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+        const testing_support::StandInReader standIn(script, body);
         const auto start = Clock::now();
         int number = 0;
         try {
@@ -162,7 +159,6 @@ TEST_F(DamagedAccess, AReaderThatMisbehavesIsAnErrorNotAHang) {
         } catch (const vb::RuntimeError& e) {
             number = e.Number();
         }
-        unsetenv("VANTORIMA_ACCESS_READER");
         EXPECT_EQ(number, 3343);
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
         EXPECT_LE(waitpid(-1, nullptr, WNOHANG), 0) << "a reader left unreaped";
@@ -182,13 +178,12 @@ TEST_F(DamagedAccess, AWatchdogValueOutOfRangeLeavesTheDefault) {
 // What a reader started is ended with it.
 TEST_F(DamagedAccess, AReaderIsEndedWithWhatItStarted) {
     const std::string script = dir.file("reader.sh"), started = dir.file("started");
-    std::ofstream(script) << "#!/bin/sh\nsleep 60 &\necho $! > " << started << "\nwait\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
-    const auto start = Clock::now();
-    EXPECT_EQ(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), {}), std::vector<int>{3343});
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
-    unsetenv("VANTORIMA_ACCESS_READER");
+    {
+        const testing_support::StandInReader standIn(script, "sleep 60 &\necho $! > " + started + "\nwait");
+        const auto start = Clock::now();
+        EXPECT_EQ(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), {}), std::vector<int>{3343});
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+    }
     std::ifstream in(started);
     pid_t pid = 0;
     ASSERT_TRUE(in >> pid);
@@ -231,13 +226,11 @@ TEST_F(DamagedAccess, AKeptReaderKilledMeanwhileIsReplaced) {
 // A reader that warned of damage is not kept: each question starts a new one.
 TEST_F(DamagedAccess, AReaderThatWarnedIsNotAskedAgain) {
     const std::string script = dir.file("reader.sh"), starts = dir.file("starts");
-    const auto reader = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "access_reader";
-    std::ofstream(script) << "#!/bin/sh\necho >> " << starts << "\necho 'pagina danneggiata' >&2\nexec " << reader
-                          << " \"$1\"\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
-    EXPECT_TRUE(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), kDateTestTables).empty());
-    unsetenv("VANTORIMA_ACCESS_READER");
+    {
+        const testing_support::StandInReader standIn(script, "echo >> " + starts + "\necho 'pagina danneggiata' >&2\nexec " +
+                                                                 testing_support::RealAccessReader().string() + " \"$1\"");
+        EXPECT_TRUE(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), kDateTestTables).empty());
+    }
     EXPECT_EQ(Bytes(starts), "\n\n");   // the catalog, then the table
 }
 
@@ -245,14 +238,11 @@ TEST_F(DamagedAccess, AReaderThatWarnedIsNotAskedAgain) {
 // bound, not read to its end (the watchdog is long here: only the bound ends it soon).
 TEST_F(DamagedAccess, AFloodingReaderIsStoppedAtTheStreamBound) {
     const std::string script = dir.file("reader.sh");
-    std::ofstream(script) << "#!/bin/sh\nprintf '\\377\\377\\377\\177'\nhead -c 200000000 /dev/zero\nexec sleep 30\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    const testing_support::StandInReader standIn(script, "printf '\\377\\377\\377\\177'\nhead -c 200000000 /dev/zero\nexec sleep 30");
     setenv("VANTORIMA_ACCESS_READER_TIMEOUT", "15", 1);
     const auto start = Clock::now();
     EXPECT_EQ(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), {}), std::vector<int>{3343});
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
-    unsetenv("VANTORIMA_ACCESS_READER");
 }
 
 // A stream cut short inside its last value is malformed; nothing past it is read.
@@ -263,17 +253,15 @@ TEST(ReaderStream, AValueCutShortIsMalformed) {
     EXPECT_THROW(stream.Value(value), dao::reader_stream::ProtocolError);
 }
 
-// A reader that answers a table with the stream given, whatever is asked.
-std::string ReaderAnswering(const testing_support::TempDir& dir, const std::string& stream) {
+// The body of a reader that answers a table with the stream given, whatever is asked.
+std::string AnswerWith(const testing_support::TempDir& dir, const std::string& stream) {
     std::string chunks;
     dao::reader_stream::AppendU32(chunks, static_cast<std::uint32_t>(stream.size()));
     chunks += stream;
     dao::reader_stream::AppendU32(chunks, 0);
-    const std::string answer = dir.file("answer.bin"), script = dir.file("reader.sh");
+    const std::string answer = dir.file("answer.bin");
     std::ofstream(answer, std::ios::binary) << chunks;
-    std::ofstream(script) << "#!/bin/sh\ncat '" << answer << "'\nexec sleep 30\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    return script;
+    return "cat '" + answer + "'\nexec sleep 30";
 }
 
 // A table of two Long fields whose second row's first value could not be
@@ -305,56 +293,35 @@ std::string TwoRowTable(std::uint64_t countedRows) {
 TEST_F(DamagedAccess, AReadersStreamIsHeldToItsOwnWords) {
     const std::string file = dir.file("archivio.mdb");
     std::filesystem::copy_file(JetFile("DateTestDatabase.mdb"), file);
-    setenv("VANTORIMA_ACCESS_READER", ReaderAnswering(dir, TwoRowTable(2)).c_str(), 1);
     {
-        dao::DataControl control(engine);
-        control.SetDatabaseName(file);
-        control.SetRecordSource("DateTest");
-        control.Refresh();
-        auto& rs = control.GetRecordset();
+        const testing_support::StandInReader standIn(dir.file("reader.sh"), AnswerWith(dir, TwoRowTable(2)));
+        auto control = dbtest::BindTable(engine, file, "DateTest");
+        auto& rs = control->GetRecordset();
         rs.MoveNext();
         EXPECT_EQ(rs.Fields("b").Value(), dao::Variant::Long(4));
-        try {
-            rs.Fields("a").Value();
-            ADD_FAILURE() << "an undecodable value was read";
-        } catch (const vb::RuntimeError& e) {
-            EXPECT_EQ(e.Number(), 3343);
-        }
+        EXPECT_EQ(dbtest::ErrorOf([&] { rs.Fields("a").Value(); }), 3343) << "an undecodable value was read";
     }
     dao::DBEngine other;   // whose reader is started anew, with the stream below
-    setenv("VANTORIMA_ACCESS_READER", ReaderAnswering(dir, TwoRowTable(3)).c_str(), 1);
-    dao::DataControl control(other);
-    control.SetDatabaseName(file);
-    control.SetRecordSource("DateTest");
-    try {
-        control.Refresh();
-        ADD_FAILURE() << "rows short of their count were taken";
-    } catch (const vb::RuntimeError& e) {
-        EXPECT_EQ(e.Number(), 3343);
-    }
-    unsetenv("VANTORIMA_ACCESS_READER");
+    const testing_support::StandInReader standIn(dir.file("reader.sh"), AnswerWith(dir, TwoRowTable(3)));
+    EXPECT_EQ(dbtest::ErrorOf([&] { dbtest::BindTable(other, file, "DateTest"); }), 3343)
+        << "rows short of their count were taken";
 }
 
 // A file that changes size while a reader answers is 3343, not a table of two files.
 TEST_F(DamagedAccess, AFileThatChangesSizeWhileReadIs3343) {
-    const std::string file = dir.file("archivio.mdb"), script = dir.file("reader.sh");
+    const std::string file = dir.file("archivio.mdb");
     std::filesystem::copy_file(JetFile("DateTestDatabase.mdb"), file);
-    const auto reader = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "access_reader";
-    std::ofstream(script) << "#!/bin/sh\nprintf x >> \"$1\"\nexec " << reader << " \"$1\"\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    const testing_support::StandInReader standIn(
+        dir.file("reader.sh"), "printf x >> \"$1\"\nexec " + testing_support::RealAccessReader().string() + " \"$1\"");
     EXPECT_EQ(ReadEverything(engine, file, {}), std::vector<int>{3343});
-    unsetenv("VANTORIMA_ACCESS_READER");
 }
 
 // The readers an engine object keeps are its own: a second engine starts its
 // own reader for the same file, and each ends with the engine that kept it.
 TEST_F(DamagedAccess, KeptReadersEndWithTheirEngine) {
     const std::string script = dir.file("reader.sh"), started = dir.file("started");
-    const auto reader = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "access_reader";
-    std::ofstream(script) << "#!/bin/sh\necho $$ >> " << started << "\nexec " << reader << " \"$1\"\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    setenv("VANTORIMA_ACCESS_READER", script.c_str(), 1);
+    const testing_support::StandInReader standIn(
+        script, "echo $$ >> " + started + "\nexec " + testing_support::RealAccessReader().string() + " \"$1\"");
     auto running = [](pid_t pid) {
         std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
         std::string line;
@@ -376,7 +343,6 @@ TEST_F(DamagedAccess, KeptReadersEndWithTheirEngine) {
         EXPECT_FALSE(running(pids[1])) << "the second engine's reader outlived it";
     }
     EXPECT_FALSE(running(pids[0])) << "the first engine's reader outlived it";
-    unsetenv("VANTORIMA_ACCESS_READER");
 }
 
 } // namespace

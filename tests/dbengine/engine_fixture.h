@@ -41,6 +41,16 @@ inline long long QueryFile(const std::string& path, const std::string& sql) {
     return result;
 }
 
+// A data control of the engine bound to the table of the file.
+inline std::unique_ptr<dao::DataControl> BindTable(dao::DBEngine& engine, const std::string& path,
+                                                   const std::string& table) {
+    auto control = std::make_unique<dao::DataControl>(engine);
+    control->SetDatabaseName(path);
+    control->SetRecordSource(table);
+    control->Refresh();
+    return control;
+}
+
 class EngineTest : public ::testing::Test {
 protected:
     std::string File(const std::string& name) const { return dir_.file(name); }
@@ -54,13 +64,8 @@ protected:
         return path;
     }
 
-    // Binds a data control to the table of the file.
     std::unique_ptr<dao::DataControl> Bind(const std::string& path, const std::string& table) {
-        auto control = std::make_unique<dao::DataControl>(engine_);
-        control->SetDatabaseName(path);
-        control->SetRecordSource(table);
-        control->Refresh();
-        return control;
+        return BindTable(engine_, path, table);
     }
 
     testing_support::TempDir dir_;

@@ -15,6 +15,7 @@
 #include "dbengine/engine.h"
 #include "dbengine/waiting.h"
 #include "support/qt_application.h"
+#include "support/stand_in_reader.h"
 #include "support/temp_dir.h"
 #include "ui/engine_wait.h"
 #include "winfs/runtime_error.h"
@@ -42,10 +43,7 @@ TEST(EngineWait, AWindowRepaintsUnderTheHourglassWhileAReaderHangs) {
     // Only its signature is read here: the stand-in reader never opens it.
     const std::string file = dir.file("archivio.mdb");
     std::ofstream(file, std::ios::binary) << std::string("\0\1\0\0Standard Jet DB\0\1", 21);
-    const std::string reader = dir.file("reader.sh");
-    std::ofstream(reader) << "#!/bin/sh\nexec sleep 30\n";
-    std::filesystem::permissions(reader, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    setenv("VANTORIMA_ACCESS_READER", reader.c_str(), 1);
+    const testing_support::StandInReader standIn(dir.file("reader.sh"), "exec sleep 30");
     setenv("VANTORIMA_ACCESS_READER_TIMEOUT", "1.5", 1);
 
     PaintLog window;
@@ -70,7 +68,6 @@ TEST(EngineWait, AWindowRepaintsUnderTheHourglassWhileAReaderHangs) {
     }
     const auto end = Clock::now();
     dao::SetWaitHook({});
-    unsetenv("VANTORIMA_ACCESS_READER");
     unsetenv("VANTORIMA_ACCESS_READER_TIMEOUT");
 
     EXPECT_EQ(number, 3343);

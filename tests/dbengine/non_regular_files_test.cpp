@@ -8,8 +8,6 @@
 
 #include <functional>
 
-#include "dbengine/data_control.h"
-#include "dbengine/engine.h"
 #include "engine_fixture.h"
 #include "support/temp_dir.h"
 
@@ -30,7 +28,7 @@ bool Is3024WithinASecond(const std::function<int()>& action) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST(SpecialPaths, AFifoADeviceAndAFolderAre3024WithinASecond) {
+TEST(NonRegularFiles, AFifoADeviceAndAFolderAre3024WithinASecond) {
     testing_support::TempDir dir;
     const std::string fifo = dir.file("archivio.mdb");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -41,10 +39,7 @@ TEST(SpecialPaths, AFifoADeviceAndAFolderAre3024WithinASecond) {
         EXPECT_TRUE(Is3024WithinASecond([&] { return ErrorOf([&] { dao::DBEngine().OpenDatabase(path); }); }));
         EXPECT_TRUE(Is3024WithinASecond([&] {
             dao::DBEngine engine;
-            dao::DataControl control(engine);
-            control.SetDatabaseName(path);
-            control.SetRecordSource("clienti");
-            return ErrorOf([&] { control.Refresh(); });
+            return ErrorOf([&] { dbtest::BindTable(engine, path, "clienti"); });
         }));
         EXPECT_TRUE(Is3024WithinASecond([&] { return ErrorOf([&] { dao::DBEngine().CompactDatabase(path, dir.file("c.mdb")); }); }));
     }
