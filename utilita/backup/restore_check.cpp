@@ -23,12 +23,6 @@ constexpr std::string_view kVersion7Release = "VERSIONE 7.";
     throw vb::RuntimeError(vb::kNoVersion7Database, vb::Describe(vb::kNoVersion7Database));
 }
 
-std::string Upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 std::string TextOf(const dao::Variant& value) { return value.IsNull() ? std::string() : value.ToString(); }
 
 bool HasVersion7Schema(const std::string& hostPath) {
@@ -48,7 +42,7 @@ bool RecordsVersion7Release(dao::DBEngine& engine, const std::string& hostPath) 
     dao::Recordset& rows = versione.GetRecordset();
     if (rows.RecordCount() == 0) return false;
     const std::string release = TextOf(rows.Fields("numero").Value()) + " " + TextOf(rows.Fields("data").Value());
-    return Upper(release).rfind(kVersion7Release, 0) == 0;
+    return winfs::FoldCase(release).rfind(winfs::FoldCase(std::string(kVersion7Release)), 0) == 0;
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include "dbengine/access/reader_stream.h"
 #include "dbengine/access/reader_supervisor.h"
-#include "dbengine/access/unsupported_format.h"
 #include "dbengine/storage/regular_file.h"
 #include "dbengine/values/errors.h"
 #include "winfs/paths.h"
@@ -31,7 +30,7 @@ bool IsAccessFile(const std::filesystem::path& path) {
     const char* name = reinterpret_cast<const char*>(head + 4);
     const bool jet = std::memcmp(name, kJetName, sizeof kJetName) == 0;
     if (!jet && std::memcmp(name, kAceName, sizeof kAceName) != 0) return false;
-    if (!jet || head[kVersionOffset] > kLastVersionRead) RaiseUnsupportedFormat(path.string());
+    if (!jet || head[kVersionOffset] > kLastVersionRead) Raise(kNotADatabase, path.string());
     return true;
 }
 
@@ -42,7 +41,7 @@ char RecordOrFailure(reader_stream::StreamReader& stream, const std::string& fil
     const auto kind = static_cast<Failure>(stream.U8());
     const std::string detail(stream.Text());
     if (kind == Failure::TableNotFound) Raise(kTableNotFound, detail);
-    RaiseUnsupportedFormat(file + ": " + detail);
+    Raise(kNotADatabase, file + ": " + detail);
 }
 
 void CheckAccessFile(ReaderPool& readers, const std::filesystem::path& path) {
@@ -55,7 +54,7 @@ void CheckAccessFile(ReaderPool& readers, const std::filesystem::path& path) {
         for (std::uint32_t i = 0; i < tables; ++i) stream.Text();
         if (stream.U8() != kEnd || stream.U64() != tables || !stream.AtEnd()) throw ProtocolError("catalog not closed");
     } catch (const ProtocolError& error) {
-        RaiseUnsupportedFormat(path.string() + ": the Access reader's catalog is malformed (" + error.what() + ")");
+        Raise(kNotADatabase, path.string() + ": the Access reader's catalog is malformed (" + error.what() + ")");
     }
 }
 

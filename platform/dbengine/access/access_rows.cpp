@@ -9,7 +9,6 @@
 #include "dbengine/access/reader_stream.h"
 #include "dbengine/values/errors.h"
 #include "dbengine/access/reader_supervisor.h"
-#include "dbengine/access/unsupported_format.h"
 #include "dbengine/storage/recordset_backend.h"
 #include "winfs/paths.h"
 
@@ -26,7 +25,7 @@ public:
         try {
             Parse();
         } catch (const ProtocolError& error) {
-            RaiseUnsupportedFormat(path_ + ": the Access reader's table is malformed (" + error.what() + ")");
+            Raise(kNotADatabase, path_ + ": the Access reader's table is malformed (" + error.what() + ")");
         }
     }
 
@@ -40,7 +39,7 @@ public:
         if (pos < 0 || pos >= Count()) Raise(kNoCurrentRow);
         if (loaded_ != pos) Load();
         const auto i = static_cast<std::size_t>(index);
-        if (!readable_[i]) RaiseUnsupportedFormat(path_ + ": a value of " + tableName_ + "." + names_[i] + " cannot be read");
+        if (!readable_[i]) Raise(kNotADatabase, path_ + ": a value of " + tableName_ + "." + names_[i] + " cannot be read");
         return values_[i];
     }
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "dbengine/access/reader_stream.h"
-#include "dbengine/access/unsupported_format.h"
+#include "dbengine/values/errors.h"
 
 extern char** environ;
 
@@ -74,9 +74,9 @@ pid_t Spawn(const std::vector<std::string>& argv, const Ends& ends) {
 
 ReaderChild::ReaderChild(const std::filesystem::path& reader, const std::string& file) : owner_(::getpid()) {
     Ends ends;
-    if (!OpenEnds(ends)) RaiseUnsupportedFormat(file + ": no channels for the Access reader");
+    if (!OpenEnds(ends)) Raise(kNotADatabase, file + ": no channels for the Access reader");
     pid_ = Spawn({reader.string(), file}, ends);
-    if (pid_ < 0) RaiseUnsupportedFormat(file + ": the Access reader " + reader.string() + " cannot start");
+    if (pid_ < 0) Raise(kNotADatabase, file + ": the Access reader " + reader.string() + " cannot start");
     std::swap(requests_, ends.fds[0]);
     std::swap(out_, ends.fds[2]);
     std::swap(err_, ends.fds[4]);

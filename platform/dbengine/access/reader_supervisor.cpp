@@ -19,7 +19,7 @@
 #include "dbengine/access/reader_launch.h"
 #include "dbengine/access/reader_stream.h"
 #include "dbengine/access/reader_warnings.h"
-#include "dbengine/access/unsupported_format.h"
+#include "dbengine/values/errors.h"
 #include "dbengine/access/waiting.h"
 
 namespace dao {
@@ -167,10 +167,10 @@ bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file
     while (!answer.done()) {
         if (fds[0].fd < 0) return false;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lastHeard + silence - Clock::now());
-        if (left.count() <= 0) RaiseUnsupportedFormat(file + ": the Access reader stopped answering");
+        if (left.count() <= 0) Raise(kNotADatabase, file + ": the Access reader stopped answering");
         waiting.Tick();
         if (::poll(fds, 2, static_cast<int>(std::min({left, kMemoryCheckEvery, tick}).count()) + 1) < 0 && errno != EINTR)
-            RaiseUnsupportedFormat(file + ": poll on the Access reader failed");
+            Raise(kNotADatabase, file + ": poll on the Access reader failed");
         for (pollfd& p : fds) {
             if (p.fd < 0 || !(p.revents & (POLLIN | POLLHUP | POLLERR))) continue;
             const ssize_t n = ::read(p.fd, buffer, sizeof buffer);
@@ -183,11 +183,12 @@ bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file
             if (p.fd == child.out()) answer.Take(buffer, static_cast<std::size_t>(n));
             else warnings.Feed(std::string_view(buffer, static_cast<std::size_t>(n)));
         }
-        if (answer.stream.size() > StreamBound(fileSize)) RaiseUnsupportedFormat(file + ": the Access reader wrote past its bound");
+        if (answer.stream.size() > StreamBound(fileSize))
+            Raise(kNotADatabase, file + ": the Access reader wrote past its bound");
         if (Clock::now() - lastMemoryCheck >= kMemoryCheckEvery) {
             lastMemoryCheck = Clock::now();
             if (child.ResidentBytes() > ResidentBound(fileSize))
-                RaiseUnsupportedFormat(file + ": the Access reader outgrew its memory bound");
+                Raise(kNotADatabase, file + ": the Access reader outgrew its memory bound");
         }
     }
     // What it warned of while answering is on its way too.
@@ -222,12 +223,12 @@ std::string ReaderPool::Ask(const std::filesystem::path& path, const std::string
     Answer answer;
     try {
         if (!reader->child->Send(request) || !Collect(*reader->child, fileSize, file, answer, warnings))
-            RaiseUnsupportedFormat(file + ": " + HowItEnded(*reader->child));
+            Raise(kNotADatabase, file + ": " + HowItEnded(*reader->child));
     } catch (const reader_stream::ProtocolError& error) {
-        RaiseUnsupportedFormat(file + ": the Access reader's answer is malformed (" + error.what() + ")");
+        Raise(kNotADatabase, file + ": the Access reader's answer is malformed (" + error.what() + ")");
     }
     // A table read while the file grew or shrank may mix its pages of before and after.
-    if (StampOf(file).size != reader->stamp.size) RaiseUnsupportedFormat(file + ": the file changed size while it was read");
+    if (StampOf(file).size != reader->stamp.size) Raise(kNotADatabase, file + ": the file changed size while it was read");
     // libmdb warns of the damage it meets: its state may be unsound since.
     if (!warnings.Heard() && !answer.last()) kept_->Keep(std::move(reader));
     return std::move(answer.stream);
