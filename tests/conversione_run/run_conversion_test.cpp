@@ -4,20 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "catalogue/catalogue.h"
 #include "demo_archive.h"
 #include "run/field_list.h"
 #include "run/run_conversion.h"
+#include "support/file_size_limit.h"
 #include "support/jet_files.h"
 
 namespace {
@@ -122,9 +121,15 @@ TEST(WholeRun, OneRefusedTableIsEnoughToEndWithErrors) {
     EXPECT_EQ(log.back(), "PROCEDURA CONCLUSA CON ERRORI");
 }
 
-// A window that lets a test look at the files the moment a line is logged.
+// A window on the demo archive, its files picked and the emptying confirmed,
+// that lets a test look at the files the moment a line is logged.
 class WatchingView : public testing_support::RecordingView {
 public:
+    explicit WatchingView(const DemoArchive& archive) {
+        source = archive.source;
+        target = archive.target;
+        answers = {conversione::MessageAnswer::Yes};
+    }
     std::function<void(const std::string&)> onLine;
     void AppendLog(const std::string& line) override {
         RecordingView::AppendLog(line);
@@ -148,10 +153,7 @@ long long ReadFromDisk(const std::string& file, const std::string& sql) {
 
 TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
     DemoArchive archive;
-    WatchingView view;
-    view.source = archive.source;
-    view.target = archive.target;
-    view.answers = {conversione::MessageAnswer::Yes};
+    WatchingView view(archive);
     long long ftpf = -1, units = -1;
     view.onLine = [&](const std::string& line) {
         if (line != "PROCEDURA CONCLUSA CON SUCCESSO") return;
@@ -167,10 +169,7 @@ TEST(WholeRun, WhatTheRunWroteIsOnDiskWhenItReportsSuccess) {
 
 TEST(WholeRun, AFinalSaveOnAFullDiskIsReportedAndNeverAsSuccess) {
     DemoArchive archive;
-    WatchingView view;
-    view.source = archive.source;
-    view.target = archive.target;
-    view.answers = {conversione::MessageAnswer::Yes};
+    WatchingView view(archive);
     // A last table with no rows writes nothing: the disk fills up as it is
     // logged, and only the final save is left.
     archive.ExecuteSource("CREATE TABLE [vuota] ([x] Long)");
@@ -179,19 +178,13 @@ TEST(WholeRun, AFinalSaveOnAFullDiskIsReportedAndNeverAsSuccess) {
     empty.sourceTable = empty.targetTable = "vuota";
     empty.emptyLine = "VUOTA nessuna voce presente";
     converters.push_back(empty);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    std::optional<testing_support::FileSizeLimit> diskFull;
     view.onLine = [&](const std::string& line) {
-        if (line != converters.back().emptyLine) return;
-        rlimit full = saved;
-        full.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &full);
+        if (line == converters.back().emptyLine) diskFull.emplace(0);
     };
     conversione::ConversionSession session(view, archive.engine);
     conversione::RunConversion(session, converters);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, previousHandler);
+    diskFull.reset();
     ASSERT_GE(view.log.size(), 2u);
     EXPECT_EQ(view.log.end()[-2], "VUOTA nessuna voce presente");
     EXPECT_EQ(view.log.back().rfind("PROCEDURA INTERROTTA Errore nr. ", 0), 0u) << view.log.back();
