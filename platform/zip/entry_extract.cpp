@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "winfs/new_files.h"
 #include "winfs/paths.h"
 #include "zip/host_file.h"
 #include "zip/zip_errors.h"
@@ -17,11 +18,6 @@ namespace fs = std::filesystem;
 namespace zipcomp::detail {
 
 namespace {
-
-std::string FileNamePart(const std::string& name) {
-    const std::size_t cut = name.find_last_of("/\\");
-    return cut == std::string::npos ? name : name.substr(cut + 1);
-}
 
 // The file in `folder` that `name` means on a case-blind file system.
 fs::path TargetIn(const fs::path& folder, const std::string& name) {
@@ -34,15 +30,12 @@ fs::path TargetIn(const fs::path& folder, const std::string& name) {
     return folder / name;
 }
 
-mode_t ModeFor(const fs::path& target) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 } // namespace
+
+std::string FileNamePart(const std::string& path) {
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
 
 std::optional<std::uint64_t> FindEntry(const ZipReader& reader, const std::string& name) {
     const std::string wanted = winfs::FoldCase(name);
@@ -63,25 +56,12 @@ void ExtractEntry(ZipReader& reader, std::uint64_t index, const fs::path& folder
     // The file it replaces stays until the entry is whole: both must fit.
     if (reader.DeclaredSize(index) > room) Fail(kDiskFull);
     const fs::path target = TargetIn(folder, name);
-    std::string pattern = (folder / ("." + name + ".XXXXXX")).string();
-    Fd out(::mkstemp(pattern.data()));
-    if (out.get() < 0) Fail(NumberForErrno(errno, folder / name));
-    const fs::path temp = pattern;
-    ::flock(out.get(), LOCK_EX);
-    const Fd held(::dup(out.get()));   // keeps the lock past the close
-    try {
-        reader.ReadEntry(index, [&](std::string_view chunk) { WriteAll(out.get(), chunk.data(), chunk.size(), temp); });
-        if (::fchmod(out.get(), ModeFor(target)) != 0) Fail(NumberForErrno(errno, temp));
-        Sync(out.get(), temp);
-        out.Close(temp);
-        if (check) check(temp);
-        if (::rename(temp.c_str(), target.c_str()) != 0) Fail(NumberForErrno(errno, target));
-    } catch (...) {
-        out = Fd();
-        ::unlink(temp.c_str());
-        throw;
-    }
-    SyncFolder(folder);
+    winfs::FileBeside copy(folder / name);
+    if (copy.error()) Fail(NumberForErrno(copy.error(), folder / name));
+    reader.ReadEntry(index, [&](std::string_view chunk) { WriteAll(copy.fd(), chunk.data(), chunk.size(), copy.path()); });
+    if (const int err = copy.Finish(winfs::ModeToKeep(target))) Fail(NumberForErrno(err, copy.path()));
+    if (check) check(copy.path());
+    if (const int err = copy.Install(target)) Fail(NumberForErrno(err, target));
 }
 
 } // namespace zipcomp::detail

@@ -10,6 +10,9 @@
 
 namespace zipcomp::detail {
 
+// The last part of a path or entry name, after its last slash or backslash.
+std::string FileNamePart(const std::string& path);
+
 // The entry whose file name (its name less any folders in it) is `name`,
 // without regard to case; an entry named exactly `name` comes first.
 std::optional<std::uint64_t> FindEntry(const ZipReader& reader, const std::string& name);
@@ -19,8 +22,8 @@ std::optional<std::uint64_t> FindEntry(const ZipReader& reader, const std::strin
 // after the whole entry was read and its CRC checked. Whatever the entry's
 // own name says, nothing is written outside `folder`. `check`, when set, sees
 // the temporary file before it replaces anything; its exception ends the
-// extraction. The temporary file is locked (flock) while it exists, so that
-// RemoveAbandoned leaves it alone.
+// extraction. The temporary file (winfs::FileBeside) takes the mode of the file
+// it replaces, or the umask's.
 // `room`: the bytes the folder takes; an entry that declares more is disk
 // full before anything is written.
 void ExtractEntry(ZipReader& reader, std::uint64_t index, const std::filesystem::path& folder,

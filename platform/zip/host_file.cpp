@@ -11,6 +11,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "winfs/new_files.h"
 #include "zip/zip_errors.h"
 
 namespace fs = std::filesystem;
@@ -66,7 +67,8 @@ void Fd::Close(const fs::path& path) {
 }
 
 Fd OpenForReading(const fs::path& path) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking: a FIFO or device at the name is refused, not waited on.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (fd.get() < 0) Fail(NumberForErrno(errno, path));
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) Fail(NumberForErrno(errno, path));
@@ -74,8 +76,8 @@ Fd OpenForReading(const fs::path& path) {
     return fd;
 }
 
-Fd CreateTruncated(const fs::path& path, unsigned mode) {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
+Fd CreateNew(const fs::path& path, unsigned mode) {
+    Fd fd(winfs::CreateNewFile(path, O_WRONLY, mode));
     if (fd.get() < 0) Fail(NumberForErrno(errno, path));
     return fd;
 }
@@ -155,12 +157,6 @@ void Sync(int fd, const fs::path& path) {
     if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) Fail(NumberForErrno(errno, path));
 }
 
-void SyncFolder(const fs::path& folder) {
-    // Makes a rename durable; a folder that cannot be synced is no fault.
-    Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0) ::fsync(fd.get());
-}
-
 void RequireFolder(const fs::path& folder) {
     struct stat st {};
     if (::stat(folder.c_str(), &st) != 0) Fail(errno == EACCES ? kPermissionDenied : kPathNotFound);
@@ -214,17 +210,6 @@ ScratchFolder::ScratchFolder(const fs::path& preferred) {
 ScratchFolder::~ScratchFolder() {
     std::error_code ec;
     fs::remove_all(path_, ec);
-}
-
-void RemoveAbandoned(const fs::path& folder, const std::string& prefix) {
-    std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        if (entry.path().filename().string().rfind(prefix, 0) != 0) continue;
-        const Fd fd(::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
-        std::error_code removed;
-        fs::remove_all(entry.path(), removed);
-    }
 }
 
 } // namespace zipcomp::detail

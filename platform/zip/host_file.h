@@ -36,8 +36,11 @@ private:
     int fd_ = -1;
 };
 
-Fd OpenForReading(const std::filesystem::path& path);      // a regular file; a folder is 75
-Fd CreateTruncated(const std::filesystem::path& path, unsigned mode = 0644);
+// A regular file, opened without waiting (a FIFO or a device is 75, as is a
+// folder or a link).
+Fd OpenForReading(const std::filesystem::path& path);
+// A new file: whatever is at the name, a link above all, is never written.
+Fd CreateNew(const std::filesystem::path& path, unsigned mode = 0600);
 
 std::uint64_t FileSize(int fd, const std::filesystem::path& path);
 
@@ -54,7 +57,6 @@ void WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t length,
 void CopyRange(int from, const std::filesystem::path& fromPath, std::uint64_t offset, std::uint64_t length, int to,
                const std::filesystem::path& toPath, std::int64_t toOffset = -1);
 void Sync(int fd, const std::filesystem::path& path);
-void SyncFolder(const std::filesystem::path& folder);
 
 // The folder must exist: 76 otherwise.
 void RequireFolder(const std::filesystem::path& folder);
@@ -79,9 +81,5 @@ private:
 };
 
 inline constexpr const char* kScratchPrefix = "vzip-";
-
-// Removes the files and folders of `folder` whose names start with `prefix`
-// and that no process holds locked: what an operation that was killed left.
-void RemoveAbandoned(const std::filesystem::path& folder, const std::string& prefix);
 
 } // namespace zipcomp::detail

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include <sys/types.h>
+
 namespace zipcomp::detail {
 
 struct Media {
@@ -33,8 +35,10 @@ std::uint64_t FolderRoom(const std::filesystem::path& folder, std::optional<std:
 // that could not be written completely is removed. Where the media do not
 // span, an archive already there is replaced only by a new one written beside
 // it and read back whole; without room for that, or for the new one at all,
-// it is disk full before anything is written.
-void PlaceOnMedia(const std::filesystem::path& whole, const std::filesystem::path& archive, const Media& media);
+// it is disk full before anything is written. Every file is made new with
+// `mode` (a link at the archive's name is replaced, never written through).
+void PlaceOnMedia(const std::filesystem::path& whole, const std::filesystem::path& archive, const Media& media,
+                  mode_t mode);
 
 // The archive at `archive` as one standard zip: the file itself when it is
 // plain, else all its parts joined into a file in `scratch`.

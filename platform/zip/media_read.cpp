@@ -17,7 +17,7 @@ constexpr int kRequestsPerDisk = 3;
 class Joiner {
 public:
     Joiner(const SpanPart& first, const fs::path& joined)
-        : backupId_(first.backupId), total_(first.total), joinedPath_(joined), joined_(CreateTruncated(joined)) {}
+        : backupId_(first.backupId), total_(first.total), joinedPath_(joined), joined_(CreateNew(joined)) {}
 
     bool Belongs(const SpanPart& part, std::uint16_t disk) const {
         return part.backupId == backupId_ && part.total == total_ && part.disk == disk;

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "winfs/new_files.h"
 #include "zip/host_file.h"
 #include "zip/libzip_archive.h"
 #include "zip/media.h"
@@ -29,18 +30,28 @@ std::uint64_t NewBackupId() {
 }
 
 // Writes the header (when there is one) and `length` bytes of `whole` from
-// `offset` as the file `archive`; removes what it wrote when that fails.
-void WriteMediumFile(const fs::path& archive, const SpanPart* part, int whole, const fs::path& wholePath,
+// `offset` into `out`, flushed.
+void WriteContent(int out, const fs::path& outPath, const SpanPart* part, int whole, const fs::path& wholePath,
+                  std::uint64_t offset, std::uint64_t length) {
+    if (part) {
+        unsigned char header[SpanPart::kHeaderSize];
+        EncodeSpanHeader(*part, header);
+        WriteAll(out, header, sizeof header, outPath);
+    }
+    CopyRange(whole, wholePath, offset, length, out, outPath);
+    Sync(out, outPath);
+}
+
+// Writes a part as the file `archive` of a medium whose room counts the file
+// there as free: whatever is at the name (the old archive, a link) is removed,
+// never written through, and a new file made; it is removed again when the
+// part could not be written whole.
+void WriteMediumFile(const fs::path& archive, mode_t mode, const SpanPart* part, int whole, const fs::path& wholePath,
                      std::uint64_t offset, std::uint64_t length) {
-    Fd out = CreateTruncated(archive);
+    if (::unlink(archive.c_str()) != 0 && errno != ENOENT) Fail(NumberForErrno(errno, archive));
+    Fd out = CreateNew(archive, mode);
     try {
-        if (part) {
-            unsigned char header[SpanPart::kHeaderSize];
-            EncodeSpanHeader(*part, header);
-            WriteAll(out.get(), header, sizeof header, archive);
-        }
-        CopyRange(whole, wholePath, offset, length, out.get(), archive);
-        Sync(out.get(), archive);
+        WriteContent(out.get(), archive, part, whole, wholePath, offset, length);
         out.Close(archive);
     } catch (...) {
         out = Fd();
@@ -73,49 +84,44 @@ void AwaitNextMedium(const fs::path& archive, std::uint64_t backupId, std::uint1
     RequireFolder(folder);
 }
 
+// The size of the archive file at the name; 0 when there is none (a link
+// counts as none: it is replaced, its target never read nor written).
 std::uint64_t SizeOf(const fs::path& path) {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
 }
 
-// Where the new archive is written before it takes the old one's name.
-fs::path PendingPath(const fs::path& archive) { return archive.string() + ".tmp"; }
-
-// The new archive is written beside the old one, read back whole, and only
-// then takes its name: a failure keeps the old one. The pending file is
-// locked while it exists, so that only an abandoned one is cleared.
-void WriteBesideOld(int whole, const fs::path& wholePath, std::uint64_t total, const fs::path& archive) {
-    const fs::path pending = PendingPath(archive);
-    const Fd held(::open(pending.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
-    if (held.get() >= 0) ::flock(held.get(), LOCK_EX);
-    WriteMediumFile(pending, nullptr, whole, wholePath, 0, total);
-    try {
-        ZipReader reader(pending, true);
-        for (std::uint64_t i = 0; i < reader.EntryCount(); ++i) reader.ReadEntry(i, [](std::string_view) {});
-        if (::rename(pending.c_str(), archive.c_str()) != 0) Fail(NumberForErrno(errno, archive));
-    } catch (...) {
-        ::unlink(pending.c_str());
-        throw;
-    }
-    SyncFolder(archive.parent_path());
+// The new archive is written under a fresh name beside the old one, read back
+// whole, and only then takes its name: a failure keeps the old one.
+void WriteBeside(int whole, const fs::path& wholePath, std::uint64_t total, const fs::path& archive, mode_t mode) {
+    winfs::FileBeside pending(archive);
+    if (pending.error()) Fail(NumberForErrno(pending.error(), archive));
+    WriteContent(pending.fd(), pending.path(), nullptr, whole, wholePath, 0, total);
+    if (const int err = pending.Finish(mode)) Fail(NumberForErrno(err, pending.path()));
+    ZipReader reader(pending.path(), true);
+    for (std::uint64_t i = 0; i < reader.EntryCount(); ++i) reader.ReadEntry(i, [](std::string_view) {});
+    if (const int err = pending.Install()) Fail(NumberForErrno(err, archive));
 }
 
 } // namespace
 
-void PlaceOnMedia(const fs::path& wholePath, const fs::path& archive, const Media& media) {
+void PlaceOnMedia(const fs::path& wholePath, const fs::path& archive, const Media& media, mode_t mode) {
     Fd whole = OpenForReading(wholePath);
     const std::uint64_t total = FileSize(whole.get(), wholePath);
     RequireFolder(archive.parent_path());
 
     // A new archive that a killed backup left half written only takes room.
-    RemoveAbandoned(archive.parent_path(), PendingPath(archive).filename().string());
+    winfs::RemoveOurLeftovers(archive.parent_path(), winfs::BesideMarker(archive));
     std::uint64_t room = media.room(archive);
     const std::uint64_t old = SizeOf(archive);
-    const bool besideOld = old != 0 && old < room && total <= room - old;
-    if (!media.spans && (total > room || (old != 0 && !besideOld))) Fail(kDiskFull);
-    if (total <= room) {
-        if (besideOld) WriteBesideOld(whole.get(), wholePath, total, archive);
-        else WriteMediumFile(archive, nullptr, whole.get(), wholePath, 0, total);
+    const bool besideOld = total <= room && old <= room - total;
+    if (!media.spans && !besideOld) Fail(kDiskFull);
+    if (besideOld) {
+        WriteBeside(whole.get(), wholePath, total, archive, mode);
+        return;
+    }
+    if (total <= room) {   // fits only in place of the old one
+        WriteMediumFile(archive, mode, nullptr, whole.get(), wholePath, 0, total);
         return;
     }
 
@@ -125,7 +131,7 @@ void PlaceOnMedia(const fs::path& wholePath, const fs::path& archive, const Medi
     for (part.disk = 1;; ++part.disk) {
         if (room <= SpanPart::kHeaderSize) Fail(kDiskFull);
         part.length = std::min(room - SpanPart::kHeaderSize, total - part.offset);
-        WriteMediumFile(archive, &part, whole.get(), wholePath, part.offset, part.length);
+        WriteMediumFile(archive, mode, &part, whole.get(), wholePath, part.offset, part.length);
         part.offset += part.length;
         if (part.offset == total) return;
         if (part.disk == UINT16_MAX) Fail(kDiskFull);

@@ -3,8 +3,11 @@
 #include <exception>
 #include <new>
 
+#include <sys/stat.h>
+
 #include "winfs/error_descriptions.h"
 #include "winfs/error_numbers.h"
+#include "winfs/new_files.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 #include "zip/entry_extract.h"
@@ -41,11 +44,6 @@ std::int16_t Run(std::string& handlerDescription, Body&& body) {
     }
 }
 
-std::string FileNamePart(const std::string& path) {
-    const std::size_t cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 // Reading asks for the disks of a spanned archive wherever it lies.
 Media ReadingMedia(std::function<void(std::int16_t)> request) {
     return {.spans = true, .room = nullptr, .request = std::move(request)};
@@ -54,6 +52,14 @@ Media ReadingMedia(std::function<void(std::int16_t)> request) {
 // Only the floppy drives take a backup over several media.
 bool OnFloppyDrive(const std::string& path) {
     return path.size() >= 2 && path[1] == ':' && (path[0] == 'a' || path[0] == 'A' || path[0] == 'b' || path[0] == 'B');
+}
+
+// The archive is no wider than the database it holds, nor than an archive it
+// replaces (or, new, than the umask allows).
+mode_t ArchiveMode(const fs::path& database, const fs::path& archive) {
+    struct stat st {};
+    const mode_t data = ::stat(database.c_str(), &st) == 0 ? (st.st_mode & 0777) : 0600;
+    return winfs::ModeToKeep(archive) & data;
 }
 
 } // namespace
@@ -75,6 +81,7 @@ std::int16_t ZipComponent::ZipCompress(std::int16_t /*how*/) {
         if (entry.empty()) Fail(kPathFileAccessError);
         fs::path source = winfs::Resolve(ZipFileSpec);
         const fs::path archive = winfs::Resolve(ZipArchiveName);
+        const mode_t mode = ArchiveMode(source, archive);
         // A medium that takes nothing is told before the long copy and compression.
         RequireWritableFolder(archive.parent_path());
 
@@ -88,7 +95,7 @@ std::int16_t ZipComponent::ZipCompress(std::int16_t /*how*/) {
         const Media media{.spans = OnFloppyDrive(ZipArchiveName),
                           .room = [this](const fs::path& a) { return MediumRoom(a, MediumCapacity); },
                           .request = [this](std::int16_t disk) { RequestDisk(disk); }};
-        PlaceOnMedia(whole, archive, media);
+        PlaceOnMedia(whole, archive, media, mode);
     });
 }
 
@@ -118,11 +125,11 @@ std::filesystem::path ZipComponent::TempFolderPath() const {
 
 void ZipComponent::RemoveLeftovers(const std::string& folder, const std::string& entryName) {
     const fs::path host = winfs::Resolve(folder);
-    RemoveAbandoned(host, "." + FileNamePart(entryName) + ".");
-    RemoveAbandoned(host, kScratchPrefix);
+    winfs::RemoveOurLeftovers(host, winfs::BesideMarker(FileNamePart(entryName)));
+    winfs::RemoveOurLeftovers(host, kScratchPrefix);
     std::error_code ec;
     const fs::path temp = fs::temp_directory_path(ec);
-    if (!ec) RemoveAbandoned(temp, kScratchPrefix);
+    if (!ec) winfs::RemoveOurLeftovers(temp, kScratchPrefix);
 }
 
 std::int16_t ZipComponent::ZipTest() {

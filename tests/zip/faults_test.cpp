@@ -1,9 +1,11 @@
 // Bad input and damaged archives: each ends with its number, and a failed
 // restore never touches the database.
 #include <functional>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 #include "component_fixture.h"
@@ -38,24 +40,61 @@ TEST_F(ZipFaults, FullMediumIsDiskFullAndLeavesNoPartBehind) {
     EXPECT_TRUE(Listing(Drive('a')).empty());
 }
 
+// Removes each new file whose name starts with `prefix` from `folder` as soon
+// as it appears there, while it lasts.
+class RemovesWhatAppears {
+public:
+    RemovesWhatAppears(const fs::path& folder, std::string prefix)
+        : watch_(::inotify_init1(IN_CLOEXEC)), folder_(folder), prefix_(std::move(prefix)) {
+        ::inotify_add_watch(watch_, folder.c_str(), IN_CREATE);
+        thread_ = std::thread([this] { Watch(); });
+    }
+    ~RemovesWhatAppears() {
+        ::close(::open((folder_ / "stop").c_str(), O_CREAT | O_WRONLY, 0600));
+        thread_.join();
+        ::close(watch_);
+        ::unlink((folder_ / "stop").c_str());
+    }
+    int removed = 0;
+
+private:
+    void Watch() {
+        alignas(inotify_event) char buffer[4096];
+        for (;;) {
+            const ssize_t n = ::read(watch_, buffer, sizeof buffer);
+            for (ssize_t at = 0; at < n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                const std::string name = event->len ? event->name : "";
+                if (name == "stop") return;
+                if (name.rfind(prefix_, 0) == 0 && ::unlink((folder_ / name).c_str()) == 0) ++removed;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+            if (n <= 0) return;
+        }
+    }
+    int watch_;
+    fs::path folder_;
+    std::string prefix_;
+    std::thread thread_;
+};
+
 TEST_F(ZipFaults, BackupThatFailsKeepsThePreviousArchiveWhereThereIsRoomForBoth) {
     ASSERT_EQ(Backup(), 0);
     const fs::path archive = Drive('a') / "v7backup.zip";
     const std::string previous = ReadBytes(archive);
-    WriteBytes(DatabaseFile(), DatabaseBytes(150000, 8));
-    // The new archive cannot be written beside the old one: the place it
-    // takes is blocked, and held, so that it is not cleared as abandoned.
-    fs::create_directories(archive.string() + ".tmp/blocked");
-    const int held = ::open((archive.string() + ".tmp").c_str(), O_RDONLY | O_DIRECTORY);
-    ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    EXPECT_NE(Backup(), 0);
-    ::close(held);
+    // Large enough that the new archive is seen before it could be put in place.
+    WriteBytes(DatabaseFile(), DatabaseBytes(8000000, 8));
+    {
+        // The new archive, written beside the old one, is taken away before
+        // it can take the old one's place.
+        RemovesWhatAppears taken(Drive('a'), ".v7backup.zip.");
+        EXPECT_NE(Backup(), 0);
+    }
     EXPECT_TRUE(ReadBytes(archive) == previous);
-    fs::remove_all(archive.string() + ".tmp");
     EXPECT_EQ(Backup(), 0);
     EXPECT_EQ(Listing(Drive('a')), std::vector<std::string>{"v7backup.zip"});
     EXPECT_EQ(Restore(), 0);
-    EXPECT_TRUE(ReadBytes(DatabaseFile()) == DatabaseBytes(150000, 8));
+    EXPECT_TRUE(ReadBytes(DatabaseFile()) == DatabaseBytes(8000000, 8));
 }
 
 // Only the floppy drives span: on a hard disk a new archive that does not fit
@@ -67,7 +106,7 @@ TEST_F(ZipFaults, HardDiskWithoutRoomBesideThePreviousArchiveIsDiskFull) {
     const fs::path archive = Drive('c') / "v7copia" / "v7backup.zip";
     const std::string previous = ReadBytes(archive);
     // A new archive that a killed backup left half written is cleared first.
-    WriteBytes(archive.string() + ".tmp", "abandoned");
+    WriteBytes(archive.parent_path() / ".v7backup.zip.KILLED", "abandoned");
     int requests = 0;
     zip.DiskRequest = [&](std::int16_t) { ++requests; };
     for (const std::uint64_t capacity : {previous.size() / 2, 2 * previous.size() - 1}) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "compaction/archive_files.h"
+#include "compaction/copy_mode.h"
 #include "compaction/failure_report.h"
 #include "compaction/flush.h"
 #include "compaction/folder_claim.h"
@@ -25,6 +26,7 @@ namespace {
 
 void CompactInto(dao::DBEngine& engine, const std::string& database, const std::string& copy) {
     engine.CompactDatabase(database, copy);
+    GiveModeOf(database, copy);
     FlushToDisk(copy);
 }
 

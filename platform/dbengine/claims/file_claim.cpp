@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "dbengine/values/errors.h"
+#include "winfs/new_files.h"
 
 namespace dao {
 
@@ -47,8 +48,9 @@ bool SameInode(int fd, const std::filesystem::path& path) {
 // open and our lock is opened anew.
 int OpenLocked(const std::filesystem::path& path, short type, const std::filesystem::path& database) {
     for (;;) {
-        int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0 && type == F_RDLCK) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // A link at the companion's name is no holder's: never followed.
+        int fd = winfs::OpenOrCreateNoLink(path, O_RDWR, 0666);
+        if (fd < 0 && type == F_RDLCK) fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) return -1;
         const int err = SetLock(fd, type);
         if (err == 0 && SameInode(fd, path)) return fd;

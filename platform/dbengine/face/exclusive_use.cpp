@@ -13,6 +13,7 @@
 #include "dbengine/claims/engine_holdings.h"
 #include "dbengine/errors.h"
 #include "dbengine/face/open_files.h"
+#include "winfs/new_files.h"
 #include "winfs/paths.h"
 
 namespace dao {
@@ -111,7 +112,7 @@ void ExclusiveUse::CopyTo(const std::filesystem::path& target) const {
     if (sqlite3_file_control(lock_, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
         file->pMethods->xFileSize(file, &size) != SQLITE_OK)
         Raise(kDiskOrNetworkError, path_.string());
-    const int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int out = winfs::CreateNewFile(target, O_WRONLY, 0666);
     if (out < 0) Raise(NumberForWriteErrno(errno), target.string());
     std::vector<char> buffer(1 << 20);
     int failed = 0;  // the number of the first failure
@@ -134,7 +135,7 @@ void ExclusiveUse::CompactInto(const std::filesystem::path& target) const {
     if (!lock_) Raise(std::filesystem::is_regular_file(path_, ec) ? kNotADatabase : kFileNotFound, path_.string());
     // Made first, empty, as VACUUM INTO accepts it: a folder that refuses it
     // says why (SQLite would only say it cannot open the file).
-    const int made = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int made = winfs::CreateNewFile(target, O_WRONLY, 0666);
     if (made < 0) Raise(NumberForWriteErrno(errno), target.string());
     ::close(made);
     const std::string name = target.string();

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
@@ -11,6 +10,7 @@
 #include "report/model/layout_file.h"
 #include "winfs/error_descriptions.h"
 #include "winfs/file_errors.h"
+#include "winfs/new_files.h"
 
 namespace report {
 
@@ -37,29 +37,15 @@ bool WriteAll(int fd, const std::string& bytes) {
 } // namespace
 
 bool WriteWhole(const std::filesystem::path& file, const std::string& bytes, std::string& error) {
-    struct stat old {};
-    const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0666;
-    const std::filesystem::path temp = file.string() + ".tmp" + std::to_string(::getpid());
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd < 0 && errno == EEXIST && ::unlink(temp.c_str()) == 0)
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd < 0) {
-        error = Reason(errno, file);
-        return false;
-    }
-    const bool written = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    const int writeError = errno;
-    if (::close(fd) != 0 && written) {
-        error = Reason(errno, file);
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (!written || ::rename(temp.c_str(), file.c_str()) != 0) {
-        error = Reason(written ? errno : writeError, file);
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
+    // What a killed save left beside the file only takes room.
+    winfs::RemoveOurLeftovers(file.parent_path(), winfs::BesideMarker(file));
+    winfs::FileBeside temp(file);
+    int err = temp.error();
+    if (!err && !WriteAll(temp.fd(), bytes)) err = errno;
+    if (!err) err = temp.Finish(winfs::ModeToKeep(file));
+    if (!err) err = temp.Install();
+    if (err) error = Reason(err, file);
+    return err == 0;
 }
 
 std::string FileBytes(const std::filesystem::path& file, std::string& error) {

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "report/print/pdf_file.h"
+
 namespace report {
 
 void PreparePrinter(QPrinter& printer, const Layout& layout) {
@@ -19,19 +21,32 @@ void PreparePrinter(QPrinter& printer, const Layout& layout) {
     printer.setPageLayout(QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
-bool PrintPages(QPrinter& printer, const std::vector<Page>& pages) {
-    if (pages.empty()) return true;
+namespace {
+
+bool PaintPages(QPagedPaintDevice& device, int resolution, const std::vector<Page>& pages) {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const double pxPerMm = printer.resolution() / 25.4;
+    if (!painter.begin(&device)) return false;
+    const double pxPerMm = resolution / 25.4;
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !printer.newPage()) {
+        if (i > 0 && !device.newPage()) {
             painter.end();
             return false;
         }
         PaintPage(painter, pages[i], pxPerMm);
     }
     return painter.end();
+}
+
+} // namespace
+
+bool PrintPages(QPrinter& printer, const std::vector<Page>& pages) {
+    if (pages.empty()) return true;
+    // A PDF file is made as a new file of ours, never opened through a link.
+    if (PrintsToPdfFile(printer))
+        return WritePdfFile(printer, [&pages](QPagedPaintDevice& pdf, int resolution) {
+            return PaintPages(pdf, resolution, pages);
+        });
+    return PaintPages(printer, printer.resolution(), pages);
 }
 
 } // namespace report
