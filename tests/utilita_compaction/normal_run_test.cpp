@@ -5,6 +5,9 @@
 #include <optional>
 #include <set>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "dbengine/engine.h"
 #include "utilita_compaction/procedure_fixture.h"
 
@@ -89,6 +92,31 @@ TEST_F(NormalRun, RunOverTheSameFolderWhileOneIsGoingIsRefused) {
     // The folder is free again once the run ended.
     RecordingView later;
     EXPECT_EQ(utilita::compaction::RunCompaction(kArchive, dao::DBEngine::Instance(), later).result, Outcome::Result::Completed);
+}
+
+// Compacting changes no one's access to the data, and follows no link
+// planted at a lock companion's name.
+TEST_F(NormalRun, EachDatabaseKeepsItsModeAndOwnerAndNoCompanionLinkIsFollowed) {
+    const mode_t mask = ::umask(022);
+    ASSERT_EQ(::chmod(archive.Host(kFirst).c_str(), 0600), 0);
+    ASSERT_EQ(::chmod(archive.Host(kSecond).c_str(), 0640), 0);
+    // Another owner can only be given by root; as any other user the
+    // owner is the runner's own anyway.
+    const uid_t owner = ::geteuid() == 0 ? 12345 : ::geteuid();
+    ASSERT_EQ(::chown(archive.Host(kSecond).c_str(), owner, static_cast<gid_t>(-1)), 0);
+    fs::create_symlink(archive.Host("elsewhere"), archive.Host("vantorima7.ldb"));
+
+    const Outcome outcome = Run();
+    ::umask(mask);
+    EXPECT_EQ(outcome.result, Outcome::Result::Completed);
+    struct stat first {}, second {};
+    ASSERT_EQ(::stat(archive.Host(kFirst).c_str(), &first), 0);
+    ASSERT_EQ(::stat(archive.Host(kSecond).c_str(), &second), 0);
+    EXPECT_EQ(first.st_mode & 07777, 0600u);
+    EXPECT_EQ(second.st_mode & 07777, 0640u);
+    EXPECT_EQ(second.st_uid, owner);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(archive.Host("elsewhere"))));
+    EXPECT_EQ(archive.Names(), (std::set<std::string>{kFirst, kSecond}));
 }
 
 } // namespace
