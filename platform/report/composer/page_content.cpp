@@ -10,9 +10,9 @@
 #include <QFont>
 #include <QPainter>
 #include <QPen>
-#include <QSaveFile>
 
 #include "report/composer/text_fit.h"
+#include "winfs/new_files.h"
 
 namespace report {
 
@@ -61,8 +61,10 @@ void PaintPage(QPainter& painter, const Page& page, double pxPerMm, QPointF orig
 }
 
 bool WritePages(const std::filesystem::path& file, const std::vector<Page>& pages) {
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly)) return false;
+    // A new file of ours, put in place whole: a link at the name is replaced, never followed.
+    winfs::FileBeside made(file);
+    QFile out;
+    if (made.error() || !out.open(made.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return false;
     QDataStream s(&out);
     s << kPagesMagic << static_cast<quint32>(pages.size());
     for (const Page& page : pages) {
@@ -73,7 +75,9 @@ bool WritePages(const std::filesystem::path& file, const std::vector<Page>& page
         for (const PageRule& r : page.rules) s << r.line << r.width;
         WriteShapes(s, page.shapes);
     }
-    return s.status() == QDataStream::Ok && out.commit();
+    if (s.status() != QDataStream::Ok || !out.flush()) return false;
+    out.close();
+    return made.Finish(winfs::ModeToKeep(file)) == 0 && made.Install() == 0;
 }
 
 bool ReadPages(const std::filesystem::path& file, std::vector<Page>& pages) {
