@@ -58,7 +58,8 @@ void ExtractEntry(ZipReader& reader, std::uint64_t index, const fs::path& folder
     const fs::path target = TargetIn(folder, name);
     winfs::FileBeside copy(folder / name);
     if (copy.error()) Fail(NumberForErrno(copy.error(), folder / name));
-    reader.ReadEntry(index, [&](std::string_view chunk) { WriteAll(copy.fd(), chunk.data(), chunk.size(), copy.path()); });
+    reader.ReadEntry(index,
+                     [&](std::string_view chunk) { WriteAll(copy.fd(), chunk.data(), chunk.size(), copy.path()); });
     if (const int err = copy.Finish(winfs::ModeToKeep(target))) Fail(NumberForErrno(err, copy.path()));
     if (check) check(copy.path());
     if (const int err = copy.Install(target)) Fail(NumberForErrno(err, target));
