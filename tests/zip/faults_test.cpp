@@ -81,15 +81,19 @@ private:
 TEST_F(ZipFaults, BackupThatFailsKeepsThePreviousArchiveWhereThereIsRoomForBoth) {
     ASSERT_EQ(Backup(), 0);
     const fs::path archive = Drive('a') / "v7backup.zip";
-    const std::string previous = ReadBytes(archive);
     // Large enough that the new archive is seen before it could be put in place.
     WriteBytes(DatabaseFile(), DatabaseBytes(8000000, 8));
-    {
-        // The new archive, written beside the old one, is taken away before
-        // it can take the old one's place.
+    std::string previous;
+    std::int16_t result = 0;
+    // The new archive, written beside the old one, is taken away before it
+    // can take the old one's place (tried again where a busy machine let the
+    // watcher see it too late).
+    for (int attempt = 0; attempt < 5 && result == 0; ++attempt) {
+        previous = ReadBytes(archive);
         RemovesWhatAppears taken(Drive('a'), ".v7backup.zip.");
-        EXPECT_NE(Backup(), 0);
+        result = Backup();
     }
+    EXPECT_NE(result, 0);
     EXPECT_TRUE(ReadBytes(archive) == previous);
     EXPECT_EQ(Backup(), 0);
     EXPECT_EQ(Listing(Drive('a')), std::vector<std::string>{"v7backup.zip"});
