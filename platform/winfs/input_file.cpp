@@ -15,10 +15,15 @@ InputFile::InputFile(const std::string& windowsPath, std::size_t limit) : left_(
     const std::filesystem::path host = Resolve(windowsPath);
     fd_ = OpenRegularFile(host);
     if (fd_ < 0) Raise(NumberForFileErrno(errno, host));
-    // A byte-order mark written by some editors is not part of the text.
-    if (limit > 0 && Peek() == 0xEF && size_ - pos_ >= 3 && static_cast<unsigned char>(buffer_[pos_ + 1]) == 0xBB &&
-        static_cast<unsigned char>(buffer_[pos_ + 2]) == 0xBF)
-        pos_ += 3;
+    try {
+        // A byte-order mark written by some editors is not part of the text.
+        if (limit > 0 && Peek() == 0xEF && size_ - pos_ >= 3 &&
+            static_cast<unsigned char>(buffer_[pos_ + 1]) == 0xBB && static_cast<unsigned char>(buffer_[pos_ + 2]) == 0xBF)
+            pos_ += 3;
+    } catch (...) {
+        ::close(fd_);   // no destructor runs for an object never made
+        throw;
+    }
 }
 
 InputFile::~InputFile() {
