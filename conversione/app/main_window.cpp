@@ -13,6 +13,7 @@
 #include "winfs/files.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
+#include "winfs/shown_path.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ constexpr const char* kConfigurationFile = "C:\\VanRete7.dat";
 
 std::string UnreachableFolderMessage(const std::string& folder) {
     std::string text;
-    for (const std::string& line : {std::string("Collegamento mancante con il Server di dati "), " " + folder,
+    for (const std::string& line : {std::string("Collegamento mancante con il Server di dati "),
+                                    " " + winfs::ShownPath(folder),
                                     std::string("Accendere il PC se si tratta di Unità di Rete"),
                                     std::string("e/o comunque reimpostare il percorso archivi"),
                                     std::string("dall'apposito programma accessorio.")})
@@ -75,8 +77,11 @@ MainWindow::MainWindow(dao::DBEngine& engine, QWidget* parent)
 
 bool MainWindow::Start() {
     AppendLog("Procedura in attesa...");
+    bool reachable = true;
     try {
-        archiveFolder_ = winfs::ReadFirstLine(kConfigurationFile);
+        const winfs::FirstLine line = winfs::ReadFirstLine(kConfigurationFile);
+        archiveFolder_ = line.text;
+        reachable = line.whole;   // a line past the read limit names no folder
     } catch (const vb::RuntimeError& error) {
         if (error.Number() == vb::kPathNotFound || error.Number() == vb::kFileNotFound) {
             ui::ShowMessage(this, "E' necessario impostare Percorso degli Archivi !", ui::Buttons::OkCancel,
@@ -88,8 +93,11 @@ bool MainWindow::Start() {
     }
     controls_.targetPathBox->setText(QString::fromStdString(archiveFolder_ + "\\vantorima7.mdb"));
     try {
-        winfs::OpenForReadingAndClose(archiveFolder_ + "\\VanReteAB.dat");
+        if (reachable) winfs::OpenForReadingAndClose(archiveFolder_ + "\\VanReteAB.dat");
     } catch (const vb::RuntimeError&) {
+        reachable = false;
+    }
+    if (!reachable) {
         ui::ShowMessage(this, UnreachableFolderMessage(archiveFolder_), ui::Buttons::Ok, ui::Icon::Information,
                         kTitle);
         EndProgram();

@@ -1,10 +1,11 @@
 #pragma once
 // Tells whether another instance of a program already runs for this user.
 //
-// The first instance holds an exclusive flock on a lock file in the user's
-// runtime folder for as long as it lives. The kernel drops the lock when the
-// process ends in any way, a crash included, so no stale lock can block a
-// later start.
+// The first instance holds an exclusive flock on a lock file in a folder only
+// this user may enter (XDG_RUNTIME_DIR, or a 0700 folder of our own in the
+// temporary folder, its owner checked) for as long as it lives. The kernel
+// drops the lock when the process ends in any way, a crash included, so no
+// stale lock can block a later start.
 #include <filesystem>
 #include <string>
 
@@ -19,12 +20,13 @@ public:
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Takes the lock for this object. Returns true when another holder (another
-    // process, or another object of this one) already has it. A lock file that
-    // cannot be opened at all gives false: a broken lock must not shut the user
-    // out of the program.
+    // process, or another object of this one) already has it. No private
+    // folder, a lock file that cannot be opened or one that is not this
+    // user's gives false: a broken lock must not shut the user out of the
+    // program, nor another user's file stand for a running copy.
     bool OtherInstanceRunning();
 
-    // The lock file used for the name.
+    // The lock file used for the name; empty when no private folder is found.
     std::filesystem::path LockFile() const;
 
 private:

@@ -1,30 +1,29 @@
 #include "winfs/input_file.h"
 
+#include <algorithm>
 #include <cerrno>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "winfs/file_errors.h"
 #include "winfs/paths.h"
+#include "winfs/regular_file.h"
 
 namespace winfs::detail {
 
-InputFile::InputFile(const std::string& windowsPath) {
+InputFile::InputFile(const std::string& windowsPath, std::size_t limit) : left_(limit) {
     const std::filesystem::path host = Resolve(windowsPath);
-    fd_ = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = OpenRegularFile(host);
     if (fd_ < 0) Raise(NumberForFileErrno(errno, host));
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-        Raise(vb::kPathFileAccessError);
+    try {
+        // A byte-order mark written by some editors is not part of the text.
+        if (limit > 0 && Peek() == 0xEF && size_ - pos_ >= 3 &&
+            static_cast<unsigned char>(buffer_[pos_ + 1]) == 0xBB && static_cast<unsigned char>(buffer_[pos_ + 2]) == 0xBF)
+            pos_ += 3;
+    } catch (...) {
+        ::close(fd_);   // no destructor runs for an object never made
+        throw;
     }
-    // A byte-order mark written by some editors is not part of the text.
-    if (Peek() == 0xEF && size_ - pos_ >= 3 && static_cast<unsigned char>(buffer_[pos_ + 1]) == 0xBB &&
-        static_cast<unsigned char>(buffer_[pos_ + 2]) == 0xBF)
-        pos_ += 3;
 }
 
 InputFile::~InputFile() {
@@ -34,15 +33,19 @@ InputFile::~InputFile() {
 bool InputFile::Fill() {
     if (ended_) return false;
     for (;;) {
-        ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+        // At the limit one byte more is asked for, only to learn whether the file goes on.
+        const std::size_t want = left_ > 0 ? std::min(left_, buffer_.size()) : 1;
+        ssize_t n = ::read(fd_, buffer_.data(), want);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) Raise(vb::kDeviceIoError);
-        if (n == 0) {
+        if (n == 0 || left_ == 0) {
+            cut_ = n > 0;
             ended_ = true;
             return false;
         }
         pos_ = 0;
         size_ = static_cast<std::size_t>(n);
+        left_ -= size_;
         return true;
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A file opened for Basic sequential input (internal to the file layer):
-// buffered byte reading with one byte of look-ahead. Opening fails with the
-// Basic numbers; a folder is 75.
+// buffered byte reading with one byte of look-ahead, of the file's first
+// bytes only. Opening fails with the Basic numbers; a folder, a FIFO or a
+// device is 75, found without opening it.
 #include <array>
 #include <cstddef>
 #include <string>
@@ -10,7 +11,8 @@ namespace winfs::detail {
 
 class InputFile {
 public:
-    explicit InputFile(const std::string& windowsPath);
+    // Reads no more than limit bytes: the rest of the file is never read.
+    InputFile(const std::string& windowsPath, std::size_t limit);
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
@@ -23,6 +25,9 @@ public:
     // Consumes one line end (CR LF, LF or CR) if one is next; true if it did.
     bool SkipLineEnd();
 
+    // True once reading stopped at the limit with more of the file after it.
+    bool CutAtLimit() const { return cut_; }
+
 private:
     bool Fill();
 
@@ -30,7 +35,9 @@ private:
     std::array<char, 4096> buffer_{};
     std::size_t pos_ = 0;
     std::size_t size_ = 0;
+    std::size_t left_ = 0;   // bytes the limit still allows
     bool ended_ = false;
+    bool cut_ = false;
 };
 
 } // namespace winfs::detail

@@ -53,22 +53,24 @@ bool ReadListValue(InputFile& in, std::string& value) {
 
 } // namespace
 
-void OpenForReadingAndClose(const std::string& path) { InputFile file(path); }
+void OpenForReadingAndClose(const std::string& path) { InputFile file(path, 0); }
 
-std::string ReadFirstLine(const std::string& path) {
-    InputFile in(path);
+FirstLine ReadFirstLine(const std::string& path) {
+    InputFile in(path, kTextReadLimit);
     if (in.AtEnd()) detail::Raise(vb::kInputPastEnd);
     std::string line;
     for (int c = in.Peek(); c != InputFile::kEnd && !IsLineEnd(c); c = in.Peek())
         line.push_back(static_cast<char>(in.Get()));
-    return AnsiToUtf8(line);
+    return {AnsiToUtf8(line), !in.CutAtLimit()};
 }
 
 std::vector<std::string> ReadListValues(const std::string& path, std::size_t maxValues) {
-    InputFile in(path);
+    InputFile in(path, kTextReadLimit);
     std::vector<std::string> values;
     std::string value;
     while (values.size() < maxValues && ReadListValue(in, value)) values.push_back(AnsiToUtf8(value));
+    // Values that ran to the limit are not the values the file holds.
+    if (in.CutAtLimit()) detail::Raise(vb::kPathFileAccessError);
     return values;
 }
 

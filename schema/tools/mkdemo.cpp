@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
         WriteIfMissing("C:\\VanRete7Ute.dat", "\"MARIO ROSSI\",\"Amministrazione\",\"0001\",\"N\"\r\n");
 
         // The archive folder is whatever the configuration file names.
-        const std::string archive = winfs::ReadFirstLine("C:\\VanRete7.dat");
+        const std::string archive = winfs::ReadFirstLine("C:\\VanRete7.dat").text;
         WriteIfMissing(archive + "\\VanReteAB.dat", "");
         Rebuild(archive + "\\vantorima7.mdb", [](const std::string& f) { schema::BuildVersion7(f); });
         Rebuild(archive + "\\vantorima7a.mdb", [](const std::string& f) { schema::BuildVersion7(f); });

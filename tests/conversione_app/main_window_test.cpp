@@ -149,6 +149,20 @@ TEST_F(MainWindowTest, AnUnreachableArchiveFolderEndsTheProgramWithTheFiveLineMe
     EXPECT_EQ(r.title, "Attenzione");
 }
 
+// A first line past the read limit names no folder, even where its start
+// leads to a marker (drive C's root); the message shows it shortened.
+TEST_F(MainWindowTest, AFirstLinePastTheReadLimitIsAnUnreachableFolder) {
+    std::string line = "C:";
+    while (line.size() < (10u << 20)) line += "\\.";
+    WriteDriveC("VanRete7.dat", line + "\r\n");
+    WriteDriveC("VanReteAB.dat", "");
+    MainWindow form(engine);
+    EXPECT_FALSE(form.Start());
+    EXPECT_TRUE(form.Ended());
+    ASSERT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_LT(boxes.Requests()[0].text.size(), 300u);
+}
+
 TEST_F(MainWindowTest, TheFirstLineIsJoinedAsItStands) {
     // A trailing backslash doubles; the folder is still found.
     WriteDriveC("VanRete7.dat", "C:\\Vantorima7\\\r\n");

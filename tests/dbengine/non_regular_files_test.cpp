@@ -3,29 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <functional>
 
 #include "engine_fixture.h"
+#include "support/passes_in_a_child.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 using dbtest::ErrorOf;
 
-// True when the action, run in a child process, raised 3024 within a second
-// (a hang would otherwise hang the test).
+// True when the action raised 3024 within a second.
 bool Is3024WithinASecond(const std::function<int()>& action) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::alarm(1);
-        _exit(action() == 3024 ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return testing_support::PassesInAChildWithin(1, [&] { return action() == 3024; });
 }
 
 TEST(NonRegularFiles, AFifoADeviceAndAFolderAre3024WithinASecond) {

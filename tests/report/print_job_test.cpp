@@ -1,12 +1,18 @@
 // Print jobs: the page part and the lines go into a real PDF file when there
 // is no printer, into a preview in mode 512, and nowhere after a cancel.
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
 
 #include "support/pdf_text.h"
 #include "report/print/print_options_dialog.h"
 #include "support/report_fixture.h"
+#include "support/temp_dir.h"
 
 namespace report_testing {
 namespace {
@@ -181,6 +187,52 @@ TEST_F(PrintJob, ThePrintOptionsShowTheOutputFileAsADrivePathAndPrintToTheHostFi
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(printer.outputFileName().toStdString(), Archive("Copia.pdf").string());
+}
+
+// Print pressed from a working folder the user cannot write: the file is
+// checked and written as the host knows it, nothing is made in the working
+// folder (not even through a link named like the drive path), and the
+// question on an existing file names it as the operator reads it.
+TEST_F(PrintJob, ThePrintOptionsCheckTheHostFileWhateverTheWorkingFolder) {
+    testing_support::TempDir working;
+    const fs::path planted = working.path() / "C:\\archivi\\Fattura.pdf";
+    fs::create_symlink(working.path() / "made-through-the-link", planted);
+    fs::permissions(working.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const fs::path saved = fs::current_path();
+    fs::current_path(working.path());
+    // A message box of Qt's own would wait for a click: closed if one shows.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->reject();
+    });
+    closer.start(100);
+    auto pressPrint = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(Archive("Fattura.pdf").string()));
+        PrintOptionsDialog dialog(&printer, nullptr);
+        dialog.show();
+        QCoreApplication::processEvents();
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        return dialog.result();
+    };
+    QPrinter printer;
+    const int answer = pressPrint(printer);
+    fs::current_path(saved);
+    EXPECT_EQ(answer, QDialog::Accepted);
+    EXPECT_TRUE(boxes.Requests().empty());
+    QPainter painter;
+    ASSERT_TRUE(painter.begin(&printer));
+    painter.drawText(100, 100, QStringLiteral("FATTURA"));
+    ASSERT_TRUE(painter.end());
+    EXPECT_TRUE(fs::is_regular_file(Archive("Fattura.pdf")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(working.path()), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::is_symlink(planted));
+    EXPECT_FALSE(fs::exists(working.path() / "made-through-the-link"));
+
+    QPrinter again;
+    EXPECT_EQ(pressPrint(again), QDialog::Rejected) << "No to the question keeps the dialog";
+    ASSERT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_NE(boxes.Requests()[0].text.find("C:\\archivi\\Fattura.pdf"), std::string::npos);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "support/recording_menu.h"
 #include "utilita/utilita_fixture.h"
+#include "winfs/files.h"
 
 namespace {
 
@@ -136,6 +137,27 @@ TEST_F(utilita_startup, UnreachableArchiveFolderShowsTheFolderAndEnds) {
     drives.Write("unc/server/archivi/VanReteAB.dat", "");
     RecordingMenu again(context);
     EXPECT_TRUE(again.Load());
+}
+
+// A first line past the read limit names no folder, even where its start
+// would lead to a marker ("C:" and "\\." again and again is drive C's root);
+// the message shows the start and the end of it, not 4 KB.
+TEST_F(utilita_startup, AFirstLinePastTheReadLimitIsAnUnreachableFolderShownShort) {
+    std::string line = "C:";
+    while (line.size() < (10u << 20)) line += "\\.";
+    drives.Write("c/VanRete7.dat", line + "\r\n");
+    drives.Write("c/VanReteAB.dat", "");
+    RecordingMenu form(context);
+    EXPECT_FALSE(form.Load());
+    EXPECT_TRUE(form.ProgramEnded());
+    EXPECT_EQ(context.archiveFolder.size(), winfs::kTextReadLimit);
+    ASSERT_EQ(Messages().size(), 1u);
+    const std::string shown = " " + context.archiveFolder.substr(0, 48) + "..." +
+                              context.archiveFolder.substr(context.archiveFolder.size() - 49) + "\r\n";
+    EXPECT_EQ(Messages()[0].text, "Collegamento mancante con il Server di dati \r\n" + shown +
+                                      "Accendere il PC se si tratta di Unità di Rete\r\n"
+                                      "e/o comunque reimpostare il percorso archivi\r\n"
+                                      "dall'apposito programma accessorio.\r\n");
 }
 
 TEST_F(utilita_startup, NoPrinterIsOnlyAWarningBeforeTheOtherChecks) {

@@ -18,7 +18,7 @@ TEST_F(AnsiFiles, ConfigurationAndUserFilesInEveryEncoding) {
     for (const auto& [name, content] : files) {
         Write(std::string("c/") + name + ".dat", content);
         const std::string path = std::string("C:\\") + name + ".dat";
-        EXPECT_EQ(winfs::ReadFirstLine(path), "C:\\Contabilit\xc3\xa0") << name;
+        EXPECT_EQ(winfs::ReadFirstLine(path).text, "C:\\Contabilit\xc3\xa0") << name;
         const std::vector<std::string> values = winfs::ReadListValues(path, 3);
         ASSERT_EQ(values.size(), 3u) << name;
         EXPECT_EQ(values[1], "NICOL\xc3\x92 F\xc3\x80") << name;

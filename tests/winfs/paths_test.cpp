@@ -5,6 +5,7 @@
 
 #include "drives_fixture.h"
 #include "winfs/paths.h"
+#include "winfs/shown_path.h"
 
 namespace fs = std::filesystem;
 using winfs::Resolve;
@@ -87,6 +88,19 @@ TEST(FoldCaseTest, FoldsAsciiAndLatin1CapitalsOnly) {
     EXPECT_EQ(winfs::FoldCase("%Listino Provv%"), "%listino provv%");
     EXPECT_EQ(winfs::FoldCase("×÷ß"), "×÷ß");  // signs and ß have no case here
     EXPECT_EQ(winfs::FoldCase("€ ǅ"), "€ ǅ");   // other letters pass unchanged
+}
+
+} // namespace
+
+namespace {
+
+// Counted in characters, cut between them: an accented letter is never split.
+TEST(ShownPath, ShortPathsStayWholeLongOnesKeepTheirStartAndEnd) {
+    std::string hundred;
+    for (int i = 0; i < 100; ++i) hundred += "\xc3\xa0";   // à
+    EXPECT_EQ(winfs::ShownPath("C:\\Vantorima7"), "C:\\Vantorima7");
+    EXPECT_EQ(winfs::ShownPath(hundred), hundred);
+    EXPECT_EQ(winfs::ShownPath("C:" + hundred + "x"), "C:" + hundred.substr(0, 46 * 2) + "..." + hundred.substr(200 - 48 * 2) + "x");
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "drives_fixture.h"
+#include "support/passes_in_a_child.h"
 #include "winfs/files.h"
 
 namespace fs = std::filesystem;
@@ -23,16 +25,16 @@ TEST_F(FirstLineTest, ReadsUpToAnyLineEnd) {
     Write("c/cr.dat", "C:\\Arch\rsecond");
     Write("c/none.dat", "C:\\Arch");
     for (const char* name : {"crlf", "lf", "cr", "none"})
-        EXPECT_EQ(winfs::ReadFirstLine(std::string("C:\\") + name + ".dat"), "C:\\Arch") << name;
+        EXPECT_EQ(winfs::ReadFirstLine(std::string("C:\\") + name + ".dat").text, "C:\\Arch") << name;
 }
 
 TEST_F(FirstLineTest, KeepsTheLineUnchanged) {
     Write("c/VanRete7.dat", "  \\\\Server\\Dati\\ \r\n");
-    EXPECT_EQ(winfs::ReadFirstLine("c:\\vanrete7.DAT"), "  \\\\Server\\Dati\\ ");
+    EXPECT_EQ(winfs::ReadFirstLine("c:\\vanrete7.DAT").text, "  \\\\Server\\Dati\\ ");
     Write("c/empty-line.dat", "\r\nC:\\x\r\n");
-    EXPECT_EQ(winfs::ReadFirstLine("C:\\empty-line.dat"), "");
+    EXPECT_EQ(winfs::ReadFirstLine("C:\\empty-line.dat").text, "");
     Write("c/bom.dat", "\xEF\xBB\xBF" "C:\\Arch\n");
-    EXPECT_EQ(winfs::ReadFirstLine("C:\\bom.dat"), "C:\\Arch");
+    EXPECT_EQ(winfs::ReadFirstLine("C:\\bom.dat").text, "C:\\Arch");
 }
 
 TEST_F(FirstLineTest, FailuresCarryBasicNumbers) {
@@ -62,6 +64,28 @@ TEST_F(FirstLineTest, OpenForReadingAndCloseProvesReachability) {
     EXPECT_EQ(ErrorNumberOf([] { winfs::OpenForReadingAndClose("\\\\srv\\share\\VanReteAB.dat"); }), 76);
     EXPECT_EQ(ErrorNumberOf([] { winfs::OpenForReadingAndClose("C:\\Arch\\Sub"); }), 75);
     EXPECT_EQ(ErrorNumberOf([] { winfs::OpenForReadingAndClose("C:\\Arch\\VanReteAB.dat\\x"); }), 76);
+}
+
+// A FIFO or a device is never opened to find out, and no more than the read
+// limit of a file is read; in a child, so that a wait fails instead of hanging.
+TEST_F(FirstLineTest, SpecialFilesAreRefusedAndOnlyTheFirstBytesRead) {
+    ASSERT_EQ(::mkfifo((drives_ / "c" / "fifo.dat").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", drives_ / "c" / "zero.dat");
+    const std::string tenMegabytes(10 << 20, 'x');
+    Write("c/long.dat", tenMegabytes + "\r\n");
+    Write("c/user.dat", "\"MARIO\",\"x\",\"y\"," + tenMegabytes);
+    EXPECT_TRUE(testing_support::PassesInAChildWithin(10, [] {
+        for (const char* special : {"C:\\fifo.dat", "C:\\zero.dat"}) {
+            if (ErrorNumberOf([&] { winfs::ReadFirstLine(special); }) != 75) return false;
+            if (ErrorNumberOf([&] { winfs::ReadListValues(special, 4); }) != 75) return false;
+            if (ErrorNumberOf([&] { winfs::OpenForReadingAndClose(special); }) != 75) return false;
+        }
+        return true;
+    }));
+    const winfs::FirstLine line = winfs::ReadFirstLine("C:\\long.dat");
+    EXPECT_FALSE(line.whole);
+    EXPECT_EQ(line.text.size(), winfs::kTextReadLimit);
+    EXPECT_EQ(ErrorNumberOf([] { winfs::ReadListValuesExact("C:\\user.dat", 4); }), 75);
 }
 
 class ListInputTest : public winfs_testing::DrivesTest {

@@ -3,13 +3,15 @@
 #include "menu/messages.h"
 #include "winfs/error_numbers.h"
 #include "winfs/files.h"
+#include "winfs/shown_path.h"
 
 namespace utilita {
 
 FolderFile ReadArchiveFolder(std::string& folder) {
     try {
-        folder = winfs::ReadFirstLine(kConfigurationFile);
-        return FolderFile::Read;
+        const winfs::FirstLine line = winfs::ReadFirstLine(kConfigurationFile);
+        folder = line.text;
+        return line.whole ? FolderFile::Read : FolderFile::NoPath;
     } catch (const vb::RuntimeError& e) {
         if (e.Number() == vb::kFileNotFound || e.Number() == vb::kPathNotFound) return FolderFile::Missing;
         return FolderFile::Unreadable;
@@ -27,7 +29,7 @@ bool ServerMarkerReachable(const std::string& folder) {
 
 std::string UnreachableFolderMessage(const std::string& folder) {
     return "Collegamento mancante con il Server di dati \r\n"
-           " " + folder + "\r\n"
+           " " + winfs::ShownPath(folder) + "\r\n"
            "Accendere il PC se si tratta di Unità di Rete\r\n"
            "e/o comunque reimpostare il percorso archivi\r\n"
            "dall'apposito programma accessorio.\r\n";

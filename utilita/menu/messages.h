@@ -1,6 +1,6 @@
 #pragma once
 // Fixed file names, window titles and message texts of Utilita's menu (the
-// program's message title is in widgets/notice.h).
+// program's message title is in context/texts.h).
 
 namespace utilita {
 

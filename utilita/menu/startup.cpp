@@ -25,13 +25,14 @@ StartupOutcome RunStartup(AppContext& context, const std::function<bool()>& othe
     outcome.activeUserCaption = kActiveUserPrefix + user.name;
 
     // Other failures on the file pass silently: the marker test below decides.
-    if (ReadArchiveFolder(context.archiveFolder) == FolderFile::Missing) {
+    const FolderFile folderFile = ReadArchiveFolder(context.archiveFolder);
+    if (folderFile == FolderFile::Missing) {
         ShowNotice(parent, kArchivePathMissing, ui::Icon::Information);
         outcome.programEnded = true;
         return outcome;
     }
 
-    if (!ServerMarkerReachable(context.archiveFolder)) {
+    if (folderFile == FolderFile::NoPath || !ServerMarkerReachable(context.archiveFolder)) {
         ShowNotice(parent, UnreachableFolderMessage(context.archiveFolder), ui::Icon::Information);
         outcome.programEnded = true;
         return outcome;

@@ -1,6 +1,7 @@
 #pragma once
 // The platform's print dialog showing its output file as the operator's
-// drive path (C:\...\Fattura.pdf), and handing the printer the host file.
+// drive path (C:\...\Fattura.pdf), checking and handing the printer the host
+// file.
 #include <QPrintDialog>
 
 class QLineEdit;
@@ -15,6 +16,8 @@ public:
 private:
     void ShowDrivePath();
     void ChooseOutputFile();
+    void CheckAndAccept();
+    bool OutputFileUsable();
 
     QLineEdit* outputFile_ = nullptr;   // Qt's output file box, when the dialog has one
     bool handingOver_ = false;
