@@ -1,6 +1,11 @@
 // The engine's hold on its Access reader: only answers keep a reader alive,
-// and the reader's bounds come from a size truly read.
+// the reader's bounds come from a size truly read, and no reader outlives the
+// program that started it.
 #include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -10,12 +15,14 @@
 #include "dbengine/engine.h"
 #include "engine_fixture.h"
 #include "support/jet_files.h"
+#include "support/process_state.h"
 #include "support/stand_in_reader.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 using testing_support::JetFile;
+using testing_support::Eventually;
 using testing_support::RealAccessReader;
 
 class ReaderSupervision : public ::testing::Test {
@@ -65,6 +72,30 @@ TEST_F(ReaderSupervision, AFileWhoseSizeCannotBeReadIsNotAsked) {
     const testing_support::StandInReader standIn(dir.file("reader.sh"), "cat '" + dir.file("answer.bin") + "'\nexec sleep 30");
     dao::ReaderPool readers;
     EXPECT_EQ(dbtest::ErrorOf([&] { readers.AskTable(dir.file("sparito.mdb"), "DateTest"); }), 3024);
+}
+
+// A reader, and what it started, end with the program that started it, even
+// when the program is killed with SIGKILL and can end nothing itself.
+TEST_F(ReaderSupervision, AReaderEndsWithItsProgramKilled) {
+    const std::string started = dir.file("started");
+    const pid_t program = ::fork();
+    if (program == 0) {
+        const testing_support::StandInReader standIn(dir.file("reader.sh"),
+                                                     "sleep 300 &\necho $! > " + started + ".part\nmv " + started +
+                                                         ".part " + started + "\nwait");
+        setenv("VANTORIMA_ACCESS_READER_TIMEOUT", "600", 1);
+        dao::DBEngine().OpenDatabase(JetFile("DateTestDatabase.mdb"));
+        ::_exit(0);
+    }
+    ASSERT_GT(program, 0);
+    pid_t child = 0;
+    const bool readerStarted = Eventually([&] { return static_cast<bool>(std::ifstream(started) >> child); });
+    ::kill(program, SIGKILL);
+    ::waitpid(program, nullptr, 0);
+    ASSERT_TRUE(readerStarted);
+    const bool ended = Eventually([&] { return !testing_support::ProcessRuns(child); });
+    if (!ended) ::kill(child, SIGKILL);
+    EXPECT_TRUE(ended) << "what the reader started outlived the program";
 }
 
 } // namespace
