@@ -44,7 +44,7 @@ TEST(EngineWait, AWindowRepaintsUnderTheHourglassWhileAReaderHangs) {
     const std::string file = dir.file("archivio.mdb");
     std::ofstream(file, std::ios::binary) << std::string("\0\1\0\0Standard Jet DB\0\1", 21);
     const testing_support::StandInReader standIn(dir.file("reader.sh"), "exec sleep 30");
-    setenv("VANTORIMA_ACCESS_READER_TIMEOUT", "1.5", 1);
+    setenv("VANTORIMA_ACCESS_READER_TIMEOUT", "3", 1);
 
     PaintLog window;
     window.resize(200, 100);
@@ -78,7 +78,9 @@ TEST(EngineWait, AWindowRepaintsUnderTheHourglassWhileAReaderHangs) {
     longest = std::max(longest, end - last);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(longest).count();
     std::cout << "longest freeze while the reader hung: " << ms << " ms\n";
-    EXPECT_LT(ms, 500);
+    // A quarter of the wait: many times the 40 ms between paints even on a
+    // loaded machine, yet far below a wait that paints seldom or never.
+    EXPECT_LT(longest * 4, end - start);
     EXPECT_GT(window.underHourglass, 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(window.isVisible());

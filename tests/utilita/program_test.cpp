@@ -45,7 +45,7 @@ protected:
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral(UTILITA_PROGRAM), {});
-        ASSERT_TRUE(process.waitForStarted(10000));
+        ASSERT_TRUE(process.waitForStarted(60000));
     }
 
     // The process's windows on the screen (Qt also makes windows it has not shown yet).
@@ -62,7 +62,7 @@ protected:
     }
 
     template <typename Predicate>
-    static bool WaitUntil(Predicate done, int ms = 15000) {
+    static bool WaitUntil(Predicate done, int ms = 60000) {
         QElapsedTimer timer;
         timer.start();
         while (!done()) {
@@ -111,20 +111,20 @@ TEST_F(utilita_program, SecondStartIsRefusedWhileTheFirstRunsAndAfterItsCrashSta
         << "the second start shows its message";
     EXPECT_TRUE(WindowsOf(second, kMenuTitle).empty());
     for (Window box : WindowsOf(second, kMessageTitle)) CloseWindow(box);
-    ASSERT_TRUE(second.waitForFinished(15000)) << "the refused start ends after its message";
+    ASSERT_TRUE(second.waitForFinished(60000)) << "the refused start ends after its message";
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running) << "the first instance is untouched";
     EXPECT_FALSE(WindowsOf(first, kMenuTitle).empty());
 
     first.kill();   // SIGKILL: a crash, no clean-up of any kind
-    ASSERT_TRUE(first.waitForFinished(15000));
+    ASSERT_TRUE(first.waitForFinished(60000));
 
     QProcess third;
     Start(third);
     EXPECT_TRUE(ReachesTheMenu(third)) << "no stale lock may block a later start";
     third.kill();
-    third.waitForFinished(15000);
+    third.waitForFinished(60000);
 }
 
 } // namespace

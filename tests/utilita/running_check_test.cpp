@@ -40,7 +40,7 @@ protected:
         form.activateWindow();
         QElapsedTimer timer;
         timer.start();
-        while (QApplication::activeWindow() != &form && timer.elapsed() < 5000) {
+        while (QApplication::activeWindow() != &form && timer.elapsed() < 60000) {
             QCoreApplication::processEvents();
             QThread::msleep(10);
         }

@@ -23,7 +23,8 @@ constexpr std::uint64_t CpuSecondsBound(std::uint64_t fileSize) { return 30 + fi
 // (texts widen to UTF-8, Yes/No and Null fields take a byte each).
 constexpr std::uint64_t StreamBound(std::uint64_t fileSize) { return 64 * kMiB + 16 * fileSize; }
 
-// The longest the reader may stay silent (VANTORIMA_ACCESS_READER_TIMEOUT, in seconds, overrides).
+// The longest the reader may go without sending an answer byte, whatever it
+// warns of meanwhile (VANTORIMA_ACCESS_READER_TIMEOUT, in seconds, overrides).
 constexpr std::chrono::milliseconds kSilenceBound{20000};
 
 } // namespace dao::access_reader

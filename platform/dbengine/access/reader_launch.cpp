@@ -29,7 +29,7 @@ void CloseFd(int& fd) noexcept {
 
 // Descriptors of the channels, both ends; closed unless handed on.
 struct Ends {
-    int fds[6] = {-1, -1, -1, -1, -1, -1};   // requests (ours, reader's), out, err (read, write)
+    int fds[8] = {-1, -1, -1, -1, -1, -1, -1, -1};   // requests (ours, reader's), out, err, watch (read, write)
     ~Ends() {
         for (int& fd : fds) CloseFd(fd);
     }
@@ -37,37 +37,63 @@ struct Ends {
 
 bool OpenEnds(Ends& ends) {
     return ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends.fds) == 0 && ::pipe2(ends.fds + 2, O_CLOEXEC) == 0 &&
-           ::pipe2(ends.fds + 4, O_CLOEXEC) == 0;
+           ::pipe2(ends.fds + 4, O_CLOEXEC) == 0 && ::pipe2(ends.fds + 6, O_CLOEXEC) == 0;
 }
 
-// Standard input closed, the channels in place, nothing else inherited;
-// signals at their defaults and unblocked, whatever this program's threads set.
-pid_t Spawn(const std::vector<std::string>& argv, const Ends& ends) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, ends.fds[3], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, ends.fds[5], STDERR_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, ends.fds[1], reader_stream::kRequestFd);
-    posix_spawn_file_actions_addclosefrom_np(&actions, reader_stream::kRequestFd + 1);
+// Signals at their defaults and unblocked, whatever this program's threads
+// set, and the process group given (0: a group of its own).
+struct SpawnAttributes {
+    explicit SpawnAttributes(pid_t group) {
+        posix_spawnattr_init(&attributes);
+        sigset_t all, none;
+        sigfillset(&all);
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attributes, &all);
+        posix_spawnattr_setsigmask(&attributes, &none);
+        posix_spawnattr_setpgroup(&attributes, group);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
+        posix_spawn_file_actions_init(&actions);
+    }
+    ~SpawnAttributes() {
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+    }
+    pid_t Spawn(const std::vector<std::string>& argv) const {
+        std::vector<char*> args;
+        for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+        args.push_back(nullptr);
+        pid_t pid = -1;
+        return ::posix_spawn(&pid, args[0], &actions, &attributes, args.data(), environ) == 0 ? pid : -1;
+    }
     posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t all, none;
-    sigfillset(&all);
-    sigemptyset(&none);
-    posix_spawnattr_setsigdefault(&attributes, &all);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    // A group of its own, so that whatever it starts ends with it.
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
-    std::vector<char*> args;
-    for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    pid_t pid = -1;
-    const int rc = ::posix_spawn(&pid, args[0], &actions, &attributes, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
-    return rc == 0 ? pid : -1;
+    posix_spawn_file_actions_t actions;
+};
+
+// The leader of the reader's process group: it waits for the end of a pipe
+// that only this program holds open, so that when the program dies, however
+// (even by SIGKILL, which no handler sees), the kernel closes the pipe and the
+// leader kills the group: the reader and whatever it started. A parent-death
+// signal would reach the reader alone, and only when the thread that started
+// it ends. The shell is what every Linux system has at this path.
+pid_t SpawnGuard(int watched) {
+    SpawnAttributes guard(0);
+    posix_spawn_file_actions_adddup2(&guard.actions, watched, STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&guard.actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&guard.actions, STDOUT_FILENO, STDERR_FILENO);
+    posix_spawn_file_actions_addclosefrom_np(&guard.actions, STDERR_FILENO + 1);
+    return guard.Spawn({"/bin/sh", "-c", "read _; kill -s KILL 0"});
+}
+
+// Standard input closed, the channels in place, nothing else inherited; in
+// the guard's group.
+pid_t SpawnReader(const std::vector<std::string>& argv, const Ends& ends, pid_t group) {
+    SpawnAttributes reader(group);
+    posix_spawn_file_actions_addclose(&reader.actions, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&reader.actions, ends.fds[3], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&reader.actions, ends.fds[5], STDERR_FILENO);
+    posix_spawn_file_actions_adddup2(&reader.actions, ends.fds[1], reader_stream::kRequestFd);
+    posix_spawn_file_actions_addclosefrom_np(&reader.actions, reader_stream::kRequestFd + 1);
+    return reader.Spawn(argv);
 }
 
 } // namespace
@@ -75,8 +101,14 @@ pid_t Spawn(const std::vector<std::string>& argv, const Ends& ends) {
 ReaderChild::ReaderChild(const std::filesystem::path& reader, const std::string& file) : owner_(::getpid()) {
     Ends ends;
     if (!OpenEnds(ends)) Raise(kNotADatabase, file + ": no channels for the Access reader");
-    pid_ = Spawn({reader.string(), file}, ends);
-    if (pid_ < 0) Raise(kNotADatabase, file + ": the Access reader " + reader.string() + " cannot start");
+    guard_ = SpawnGuard(ends.fds[6]);
+    if (guard_ < 0) Raise(kNotADatabase, file + ": the Access reader's guard cannot start");
+    pid_ = SpawnReader({reader.string(), file}, ends, guard_);
+    std::swap(watch_, ends.fds[7]);
+    if (pid_ < 0) {
+        EndGroup();
+        Raise(kNotADatabase, file + ": the Access reader " + reader.string() + " cannot start");
+    }
     std::swap(requests_, ends.fds[0]);
     std::swap(out_, ends.fds[2]);
     std::swap(err_, ends.fds[4]);
@@ -86,11 +118,22 @@ ReaderChild::~ReaderChild() {
     CloseFd(requests_);
     CloseFd(out_);
     CloseFd(err_);
-    if (pid_ > 0 && Mine()) {
-        ::kill(-pid_, SIGKILL);
+    CloseFd(watch_);
+    if (!Mine()) return;
+    if (pid_ > 0) {
+        // A reader that left the group is still ours to end.
         ::kill(pid_, SIGKILL);
         Reap(0);
     }
+    EndGroup();
+}
+
+void ReaderChild::EndGroup() noexcept {
+    if (guard_ < 0) return;
+    // The guard, not yet reaped, holds the group's number: nothing else can have it.
+    ::kill(-guard_, SIGKILL);
+    while (::waitpid(guard_, nullptr, 0) < 0 && errno == EINTR) {}
+    guard_ = -1;
 }
 
 bool ReaderChild::Mine() const noexcept { return owner_ == ::getpid(); }
@@ -107,17 +150,12 @@ bool ReaderChild::Send(std::string_view request) {
 
 bool ReaderChild::Reap(int options) {
     if (pid_ < 0) return true;
-    // Seen ended but not yet reaped, the reader still holds its group's number:
-    // what it left running in the group is ended first.
-    siginfo_t ended{};
-    int rc;
-    while ((rc = ::waitid(P_PID, static_cast<id_t>(pid_), &ended, WEXITED | WNOWAIT | options)) < 0 && errno == EINTR) {}
-    if (rc != 0 || ended.si_pid != pid_) return false;
-    ::kill(-pid_, SIGKILL);
     pid_t done;
-    while ((done = ::waitpid(pid_, &status_, 0)) < 0 && errno == EINTR) {}
+    while ((done = ::waitpid(pid_, &status_, options)) < 0 && errno == EINTR) {}
     if (done != pid_) return false;
     pid_ = -1;
+    // What it left running in its group ends with it.
+    EndGroup();
     return true;
 }
 

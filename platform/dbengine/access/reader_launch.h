@@ -2,6 +2,8 @@
 // Internal: one Access reader process with its three channels: questions on
 // its descriptor 3 (a socket, so that writing to a reader that died raises no
 // SIGPIPE here), answers on its standard output, warnings on its standard error.
+// It runs in a process group led by a guard that kills the group when this
+// program dies, so that no reader, nor what it started, outlives the program.
 #include <sys/types.h>
 
 #include <chrono>
@@ -39,7 +41,11 @@ public:
 
 private:
     bool Reap(int options);
+    // Kills the reader's group and reaps its guard.
+    void EndGroup() noexcept;
     pid_t pid_ = -1;
+    pid_t guard_ = -1;
+    int watch_ = -1;   // our end of the pipe the guard watches
     pid_t owner_;
     int status_ = 0;
     int requests_ = -1, out_ = -1, err_ = -1;

@@ -34,6 +34,8 @@ constexpr char kTimeoutVariable[] = "VANTORIMA_ACCESS_READER_TIMEOUT";
 constexpr char kReaderName[] = "access_reader";
 constexpr std::chrono::milliseconds kMemoryCheckEvery{100};
 constexpr std::size_t kReadersKept = 4;
+// Of the warnings still in the pipe once the answer is whole (a pipe holds 64 KiB).
+constexpr std::size_t kWarningsDrained = 1024 * 1024;
 
 std::filesystem::path ReaderExecutable() {
     if (const char* named = std::getenv(kReaderVariable); named && *named) return named;
@@ -167,7 +169,7 @@ bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file
     while (!answer.done()) {
         if (fds[0].fd < 0) return false;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lastHeard + silence - Clock::now());
-        if (left.count() <= 0) Raise(kNotADatabase, file + ": the Access reader stopped answering");
+        if (left.count() <= 0) Raise(kNotADatabase, file + ": the Access reader sent no answer within the watchdog");
         waiting.Tick();
         if (::poll(fds, 2, static_cast<int>(std::min({left, kMemoryCheckEvery, tick}).count()) + 1) < 0 && errno != EINTR)
             Raise(kNotADatabase, file + ": poll on the Access reader failed");
@@ -179,9 +181,14 @@ bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file
                 p.fd = -1;
                 continue;
             }
-            lastHeard = Clock::now();
-            if (p.fd == child.out()) answer.Take(buffer, static_cast<std::size_t>(n));
-            else warnings.Feed(std::string_view(buffer, static_cast<std::size_t>(n)));
+            // Only answers are progress: a reader that warns page after page
+            // of a damaged file but answers nothing is silent all the same.
+            if (p.fd == child.out()) {
+                lastHeard = Clock::now();
+                answer.Take(buffer, static_cast<std::size_t>(n));
+            } else {
+                warnings.Feed(std::string_view(buffer, static_cast<std::size_t>(n)));
+            }
         }
         if (answer.stream.size() > StreamBound(fileSize))
             Raise(kNotADatabase, file + ": the Access reader wrote past its bound");
@@ -191,11 +198,13 @@ bool Collect(ReaderChild& child, std::uint64_t fileSize, const std::string& file
                 Raise(kNotADatabase, file + ": the Access reader outgrew its memory bound");
         }
     }
-    // What it warned of while answering is on its way too.
-    while (::poll(fds + 1, fds[1].fd < 0 ? 0 : 1, 0) > 0) {
+    // What it warned of while answering is on its way too; a reader still
+    // warning after its answer is not waited for (it is not kept).
+    for (std::size_t drained = 0; drained < kWarningsDrained && ::poll(fds + 1, fds[1].fd < 0 ? 0 : 1, 0) > 0;) {
         const ssize_t n = ::read(fds[1].fd, buffer, sizeof buffer);
         if (n <= 0) break;
         warnings.Feed(std::string_view(buffer, static_cast<std::size_t>(n)));
+        drained += static_cast<std::size_t>(n);
     }
     return true;
 }
@@ -218,6 +227,10 @@ std::string ReaderPool::Ask(const std::filesystem::path& path, const std::string
     const std::string file = path.string();
     std::error_code ec;
     const std::uint64_t fileSize = std::filesystem::file_size(path, ec);
+    // Every bound of the reader comes from the size: without it, none holds.
+    if (ec)
+        Raise(ec == std::errc::no_such_file_or_directory ? kFileNotFound : kNotADatabase,
+              file + ": its size cannot be read (" + ec.message() + ")");
     auto reader = kept_->Take(ReaderExecutable().string(), file, fileSize);
     ReaderWarnings warnings(file);
     Answer answer;

@@ -8,9 +8,9 @@
 // time or memory, more files are open than kept, or the engine object ends.
 // Every answer is held to the reader's bounds: it dies, fails, talks
 // nonsense, sends more than the file's size allows, outgrows its memory or
-// stays silent past the watchdog (VANTORIMA_ACCESS_READER_TIMEOUT seconds,
-// default 20): 3343, the reader killed and reaped. Its warnings reach our
-// standard error, bounded, with the file named.
+// sends no answer byte for the watchdog's time (VANTORIMA_ACCESS_READER_TIMEOUT
+// seconds, default 20; warnings are no answer): 3343, the reader killed and
+// reaped. Its warnings reach our standard error, bounded, with the file named.
 #include <filesystem>
 #include <memory>
 #include <string>
