@@ -278,5 +278,20 @@ TEST_F(PrintedPaper, ACellLongerThanThePageContinuesOnTheNextBelowTheTitles) {
     EXPECT_EQ(Found(paper, "233,82").size(), 1u);
 }
 
+// As stored by the program that fills the print database: a date in the last
+// fraction of its day, a Yes/No written as its Italian text.
+TEST_F(PrintedPaper, ADateKeepsItsDayAndAYesNoStoredAsTextPrintsAsBasicReadsIt) {
+    DemoPrintDatabase();
+    DesignDefaultLayout("Command3");
+    Fill(Archive("vantorima7LL.mdb"), "UPDATE [FATTURAV] SET [data_fattura] = 45458 + 86399.9996 / 86400, "
+                                      "[esenteiva] = 'Vero' WHERE [id fattura] = 1;");
+    Click("Command2");
+    const PdfLayout paper = OnePage(Archive("Fattura.pdf"), 210, 297);
+    ASSERT_EQ(Found(paper, "15/06/2024").size(), 1u);
+    EXPECT_EQ(LineAt(paper, Found(paper, "15/06/2024")[0]), "del 15/06/2024 23:59");
+    ASSERT_EQ(Found(paper, "Esente").size(), 1u);
+    EXPECT_EQ(LineAt(paper, Found(paper, "Esente")[0]), "Esente IVA: S\xc3\xac");
+}
+
 } // namespace
 } // namespace print_testing
