@@ -45,11 +45,17 @@ std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string&
     return kResultOk;
 }
 
+std::int32_t ReportControl::CheckLine() {
+    if (!job_) return kResultNoJob;
+    job_->check.Line(variables_, fields_);
+    return kResultOk;
+}
+
 std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string& text) {
     if (!job_) return kResultNoJob;
     if (previewLayout_) return kResultOk;
-    // A box that would print ### is told of before anything is printed.
-    const std::string warnings = ShortList(NarrowBoxes(job_->composer.GetLayout(), variables_, fields_));
+    // A box that would not print a value whole is told of before anything is printed.
+    const std::string warnings = ShortList(job_->check.Finish(variables_, fields_));
     if (!CurrentScreens().PrintOptions(window, text, warnings, job_->printer)) {
         job_->cancelled = true;
         return kResultCancelled;
