@@ -19,7 +19,7 @@ void PreparePrinter(QPrinter& printer, const Layout& layout) {
     printer.setPageLayout(QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
-bool PrintPages(QPrinter& printer, const std::vector<Page>& pages) {
+bool PrintPages(QPrinter& printer, const std::vector<Page>& pages, const std::function<void(int page)>& onPage) {
     if (pages.empty()) return true;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
@@ -29,6 +29,7 @@ bool PrintPages(QPrinter& printer, const std::vector<Page>& pages) {
             painter.end();
             return false;
         }
+        if (onPage) onPage(static_cast<int>(i + 1));
         PaintPage(painter, pages[i], pxPerMm);
     }
     return painter.end();
