@@ -54,6 +54,7 @@ std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string&
 
 std::int32_t ReportControl::CheckLine() {
     if (!job_) return kResultNoJob;
+    if (previewLayout_) return kResultOk;   // the designer's preview asks no options
     if (job_->progress) job_->progress->Busy(kCheckingText);
     job_->check.Line(variables_, fields_);
     return kResultOk;
