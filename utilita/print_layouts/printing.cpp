@@ -87,6 +87,7 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
             return;
         }
         CheckDocumentLines();
+        ReleasePrintDatabase();   // the options wait on the operator
         if (report::AnswerOf(report_.ShowPrintOptions(this, kPrintOptionsText)) == report::Answer::Cancelled) {
             report_.EndPrintJob(0);
             return;
