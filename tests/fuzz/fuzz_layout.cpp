@@ -41,6 +41,11 @@ void PrintDocument(report::ReportControl& control) {
     if (control.BeginPrintJob(report::kProjectList, layoutFile, report::kPrintToPrinter, 2, nullptr, "Stampa") !=
         report::kResultOk)
         return;
+    // The lines looked at before the options, as the programs do.
+    for (int line = 1; line <= kLines; ++line) {
+        DeclareLine(control, line);
+        control.CheckLine();
+    }
     control.ShowPrintOptions(nullptr, "Configurazione parametri di stampa");
     control.OutputPageObjects();
     for (int line = 1; line <= kLines; ++line) {

@@ -103,8 +103,10 @@ TEST_F(NewLayout, ColumnsHoldTheirTypesValuesANarrowedOneIsToldOfInAListThatFits
     layout.table.columns = {{"qtà", "Q.tà", 15, Align::Right, ValueFormat::Auto}};
     EXPECT_EQ(NarrowBoxes(layout, {}, fields), std::vector<std::string>{
         "qtà: la casella è troppo stretta per valori come 9.999.999,99999 (stamperebbe ###)"});
-    for (int i = 0; i < 12; ++i)
-        layout.table.columns.push_back({"importo" + std::to_string(i % 4), "", 8, Align::Right, ValueFormat::Auto});
+    for (int i = 0; i < 12; ++i) {
+        fields.Set("importo" + std::to_string(i), "1", kFieldTypeText, ColumnType::Currency);
+        layout.table.columns.push_back({"importo" + std::to_string(i), "", 8, Align::Right, ValueFormat::Auto});
+    }
     const std::string listed = ShortList(NarrowBoxes(layout, {}, fields));
     EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 10);
     EXPECT_TRUE(listed.ends_with("\r\ne altri 3")) << listed;

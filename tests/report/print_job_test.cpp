@@ -97,6 +97,8 @@ TEST_F(PrintJob, LinesBeyondThePageContinueOnNewPagesUnderThePagePart) {
     std::size_t at = 0, headers = 0;
     while ((at = text.find("Spett.le Ferramenta Bianchi", at)) != std::string::npos) ++headers, ++at;
     EXPECT_EQ(headers, static_cast<std::size_t>(pages)) << "the page part on every page";
+    ASSERT_EQ(screens.progressPages.size(), static_cast<std::size_t>(pages)) << "the box shows each page printed";
+    EXPECT_EQ(screens.progressPages.back(), std::make_pair(pages, pages));
     for (int i = 1; i <= 120; ++i) {
         const std::string line = "Articolo numero " + std::to_string(i) + " ";
         EXPECT_EQ(text.find(line), text.rfind(line)) << "line " << i << " printed twice";

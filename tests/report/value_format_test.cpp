@@ -137,6 +137,24 @@ TEST(ValueFormat, TypedValuesPrintPlainWithTheDigitsTheyHoldAndDatesNeverMoveFor
     EXPECT_EQ(FormatValue(&underText, ValueFormat::Auto), QStringLiteral("0,00001"));
 }
 
+TEST(ValueFormat, DatesPrintTheDayAndMinuteTheyHoldWhateverFractionOfASecondFollows) {
+    const auto at = [](double day, double seconds) { return day + seconds / 86400; };
+    const struct {
+        double serial;
+        const char* printed;
+    } rows[] = {
+        {at(45458, 86399.9996), "15/06/2024 23:59"},   // no carry into the next day
+        {at(45657, 86399.9999), "31/12/2024 23:59"},
+        {at(45473, 52200), "30/06/2024 14:30"},        // stored a noise short of the minute
+        {at(45473, 86340), "30/06/2024 23:59"},
+        {at(2958465, 52200), "31/12/9999 14:30"},
+        {at(0, 52200), "14:30"},
+        {-1 - 52200.0 / 86400, "29/12/1899 14:30"},
+        {3e9, "3000000000"},                           // no day: the number as stored
+    };
+    for (const auto& row : rows) EXPECT_EQ(DateText(row.serial), QString::fromUtf8(row.printed)) << row.printed;
+}
+
 TEST(ValueFormat, LineBreaksStartNewLinesAndTabsAreBlanks) {
     testing_support::EnsureQtApplication();
     EXPECT_EQ(WrapLines(QStringLiteral("Prima\triga\r\nSeconda riga\n\nQuarta\r\n"), 200, 10, false),

@@ -12,6 +12,8 @@ public:
         owner_.progressSteps.emplace_back(text, percent);
         ++steps_;
     }
+    void Busy(const std::string& text) override { owner_.progressBusy.push_back(text); }
+    void Printing(int page, int count) override { owner_.progressPages.emplace_back(page, count); }
     bool Cancelled() override { return owner_.cancelAtStep_ > 0 && steps_ >= owner_.cancelAtStep_; }
 
 private:

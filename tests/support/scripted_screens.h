@@ -43,6 +43,8 @@ public:
     std::vector<DesignRequest> designs;                    // as the designer was opened
     std::vector<std::string> progressTitles;
     std::vector<std::pair<std::string, int>> progressSteps;
+    std::vector<std::string> progressBusy;                 // one per busy step
+    std::vector<std::pair<int, int>> progressPages;        // page, count, as printed
     int progressBoxesOpen = 0;
     std::vector<std::string> optionTexts;
     std::vector<std::string> optionWarnings;   // one per print options dialog, "" when none

@@ -239,7 +239,8 @@ TEST_F(PrintedPaper, ADefaultLayoutMadeOnTheDemoPrintsALaterInvoiceWhole) {
     ASSERT_EQ(Messages().size(), 1u) << "nothing to warn about: " << Messages().back().text;
     EXPECT_EQ(screens.optionWarnings, std::vector<std::string>{""});
 
-    // The operator narrows the amounts: told in the print options, before anything prints.
+    // The operator narrows the amounts: told in the print options, before anything prints, with the
+    // document's own value.
     report::Layout layout;
     ASSERT_EQ(report::LoadLayout(Archive("Fattura.LST"), layout), report::LayoutLoad::Loaded);
     for (report::TableColumn& c : layout.table.columns)
@@ -249,7 +250,7 @@ TEST_F(PrintedPaper, ADefaultLayoutMadeOnTheDemoPrintsALaterInvoiceWhole) {
     screens.CancelPrintOptions();
     Click("Command2");
     EXPECT_EQ(screens.optionWarnings.back(),
-              "importo: la casella è troppo stretta per valori come 999.999.999,99 (stamperebbe ###)");
+              "importo: la casella è troppo stretta per valori come 12.345.678,90 (stamperebbe ###)");
 }
 
 TEST_F(PrintedPaper, ACellLongerThanThePageContinuesOnTheNextBelowTheTitles) {
@@ -276,6 +277,57 @@ TEST_F(PrintedPaper, ACellLongerThanThePageContinuesOnTheNextBelowTheTitles) {
     }
     EXPECT_EQ(words, static_cast<std::size_t>(std::count(text.begin(), text.end(), ' '))) << "every word once";
     EXPECT_EQ(Found(paper, "233,82").size(), 1u);
+}
+
+// As stored by the program that fills the print database: a date in the last
+// fraction of its day, a Yes/No written as its Italian text.
+TEST_F(PrintedPaper, ADateKeepsItsDayAndAYesNoStoredAsTextPrintsAsBasicReadsIt) {
+    DemoPrintDatabase();
+    DesignDefaultLayout("Command3");
+    Fill(Archive("vantorima7LL.mdb"), "UPDATE [FATTURAV] SET [data_fattura] = 45458 + 86399.9996 / 86400, "
+                                      "[esenteiva] = 'Vero' WHERE [id fattura] = 1;");
+    Click("Command2");
+    const PdfLayout paper = OnePage(Archive("Fattura.pdf"), 210, 297);
+    ASSERT_EQ(Found(paper, "15/06/2024").size(), 1u);
+    EXPECT_EQ(LineAt(paper, Found(paper, "15/06/2024")[0]), "del 15/06/2024 23:59");
+    ASSERT_EQ(Found(paper, "Esente").size(), 1u);
+    EXPECT_EQ(LineAt(paper, Found(paper, "Esente")[0]), "Esente IVA: S\xc3\xac");
+}
+
+// Values of a later line and of the page part, numbers and texts, each
+// looked at before the print options; every box named once, before and after.
+TEST_F(PrintedPaper, EveryValueOfTheDocumentIsLookedAtBeforeTheOptionsAndEachBoxToldOnce) {
+    DemoPrintDatabase();
+    DesignDefaultLayout("Command6");
+    Fill(Archive("vantorima7LL.mdb"), "UPDATE [PREVENTIVO_VOCI] SET [qtà] = 1e15 WHERE [id voce] = 4;");
+    Click("Command2");
+    ASSERT_EQ(screens.optionWarnings.size(), 1u);
+    EXPECT_EQ(screens.optionWarnings[0],
+              "qtà: la casella è troppo stretta per valori come 1.000.000.000.000.000 (stamperebbe ###)");
+
+    report::Layout layout;
+    ASSERT_EQ(report::LoadLayout(Archive("PREVENTIVO.LST"), layout), report::LayoutLoad::Loaded);
+    for (report::TableColumn& c : layout.table.columns) {
+        if (c.field == "articolo") c.width = 3;
+        if (c.field == "codice") c.width = 6;
+    }
+    for (report::HeaderItem& item : layout.header)
+        if (item.source == "data_preventivo") item.width = 12;
+    std::string error;
+    ASSERT_TRUE(report::SaveLayout(Archive("PREVENTIVO.LST"), layout, error)) << error;
+    Click("Command2");
+    EXPECT_EQ(screens.optionWarnings.back(),
+              Lines({"data_preventivo: la casella è troppo stretta per valori come 20/02/2024 (stamperebbe ### "
+                     "anche al posto di \"del\")",
+                     "qtà: la casella è troppo stretta per valori come 1.000.000.000.000.000 (stamperebbe ###)",
+                     "codice: la casella è troppo stretta per parole come UT-0341 (le stamperebbe spezzate)",
+                     "articolo: la casella è troppo stretta anche per una sola lettera"}));
+    // The date overflows on every page; the box printed after is named once all the same.
+    EXPECT_GT(report_testing::PdfPages(Archive("PREVENTIVO.pdf")), 1);
+    EXPECT_EQ(Messages().back().text,
+              Lines({"Stampato con avvisi: Preventivo id preventivo 1",
+                     "data_preventivo: il valore \"del 20/02/2024\" non entra nella sua casella",
+                     "qtà: il valore \"1.000.000.000.000.000\" non entra nella sua casella"}));
 }
 
 } // namespace

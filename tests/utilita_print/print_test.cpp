@@ -44,6 +44,8 @@ TEST_F(PrintCommand, FatturaVenditaPrintsTheFirstInvoiceWithItsOwnLines) {
     const std::vector<std::pair<std::string, int>> steps{
         {"Stampa", 0}, {"Stampa", 25}, {"Stampa", 50}, {"Stampa", 75}, {"Stampa", 100}};
     EXPECT_EQ(screens.progressSteps, steps);
+    EXPECT_EQ(screens.progressBusy.size(), 3u) << "a busy bar while the invoice's own lines are looked at";
+    EXPECT_EQ(screens.progressPages, (std::vector<std::pair<int, int>>{{1, 1}})) << "and while its page prints";
     EXPECT_EQ(screens.progressBoxesOpen, 0);
 
     const std::string text = PdfText(Archive("Fattura.pdf"));

@@ -48,6 +48,11 @@ private:
     void ShowPrinted(std::int16_t printMode, std::string& layoutFile, const DocumentKind& kind);
     void DefineHeaderVariables();
     void DefineLineFields();
+    // True when the current line record is one of the document's own.
+    bool CurrentLineIsOwn();
+    // Every line of the document through the engine's check, before the
+    // print options, so that they warn of any value that would not print whole.
+    void CheckDocumentLines();
     void DeclareWidestLineValues(dao::Recordset& lines);
 
     // The kind Design and Stampa work on: nullptr without a word while none

@@ -43,6 +43,20 @@ void PrintLayoutWindow::ShowPrinted(std::int16_t printMode, std::string& layoutF
     ReportPrintWarnings(kind);
 }
 
+bool PrintLayoutWindow::CurrentLineIsOwn() {
+    return BelongsToDocument(lineData_.GetRecordset().Fields(1).Value(), headerData_.GetRecordset().Fields(0).Value());
+}
+
+void PrintLayoutWindow::CheckDocumentLines() {
+    dao::Recordset& lines = lineData_.GetRecordset();
+    if (lines.RecordCount() == 0) return;
+    for (lines.MoveFirst(); !lines.AtEOF(); lines.MoveNext()) {
+        if (!CurrentLineIsOwn()) continue;
+        DefineLineFields();
+        report_.CheckLine();
+    }
+}
+
 void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
     const DocumentKind* kind = CommandKind();
     if (!kind) return;
@@ -72,6 +86,8 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
             ReportJobFailure(answer, layoutFile);
             return;
         }
+        CheckDocumentLines();
+        ReleasePrintDatabase();   // the options wait on the operator
         if (report::AnswerOf(report_.ShowPrintOptions(this, kPrintOptionsText)) == report::Answer::Cancelled) {
             report_.EndPrintJob(0);
             return;
@@ -82,7 +98,7 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
         report_.OutputPageObjects();
         while (!lines.AtEOF()) {
             report_.SetProgress(kProgressText, Percent(lines.PercentPosition()));
-            if (BelongsToDocument(lines.Fields(1).Value(), header.Fields(0).Value())) {
+            if (CurrentLineIsOwn()) {
                 DefineLineFields();
                 answer = report::AnswerOf(report_.OutputLine());
                 while (answer == report::Answer::Repeat) {

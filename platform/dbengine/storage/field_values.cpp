@@ -195,6 +195,15 @@ std::int64_t StoredCurrency(sqlite3_value* stored, int type) {
     return scaled;
 }
 
+// A Yes/No as another program may have stored it: a text ("Vero", "False",
+// "-1") or a fraction converts as Basic converts it; a text that is no flag
+// is a type mismatch, never False.
+bool StoredFlag(sqlite3_value* stored, int type) {
+    if (type == SQLITE_INTEGER) return sqlite3_value_int64(stored) != 0;
+    if (type == SQLITE_FLOAT) return sqlite3_value_double(stored) != 0;
+    return Variant(std::string(StoredText(stored))).ToBool();
+}
+
 } // namespace
 
 // One call for the column, then the value's own accessors: cheaper per field
@@ -223,7 +232,7 @@ void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out)
         out.SetRawInt(VarType::Currency, StoredCurrency(stored, type));
         return;
     case FieldKind::DateTime: out.SetRawDouble(VarType::Date, sqlite3_value_double(stored)); return;
-    case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, sqlite3_value_int64(stored) != 0 ? 1 : 0); return;
+    case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, StoredFlag(stored, type) ? 1 : 0); return;
     case FieldKind::Other: ReadByStorageClass(stored, type, out); return;
     }
 }

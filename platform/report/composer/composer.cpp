@@ -289,8 +289,12 @@ std::vector<std::string> Composer::Warnings() const {
         for (const std::string& name : missing_) names += (names.empty() ? "" : ", ") + name;
         warnings.push_back("nomi che i dati del documento non hanno: " + names);
     }
-    for (const Overflow& o : overflows_)
+    std::vector<std::string> told;
+    for (const Overflow& o : overflows_) {
+        if (std::find(told.begin(), told.end(), o.name) != told.end()) continue;
+        told.push_back(o.name);
         warnings.push_back(o.name + ": il valore \"" + o.value.toStdString() + "\" non entra nella sua casella");
+    }
     return warnings;
 }
 

@@ -38,15 +38,22 @@ public:
     const Layout& GetLayout() const { return layout_; }
 
     // What did not print as it is, one sentence each: values that do not fit
-    // their box, names the declared data does not have, a layout with nothing
-    // on it.
+    // their box (each box once, with its first such value), names the
+    // declared data does not have, a layout with nothing on it.
     std::vector<std::string> Warnings() const;
 
-private:
+    // A box whose value did not print whole, as it was met.
     struct Overflow {
         std::string name;
         QString value;
     };
+    const std::vector<Overflow>& Overflows() const { return overflows_; }
+
+    // How a value goes into a box of this layout, as every page puts it there.
+    FittedCell FitValue(const QString& text, ValueFormat shown, const QRectF& box, double maxHeight,
+                        const CellStyle& style) const;
+
+private:
     struct Sum {
         std::string field;
         ColumnSum total;
@@ -62,8 +69,6 @@ private:
     void PlaceHeader(Page& page, const DefinitionList& variables);
     bool PlaceRows(std::vector<PageText> rows, double height);
     void PlaceFooter(const DefinitionList& variables, double top);
-    FittedCell FitValue(const QString& text, ValueFormat shown, const QRectF& box, double maxHeight,
-                        const CellStyle& style) const;
     Definition FooterValue(const HeaderItem& item) const;
     const Definition* Lookup(const DefinitionList& list, const std::string& name);
     void CountLine(const DefinitionList& fields);

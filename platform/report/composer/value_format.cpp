@@ -1,12 +1,15 @@
 #include "report/composer/value_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include <QDate>
 #include <QStringList>
 #include <QTime>
 
+#include "dbengine/values/date_serials.h"
 #include "report/model/report_codes.h"
 
 namespace report {
@@ -20,8 +23,13 @@ constexpr int kAmountMinPlaces = 2;
 constexpr int kAmountMaxPlaces = 4;
 // A number shows every decimal it holds: no double has more than this.
 constexpr int kNumberMaxPlaces = 400;
-constexpr std::int64_t kMsPerDay = 86400000;
-constexpr std::int64_t kMsPerMinute = 60000;
+constexpr std::int64_t kSecondsPerDay = 86400;
+// A time of whole seconds stored as a day fraction comes back a little off;
+// this much is noise of the stored number, anything more a true fraction.
+constexpr double kNoiseSeconds = 10e-6;
+// The serials of 1 January 100 and 31 December 9999, a day either side.
+constexpr double kFirstSerial = -657435;
+constexpr double kLastSerial = 2958466;
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -35,10 +43,20 @@ std::optional<double> SerialOfText(const std::string& contents) {
     const QDate day = QDate::fromString(parts.value(0), QStringLiteral("dd/MM/yyyy"));
     const QTime time = parts.size() == 2 ? QTime::fromString(parts[1], QStringLiteral("HH:mm:ss")) : QTime(0, 0);
     if (!day.isValid() || !time.isValid() || parts.size() > 2) return std::nullopt;
-    const auto days = static_cast<double>(QDate(1899, 12, 30).daysTo(day));
-    const double fraction = time.msecsSinceStartOfDay() / double(kMsPerDay);
-    // Before day 0 the time of day still counts away from zero.
-    return days < 0 ? days - fraction : days + fraction;
+    return dao::DateToSerial(day.year(), day.month(), day.day(), time.hour(), time.minute(), time.second());
+}
+
+// The whole seconds of the time of day a serial holds: the stored number's
+// binary noise undone (within a few microseconds, or two units of its last
+// digit for far dates), a true fraction of a second cut, never carried.
+std::int64_t SecondsOfDay(double serial, double whole) {
+    const double seconds = std::fabs(serial - whole) * kSecondsPerDay;
+    const double nearest = std::round(seconds);
+    const double magnitude = std::fabs(serial);
+    const double digit = (std::nextafter(magnitude, std::numeric_limits<double>::infinity()) - magnitude) *
+                         kSecondsPerDay;
+    const double noise = std::max(kNoiseSeconds, 2 * digit);
+    return static_cast<std::int64_t>(std::fabs(seconds - nearest) <= noise ? nearest : std::floor(seconds));
 }
 
 FieldValue FromText(const Definition& d) {
@@ -179,19 +197,22 @@ std::optional<double> ParseNumber(const std::string& text) {
 }
 
 QString DateText(double serial) {
+    if (!(serial > kFirstSerial && serial < kLastSerial)) return QString::number(serial, 'g', 15);
     double whole = std::trunc(serial);
-    std::int64_t ms = std::llround(std::fabs(serial - whole) * kMsPerDay);
-    if (ms == kMsPerDay) {
-        ms = 0;
+    std::int64_t seconds = SecondsOfDay(serial, whole);
+    if (seconds == kSecondsPerDay) {   // midnight stored a noise short of it
+        seconds = 0;
         whole += serial < 0 ? -1 : 1;
     }
     // Seconds are not printed, and not rounded into the next minute either.
-    const QString time = QTime(0, 0).addMSecs(static_cast<int>(ms / kMsPerMinute * kMsPerMinute))
-                             .toString(QStringLiteral("HH:mm"));
+    const QString time = QString::asprintf("%02d:%02d", static_cast<int>(seconds / 3600),
+                                           static_cast<int>(seconds / 60 % 60));
     // Day 0 is no day: the value is a time of day alone.
-    if (whole == 0 && ms != 0) return time;
-    QString text = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole)).toString(QStringLiteral("dd/MM/yyyy"));
-    if (ms != 0) text += QLatin1Char(' ') + time;
+    if (whole == 0 && seconds != 0) return time;
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    dao::SerialToDate(whole, year, month, day, hour, minute, second);
+    QString text = QString::asprintf("%02d/%02d/%04d", day, month, year);
+    if (seconds != 0) text += QLatin1Char(' ') + time;
     return text;
 }
 

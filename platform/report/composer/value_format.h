@@ -40,8 +40,9 @@ std::optional<double> ParseNumber(const std::string& text);
 
 // A date serial number (days since 30 December 1899, time as the fraction)
 // as dd/mm/yyyy, with hh:mm when it holds a time of day; a time alone (day
-// 0) as hh:mm. Rounded to the millisecond, then cut to the minute: never the
-// next minute or day.
+// 0) as hh:mm. Only the stored number's binary noise is undone, then the
+// time is cut to the minute: never the next minute or day. A serial outside
+// the years 100 to 9999 prints as the number it is.
 QString DateText(double serial);
 
 } // namespace report

@@ -1,5 +1,7 @@
 #include "report/control/qt_screens.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -32,13 +34,33 @@ public:
         dialog_.show();
     }
     void SetProgress(const std::string& text, int percent) override {
+        if (dialog_.maximum() != 100) dialog_.setRange(0, 100);
         dialog_.setLabelText(QString::fromStdString(text));
         dialog_.setValue(percent);
+    }
+    void Busy(const std::string& text) override {
+        if (dialog_.maximum() != 0) {
+            dialog_.setLabelText(QString::fromStdString(text));
+            dialog_.setRange(0, 0);
+        }
+        // Often enough for the bar to move, seldom enough to cost nothing.
+        if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintMs) {
+            sinceRepaint_.start();
+            QCoreApplication::processEvents();
+        }
+    }
+    void Printing(int page, int count) override {
+        if (page == 1) dialog_.setCancelButton(nullptr);
+        dialog_.setRange(0, count);
+        dialog_.setLabelText(QStringLiteral("Pagina %1 di %2").arg(page).arg(count));
+        dialog_.setValue(page);
     }
     bool Cancelled() override { return dialog_.wasCanceled(); }
 
 private:
+    static constexpr int kRepaintMs = 50;
     QProgressDialog dialog_;
+    QElapsedTimer sinceRepaint_;
 };
 
 } // namespace

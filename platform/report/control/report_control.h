@@ -65,7 +65,12 @@ public:
     // kResultNoLayout / kResultBadLayout when the file is missing or not a layout.
     std::int32_t BeginPrintJob(std::int32_t projectKind, std::string& layoutFile, std::int32_t printMode,
                                std::int32_t boxKind, QWidget* window, const std::string& progressTitle);
-    // The print options (printer, copies, output file); kResultCancelled on a cancel.
+    // Before the print options: one line of the document, from the fields
+    // as declared last, looked at as it will print.
+    std::int32_t CheckLine();
+    // The print options (printer, copies, output file), after a warning of
+    // each box that would not print a value of the page part or of the lines
+    // checked whole; kResultCancelled on a cancel.
     std::int32_t ShowPrintOptions(QWidget* window, const std::string& text);
     // Opens a page with the page part, from the variables as declared last.
     std::int32_t OutputPageObjects();

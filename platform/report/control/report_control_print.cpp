@@ -12,6 +12,13 @@
 
 namespace report {
 
+namespace {
+
+// What the progress box says while the document's values are looked at.
+constexpr const char* kCheckingText = "Controllo dei valori";
+
+} // namespace
+
 std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string& layoutFile, std::int32_t printMode,
                                           std::int32_t, QWidget* window, const std::string& progressTitle) {
     // A job left open by its caller is dropped, unprinted.
@@ -45,11 +52,19 @@ std::int32_t ReportControl::BeginPrintJob(std::int32_t projectKind, std::string&
     return kResultOk;
 }
 
+std::int32_t ReportControl::CheckLine() {
+    if (!job_) return kResultNoJob;
+    if (previewLayout_) return kResultOk;   // the designer's preview asks no options
+    if (job_->progress) job_->progress->Busy(kCheckingText);
+    job_->check.Line(variables_, fields_);
+    return kResultOk;
+}
+
 std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string& text) {
     if (!job_) return kResultNoJob;
     if (previewLayout_) return kResultOk;
-    // A box that would print ### is told of before anything is printed.
-    const std::string warnings = ShortList(NarrowBoxes(job_->composer.GetLayout(), variables_, fields_));
+    // A box that would not print a value whole is told of before anything is printed.
+    const std::string warnings = ShortList(job_->check.Finish(variables_, fields_));
     if (!CurrentScreens().PrintOptions(window, text, warnings, job_->printer)) {
         job_->cancelled = true;
         return kResultCancelled;
@@ -85,12 +100,12 @@ std::int32_t ReportControl::FinishLines() {
 std::int32_t ReportControl::EndPrintJob(std::int32_t) {
     if (!job_) return kResultNoJob;
     std::unique_ptr<PrintJob> job = std::move(job_);
-    job->progress.reset();
     std::vector<Page> pages = job->composer.Pages();
     NumberPages(pages);
     if (job->cancelled || pages.empty()) return kResultOk;
     warnings_ = job->composer.Warnings();
     if (job->mode == kPrintToPreview) {
+        job->progress.reset();
         if (WritePages(PreviewFileFor(job->layoutFile), pages)) return kResultOk;
         outputFile_ = PreviewFileFor(job->layoutFile).string();
         return kResultNoOutput;
@@ -98,7 +113,14 @@ std::int32_t ReportControl::EndPrintJob(std::int32_t) {
     outputFile_ = job->printer.outputFileName().toStdString();
     // The options dialog may have changed the paper: the layout's own wins.
     PreparePrinter(job->printer, job->composer.GetLayout());
-    return PrintPages(job->printer, pages) ? kResultOk : kResultNoOutput;
+    // The box stays up while the pages go out, the longest part of a long document.
+    const int count = static_cast<int>(pages.size());
+    const auto onPage = [&job, count](int page) {
+        if (job->progress) job->progress->Printing(page, count);
+    };
+    const bool printed = PrintPages(job->printer, pages, onPage);
+    job->progress.reset();
+    return printed ? kResultOk : kResultNoOutput;
 }
 
 void ReportControl::AbandonPrintJob() {

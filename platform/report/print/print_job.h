@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "report/composer/composer.h"
+#include "report/composer/document_check.h"
 #include "report/print/progress_box.h"
 
 class QWidget;
@@ -13,7 +14,8 @@ class QWidget;
 namespace report {
 
 struct PrintJob {
-    PrintJob(Layout layout, std::int32_t printMode) : mode(printMode), composer(std::move(layout)) {}
+    PrintJob(Layout layout, std::int32_t printMode)
+        : mode(printMode), composer(std::move(layout)), check(composer.GetLayout()) {}
 
     // Asks the progress box whether the operator stopped the job.
     bool CheckCancelled() {
@@ -25,6 +27,7 @@ struct PrintJob {
     std::string layoutFile;
     QWidget* window = nullptr;
     Composer composer;
+    DocumentCheck check;   // the document's values, before the print options
     QPrinter printer{QPrinter::HighResolution};
     std::unique_ptr<ProgressBox> progress;
     bool cancelled = false;

@@ -23,7 +23,8 @@ void PreparePrinter(QPrinter& printer, const Layout& layout) {
 
 namespace {
 
-bool PaintPages(QPagedPaintDevice& device, int resolution, const std::vector<Page>& pages) {
+bool PaintPages(QPagedPaintDevice& device, int resolution, const std::vector<Page>& pages,
+                const std::function<void(int page)>& onPage) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const double pxPerMm = resolution / 25.4;
@@ -32,6 +33,7 @@ bool PaintPages(QPagedPaintDevice& device, int resolution, const std::vector<Pag
             painter.end();
             return false;
         }
+        if (onPage) onPage(static_cast<int>(i + 1));
         PaintPage(painter, pages[i], pxPerMm);
     }
     return painter.end();
@@ -39,14 +41,14 @@ bool PaintPages(QPagedPaintDevice& device, int resolution, const std::vector<Pag
 
 } // namespace
 
-bool PrintPages(QPrinter& printer, const std::vector<Page>& pages) {
+bool PrintPages(QPrinter& printer, const std::vector<Page>& pages, const std::function<void(int page)>& onPage) {
     if (pages.empty()) return true;
     // A PDF file is made as a new file of ours, never opened through a link.
     if (PrintsToPdfFile(printer))
-        return WritePdfFile(printer, [&pages](QPagedPaintDevice& pdf, int resolution) {
-            return PaintPages(pdf, resolution, pages);
+        return WritePdfFile(printer, [&pages, &onPage](QPagedPaintDevice& pdf, int resolution) {
+            return PaintPages(pdf, resolution, pages, onPage);
         });
-    return PaintPages(printer, printer.resolution(), pages);
+    return PaintPages(printer, printer.resolution(), pages, onPage);
 }
 
 } // namespace report

@@ -1,5 +1,6 @@
 #pragma once
 // Puts a job's pages on a printer (a real one or a PDF file).
+#include <functional>
 #include <vector>
 
 #include "report/composer/page_content.h"
@@ -13,6 +14,8 @@ namespace report {
 void PreparePrinter(QPrinter& printer, const Layout& layout);
 
 // One sheet per page; false when the printer or file cannot be opened.
-bool PrintPages(QPrinter& printer, const std::vector<Page>& pages);
+// onPage, when given, hears of each page (from 1) before it is drawn.
+bool PrintPages(QPrinter& printer, const std::vector<Page>& pages,
+                const std::function<void(int page)>& onPage = {});
 
 } // namespace report
