@@ -221,7 +221,8 @@ void AccessSource::WriteTable(const std::string& name, StreamOut& out) {
         }
         if (!table || !mdb_read_columns(table.get())) {
             damaged_ = true;
-            return WriteFailure(out, wire::Failure::Unreadable, std::string("table ") + entry->object_name + ": " + failure);
+            const std::string detail = std::string("table ") + entry->object_name + ": " + failure;
+            return WriteFailure(out, wire::Failure::Unreadable, detail);
         }
         WriteHeader(*table, out);
         WriteRows(mdb, *table, path_, fileSize_, out, damaged_);
