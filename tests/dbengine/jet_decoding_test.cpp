@@ -81,7 +81,9 @@ TEST(JetDecoding, LongValueChainsAreFollowedAndCheckedPageByPage) {
     pages.pages[6].Rows({Chained(0, "world")});
     EXPECT_FALSE(jet::LongValue(field(12, 5 << 8), pages, Version::Jet4));
     EXPECT_FALSE(jet::LongValue(field(5 | 0x40000000, 6 << 8), pages, Version::Jet4));
-    EXPECT_EQ(jet::LongValue(field(7 | 0x40000000, 5 << 8), pages, Version::Jet4)->size(), 11u);
+    // A value on one page is as long as declared, and its row holds it whole.
+    EXPECT_EQ(jet::LongValue(field(9 | 0x40000000, 5 << 8), pages, Version::Jet4), std::string("\x00\x06\x00\x00Hello", 9));
+    EXPECT_FALSE(jet::LongValue(field(12 | 0x40000000, 5 << 8), pages, Version::Jet4));
     EXPECT_FALSE(jet::LongValue(std::vector<unsigned char>(5), pages, Version::Jet4));
 }
 

@@ -86,9 +86,11 @@ std::optional<std::string> LongValue(Bytes field, PageSource& pages, Version ver
         return std::string(reinterpret_cast<const char*>(field.data()) + kLongValueHeader, field.size() - kLongValueHeader);
     const std::uint32_t pageRow = U32(field, 4);
     if (length & kOnePage) {
+        // A row shorter than the value lost its end; the value is as long as declared.
+        const std::size_t declared = length & ~kFlags;
         const auto row = PointedRow(pages, pageRow, version);
-        if (!row) return std::nullopt;
-        return std::string(reinterpret_cast<const char*>(row->data()), row->size());
+        if (!row || row->size() < declared) return std::nullopt;
+        return std::string(reinterpret_cast<const char*>(row->data()), declared);
     }
     if (length & kFlags) return std::nullopt;
     return ChainedValue(length, pageRow, pages, version);
