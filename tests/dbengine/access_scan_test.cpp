@@ -244,23 +244,30 @@ TEST_F(AccessScan, SlotsThatWouldRepeatOrLoseARowAre3343) {
 }
 
 // A table definition read whole or 3343: one going on to a page past the end
-// (a file cut short), to a page of another kind or back to its first page, or
-// with more fields than its pages hold names for. The other tables stay readable;
-// a catalog whose definition is not whole lists no table for sure.
+// (a file cut short), to a page of another kind, back to its first page or to
+// another table's definition, with more fields than its pages hold names for,
+// or declaring a length its pages or its fields do not fit. The other tables
+// stay readable; a catalog whose definition is not whole lists no table for sure.
 TEST_F(AccessScan, ATableDefinitionNotWholeIs3343) {
     std::ifstream in(JetFile("WIDE_TABLE.MDB"), std::ios::binary);
-    const std::string wide(std::istreambuf_iterator<char>(in), {});
-    constexpr std::size_t kPage = 4096, kFirst = 24 * kPage, kSecond = 26 * kPage, kNext = 4, kFields = 45;
-    JetImage intact{wide};
-    ASSERT_EQ(intact.U32(kFirst + kNext), 26u);    // the definition goes on to pages 26 and 27
-    std::vector<JetImage> copies(4, intact);
-    copies[0].Put32(kFirst + kNext, static_cast<std::uint32_t>(wide.size() / kPage));
-    copies[1].bytes[kSecond] = 0x01;
-    copies[2].Put32(kSecond + kNext, 24);
-    copies[3].Put16(kFirst + kFields, intact.U16(kFirst + kFields) + 20);
-    for (std::size_t c = 0; c < copies.size(); ++c) {
-        SCOPED_TRACE(c);
-        const std::string file = Write(copies[c].bytes);
+    const JetImage wide{std::string(std::istreambuf_iterator<char>(in), {})};
+    constexpr std::size_t kPage = 4096, kFirst = 24 * kPage, kSecond = 26 * kPage, kNext = 4, kLength = 8, kFields = 45;
+    ASSERT_EQ(wide.U32(kFirst + kNext), 26u);    // the definition goes on to pages 26 and 27
+    const std::uint32_t unita = 89, pastTheEnd = static_cast<std::uint32_t>(wide.bytes.size() / kPage);
+    ASSERT_EQ(wide.bytes[unita * kPage], 0x02);
+    struct Edit {
+        std::size_t at, width;
+        std::uint32_t value;
+    };
+    const Edit edits[] = {{kFirst + kNext, 4, pastTheEnd}, {kSecond, 2, 0x0101 /* a data page */}, {kSecond + kNext, 4, 24},
+                          {kSecond + kNext, 4, unita}, {kFirst + kFields, 2, wide.U16(kFirst + kFields) + 20u},
+                          {kFirst + kLength, 4, 100}, {kFirst + kLength, 4, 3 * kPage}};
+    for (const Edit& edit : edits) {
+        SCOPED_TRACE(std::to_string(edit.at) + ": " + std::to_string(edit.value));
+        JetImage copy = wide;
+        if (edit.width == 2) copy.Put16(edit.at, edit.value);
+        else copy.Put32(edit.at, edit.value);
+        const std::string file = Write(copy.bytes);
         EXPECT_EQ(Rows(file, "articoli_esteso"), std::vector<std::string>{"error 3343"});
         EXPECT_EQ(Rows(file, "unita").size(), 3u);
     }

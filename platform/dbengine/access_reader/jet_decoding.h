@@ -64,8 +64,8 @@ std::optional<RowPlace> FindRow(Bytes page, int row, Version version);
 
 // The bytes a table definition's columns, their names, its indexes and their
 // names take, from the definition as one run of bytes (its first page whole,
-// then each page it continues on without its 8-byte header); nullopt when they
-// do not fit in it.
+// then each page it continues on without its 8-byte header); nullopt when the
+// length it declares runs past those bytes or they run past that length.
 std::optional<std::size_t> DefinitionExtent(Bytes definition, Version version);
 
 // A page that holds long values (Memo, OLE): a data page marked "LVAL".

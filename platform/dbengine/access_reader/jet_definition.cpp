@@ -12,6 +12,7 @@ struct DefinitionLayout {
     std::size_t realIndexEntry, columnEntry, realIndexMap, index, nameLength;
 };
 
+constexpr std::size_t kLengthAt = 8;
 constexpr DefinitionLayout kJet3{25, 27, 31, 43, 8, 18, 39, 20, 1};
 constexpr DefinitionLayout kJet4{45, 47, 51, 63, 12, 25, 52, 28, 2};
 
@@ -25,14 +26,16 @@ std::uint64_t Little(Bytes bytes, std::size_t at, std::size_t size) {
 
 std::optional<std::size_t> DefinitionExtent(Bytes definition, Version version) {
     const DefinitionLayout& layout = version == Version::Jet3 ? kJet3 : kJet4;
-    const std::uint64_t size = definition.size();
-    if (size < layout.entriesAt) return std::nullopt;
+    if (definition.size() < layout.entriesAt) return std::nullopt;
+    // Its declared length must lie in its pages, and all that follows within that length.
+    const std::uint64_t size = Little(definition, kLengthAt, 4);
+    if (size > definition.size() || size < layout.entriesAt) return std::nullopt;
     const std::uint64_t columns = Little(definition, layout.columnCountAt, 2);
     const std::uint64_t indexes = Little(definition, layout.indexCountAt, 4);
     const std::uint64_t realIndexes = Little(definition, layout.realIndexCountAt, 4);
     // Each count is below 2^32 and each entry below 64 bytes: no sum here wraps.
     std::uint64_t at = layout.entriesAt + realIndexes * layout.realIndexEntry + columns * layout.columnEntry;
-    // Names, each after its length; the loop ends at the bytes' end whatever the count says.
+    // Names, each after its length; the loop ends at the declared end whatever the count says.
     auto names = [&](std::uint64_t count) {
         for (std::uint64_t i = 0; i < count && at <= size; ++i) {
             if (at + layout.nameLength > size) return false;

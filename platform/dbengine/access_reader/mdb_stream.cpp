@@ -209,12 +209,15 @@ void AccessSource::WriteTable(const std::string& name, StreamOut& out) {
     if (!Open(out)) return;
     MdbHandle& mdb = *handle_->mdb;
     const std::string wanted = winfs::FoldCase(name);
-    for (MdbCatalogEntry* entry : TableEntries(mdb, handle_->live)) {
+    const auto entries = TableEntries(mdb, handle_->live);
+    std::unordered_set<unsigned long> definitions;
+    for (const MdbCatalogEntry* entry : entries) definitions.insert(entry->table_pg);
+    for (MdbCatalogEntry* entry : entries) {
         if (winfs::FoldCase(entry->object_name) != wanted) continue;
         std::string failure = "the table definition cannot be read";
         Table table;
         try {
-            CheckDefinition(mdb, static_cast<std::uint32_t>(entry->table_pg), fileSize_);
+            CheckDefinition(mdb, static_cast<std::uint32_t>(entry->table_pg), fileSize_, definitions);
             table.reset(mdb_read_table(entry));
         } catch (const ScanError& error) {
             failure = error.what();

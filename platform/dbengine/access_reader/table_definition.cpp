@@ -1,7 +1,6 @@
 #include "table_definition.h"
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "jet_decoding.h"
@@ -19,7 +18,8 @@ std::string Page(std::uint32_t number) { return "page " + std::to_string(number)
 
 } // namespace
 
-void CheckDefinition(MdbHandle& mdb, std::uint32_t first, std::uint64_t fileSize) {
+void CheckDefinition(MdbHandle& mdb, std::uint32_t first, std::uint64_t fileSize,
+                     const std::unordered_set<unsigned long>& tables) {
     const auto size = static_cast<std::size_t>(mdb.fmt->pg_size);
     std::vector<unsigned char> definition;
     std::unordered_set<std::uint32_t> seen;
@@ -27,6 +27,7 @@ void CheckDefinition(MdbHandle& mdb, std::uint32_t first, std::uint64_t fileSize
         const std::string where = "the table definition goes on to " + Page(page);
         if ((page + 1ull) * size > fileSize) throw ScanError(where + ", past the end of the file");
         if (!seen.insert(page).second) throw ScanError(where + " again");
+        if (page != first && tables.count(page)) throw ScanError(where + ", where another table's definition starts");
         if (mdb_read_alt_pg(&mdb, page) != mdb.fmt->pg_size) throw ScanError(where + ", which cannot be read");
         const unsigned char* bytes = mdb.alt_pg_buf;
         if (bytes[0] != kDefinitionPage) throw ScanError(where + ", which is no definition page");
