@@ -259,9 +259,10 @@ TEST_F(AccessScan, ATableDefinitionNotWholeIs3343) {
         std::size_t at, width;
         std::uint32_t value;
     };
-    const Edit edits[] = {{kFirst + kNext, 4, pastTheEnd}, {kSecond, 2, 0x0101 /* a data page */}, {kSecond + kNext, 4, 24},
-                          {kSecond + kNext, 4, unita}, {kFirst + kFields, 2, wide.U16(kFirst + kFields) + 20u},
-                          {kFirst + kLength, 4, 100}, {kFirst + kLength, 4, 3 * kPage}};
+    const Edit edits[] = {{kFirst + kNext, 4, pastTheEnd},   {kSecond, 2, 0x0101 /* a data page */},
+                          {kSecond + kNext, 4, 24},          {kSecond + kNext, 4, unita},
+                          {kFirst + kFields, 2, wide.U16(kFirst + kFields) + 20u},
+                          {kFirst + kLength, 4, 100},        {kFirst + kLength, 4, 3 * kPage}};
     for (const Edit& edit : edits) {
         SCOPED_TRACE(std::to_string(edit.at) + ": " + std::to_string(edit.value));
         JetImage copy = wide;
