@@ -15,6 +15,6 @@ namespace access_reader {
 // indexes fit in the length it declares and that in its pages. Uses libmdb's
 // second page buffer.
 void CheckDefinition(MdbHandle& mdb, std::uint32_t page, std::uint64_t fileSize,
-                     const std::unordered_set<unsigned long>& tables = {});
+                     const std::unordered_set<unsigned long>& definitions = {});
 
 } // namespace access_reader
