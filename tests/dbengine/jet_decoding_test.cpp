@@ -49,7 +49,9 @@ TEST(JetDecoding, FieldsOutsideTheirRowAreRefused) {
     EXPECT_FALSE(value({kPage - 2, 2, false}, number));         // a Long needs four bytes
     EXPECT_TRUE(value({row + 6, -4, true}, text)->IsNull());
 
-    page.Put16(kRowCountAt + 2, 4);                             // a row over the offsets table
+    page.Put16(kRowCountAt + 2, 4);                             // a row over the page's header
+    EXPECT_FALSE(jet::FindRow(page.bytes, 0, Version::Jet4));
+    page.Put16(kRowCountAt + 2, kRowCountAt + 2);               // a row over the offsets table
     EXPECT_FALSE(jet::FindRow(page.bytes, 0, Version::Jet4));
     EXPECT_FALSE(jet::FindRow(page.bytes, 1, Version::Jet4));
 }
@@ -57,8 +59,8 @@ TEST(JetDecoding, FieldsOutsideTheirRowAreRefused) {
 TEST(JetDecoding, LongValueChainsAreFollowedAndCheckedPageByPage) {
     MadePages pages;
     // Page 5 row 0 goes on to page 6 row 0, which ends the chain.
-    pages.pages[5].Rows({Chained(6 << 8, "Hello, ")});
-    pages.pages[6].Rows({Chained(0, "world")});
+    pages.pages[5].OfLongValues().Rows({Chained(6 << 8, "Hello, ")});
+    pages.pages[6].OfLongValues().Rows({Chained(0, "world")});
     auto field = [](std::uint32_t length, std::uint32_t pageRow) {
         MadePage header;
         header.Put32(0, length);
@@ -73,6 +75,15 @@ TEST(JetDecoding, LongValueChainsAreFollowedAndCheckedPageByPage) {
 
     pages.pages[6].Rows({Chained(5 << 8, "world")});                              // back to the first page
     EXPECT_FALSE(jet::LongValue(field(1000, 5 << 8), pages, Version::Jet4));
+
+    // A chain, or a value on one page, that reaches a page other than of long values.
+    pages.pages[6] = MadePage();
+    pages.pages[6].Rows({Chained(0, "world")});
+    EXPECT_FALSE(jet::LongValue(field(12, 5 << 8), pages, Version::Jet4));
+    EXPECT_FALSE(jet::LongValue(field(5 | 0x40000000, 6 << 8), pages, Version::Jet4));
+    // A value on one page is as long as declared, and its row holds it whole.
+    EXPECT_EQ(jet::LongValue(field(9 | 0x40000000, 5 << 8), pages, Version::Jet4), std::string("\x00\x06\x00\x00Hello", 9));
+    EXPECT_FALSE(jet::LongValue(field(12 | 0x40000000, 5 << 8), pages, Version::Jet4));
     EXPECT_FALSE(jet::LongValue(std::vector<unsigned char>(5), pages, Version::Jet4));
 }
 
@@ -113,10 +124,13 @@ TEST(JetDecoding, DecimalsAreExactDigits) {
     EXPECT_EQ(jet::DecimalText(bytes, 0), "79228162514264337593543962681");
 }
 
-// A name written with a letter beyond Latin-1, stored uncompressed.
+// A name written with a letter beyond Latin-1, stored uncompressed; one that
+// starts with "ÿ" (FF 00) is no compressed text (those start FF FE).
 TEST(JetDecoding, UncompressedTextKeepsBothBytesOfEachLetter) {
     const std::vector<unsigned char> name{'A', 0, 0x00, 0x01, 'x', 0};   // "AĀx"
     EXPECT_EQ(jet::Text(name, Version::Jet4), "A\u0100x");
+    const std::vector<unsigned char> umlaut{0xFF, 0x00, 'b', 0x00, 0x00, 0x01};
+    EXPECT_EQ(jet::Text(umlaut, Version::Jet4), "\u00FFb\u0100");
 }
 
 // A replication id as Access shows it, and a letter beyond the first plane.

@@ -25,6 +25,12 @@ struct MadePage {
         Put16(at, value & 0xffff);
         Put16(at + 2, value >> 16);
     }
+    // Marks the page as one of long values (Memo, OLE).
+    MadePage& OfLongValues() {
+        bytes[0] = 0x01;
+        std::copy_n("LVAL", 4, bytes.begin() + 4);
+        return *this;
+    }
     // Rows given in order; returns where each starts.
     std::vector<int> Rows(const std::vector<std::vector<unsigned char>>& rows) {
         std::vector<int> starts;

@@ -62,9 +62,18 @@ dao::VarType VarTypeOf(int columnType);
 // index or the row lies outside the page or over the table.
 std::optional<RowPlace> FindRow(Bytes page, int row, Version version);
 
+// The bytes a table definition's columns, their names, its indexes and their
+// names take, from the definition as one run of bytes (its first page whole,
+// then each page it continues on without its 8-byte header); nullopt when the
+// length it declares runs past those bytes or they run past that length.
+std::optional<std::size_t> DefinitionExtent(Bytes definition, Version version);
+
+// A page that holds long values (Memo, OLE): a data page marked "LVAL".
+bool IsLongValuePage(Bytes page);
+
 // The bytes of a long value from the 12 bytes the row keeps for it; nullopt
-// when its chain leaves the pages, loops, or outgrows the declared length or
-// the source's limit.
+// when its chain leaves the pages or the long-value pages, loops, or outgrows
+// the declared length or the source's limit.
 std::optional<std::string> LongValue(Bytes field, PageSource& pages, Version version);
 
 // Text as stored (Jet 4: UCS-2, possibly compressed; Jet 3: Windows-1252) to UTF-8.

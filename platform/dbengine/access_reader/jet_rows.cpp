@@ -1,4 +1,5 @@
 // Rows of a page and the chains of long values that run across pages.
+#include <cstring>
 #include <unordered_set>
 
 #include "jet_decoding.h"
@@ -24,10 +25,13 @@ std::uint32_t U32(Bytes b, std::size_t at) {
 
 int RowCountOffset(Version version) { return version == Version::Jet3 ? 0x08 : 0x0c; }
 
-// The bytes of the row that a page-and-row pointer names.
+constexpr unsigned char kDataPage = 0x01;
+constexpr std::size_t kMarkAt = 4;          // where a data page names its table, a long-value page says LVAL
+
+// The bytes of the long-value row that a page-and-row pointer names.
 std::optional<Bytes> PointedRow(PageSource& pages, std::uint32_t pageRow, Version version) {
     const Bytes page = pages.Page(pageRow >> 8);
-    if (page.empty()) return std::nullopt;
+    if (!IsLongValuePage(page)) return std::nullopt;
     const auto row = FindRow(page, static_cast<int>(pageRow & 0xff), version);
     if (!row) return std::nullopt;
     return page.subspan(static_cast<std::size_t>(row->start), static_cast<std::size_t>(row->end - row->start));
@@ -51,6 +55,10 @@ std::optional<std::string> ChainedValue(std::uint32_t length, std::uint32_t page
 } // namespace
 
 int PageSize(Version version) { return version == Version::Jet3 ? 2048 : 4096; }
+
+bool IsLongValuePage(Bytes page) {
+    return page.size() >= kMarkAt + 4 && page[0] == kDataPage && std::memcmp(page.data() + kMarkAt, "LVAL", 4) == 0;
+}
 
 std::optional<RowPlace> FindRow(Bytes page, int row, Version version) {
     const auto countAt = static_cast<std::size_t>(RowCountOffset(version));
@@ -78,9 +86,11 @@ std::optional<std::string> LongValue(Bytes field, PageSource& pages, Version ver
         return std::string(reinterpret_cast<const char*>(field.data()) + kLongValueHeader, field.size() - kLongValueHeader);
     const std::uint32_t pageRow = U32(field, 4);
     if (length & kOnePage) {
+        // A row shorter than the value lost its end; the value is as long as declared.
+        const std::size_t declared = length & ~kFlags;
         const auto row = PointedRow(pages, pageRow, version);
-        if (!row) return std::nullopt;
-        return std::string(reinterpret_cast<const char*>(row->data()), row->size());
+        if (!row || row->size() < declared) return std::nullopt;
+        return std::string(reinterpret_cast<const char*>(row->data()), declared);
     }
     if (length & kFlags) return std::nullopt;
     return ChainedValue(length, pageRow, pages, version);

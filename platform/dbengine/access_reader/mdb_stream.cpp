@@ -11,6 +11,7 @@
 
 #include "dbengine/access/reader_stream.h"
 #include "jet_decoding.h"
+#include "table_definition.h"
 #include "table_scan.h"
 #include "winfs/paths.h"
 
@@ -34,10 +35,6 @@ void WriteFailure(StreamOut& out, wire::Failure kind, std::string_view detail) {
     wire::AppendU8(out.buffer, wire::kFailure);
     wire::AppendU8(out.buffer, static_cast<std::uint8_t>(kind));
     wire::AppendText(out.buffer, detail);
-}
-
-jet::Version VersionOf(const MdbHandle& mdb) {
-    return mdb.f->jet_version == MDB_VER_JET3 ? jet::Version::Jet3 : jet::Version::Jet4;
 }
 
 std::vector<MdbCatalogEntry*> TableEntries(MdbHandle& mdb, const std::unordered_set<unsigned long>& live) {
@@ -212,12 +209,23 @@ void AccessSource::WriteTable(const std::string& name, StreamOut& out) {
     if (!Open(out)) return;
     MdbHandle& mdb = *handle_->mdb;
     const std::string wanted = winfs::FoldCase(name);
-    for (MdbCatalogEntry* entry : TableEntries(mdb, handle_->live)) {
+    const auto entries = TableEntries(mdb, handle_->live);
+    std::unordered_set<unsigned long> definitions;
+    for (const MdbCatalogEntry* entry : entries) definitions.insert(entry->table_pg);
+    for (MdbCatalogEntry* entry : entries) {
         if (winfs::FoldCase(entry->object_name) != wanted) continue;
-        Table table(mdb_read_table(entry));
+        std::string failure = "the table definition cannot be read";
+        Table table;
+        try {
+            CheckDefinition(mdb, static_cast<std::uint32_t>(entry->table_pg), fileSize_, definitions);
+            table.reset(mdb_read_table(entry));
+        } catch (const ScanError& error) {
+            failure = error.what();
+        }
         if (!table || !mdb_read_columns(table.get())) {
             damaged_ = true;
-            return WriteFailure(out, wire::Failure::Unreadable, "the table definition cannot be read");
+            const std::string detail = std::string("table ") + entry->object_name + ": " + failure;
+            return WriteFailure(out, wire::Failure::Unreadable, detail);
         }
         WriteHeader(*table, out);
         WriteRows(mdb, *table, path_, fileSize_, out, damaged_);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "table_definition.h"
+
 namespace access_reader {
 
 namespace {
@@ -24,8 +26,7 @@ std::string Page(std::uint32_t number) { return "page " + std::to_string(number)
 } // namespace
 
 TableScan::TableScan(MdbHandle& mdb, MdbTableDef& table, std::uint64_t fileSize)
-    : mdb_(mdb), table_(table), fileSize_(fileSize),
-      version_(mdb.f->jet_version == MDB_VER_JET3 ? jet::Version::Jet3 : jet::Version::Jet4) {}
+    : mdb_(mdb), table_(table), fileSize_(fileSize), version_(VersionOf(mdb)) {}
 
 void TableScan::Load(std::uint32_t page) {
     const auto size = static_cast<std::uint64_t>(mdb_.fmt->pg_size);
@@ -85,7 +86,8 @@ std::optional<jet::RowPlace> TableScan::Next() {
         const jet::Bytes bytes(mdb_.pg_buf, static_cast<std::size_t>(mdb_.fmt->pg_size));
         const auto place = jet::FindRow(bytes, index, version_);
         if (!place) throw ScanError(Page(page_) + ": row " + std::to_string(index) + " lies outside its page");
-        if (place->start == place->end) continue;
+        // A live row holds at least its field count: an empty one is a row lost, not a row deleted.
+        if (place->start == place->end) throw ScanError(Page(page_) + ": row " + std::to_string(index) + " is empty");
         if (raw & kMoved) return MovedRow(*place);
         return place;
     }
@@ -97,6 +99,7 @@ std::unordered_set<unsigned long> LiveCatalogPages(MdbHandle& mdb, std::uint64_t
     entry.object_type = MDB_TABLE;
     entry.table_pg = 2;
     std::strcpy(entry.object_name, "MSysObjects");
+    CheckDefinition(mdb, static_cast<std::uint32_t>(entry.table_pg), fileSize);
     const std::unique_ptr<MdbTableDef, void (*)(MdbTableDef*)> table(mdb_read_table(&entry), mdb_free_tabledef);
     if (!table || !mdb_read_columns(table.get())) throw ScanError("the catalog's definition cannot be read");
     int idColumn = -1;

@@ -5,8 +5,8 @@
 // 0x4000 holds the page and row where its row now lies, and that row is
 // delivered in the slot's place. Anything that keeps the table from being read
 // whole (a page past the end of the file or unreadable, a listed page that is
-// not one of the table's data pages, a slot table that does not fit) is a
-// ScanError, never a quiet end.
+// not one of the table's data pages, a slot table that does not fit, a live
+// slot without a byte) is a ScanError, never a quiet end.
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -20,6 +20,10 @@ namespace access_reader {
 struct ScanError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+inline jet::Version VersionOf(const MdbHandle& mdb) {
+    return mdb.f->jet_version == MDB_VER_JET3 ? jet::Version::Jet3 : jet::Version::Jet4;
+}
 
 class TableScan {
 public:
