@@ -155,6 +155,10 @@ std::vector<PageText> Composer::Titles(double& height) const {
 }
 
 void Composer::OutputPageObjects(const DefinitionList& variables) {
+    OpenPage(variables, true);
+}
+
+void Composer::OpenPage(const DefinitionList& variables, bool withTable) {
     CloseTable();
     pages_.emplace_back();
     Page& page = pages_.back();
@@ -171,13 +175,14 @@ void Composer::OutputPageObjects(const DefinitionList& variables) {
     nextLine_ = tableTop_ + titleHeight + 0.8;
     firstLine_ = nextLine_;
     linesOnPage_ = 0;
-    tableOpen_ = true;
+    tableOpen_ = withTable;
     // A page whose page part still grows, or left no room for a line, takes none.
     const bool lines = !table.columns.empty();
     const bool anyPageHasRoom = fullPageFirstLine_ + firstRow <= table.bottom + 0.01;
     if (lines && !anyPageHasRoom) Fail("la tabella del modulo non ha spazio per una riga sopra il suo fondo");
     tableDrawn_ = !pagePartContinues_ && (!lines || !anyPageHasRoom || nextLine_ + firstRow <= table.bottom + 0.01);
-    if (!tableDrawn_ || table.columns.empty()) return;
+    if (!withTable) nextLine_ = tableTop_;
+    if (!tableDrawn_ || !withTable || table.columns.empty()) return;
     for (PageText& t : titles) page.texts.push_back(std::move(t));
     const double right = table.left + TableWidth();
     page.rules.push_back({QLineF(table.left, tableTop_, right, tableTop_), 0.3});
@@ -299,7 +304,7 @@ bool Composer::FinishLines(const DefinitionList& variables, const DefinitionList
     const bool newPage = newPageNext_;
     if (newPage) {
         newPageNext_ = false;
-        OutputPageObjects(variables);
+        OpenPage(variables, false);
     }
     CloseTable();
     if (!footerLaidOut_) {
@@ -345,10 +350,9 @@ bool Composer::PlaceFooter(double top, bool freshPage) {
     const double bottom = layout_.table.bottom;
     const double height = RowsBottom(footerRest_);
     const bool whole = top + height <= bottom + 0.01;
-    // A footer that a page of its own holds goes there whole; a taller one
-    // starts here when its head (the totals) does, and continues.
-    if (!whole && !freshPage && (fullPageFirstLine_ + 1 + height <= bottom || top + footerHead_ > bottom + 0.01))
-        return false;
+    // The footer starts under the last line when its head (the totals) fits
+    // there; a text that grows after it continues on the next page.
+    if (!whole && !freshPage && top + footerHead_ > bottom + 0.01) return false;
     std::vector<PageText> rows = std::move(footerRest_);
     MoveRows(rows, top);
     std::vector<PageText> placed = TakeRowsAbove(rows, bottom);

@@ -68,6 +68,9 @@ private:
     // How a text of the page part that wraps whole fared on the pages so far.
     enum class Growth { Unknown, Fits, Continues, Done };
 
+    // A new page with the page part, and the table's titles when withTable
+    // (a page that only carries on the footer has none).
+    void OpenPage(const DefinitionList& variables, bool withTable);
     void CloseTable();
     double TableWidth() const;
     std::vector<PageText> Titles(double& height) const;
@@ -77,7 +80,8 @@ private:
     void PlaceHeader(Page& page, const DefinitionList& variables);
     bool PlaceRows(std::vector<PageText> rows, double height);
     // The footer's lines from its top, each item pushed down by the growing
-    // texts above it; head: the height that should not be split from the last line.
+    // texts above it; head: what stands above the first growing text, kept
+    // with the last line.
     std::vector<PageText> LayOutFooter(const DefinitionList& variables, double& head);
     bool PlaceFooter(double top, bool freshPage);
     void Fail(const std::string& why);
