@@ -187,6 +187,7 @@ TEST_F(Pagination, ANoteOfThePagePartLongerThanAPagePrintsOnceAndTheLinesAfterIt
                      {ItemKind::Variable, "banca", "", 10, 26, 60, 10},
                      {ItemKind::PageNumber, "", "", 10, 260, 60, 10}};
     layout.table.footer = {{ItemKind::Count, "", "Righe: ", 10, 1, 40, 10}};
+    layout.table.left = 75;   // beside the note: not pushed down by it, yet after it
     std::string note;
     for (int i = 0; i < 80; ++i) note += "riga" + std::to_string(100 + i) + "\n";
     DefinitionList data;
@@ -213,7 +214,7 @@ TEST_F(Pagination, ANoteOfThePagePartLongerThanAPagePrintsOnceAndTheLinesAfterIt
     for (int i = 0; i < 30; ++i) EXPECT_EQ(counts["C" + QString::number(100 + i)], 1) << i;
     EXPECT_EQ(counts["Righe: 30"], 1);
     EXPECT_GE(counts["Banca"], 1) << "pushed off the first page, printed on a later one";
-    EXPECT_EQ(composer.Pages().size(), 3u);
+    EXPECT_EQ(composer.Pages().size(), 2u);
     EXPECT_EQ(composer.Failure(), "");
 
     // A table without room for a line prints what it can, and says the document is not whole.

@@ -114,7 +114,7 @@ TEST_F(LongDocuments, AFortyLineNotePrintsWholeOnceWithEveryLineAndTheTotalsOnce
 TEST_F(LongDocuments, EveryDemoCodeAndColumnTitlePrintsWholeOnEveryNewLayout) {
     DemoPrintDatabase();
     const std::vector<std::pair<const char*, std::vector<const char*>>> kinds{
-        {"Command7", {"FE-1020", "VL-440-Z", "FE-2210", "CA-FM-075G", "Cod.", "fornitore"}},
+        {"Command7", {"FE-1020", "VL-440-Z", "FE-2210-NY", "VL-T8N", "Cod.", "fornitore"}},
         {"Command3", {"FE-1020", "UT-0341", "FE-2210", "22", "Codice", "Sconto", "%"}},
         {"Command4", {"UT-0341", "22"}},
         {"Command5", {"FE-1020", "UT-0341", "FE-2210", "L2403A", "L2402C", "Lotto"}},
@@ -122,8 +122,8 @@ TEST_F(LongDocuments, EveryDemoCodeAndColumnTitlePrintsWholeOnEveryNewLayout) {
         {"Command8", {"UT-0912", "VE-1150", "Evasa"}}};
     for (const auto& [button, words] : kinds) {
         DesignDefaultLayout(button);
-        // A supplier's code of ten characters, after the layout was made on the demo's shorter ones.
-        Fill(Archive("vantorima7LL.mdb"), "UPDATE [ORDIFOR_VOCI] SET [codforn] = 'CA-FM-075G' WHERE [id voce] = 3");
+        // A code of ten characters, after the layout was made on the demo's shorter ones.
+        Fill(Archive("vantorima7LL.mdb"), "UPDATE [ORDIFOR_VOCI] SET [codice] = 'FE-2210-NY' WHERE [id voce] = 3");
         Click("Command2");
         const std::string pdf = fs::path(Box(1).toStdString().substr(11)).replace_extension(".pdf").string();
         const PdfLayout paper = PdfWords(Archive(pdf));
@@ -136,7 +136,7 @@ TEST_F(LongDocuments, EveryDemoCodeAndColumnTitlePrintsWholeOnEveryNewLayout) {
                     if (w.text == text) return w.yMax - w.yMin;
                 return 0.0;
             };
-            EXPECT_NEAR(height("CA-FM-075G"), height("Tassello"), 0.05);
+            EXPECT_NEAR(height("FE-2210-NY"), height("Tassello"), 0.05);
         }
         report::Layout layout;
         ASSERT_EQ(report::LoadLayout(Archive(fs::path(pdf).replace_extension(".LST").string()), layout),
