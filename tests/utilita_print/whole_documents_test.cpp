@@ -9,6 +9,7 @@
 #include "support/pdf_text.h"
 #include "print_fixture.h"
 #include "report/model/layout_file.h"
+#include "report/model/paper_change.h"
 
 namespace print_testing {
 namespace {
@@ -145,6 +146,23 @@ TEST_F(LongDocuments, EveryDemoCodeAndColumnTitlePrintsWholeOnEveryNewLayout) {
         for (const report::TableColumn& c : layout.table.columns) std::printf(" %s %.1f", c.field.c_str(), c.width);
         std::printf("\n");
     }
+}
+
+// The new invoice layout carried onto A5: its columns shrink in proportion.
+TEST_F(LongDocuments, OnA5TheDemoInvoicesCodesTitlesAndRatesPrintWhole) {
+    DemoPrintDatabase();
+    screens.designer = [](report::DesignRequest& request) {
+        report::ChangePaper(request.layout, 148, 210);
+        std::string error;
+        ASSERT_TRUE(report::SaveLayout(request.file, request.layout, error)) << error;
+    };
+    Click("Command3");
+    Click("Command1");
+    Click("Command2");
+    const std::map<std::string, int> counts = Counts(PdfWords(Archive("Fattura.pdf")));
+    for (const char* word : {"FE-1020", "UT-0341", "FE-2210", "Codice", "U.M.", "IVA", "Sconto", "Importo"})
+        EXPECT_TRUE(counts.count(word)) << word << " not whole";
+    EXPECT_EQ(counts.count("22") ? counts.at("22") : 0, 3) << "the rate of each line whole";
 }
 
 } // namespace

@@ -19,6 +19,9 @@ constexpr double kBlockFont = 9;
 constexpr double kLastBlockRow = 190;     // the block may not push the table lower than this
 constexpr double kCellRoom = 2.5;         // the cell's padding and a little air
 constexpr double kNarrowestText = 12;     // a wrapping column is never squeezed below this
+// No column is narrower: its title's word still fits at the smallest size
+// when the layout goes onto A5 and its columns shrink in proportion.
+constexpr double kNarrowestColumn = 12;
 constexpr double kTotalsWidth = 90;
 // A code column holds at least a code of ten characters on one line.
 constexpr const char* kTenCharacterCode = "ABCDE12345";
@@ -49,7 +52,7 @@ double NeededWidth(const Definition& field, double fontSize) {
     const double common = TextWidth(QString::fromUtf8(CommonOfType(field)), fontSize, false);
     const double extreme = TextWidth(QString::fromUtf8(WidestOfType(field)), kMinFontSize, false);
     const double code = IsCode(field) ? TextWidth(QString::fromLatin1(kTenCharacterCode), fontSize, false) : 0;
-    return std::max({title, seen, common, extreme, code}) + kCellRoom;
+    return std::max(std::max({title, seen, common, extreme, code}) + kCellRoom, kNarrowestColumn);
 }
 
 } // namespace
