@@ -217,6 +217,20 @@ TEST_F(Pagination, ANoteOfThePagePartLongerThanAPagePrintsOnceAndTheLinesAfterIt
     EXPECT_EQ(composer.Pages().size(), 2u);
     EXPECT_EQ(composer.Failure(), "");
 
+    // A note above the table that leaves room for one row: a line of two rows goes whole to the next page.
+    const double row = LineHeight(10);
+    const int rows = static_cast<int>(209.2 / row) - 1;
+    layout = Table(40, 250);
+    layout.header = {{ItemKind::Variable, "note", "", 10, 20, 60, 10}};
+    data.Set("note", QString("riga\n").repeated(rows).toStdString(), kFieldTypeText);
+    data.Set("codice", "prima\nseconda", kFieldTypeText);
+    Composer pushed(layout);
+    pushed.OutputPageObjects(data);
+    ASSERT_FALSE(pushed.OutputLine(data));
+    pushed.OutputPageObjects(data);
+    ASSERT_TRUE(pushed.OutputLine(data));
+    EXPECT_EQ(Texts(pushed.Pages()[1]), (std::vector<QString>{"Codice", QString::fromUtf8("Q.tà"), "prima", "seconda", ""}));
+
     // A table without room for a line prints what it can, and says the document is not whole.
     Composer cramped(Table(100, 101));
     cramped.OutputPageObjects({});

@@ -93,7 +93,7 @@ void WrapParagraph(const QString& paragraph, double width, double fontSize, bool
 QStringList Words(const QString& paragraph) {
     QStringList words;
     for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!words.isEmpty() && IsUnit(word) && IsNumber(words.back())) words.back() += QLatin1Char(' ') + word;
+        if (!words.isEmpty() && IsNumber(words.back()) && IsUnit(word)) words.back() += QLatin1Char(' ') + word;
         else words.append(word);
     }
     return words;
