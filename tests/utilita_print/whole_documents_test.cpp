@@ -105,6 +105,13 @@ TEST_F(LongDocuments, AFortyLineNotePrintsWholeOnceWithEveryLineAndTheTotalsOnce
         EXPECT_EQ(counts.count("250,00") ? counts.at("250,00") : 0, 1) << kind.button << ": the lines' sum once";
         EXPECT_EQ(counts.count("documento:") ? counts.at("documento:") : 0, 1) << kind.button << ": the total once";
         ExpectTidyPages(paper, Archive(kind.layout));
+        // The totals under the last line, the note going on after them.
+        const auto pageOf = [&](const std::string& text) {
+            for (const PdfWord& w : paper.words)
+                if (w.text == text) return w.page;
+            return -1;
+        };
+        EXPECT_EQ(pageOf("documento:"), pageOf("AR-1025")) << kind.button;
         std::printf("%s: %zu pages\n", kind.pdf, paper.pages.size());
         EXPECT_LE(paper.pages.size(), 3u) << kind.button;
         ASSERT_FALSE(Messages().empty());
