@@ -69,7 +69,7 @@ bool IsUnit(const QString& word) {
 void WrapParagraph(const QString& paragraph, double width, double fontSize, bool bold, QStringList& lines) {
     const auto fits = [&](const QString& s) { return TextWidth(s, fontSize, bold) <= width; };
     QString line;
-    for (const QString& word : Words(paragraph)) {
+    for (const QString& word : UnbrokenWords(paragraph)) {
         const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (fits(joined)) {
             line = joined;
@@ -90,7 +90,7 @@ void WrapParagraph(const QString& paragraph, double width, double fontSize, bool
 
 } // namespace
 
-QStringList Words(const QString& paragraph) {
+QStringList UnbrokenWords(const QString& paragraph) {
     QStringList words;
     for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (!words.isEmpty() && IsNumber(words.back()) && IsUnit(word)) words.back() += QLatin1Char(' ') + word;
@@ -101,7 +101,7 @@ QStringList Words(const QString& paragraph) {
 
 std::optional<double> WholeWordsSize(const QString& text, double width, double fontSize, bool bold) {
     double size = fontSize;
-    for (const QString& word : Words(WithBlanks(text))) {
+    for (const QString& word : UnbrokenWords(WithBlanks(text))) {
         if (TextWidth(word, size, bold) <= width) continue;
         const std::optional<double> smaller = FittingSize(word, width, size, bold);
         if (!smaller) return std::nullopt;

@@ -31,7 +31,7 @@ QStringList WrapLines(const QString& text, double width, double fontSize, bool b
 
 // A paragraph's words, split at blanks; a number keeps the unit after it
 // ("25 kg", "0,75 l"): a line never breaks between them.
-QStringList Words(const QString& paragraph);
+QStringList UnbrokenWords(const QString& paragraph);
 
 // The largest size from fontSize down to kMinFontSize at which every word of
 // the text fits width, so that lines break only between words; nullopt when
