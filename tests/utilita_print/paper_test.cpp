@@ -1,8 +1,6 @@
 // What a print puts on paper, read back from the PDF with the words' boxes:
 // every value whole inside its cell and the page, money as money, dates with
 // their time, the totals once after the last line.
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -21,16 +19,6 @@ using report_testing::PdfWords;
 using PrintedPaper = PrintWindowTest;
 
 constexpr double kPointsPerMm = 72 / 25.4;
-
-// Changes the print database as the program that fills it does.
-void Fill(const fs::path& file, const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
-}
 
 std::vector<PdfWord> Found(const PdfLayout& paper, const std::string& text) {
     std::vector<PdfWord> found;
