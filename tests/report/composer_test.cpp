@@ -180,6 +180,94 @@ TEST_F(Pagination, ALongNoteWrapsWholeAndPushesDownWhatStandsBelowIt) {
         << "the page's foot stays";
 }
 
+// Every line and every row of the note once; nothing below the table's bottom but the page's foot.
+TEST_F(Pagination, ANoteOfThePagePartLongerThanAPagePrintsOnceAndTheLinesAfterIt) {
+    Layout layout = Table(40, 250);
+    layout.header = {{ItemKind::Variable, "note", "", 10, 20, 60, 10},
+                     {ItemKind::Variable, "banca", "", 10, 26, 60, 10},
+                     {ItemKind::PageNumber, "", "", 10, 260, 60, 10}};
+    layout.table.footer = {{ItemKind::Count, "", "Righe: ", 10, 1, 40, 10}};
+    layout.table.left = 75;   // beside the note: not pushed down by it, yet after it
+    std::string note;
+    for (int i = 0; i < 80; ++i) note += "riga" + std::to_string(100 + i) + "\n";
+    DefinitionList data;
+    data.Set("note", note, kFieldTypeText);
+    data.Set("banca", "Banca", kFieldTypeText);
+    Composer composer(layout);
+    composer.OutputPageObjects(data);
+    for (int i = 0; i < 30; ++i) {
+        data.Set("codice", "C" + std::to_string(100 + i), kFieldTypeText);
+        int tries = 0;
+        while (!composer.OutputLine(data) && ++tries < 5) composer.OutputPageObjects(data);
+        ASSERT_LT(tries, 5);
+    }
+    int finishing = 0;
+    while (!composer.FinishLines(data) && ++finishing < 5) {}
+    ASSERT_LT(finishing, 5);
+    std::map<QString, int> counts;
+    for (const Page& page : composer.Pages())
+        for (const PageText& t : page.texts) {
+            ++counts[t.text];
+            if (!t.text.startsWith(QStringLiteral("Pagina"))) EXPECT_LE(t.rect.bottom(), 250.01) << t.text.toStdString();
+        }
+    for (int i = 0; i < 80; ++i) EXPECT_EQ(counts["riga" + QString::number(100 + i)], 1) << i;
+    for (int i = 0; i < 30; ++i) EXPECT_EQ(counts["C" + QString::number(100 + i)], 1) << i;
+    EXPECT_EQ(counts["Righe: 30"], 1);
+    EXPECT_GE(counts["Banca"], 1) << "pushed off the first page, printed on a later one";
+    EXPECT_EQ(composer.Pages().size(), 2u);
+    EXPECT_EQ(composer.Failure(), "");
+
+    // A note above the table that leaves room for one row: a line of two rows goes whole to the next page.
+    const double row = LineHeight(10);
+    const int rows = static_cast<int>(209.2 / row) - 1;
+    layout = Table(40, 250);
+    layout.header = {{ItemKind::Variable, "note", "", 10, 20, 60, 10}};
+    data.Set("note", QString("riga\n").repeated(rows).toStdString(), kFieldTypeText);
+    data.Set("codice", "prima\nseconda", kFieldTypeText);
+    Composer pushed(layout);
+    pushed.OutputPageObjects(data);
+    ASSERT_FALSE(pushed.OutputLine(data));
+    pushed.OutputPageObjects(data);
+    ASSERT_TRUE(pushed.OutputLine(data));
+    EXPECT_EQ(Texts(pushed.Pages()[1]), (std::vector<QString>{"Codice", QString::fromUtf8("Q.tà"), "prima", "seconda", ""}));
+
+    // A table without room for a line prints what it can, and says the document is not whole.
+    Composer cramped(Table(100, 101));
+    cramped.OutputPageObjects({});
+    EXPECT_EQ(cramped.Failure(), "il documento non entra intero nelle pagine del modulo: la tabella del modulo non "
+                                 "ha spazio per una riga sopra il suo fondo");
+}
+
+TEST_F(Pagination, ACodeOrANumberWithItsUnitShrinksRatherThanBreakInside) {
+    Layout layout = Table(40, 250);
+    layout.table.columns = {{"codice", "Codice", 16, Align::Left, ValueFormat::Auto},
+                            {"articolo", "Articolo", 22, Align::Left, ValueFormat::Auto}};
+    DefinitionList fields;
+    fields.Set("codice", "FE-1020-XY", kFieldTypeText);
+    fields.Set("articolo", "Cemento sacco 25 kg", kFieldTypeText);
+    Composer composer(layout);
+    composer.OutputPageObjects({});
+    ASSERT_TRUE(composer.OutputLine(fields));
+    fields.Set("codice", std::string(60, 'X'), kFieldTypeText);
+    ASSERT_TRUE(composer.OutputLine(fields));
+    std::vector<const PageText*> code, description, long_;
+    for (const PageText& t : composer.Pages()[0].texts) {
+        if (t.rect.top() < 45) continue;
+        if (t.text.startsWith('X')) long_.push_back(&t);
+        else (t.rect.x() < 25 ? code : description).push_back(&t);
+    }
+    ASSERT_EQ(code.size(), 1u);
+    EXPECT_EQ(code[0]->text, QStringLiteral("FE-1020-XY"));
+    EXPECT_TRUE(code[0]->fontSize < 10 && code[0]->fontSize >= kMinFontSize);
+    EXPECT_EQ(description.back()->text, QStringLiteral("25 kg"));
+    // A word too wide even at the smallest size still prints whole, letter by letter.
+    ASSERT_GT(long_.size(), 1u);
+    QString joined;
+    for (const PageText* t : long_) joined += t->text;
+    EXPECT_EQ(joined, QString(60, QLatin1Char('X')));
+    EXPECT_EQ(long_[0]->fontSize, kMinFontSize);
+}
+
 TEST_F(Pagination, AnEmptyDocumentsSumsPrintInTheirColumnsFormats) {
     Layout layout = Table(40, 250);
     layout.table.footer = {{ItemKind::Sum, "importo", "Totale importo: ", 10, 1, 90, 10},

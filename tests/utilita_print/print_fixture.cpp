@@ -1,5 +1,7 @@
 #include "print_fixture.h"
 
+#include <sqlite3.h>
+
 #include "dbengine/engine.h"
 #include "report/model/layout_file.h"
 #include "support/qt_application.h"
@@ -45,6 +47,15 @@ void PrintWindowTest::DesignDefaultLayout(const char* button) {
     Click(button);
     Click("Command1");
     screens.designer = nullptr;
+}
+
+void Fill(const fs::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    char* error = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
 }
 
 std::string Lines(std::initializer_list<std::string> lines) {

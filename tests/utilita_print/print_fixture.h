@@ -58,6 +58,9 @@ protected:
     std::unique_ptr<utilita::print::PrintLayoutWindow> form;
 };
 
+// Changes the print database as the program that fills it does.
+void Fill(const fs::path& file, const std::string& sql);
+
 // The text of one message box as the window shows it: lines joined by CR LF.
 std::string Lines(std::initializer_list<std::string> lines);
 

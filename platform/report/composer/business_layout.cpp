@@ -27,6 +27,8 @@ bool IsCustomer(const std::string& n) {
     return n == "nominativo" || n == "fornitore" || n == "indirizzo" || n == "cap" || n == "citta" || n == "pr" ||
            n == "piva" || n == "codfis";
 }
+// A note grows with what the operator wrote: it prints once, after the totals.
+bool IsNote(const std::string& n) { return n == "camponote" || Starts(n, "note"); }
 // Keys that link the tables; nothing an addressee reads.
 bool IsKey(const std::string& n) { return Starts(n, "id ") || Starts(n, "anno_"); }
 
@@ -101,24 +103,32 @@ void CustomerBlock(Layout& layout, const DefinitionList& variables) {
     if (add("piva", "P.IVA ", 115, 77, false)) y += 4.5;
 }
 
+// The note across the page under the totals, where it prints once however long.
+void NoteAfterTotals(LineTable& table, const DefinitionList& variables) {
+    double y = 1;
+    for (const HeaderItem& item : table.footer) y = std::max(y, item.y + ItemHeight(item) + 2);
+    for (const Definition& v : variables.Items())
+        if (IsNote(v.name)) {
+            table.footer.push_back(Variable(v.name, Caption(v.name), kLeft, y, kRight - kLeft, kInfoFont));
+            y += LineHeight(kInfoFont) + 1;
+        }
+}
+
 // The lines, without the keys that link them to the document, across the
 // text width from top down to the page's foot.
 void FitTable(LineTable& table, double top, const DefinitionList& fields) {
     std::erase_if(table.columns, [](const TableColumn& c) { return IsKey(c.field); });
-    double width = 0;
-    TableColumn* widestText = nullptr;
-    for (TableColumn& c : table.columns) {
-        width += c.width;
+    // Sized again across the text width, now that the keys' room is free.
+    std::vector<Definition> shown;
+    for (const TableColumn& c : table.columns) {
         const Definition* f = fields.Find(c.field);
-        if ((!f || *WidestOfType(*f) == '\0') && (!widestText || c.width > widestText->width)) widestText = &c;
+        shown.push_back(f ? *f : Definition{.name = c.field});
     }
-    // The keys' room goes to the description; numbers and dates keep what their type needs.
-    const double room = kRight - kLeft - width;
-    for (TableColumn& c : table.columns) {
-        if (!widestText || room < 0) c.width *= (kRight - kLeft) / std::max(width, 1.0);
-        c.title = ColumnTitle(c.field);
+    const std::vector<double> widths = ColumnWidths(shown, table.fontSize, kRight - kLeft);
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+        table.columns[i].width = widths[i];
+        table.columns[i].title = ColumnTitle(table.columns[i].field);
     }
-    if (widestText && room >= 0) widestText->width += room;
     // A title's longest word keeps to one line; the widest column gives the room.
     if (!table.columns.empty()) {
         auto widest = std::max_element(table.columns.begin(), table.columns.end(),
@@ -174,11 +184,13 @@ Layout BusinessLayout(const std::string& title, const DefinitionList& variables,
     for (const Definition& v : variables.Items()) {
         const bool total = std::any_of(layout.table.footer.begin(), layout.table.footer.end(),
                                        [&](const HeaderItem& f) { return f.source == v.name; });
-        if (IsNumber(v.name) || IsDate(v.name) || IsCustomer(v.name) || IsKey(v.name) || total) continue;
+        if (IsNumber(v.name) || IsDate(v.name) || IsCustomer(v.name) || IsKey(v.name) || IsNote(v.name) || total)
+            continue;
         layout.header.push_back(Variable(v.name, Caption(v.name), kLeft, y, 92, kInfoFont));
         y += step;
     }
 
+    NoteAfterTotals(layout.table, variables);
     FitTable(layout.table, std::max(kBlockTop + 36, y + 4), fields);
 
     HeaderItem page;

@@ -8,14 +8,16 @@ namespace report {
 
 FittedCell WrapIntoBox(const QString& text, QPointF topLeft, double width, double maxHeight, const CellStyle& style) {
     FittedCell cell;
-    const double lineHeight = LineHeight(style.fontSize);
+    // A smaller size before a word breaks inside (a code, a number with its unit).
+    const double size = WholeWordsSize(text, width, style.fontSize, style.bold).value_or(kMinFontSize);
+    const double lineHeight = LineHeight(size);
     double y = topLeft.y();
-    for (const QString& line : WrapLines(text, width, style.fontSize, style.bold)) {
+    for (const QString& line : WrapLines(text, width, size, style.bold)) {
         if (maxHeight > 0 && !cell.texts.empty() && y + lineHeight > topLeft.y() + maxHeight + 0.01) {
             cell.overflow = true;
             break;
         }
-        cell.texts.push_back({QRectF(topLeft.x(), y, width, lineHeight), line, style.fontSize, style.bold, style.align});
+        cell.texts.push_back({QRectF(topLeft.x(), y, width, lineHeight), line, size, style.bold, style.align});
         y += lineHeight;
     }
     cell.height = y - topLeft.y();

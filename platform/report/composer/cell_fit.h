@@ -23,7 +23,8 @@ struct FittedCell {
 // What a value that cannot be shown whole prints instead.
 inline constexpr const char* kOverflowMark = "###";
 
-// Text in lines inside width, from the box's top left corner. With
+// Text in lines inside width, from the box's top left corner, broken between
+// words at the largest size (down to kMinFontSize) that keeps each word whole. With
 // maxHeight > 0 the lines beyond it are left out (overflow).
 FittedCell WrapIntoBox(const QString& text, QPointF topLeft, double width, double maxHeight, const CellStyle& style);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "report/composer/flowing_rows.h"
 #include "report/composer/page_objects.h"
 #include "report/composer/value_format.h"
 #include "report/model/report_codes.h"
@@ -19,7 +20,8 @@ ValueFormat Shown(const Definition* value, ValueFormat format) {
 
 } // namespace
 
-Composer::Composer(Layout layout) : layout_(std::move(layout)) {
+Composer::Composer(Layout layout)
+    : layout_(std::move(layout)), growth_(layout_.header.size(), Growth::Unknown), headerRest_(layout_.header.size()) {
     for (const HeaderItem& item : layout_.table.footer)
         if (item.kind == ItemKind::Sum) sums_.push_back({item.source, {}, ColumnType::Unknown});
 }
@@ -46,8 +48,8 @@ FittedCell Composer::FitValue(const QString& text, ValueFormat shown, const QRec
     return ShrinkIntoBox(text, onPage, style, !wraps);
 }
 
-double Composer::PlaceItem(Page& page, const HeaderItem& item, double top, const DefinitionList& variables,
-                           bool grows) {
+FittedCell Composer::FitItem(const HeaderItem& item, double top, const DefinitionList& variables, bool grows,
+                            bool* wraps) {
     QString text;
     ValueFormat shown = ValueFormat::Text;
     if (item.kind == ItemKind::Text) {
@@ -64,10 +66,10 @@ double Composer::PlaceItem(Page& page, const HeaderItem& item, double top, const
         shown = Shown(value, item.format);
     }
     const CellStyle style{item.fontSize, item.bold, item.align};
-    // A text variable of the page part (a note, a memo) wraps whole and its
-    // box grows downward; elsewhere a box without a height keeps its text
-    // on one line.
+    // A text variable (a note, a memo) wraps whole and its box grows
+    // downward; elsewhere a box without a height keeps its text on one line.
     const bool wholeText = grows && item.kind == ItemKind::Variable && shown == ValueFormat::Text;
+    if (wraps) *wraps = wholeText;
     const double maxHeight = wholeText ? 0 : item.height > 0 ? item.height : -1;
     FittedCell cell = FitValue(text, shown, QRectF(item.x, top + item.y, item.width, ItemHeight(item)), maxHeight,
                                style);
@@ -75,44 +77,70 @@ double Composer::PlaceItem(Page& page, const HeaderItem& item, double top, const
     for (PageText& t : cell.texts) {
         t.italic = item.italic;
         t.family = QString::fromStdString(item.fontFamily);
-        page.texts.push_back(std::move(t));
     }
-    return wholeText ? std::max(0.0, cell.height - ItemHeight(item)) : 0;
+    return cell;
 }
 
 void Composer::PlaceHeader(Page& page, const DefinitionList& variables) {
     // Top down, so that what a grown box pushes down is known when placed.
-    std::vector<const HeaderItem*> items;
-    for (const HeaderItem& item : layout_.header) items.push_back(&item);
-    std::stable_sort(items.begin(), items.end(), [](const HeaderItem* a, const HeaderItem* b) { return a->y < b->y; });
-    struct Grown {
-        double bottom;   // as laid out
-        double left, right;
-        double extra;
-    };
-    std::vector<Grown> grown;
-    // What stands below a grown box, across the same width, moves down with it.
-    const auto pushedDown = [&](double y, double left, double right) {
-        double shift = 0;
-        for (const Grown& g : grown)
-            if (y >= g.bottom - 0.01 && left < g.right && right > g.left) shift += g.extra;
-        return shift;
-    };
-    for (const HeaderItem* item : items) {
+    std::vector<std::size_t> items;
+    for (std::size_t i = 0; i < layout_.header.size(); ++i) items.push_back(i);
+    std::stable_sort(items.begin(), items.end(), [&](std::size_t a, std::size_t b) {
+        return layout_.header[a].y < layout_.header[b].y;
+    });
+    const double tableBottom = layout_.table.bottom;
+    PushDown pushed;
+    pagePartContinues_ = false;
+    for (const std::size_t i : items) {
+        const HeaderItem& item = layout_.header[i];
         // The page's foot (page number, print date) stays where it is.
-        const double shift =
-            item->y >= layout_.table.bottom ? 0 : pushedDown(item->y, item->x, item->x + item->width);
-        const double extra = PlaceItem(page, *item, shift, variables, true);
-        if (extra > 0) grown.push_back({item->y + ItemHeight(*item), item->x, item->x + item->width, extra});
+        const bool foot = item.y >= tableBottom;
+        const double shift = foot ? 0 : pushed.ShiftAt(item.y, item.x, item.x + item.width);
+        const double limit = foot ? layout_.pageHeight - layout_.margins.bottom : tableBottom;
+        Growth& growth = growth_[i];
+        if (growth == Growth::Done) continue;   // printed whole on the pages before
+        std::vector<PageText> rows;
+        if (growth == Growth::Continues) {
+            rows = std::move(headerRest_[i]);
+            MoveRows(rows, item.y + shift);
+        } else {
+            bool wraps = false;
+            FittedCell cell = FitItem(item, shift, variables, true, &wraps);
+            if (!wraps || cell.height <= ItemHeight(item) + 0.01) {
+                growth = Growth::Fits;
+                // Pushed out of the page part's room: on a later page, where nothing pushes it.
+                if (shift > 0 && item.y + shift + ItemHeight(item) > limit + 0.01) {
+                    pagePartContinues_ = true;
+                    continue;
+                }
+                for (PageText& t : cell.texts) page.texts.push_back(std::move(t));
+                continue;
+            }
+            rows = std::move(cell.texts);
+        }
+        // A text that grows prints once: what fits here, the rest on the next page.
+        std::vector<PageText> placed = TakeRowsAbove(rows, limit);
+        if (placed.empty() && shift == 0) {
+            Fail(item.source + ": il testo non trova spazio nella pagina");
+            rows.clear();
+        }
+        growth = rows.empty() ? Growth::Done : Growth::Continues;
+        pagePartContinues_ = pagePartContinues_ || !rows.empty();
+        headerRest_[i] = std::move(rows);
+        const double top = item.y + shift;
+        if (!foot) pushed.Grew(item.y + ItemHeight(item), item.x, item.x + item.width,
+                               RowsBottom(placed, top) - top - ItemHeight(item));
+        for (PageText& t : placed) page.texts.push_back(std::move(t));
     }
-    tableTop_ = layout_.table.top + pushedDown(layout_.table.top, layout_.table.left,
-                                               layout_.table.left + std::max(TableWidth(), 1.0));
+    tableTop_ = layout_.table.top + pushed.ShiftAt(layout_.table.top, layout_.table.left,
+                                                   layout_.table.left + std::max(TableWidth(), 1.0));
 }
 
-double Composer::PlaceTitles(Page& page) {
+std::vector<PageText> Composer::Titles(double& height) const {
     const LineTable& table = layout_.table;
     const CellStyle style{table.fontSize, true, Align::Left};
-    double height = LineHeight(table.fontSize);
+    std::vector<PageText> titles;
+    height = LineHeight(table.fontSize);
     double x = table.left;
     for (const TableColumn& column : table.columns) {
         CellStyle titleStyle = style;
@@ -120,13 +148,17 @@ double Composer::PlaceTitles(Page& page) {
         FittedCell cell = WrapIntoBox(QString::fromStdString(column.title), QPointF(x + kCellPadding, tableTop_),
                                       std::max(1.0, column.width - 2 * kCellPadding), 0, titleStyle);
         height = std::max(height, cell.height);
-        for (PageText& t : cell.texts) page.texts.push_back(std::move(t));
+        for (PageText& t : cell.texts) titles.push_back(std::move(t));
         x += column.width;
     }
-    return height;
+    return titles;
 }
 
 void Composer::OutputPageObjects(const DefinitionList& variables) {
+    OpenPage(variables, true);
+}
+
+void Composer::OpenPage(const DefinitionList& variables, bool withTable) {
     CloseTable();
     pages_.emplace_back();
     Page& page = pages_.back();
@@ -136,16 +168,25 @@ void Composer::OutputPageObjects(const DefinitionList& variables) {
     PlaceHeader(page, variables);
     const LineTable& table = layout_.table;
     double titleHeight = 0;
-    if (!table.columns.empty()) {
-        titleHeight = PlaceTitles(page);
-        const double right = table.left + TableWidth();
-        page.rules.push_back({QLineF(table.left, tableTop_, right, tableTop_), 0.3});
-        page.rules.push_back({QLineF(table.left, tableTop_ + titleHeight, right, tableTop_ + titleHeight), 0.3});
-    }
+    std::vector<PageText> titles;
+    if (!table.columns.empty()) titles = Titles(titleHeight);
+    const double firstRow = LineHeight(table.fontSize);
+    fullPageFirstLine_ = table.top + titleHeight + 0.8;
     nextLine_ = tableTop_ + titleHeight + 0.8;
     firstLine_ = nextLine_;
     linesOnPage_ = 0;
-    tableOpen_ = true;
+    tableOpen_ = withTable;
+    // A page whose page part still grows, or left no room for a line, takes none.
+    const bool lines = !table.columns.empty();
+    const bool anyPageHasRoom = fullPageFirstLine_ + firstRow <= table.bottom + 0.01;
+    if (lines && !anyPageHasRoom) Fail("la tabella del modulo non ha spazio per una riga sopra il suo fondo");
+    tableDrawn_ = !pagePartContinues_ && (!lines || !anyPageHasRoom || nextLine_ + firstRow <= table.bottom + 0.01);
+    if (!withTable) nextLine_ = tableTop_;
+    if (!tableDrawn_ || !withTable || table.columns.empty()) return;
+    for (PageText& t : titles) page.texts.push_back(std::move(t));
+    const double right = table.left + TableWidth();
+    page.rules.push_back({QLineF(table.left, tableTop_, right, tableTop_), 0.3});
+    page.rules.push_back({QLineF(table.left, tableTop_ + titleHeight, right, tableTop_ + titleHeight), 0.3});
 }
 
 bool Composer::OutputLine(const DefinitionList& fields) {
@@ -155,6 +196,7 @@ bool Composer::OutputLine(const DefinitionList& fields) {
         CountLine(fields);
         return true;
     }
+    if (!tableDrawn_) return false;
     if (!rest_.empty()) {
         // The rows of a line that did not end on the page before.
         std::vector<PageText> rest = std::move(rest_);
@@ -175,8 +217,12 @@ bool Composer::OutputLine(const DefinitionList& fields) {
         height = std::max(height, cells.back().height);
         x += column.width;
     }
-    // A line that an empty page would hold goes there whole; a taller one starts here.
-    if (nextLine_ + height > table.bottom && linesOnPage_ > 0 && firstLine_ + height <= table.bottom) return false;
+    // A line that a page of its own would hold goes there whole; a taller one
+    // starts here. A page whose grown page part left less room is not one.
+    const bool shortPage = firstLine_ > fullPageFirstLine_ + 0.01;
+    if (nextLine_ + height > table.bottom && (linesOnPage_ > 0 || shortPage) &&
+        fullPageFirstLine_ + height <= table.bottom)
+        return false;
     std::vector<PageText> rows;
     for (FittedCell& cell : cells)
         for (PageText& t : cell.texts) rows.push_back(std::move(t));
@@ -254,29 +300,77 @@ bool Composer::FinishLines(const DefinitionList& variables, const DefinitionList
     for (Sum& sum : sums_)
         if (const Definition* f = sum.column == ColumnType::Unknown ? fields.Find(sum.field) : nullptr)
             sum.column = f->column;
-    if (footerOnNextPage_) {
-        footerOnNextPage_ = false;
-        OutputPageObjects(variables);
-        CloseTable();
-        PlaceFooter(variables, nextLine_ + 1);
-        return true;
+    if (finished_) return true;
+    const bool newPage = newPageNext_;
+    if (newPage) {
+        newPageNext_ = false;
+        OpenPage(variables, false);
     }
-    if (!tableOpen_) return true;
     CloseTable();
-    const LineTable& table = layout_.table;
-    if (table.footer.empty()) return true;
-    const double top = nextLine_ + 1.5;
-    if (top + FooterHeight(table) > table.bottom && linesOnPage_ > 0) {
-        footerOnNextPage_ = true;
+    if (!footerLaidOut_) {
+        footerRest_ = LayOutFooter(variables, footerHead_);
+        footerLaidOut_ = true;
+    }
+    // The page part still growing takes the pages before the footer's.
+    if (!tableDrawn_) {
+        newPageNext_ = true;
         return false;
     }
-    PlaceFooter(variables, top);
-    return true;
+    if (footerRest_.empty()) {
+        finished_ = true;
+        return true;
+    }
+    const bool freshPage = newPage || (linesOnPage_ == 0 && firstLine_ <= fullPageFirstLine_ + 0.01);
+    finished_ = PlaceFooter(nextLine_ + (newPage ? 1 : 1.5), freshPage);
+    newPageNext_ = !finished_;
+    return finished_;
 }
 
-void Composer::PlaceFooter(const DefinitionList& variables, double top) {
-    pages_.back().footerTop = top;
-    for (const HeaderItem& item : layout_.table.footer) PlaceItem(pages_.back(), item, top, variables);
+std::vector<PageText> Composer::LayOutFooter(const DefinitionList& variables, double& head) {
+    std::vector<const HeaderItem*> items;
+    for (const HeaderItem& item : layout_.table.footer) items.push_back(&item);
+    std::stable_sort(items.begin(), items.end(), [](const HeaderItem* a, const HeaderItem* b) { return a->y < b->y; });
+    PushDown pushed;
+    std::vector<PageText> rows;
+    double firstGrown = -1;
+    head = 0;
+    for (const HeaderItem* item : items) {
+        const double shift = pushed.ShiftAt(item->y, item->x, item->x + item->width);
+        FittedCell cell = FitItem(*item, shift, variables, true);
+        const double extra = cell.height - ItemHeight(*item);
+        if (extra > 0.01 && firstGrown < 0) firstGrown = item->y;
+        if (firstGrown < 0 || item->y < firstGrown) head = std::max(head, RowsBottom(cell.texts));
+        pushed.Grew(item->y + ItemHeight(*item), item->x, item->x + item->width, extra);
+        for (PageText& t : cell.texts) rows.push_back(std::move(t));
+    }
+    return rows;
+}
+
+bool Composer::PlaceFooter(double top, bool freshPage) {
+    const double bottom = layout_.table.bottom;
+    const double height = RowsBottom(footerRest_);
+    const bool whole = top + height <= bottom + 0.01;
+    // The footer starts under the last line when its head (the totals) fits
+    // there; a text that grows after it continues on the next page.
+    if (!whole && !freshPage && top + footerHead_ > bottom + 0.01) return false;
+    std::vector<PageText> rows = std::move(footerRest_);
+    MoveRows(rows, top);
+    std::vector<PageText> placed = TakeRowsAbove(rows, bottom);
+    footerRest_ = std::move(rows);
+    if (placed.empty()) {
+        if (!freshPage) return false;
+        Fail("il piede della tabella non entra in una pagina");
+        footerRest_.clear();
+    }
+    footerHead_ = 0;
+    Page& page = pages_.back();
+    if (page.footerTop < 0) page.footerTop = top;
+    for (PageText& t : placed) page.texts.push_back(std::move(t));
+    return footerRest_.empty();
+}
+
+void Composer::Fail(const std::string& why) {
+    if (failure_.empty()) failure_ = "il documento non entra intero nelle pagine del modulo: " + why;
 }
 
 std::vector<std::string> Composer::Warnings() const {
@@ -301,7 +395,7 @@ std::vector<std::string> Composer::Warnings() const {
 void Composer::CloseTable() {
     if (!tableOpen_ || pages_.empty()) return;
     tableOpen_ = false;
-    if (layout_.table.columns.empty()) return;
+    if (layout_.table.columns.empty() || !tableDrawn_) return;
     const double y = nextLine_ + 0.5;
     pages_.back().rules.push_back({QLineF(layout_.table.left, y, layout_.table.left + TableWidth(), y), 0.3});
 }

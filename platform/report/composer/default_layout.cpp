@@ -19,7 +19,17 @@ constexpr double kBlockFont = 9;
 constexpr double kLastBlockRow = 190;     // the block may not push the table lower than this
 constexpr double kCellRoom = 2.5;         // the cell's padding and a little air
 constexpr double kNarrowestText = 12;     // a wrapping column is never squeezed below this
+// No column is narrower: its title's word still fits at the smallest size
+// when the layout goes onto A5 and its columns shrink in proportion.
+constexpr double kNarrowestColumn = 12;
 constexpr double kTotalsWidth = 90;
+// A code column holds at least a code of ten characters on one line.
+constexpr const char* kTenCharacterCode = "ABCDE12345";
+
+// Codes (article, supplier's, lot): one word each, never broken.
+bool IsCode(const Definition& field) {
+    return field.name.rfind("cod", 0) == 0 || field.name.rfind("lott", 0) == 0;
+}
 
 // Money in the page part is the document's totals: they go to the footer.
 bool IsTotal(const Definition& v) {
@@ -27,8 +37,10 @@ bool IsTotal(const Definition& v) {
 }
 
 // What a column needs: its title's longest word (titles wrap), the widest
-// value its type holds in practice (a number does not wrap, and a later
-// document's amounts are larger than today's) and the widest value seen.
+// value seen, and for a number what real documents hold at full size (a
+// number does not wrap, and a later document's amounts are larger than
+// today's) with the widest its type holds at the smallest size; a code at
+// least a code of ten characters.
 double NeededWidth(const Definition& field, double fontSize) {
     double title = 0;
     for (const QString& word : QString::fromStdString(field.name).split(QLatin1Char(' ')))
@@ -37,12 +49,14 @@ double NeededWidth(const Definition& field, double fontSize) {
     widest.contents = field.widest;
     widest.value = {};
     const double seen = TextWidth(FormatValue(&widest, ValueFormat::Auto), fontSize, false);
-    return std::max({title, seen, TextWidth(QString::fromUtf8(WidestOfType(field)), fontSize, false)}) + kCellRoom;
+    const double common = TextWidth(QString::fromUtf8(CommonOfType(field)), fontSize, false);
+    const double extreme = TextWidth(QString::fromUtf8(WidestOfType(field)), kMinFontSize, false);
+    const double code = IsCode(field) ? TextWidth(QString::fromLatin1(kTenCharacterCode), fontSize, false) : 0;
+    return std::max(std::max({title, seen, common, extreme, code}) + kCellRoom, kNarrowestColumn);
 }
 
-// Column widths within usable: numbers keep what they need (they do not
-// wrap); the texts share the rest, the narrower ones getting all they need
-// first, and the room left over widens the texts.
+} // namespace
+
 std::vector<double> ColumnWidths(const std::vector<Definition>& fields, double fontSize, double usable) {
     std::vector<double> width;
     std::vector<std::size_t> texts;
@@ -75,6 +89,8 @@ std::vector<double> ColumnWidths(const std::vector<Definition>& fields, double f
     return width;
 }
 
+namespace {
+
 void AddFooter(Layout& layout, const DefinitionList& variables, const DefinitionList& fields) {
     const double step = LineHeight(kBlockFont) + 0.5;
     const double right = layout.pageWidth - kMargin - kTotalsWidth;
@@ -98,6 +114,18 @@ void AddFooter(Layout& layout, const DefinitionList& variables, const Definition
 }
 
 } // namespace
+
+const char* CommonOfType(const Definition& value) {
+    switch (ResolvedFormat(value)) {
+    case ValueFormat::Amount: return "12.345.678,90";
+    case ValueFormat::Number: return value.column == ColumnType::Integer ? "1.234.567" : "1.234.567,5";
+    case ValueFormat::Date: return "00/00/0000";
+    case ValueFormat::YesNo: return "No";
+    case ValueFormat::Text:
+    case ValueFormat::Auto: break;
+    }
+    return "";
+}
 
 const char* WidestOfType(const Definition& value) {
     switch (ResolvedFormat(value)) {

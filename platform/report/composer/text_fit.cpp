@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <QFontMetricsF>
+#include <QRegularExpression>
 
 namespace report {
 
@@ -53,11 +54,22 @@ QString WithBlanks(const QString& text) {
 
 namespace {
 
+bool IsNumber(const QString& word) {
+    static const QRegularExpression number(QStringLiteral("^[-+]?[0-9][0-9.,]*$"));
+    return number.match(word).hasMatch();
+}
+
+// A unit after a number: a few letters or a sign (kg, l, V, %, €).
+bool IsUnit(const QString& word) {
+    static const QRegularExpression unit(QStringLiteral("^(\\p{L}{1,3}\\.?|%|€)$"));
+    return unit.match(word).hasMatch();
+}
+
 // One paragraph (no line break in it) in lines of at most width.
 void WrapParagraph(const QString& paragraph, double width, double fontSize, bool bold, QStringList& lines) {
     const auto fits = [&](const QString& s) { return TextWidth(s, fontSize, bold) <= width; };
     QString line;
-    for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& word : UnbrokenWords(paragraph)) {
         const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (fits(joined)) {
             line = joined;
@@ -77,6 +89,26 @@ void WrapParagraph(const QString& paragraph, double width, double fontSize, bool
 }
 
 } // namespace
+
+QStringList UnbrokenWords(const QString& paragraph) {
+    QStringList words;
+    for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!words.isEmpty() && IsNumber(words.back()) && IsUnit(word)) words.back() += QLatin1Char(' ') + word;
+        else words.append(word);
+    }
+    return words;
+}
+
+std::optional<double> WholeWordsSize(const QString& text, double width, double fontSize, bool bold) {
+    double size = fontSize;
+    for (const QString& word : UnbrokenWords(WithBlanks(text))) {
+        if (TextWidth(word, size, bold) <= width) continue;
+        const std::optional<double> smaller = FittingSize(word, width, size, bold);
+        if (!smaller) return std::nullopt;
+        size = *smaller;
+    }
+    return size;
+}
 
 QStringList WrapLines(const QString& text, double width, double fontSize, bool bold) {
     QString breaks = text;

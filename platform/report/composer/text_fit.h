@@ -25,8 +25,18 @@ double TextWidth(const QString& text, double fontSize, bool bold);
 
 // The text in lines of at most width, broken at its own line breaks and
 // between words (a tab is a blank); a word longer than a line is broken
-// between its letters, so nothing is left out.
+// between its letters, so nothing is left out (WholeWordsSize first finds
+// the size that spares it).
 QStringList WrapLines(const QString& text, double width, double fontSize, bool bold);
+
+// A paragraph's words, split at blanks; a number keeps the unit after it
+// ("25 kg", "0,75 l"): a line never breaks between them.
+QStringList UnbrokenWords(const QString& paragraph);
+
+// The largest size from fontSize down to kMinFontSize at which every word of
+// the text fits width, so that lines break only between words; nullopt when
+// a word is too wide even at the smallest.
+std::optional<double> WholeWordsSize(const QString& text, double width, double fontSize, bool bold);
 
 // The text on one line: tabs and line breaks become blanks.
 QString WithBlanks(const QString& text);
