@@ -2,6 +2,7 @@
 // through the engine into a real PDF file (there is no printer in tests).
 #include "support/pdf_text.h"
 #include "print_fixture.h"
+#include "report/model/layout_file.h"
 
 namespace print_testing {
 namespace {
@@ -180,8 +181,16 @@ TEST_F(PrintCommand, WhatCannotBePrintedIsToldAndNothingIsPrinted) {
     DesignDefaultLayout("Command6");
     fs::create_directories(Archive("PREVENTIVO.pdf"));
     Click("Command2");
+    // A table with no room for one line under its titles: the lines could not print.
+    fs::remove(Archive("PREVENTIVO.pdf"));
+    report::Layout layout;
+    ASSERT_EQ(report::LoadLayout(Archive("PREVENTIVO.LST"), layout), report::LayoutLoad::Loaded);
+    layout.table.bottom = layout.table.top + 1;
+    std::string error;
+    ASSERT_TRUE(report::SaveLayout(Archive("PREVENTIVO.LST"), layout, error)) << error;
+    Click("Command2");
 
-    ASSERT_EQ(Messages().size(), 5u);
+    ASSERT_EQ(Messages().size(), 6u);
     EXPECT_EQ(Messages()[0].text, Lines({"Archivio di stampa non trovato :", "C:\\archivi\\vantorima7LL.mdb"}));
     EXPECT_EQ(Messages()[1].text, "Nessun documento da stampare !");
     EXPECT_EQ(Messages()[2].text, Lines({"Tabella mancante nell'archivio di stampa :", "DDT_VOCI"}));
@@ -189,6 +198,11 @@ TEST_F(PrintCommand, WhatCannotBePrintedIsToldAndNothingIsPrinted) {
               Lines({"Modulo di stampa non trovato :", "C:\\archivi\\PREVENTIVO.LST", "Crearlo prima con Design."}));
     EXPECT_EQ(Messages()[4].text,
               Lines({"Impossibile completare la stampa su :", "C:\\archivi\\PREVENTIVO.pdf"}));
+    EXPECT_EQ(Messages()[5].text.rfind("Documento non stampato: il modulo non lo contiene intero.\r\n"
+                                       "il documento non entra intero nelle pagine del modulo: ", 0), 0u)
+        << Messages()[5].text;
+    EXPECT_TRUE(screens.optionTexts.size() == 1u) << "no options offered for a document that cannot print whole";
+    EXPECT_FALSE(fs::exists(Archive("PREVENTIVO.pdf")));
     for (const ui::MessageRequest& m : Messages()) {
         EXPECT_EQ(m.title, "Linea Vantorima 7  - Utilità");
         EXPECT_EQ(m.icon, ui::Icon::Exclamation);

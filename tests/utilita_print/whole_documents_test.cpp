@@ -34,7 +34,9 @@ void ExpectTidyPages(const PdfLayout& paper, const report::Layout& layout) {
                     a.xMax <= (layout.pageWidth - layout.margins.right) * k + 0.5 &&
                     a.yMax <= (layout.pageHeight - layout.margins.bottom) * k + 0.5)
             << a.text << " past the margin";
-        if (a.yMin < 280 * k) EXPECT_LE(a.yMax, layout.table.bottom * k + 0.5) << a.text << " over the page's foot";
+        if (a.yMin < 280 * k) {
+            EXPECT_LE(a.yMax, layout.table.bottom * k + 0.5) << a.text << " over the page's foot";
+        }
         for (std::size_t j = i + 1; j < paper.words.size(); ++j) {
             const PdfWord& b = paper.words[j];
             EXPECT_TRUE(a.page != b.page || a.xMax <= b.xMin + 0.2 || b.xMax <= a.xMin + 0.2 ||

@@ -23,6 +23,7 @@ inline constexpr const char* kLayoutMissingHint = "Crearlo prima con Design.";
 inline constexpr const char* kLayoutUnreadable = "Modulo di stampa non valido :";
 inline constexpr const char* kLayoutNewer =
     "Modulo di stampa salvato da una versione più recente del programma :";
+inline constexpr const char* kNotPrintedWhole = "Documento non stampato: il modulo non lo contiene intero.";
 inline constexpr const char* kOutputFailed = "Impossibile completare la stampa su :";
 inline constexpr const char* kPrinterTarget = "stampante predefinita";
 inline constexpr const char* kPrintedToFile = "Documento stampato nel file :";

@@ -136,6 +136,9 @@ void PrintLayoutWindow::ReportJobFailure(report::Answer answer, const std::strin
     case report::Answer::NewerLayout:
         Warn(std::string(kLayoutNewer) + "\r\n" + layoutFile);
         break;
+    case report::Answer::NotWhole:
+        Warn(std::string(kNotPrintedWhole) + "\r\n" + report_.LayoutProblem());
+        break;
     default:
         Warn(std::string(kOutputFailed) + "\r\n" +
              (report_.OutputFileName().empty() ? std::string(kPrinterTarget)

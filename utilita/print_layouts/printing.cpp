@@ -88,8 +88,10 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
         }
         CheckDocumentLines();
         ReleasePrintDatabase();   // the options wait on the operator
-        if (report::AnswerOf(report_.ShowPrintOptions(this, kPrintOptionsText)) == report::Answer::Cancelled) {
+        answer = report::AnswerOf(report_.ShowPrintOptions(this, kPrintOptionsText));
+        if (answer != report::Answer::Ok) {
             report_.EndPrintJob(0);
+            if (answer != report::Answer::Cancelled) ReportJobFailure(answer, layoutFile);
             return;
         }
 
@@ -114,8 +116,9 @@ void PrintLayoutWindow::PrintDocument(const std::int16_t& printMode) {
         const report::Answer finished = answer;
         ReleasePrintDatabase();   // before the preview or a message waits on the operator
 
-        if (report::AnswerOf(report_.EndPrintJob(0)) != report::Answer::Ok) {
-            ReportJobFailure(report::Answer::NoOutput, layoutFile);
+        answer = report::AnswerOf(report_.EndPrintJob(0));
+        if (answer != report::Answer::Ok) {
+            ReportJobFailure(answer == report::Answer::NotWhole ? answer : report::Answer::NoOutput, layoutFile);
             return;
         }
         if (finished != report::Answer::Cancelled) ShowPrinted(printMode, layoutFile, *kind);

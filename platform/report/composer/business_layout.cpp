@@ -122,7 +122,7 @@ void FitTable(LineTable& table, double top, const DefinitionList& fields) {
     std::vector<Definition> shown;
     for (const TableColumn& c : table.columns) {
         const Definition* f = fields.Find(c.field);
-        shown.push_back(f ? *f : Definition{.name = c.field});
+        shown.push_back(f ? *f : Definition{.name = c.field, .contents = {}});
     }
     const std::vector<double> widths = ColumnWidths(shown, table.fontSize, kRight - kLeft);
     for (std::size_t i = 0; i < table.columns.size(); ++i) {

@@ -22,6 +22,9 @@ public:
     // widest value of a box's type would do.
     std::vector<std::string> Finish(const DefinitionList& variables, const DefinitionList& fields);
 
+    // Why the layout's pages cannot hold the document whole; empty when they can.
+    const std::string& Failure() const { return trial_.Failure(); }
+
 private:
     void Start(const DefinitionList& variables);
     bool ShownAsNumber(const std::string& box, const DefinitionList& variables, const DefinitionList& fields) const;

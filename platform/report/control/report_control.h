@@ -70,7 +70,8 @@ public:
     std::int32_t CheckLine();
     // The print options (printer, copies, output file), after a warning of
     // each box that would not print a value of the page part or of the lines
-    // checked whole; kResultCancelled on a cancel.
+    // checked whole; kResultCancelled on a cancel, kResultNotWhole (why in
+    // LayoutProblem) when the layout's pages cannot hold the document whole.
     std::int32_t ShowPrintOptions(QWidget* window, const std::string& text);
     // Opens a page with the page part, from the variables as declared last.
     std::int32_t OutputPageObjects();
@@ -83,7 +84,8 @@ public:
     // part), kResultCancelled when the operator stopped the job.
     std::int32_t FinishLines();
     // Ends the job: puts its pages on the printer, the PDF file or the
-    // preview, unless it was cancelled. kResultNoOutput when they cannot be written.
+    // preview, unless it was cancelled. kResultNoOutput when they cannot be written,
+    // kResultNotWhole (nothing printed) when they do not hold the document whole.
     std::int32_t EndPrintJob(std::int32_t options);
     std::int32_t ShowPreview(std::string& layoutFile, const std::string& text, QWidget* window);
     std::int32_t DiscardPreview(std::string& layoutFile, const std::string& text);

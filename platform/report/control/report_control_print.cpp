@@ -65,6 +65,12 @@ std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string&
     if (previewLayout_) return kResultOk;
     // A box that would not print a value whole is told of before anything is printed.
     const std::string warnings = ShortList(job_->check.Finish(variables_, fields_));
+    // A document the pages cannot hold whole is not offered for printing at all.
+    if (!job_->check.Failure().empty()) {
+        layoutProblem_ = job_->check.Failure();
+        job_->cancelled = true;
+        return kResultNotWhole;
+    }
     if (!CurrentScreens().PrintOptions(window, text, warnings, job_->printer)) {
         job_->cancelled = true;
         return kResultCancelled;
@@ -103,6 +109,10 @@ std::int32_t ReportControl::EndPrintJob(std::int32_t) {
     std::vector<Page> pages = job->composer.Pages();
     NumberPages(pages);
     if (job->cancelled || pages.empty()) return kResultOk;
+    if (!job->composer.Failure().empty()) {
+        layoutProblem_ = job->composer.Failure();
+        return kResultNotWhole;
+    }
     warnings_ = job->composer.Warnings();
     if (job->mode == kPrintToPreview) {
         job->progress.reset();

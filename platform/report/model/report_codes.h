@@ -27,6 +27,7 @@ inline constexpr std::int32_t kResultNoOutput = -103;     // the printer or the 
 inline constexpr std::int32_t kResultNoJob = -104;        // a job operation without an open job
 inline constexpr std::int32_t kResultBadArgument = -105;  // unknown project kind or print mode
 inline constexpr std::int32_t kResultNewerLayout = -106;  // the layout file is of a later format
+inline constexpr std::int32_t kResultNotWhole = -107;     // the layout's pages cannot hold the document whole
 
 // An answer by name, as callers read every answer of the report control.
 enum class Answer : std::int32_t {
@@ -39,6 +40,7 @@ enum class Answer : std::int32_t {
     NoJob = kResultNoJob,
     BadArgument = kResultBadArgument,
     NewerLayout = kResultNewerLayout,
+    NotWhole = kResultNotWhole,
     Unknown = -1,   // a code none of the above names
 };
 
@@ -54,6 +56,7 @@ constexpr Answer AnswerOf(std::int32_t code) {
     case kResultNoJob:
     case kResultBadArgument:
     case kResultNewerLayout:
+    case kResultNotWhole:
         return static_cast<Answer>(code);
     default:
         return Answer::Unknown;
