@@ -89,12 +89,15 @@ TEST_F(DesignerSafety, ASelectionMovesAsOneBlockByMouseAndByThePanel) {
     Drag(first.center(), first.center() + QPointF(100, 0));
     const double moved = Current().header[0].x - before.header[0].x;
     EXPECT_GT(moved, 0);
-    double right = 0;
+    EXPECT_DOUBLE_EQ(Current().table.left - before.table.left, moved) << "the columns went along";
+    double right = ColumnLeft(Current().table, static_cast<int>(Current().table.columns.size()));
     for (std::size_t i = 0; i < before.header.size(); ++i) {
         EXPECT_DOUBLE_EQ(Current().header[i].x - before.header[i].x, moved) << "item " << i;
         right = std::max(right, Current().header[i].x + Current().header[i].width);
     }
-    EXPECT_DOUBLE_EQ(right, Current().pageWidth) << "stopped where the first one met the edge";
+    for (std::size_t i = 0; i < before.table.footer.size(); ++i)
+        EXPECT_DOUBLE_EQ(Current().table.footer[i].x - before.table.footer[i].x, moved) << "footer " << i;
+    EXPECT_DOUBLE_EQ(right, Current().pageWidth - Current().margins.right) << "stopped at the margin as one";
 
     const Layout dragged = Current();
     dialog->Document().Select({{Part::Item, 0}, {Part::Item, 1}, {Part::Item, 2}});
@@ -151,9 +154,12 @@ TEST_F(DesignerSafety, ValuesOffThePaperAreBroughtOnItOnOpeningWithOneLine) {
     request.layout.shapes.push_back(Shape{});
     request.layout.shapes.back().width = 0;      // as a file's width -10 reads
     request.layout.table.columns[2].width = 0;
+    request.layout.header[1].width = 0;
     request.newLayout = false;
     Open();
-    EXPECT_EQ(Status(), QStringLiteral("3 valori fuori dalla pagina sono stati riportati nella pagina."));
+    EXPECT_EQ(Status(), QStringLiteral("1 valore fuori dalla pagina è stato riportato nella pagina. 3 larghezze sotto "
+                                       "il minimo sono state portate a una misura utilizzabile."));
+    EXPECT_EQ(Current().header[1].width, 50) << "as wide as a new text";
     for (const ObjectRef& ref : {ObjectRef{Part::Item, 0}, ObjectRef{Part::Shape, 0}, ObjectRef{Part::Column, 2}}) {
         EXPECT_GE(Bounds(Current(), ref).width(), 3) << int(ref.part);
         EXPECT_LE(Bounds(Current(), ref).right(), Current().pageWidth) << int(ref.part);

@@ -18,6 +18,7 @@
 
 #include "support/designer_traps.h"
 #include "report/designer/property_panel.h"
+#include "report/model/layout_file.h"
 
 namespace report_testing {
 namespace {
@@ -39,12 +40,35 @@ TEST_F(DesignerTraps, ALineIsResizedAlongItsLengthByHandlePanelAndSameWidth) {
     EXPECT_EQ(Bounds(Current(), Selected().front()), QRectF(upright.x, upright.y, 0, upright.height + 20));
 }
 
-TEST_F(DesignerTraps, LandscapeThenPortraitGivesTheLayoutBack) {
+TEST_F(DesignerTraps, APaperChangeKeepsBoxesApartAndComesBackAfterASave) {
     TurnPage(true);
-    EXPECT_EQ(Current().table.bottom, request.layout.table.bottom - 87) << "as far from the page's foot";
     TurnPage(false);
-    EXPECT_NEAR(Current().table.bottom, request.layout.table.bottom, 1e-9);
-    EXPECT_NEAR(Current().header.back().x, request.layout.header.back().x, 1e-9);
+    EXPECT_EQ(Current(), request.layout) << "in one sitting, exactly";
+    const Layout a4 = Current();
+    TurnPage(false, Paper::A5);
+    ASSERT_EQ(Current().pageWidth, 148);
+    const Margins& m = Current().margins;
+    const QRectF room = QRectF(QPointF(m.left, m.top), QPointF(148 - m.right, 210 - m.bottom)).adjusted(-1e-9, -1e-9, 1e-9, 1e-9);
+    Selection page = AllObjects(a4);
+    std::erase_if(page, [](ObjectRef r) { return r.part == Part::Footer; });
+    for (const ObjectRef& r : page) {
+        EXPECT_TRUE(room.contains(Bounds(Current(), r))) << int(r.part) << " " << r.index;
+        for (const ObjectRef& s : page)
+            if (r < s && !Bounds(a4, r).intersects(Bounds(a4, s)))
+                EXPECT_FALSE(Bounds(Current(), r).intersects(Bounds(Current(), s))) << r.index << " " << s.index;
+    }
+    Key(canvas, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(LoadLayout(request.file, request.layout), LayoutLoad::Loaded);
+    request.newLayout = false;
+    Open();
+    TurnPage(false, Paper::A4);
+    for (const ObjectRef& r : AllObjects(a4)) {
+        const QRectF was = Bounds(a4, r), is = Bounds(Current(), r);
+        EXPECT_LT(QLineF(was.topLeft(), is.topLeft()).length() + QLineF(was.bottomRight(), is.bottomRight()).length(),
+                  0.5) << int(r.part) << " " << r.index;
+        if (const HeaderItem* item = TextItem(a4, r)) EXPECT_NEAR(TextItem(Current(), r)->fontSize, item->fontSize, 0.05);
+    }
+    EXPECT_NEAR(Current().table.fontSize, a4.table.fontSize, 0.05);
 }
 
 TEST_F(DesignerTraps, ThePageStaysPutWhileTheSelectionChanges) {
@@ -74,17 +98,23 @@ TEST_F(DesignerTraps, NewObjectsLandOnFreePageAndFramesAreReachable) {
     EXPECT_LT(QLineF(first.center(), canvas->VisibleMm().center()).length(), 10) << "in the visible middle";
     EXPECT_FALSE(first.intersects(second)) << "the second beside the first";
     for (int i = 0; i < static_cast<int>(Current().header.size()); ++i)
-        EXPECT_FALSE(second.intersects(Bounds(Current(), {Part::Item, i})));
+        EXPECT_FALSE(first.intersects(Bounds(Current(), {Part::Item, i})) ||
+                     second.intersects(Bounds(Current(), {Part::Item, i})));
+    const Margins& m = Current().margins;
+    EXPECT_TRUE(QRectF(m.left, m.top, Current().pageWidth - m.left - m.right, Current().pageHeight - m.top - m.bottom)
+                    .contains(first | second));
     // A palette button let go on the page puts its object there.
     QWidget* button = Child<QToolBar>("Palette")->widgetForAction(Child<QAction>("AddText"));
-    const QPoint onPage = canvas->mapToGlobal(canvas->ToPixel({30, 250}).toPoint());
+    const QPoint onPage = canvas->mapToGlobal(canvas->ToPixel({30, 60}).toPoint());
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
                       Qt::LeftButton, {});
     QMouseEvent release(QEvent::MouseButtonRelease, button->mapFromGlobal(QPointF(onPage)), QPointF(onPage),
                         Qt::LeftButton, Qt::NoButton, {});
+    QApplication::setActiveWindow(dialog.get());
     QApplication::sendEvent(button, &press);
     QApplication::sendEvent(button, &release);
-    EXPECT_EQ(Bounds(Current(), Selected().front()).topLeft(), QPointF(30, 250));
+    EXPECT_EQ(Bounds(Current(), Selected().front()).topLeft(), QPointF(30, 60));
+    EXPECT_EQ(QApplication::focusWidget(), canvas) << "the keys stay on the page";
 
     // The empty frame is dragged by its inside; a click on its border beside
     // another object's handle takes the frame.
@@ -121,7 +151,8 @@ TEST_F(DesignerTraps, SumsFollowColumnsWidthsSnapKeysAndTheMenuWork) {
     EXPECT_EQ(Child<QLabel>("StatusMessage")->text(),
               QStringLiteral("L'oggetto è al bordo della pagina: non si sposta oltre."));
     Key(canvas, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(Selected().size(), Current().header.size() + Current().table.footer.size());
+    EXPECT_EQ(Selected(), AllObjects(Current())) << "the table's columns too";
+    ASSERT_EQ(Selected().size(), Current().header.size() + Current().table.columns.size() + Current().table.footer.size());
     Key(canvas, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(dialog->Modified());
     EXPECT_TRUE(fs::exists(request.file));

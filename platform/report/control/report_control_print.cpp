@@ -3,6 +3,7 @@
 
 #include "report/composer/narrow_boxes.h"
 #include "report/composer/page_objects.h"
+#include "report/composer/unreadable_images.h"
 #include "report/control/report_control.h"
 #include "report/control/screens.h"
 #include "report/model/layout_file.h"
@@ -49,7 +50,9 @@ std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string&
     if (!job_) return kResultNoJob;
     if (previewLayout_) return kResultOk;
     // A box that would print ### is told of before anything is printed.
-    const std::string warnings = ShortList(NarrowBoxes(job_->composer.GetLayout(), variables_, fields_));
+    std::vector<std::string> told = UnreadableImages(job_->composer.GetLayout());
+    for (std::string& narrow : NarrowBoxes(job_->composer.GetLayout(), variables_, fields_)) told.push_back(narrow);
+    const std::string warnings = ShortList(told);
     if (!CurrentScreens().PrintOptions(window, text, warnings, job_->printer)) {
         job_->cancelled = true;
         return kResultCancelled;

@@ -82,6 +82,11 @@ struct Layout {
     LineTable table;
     std::vector<Shape> shapes;
     Margins margins;
+    // The room inside the margins that the font and image sizes were chosen
+    // for, kept while the layout lies on another paper so that the way back
+    // gives them again; 0: the room of this paper.
+    double designWidth = 0;
+    double designHeight = 0;
 
     bool operator==(const Layout&) const = default;
 };
