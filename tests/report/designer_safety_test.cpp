@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest/QTest>
 
+#include "support/damaged_image.h"
 #include "support/designer_fixture.h"
 
 namespace report_testing {
@@ -166,6 +169,47 @@ TEST_F(DesignerSafety, ValuesOffThePaperAreBroughtOnItOnOpeningWithOneLine) {
     }
     Trigger("Undo");
     EXPECT_EQ(Current(), request.layout) << "the repair is one step";
+}
+
+TEST_F(DesignerSafety, ADamagedImageIsToldOnOpening) {
+    request.layout.shapes.push_back(DamagedLogo());
+    Open();
+    ASSERT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_EQ(boxes.Requests()[0].text, "L'immagine n. 1 (PNG, posizione 15 x 10 mm) del modulo non è leggibile.");
+    EXPECT_EQ(boxes.Requests()[0].icon, ui::Icon::Exclamation);
+}
+
+TEST_F(DesignerSafety, EscapeDuringADragPutsTheObjectsBackAndKeepsTheSelection) {
+    const Layout before = Current();
+    const QPointF from = Bounds(before, {Part::Item, 0}).center();
+    Send(QEvent::MouseButtonPress, from, Qt::LeftButton, {});
+    Send(QEvent::MouseMove, from + QPointF(25, 25), Qt::LeftButton, {});
+    ASSERT_NE(Current(), before);
+    QApplication::setActiveWindow(dialog.get());
+    QTest::keyClick(canvas, Qt::Key_Escape);
+    Send(QEvent::MouseMove, from + QPointF(30, 30), Qt::LeftButton, {});
+    Send(QEvent::MouseButtonRelease, from + QPointF(30, 30), Qt::NoButton, {});
+    EXPECT_EQ(Current(), before);
+    EXPECT_EQ(dialog->Document().Selected(), (Selection{{Part::Item, 0}}));
+    EXPECT_EQ(dialog->Document().History().count(), 0) << "no step left to undo";
+    // Ctrl+click adds an object to the selection and takes it out again.
+    Click(Bounds(before, {Part::Item, 1}).center(), Qt::ControlModifier);
+    EXPECT_EQ(dialog->Document().Selected(), (Selection{{Part::Item, 0}, {Part::Item, 1}}));
+    Click(Bounds(before, {Part::Item, 0}).center(), Qt::ControlModifier);
+    EXPECT_EQ(dialog->Document().Selected(), (Selection{{Part::Item, 1}}));
+}
+
+TEST_F(DesignerSafety, ALongStatusLineKeepsTheWindowOnA1280PixelScreen) {
+    QString names;
+    for (int i = 0; i < 40; ++i) names += QStringLiteral("nome_della_variabile_%1, ").arg(i);
+    const QString line = QStringLiteral("Attenzione: nomi che i dati del documento non hanno: ") + names;
+    emit canvas->Notice(line);
+    dialog->resize(1280, 1000);
+    dialog->layout()->activate();
+    EXPECT_LE(dialog->width(), 1280);
+    auto* close = Child<QPushButton>("Close");
+    EXPECT_LE(close->mapTo(dialog.get(), QPoint(close->width(), 0)).x(), dialog->width());
+    EXPECT_EQ(Child<QLabel>("StatusMessage")->toolTip(), line) << "whole on hover";
 }
 
 // A filled frame with a text over it, low on the page.
