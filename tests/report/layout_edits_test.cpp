@@ -259,7 +259,8 @@ TEST(PaperChange, AnotherPaperAndBackGivesTheLayoutExactlyAndTheTableStaysOnIt) 
         const double right = other.table.left + other.table.columns[0].width + other.table.columns[1].width +
                              other.table.columns[2].width;
         EXPECT_LE(right, paper.width() - other.margins.right + 1e-9) << paper.width();
-        EXPECT_NEAR(other.table.columns[1].width / other.table.columns[0].width, 150.0 / 30, 1e-9) << "in proportion";
+        EXPECT_NEAR((other.table.columns[1].width - 2 * kCellPadding) / (other.table.columns[0].width - 2 * kCellPadding),
+                    (150 - 2 * kCellPadding) / (30 - 2 * kCellPadding), 0.1) << "the texts' room near proportion";
         EXPECT_LE(Bounds(other, {Part::Shape, 1}).right(), paper.width());
         EXPECT_LE(Bounds(other, {Part::Footer, 0}).right(), paper.width());
         EXPECT_EQ(OnPaper(other, 210, 297, trips), a4) << paper.width();

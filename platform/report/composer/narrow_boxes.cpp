@@ -8,7 +8,6 @@ namespace report {
 
 namespace {
 
-constexpr double kCellPadding = 1.0;   // as the composer leaves in a table cell
 constexpr std::size_t kListed = 10;
 
 // The widest value of its type, and this very value, whichever is wider,

@@ -4,28 +4,15 @@
 
 namespace report {
 
-namespace {
-
-constexpr int kHintWidth = 120;   // what the label asks for; it takes what the window gives
-
-} // namespace
-
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
+    // The window gives it what room is left; its text asks for none.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 void ElidedLabel::SetText(const QString& text) {
     setText(text);
     setToolTip(text);
-}
-
-QSize ElidedLabel::minimumSizeHint() const {
-    return {0, QLabel::minimumSizeHint().height()};
-}
-
-QSize ElidedLabel::sizeHint() const {
-    return {std::min(kHintWidth, QLabel::sizeHint().width()), QLabel::sizeHint().height()};
 }
 
 void ElidedLabel::paintEvent(QPaintEvent*) {

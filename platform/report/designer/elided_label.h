@@ -12,9 +12,6 @@ public:
     // The whole text, kept as the label's text and its tooltip.
     void SetText(const QString& text);
 
-    QSize minimumSizeHint() const override;
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -57,6 +57,9 @@ struct TableColumn {
     bool operator==(const TableColumn&) const = default;
 };
 
+// The room a table cell leaves on each side of its text, in millimetres.
+inline constexpr double kCellPadding = 1.0;
+
 struct LineTable {
     double left = 10;
     double top = 100;         // the column titles start here

@@ -52,22 +52,59 @@ void CarryShape(Shape& shape, const Side& across, const Side& down, double sizes
     shape.height *= sizes;
 }
 
-void CarryTable(Layout& layout, const Side& across, const Side& down, double sizes) {
-    LineTable& table = layout.table;
-    double left = table.left;
-    for (TableColumn& column : table.columns) {
-        const double right = left + column.width;
-        column.width = across(right) - across(left);
-        left = right;
+// The table's columns keep their padding; the room for their texts, and
+// their font, stretch so that the table spans what its edges span.
+class TableStretch {
+public:
+    TableStretch(const LineTable& table, double stretchBefore, double stretchAfter)
+        : padding_(2 * kCellPadding * static_cast<double>(table.columns.size())),
+          // The table's width on the paper it was designed on.
+          designed_((ColumnLeft(table, static_cast<int>(table.columns.size())) - table.left) / stretchBefore),
+          before_(TextRoom(stretchBefore)),
+          after_(TextRoom(stretchAfter)) {}
+    // The texts' room against the designed one, at a stretch of the paper.
+    double TextRoom(double stretch) const {
+        return designed_ > padding_ ? (designed_ * stretch - padding_) / (designed_ - padding_) : stretch;
     }
+    double Before() const { return before_; }
+    double After() const { return after_; }
+    double Width(double width) const {
+        const double padding = std::min(width, 2 * kCellPadding);
+        return (width - padding) * after_ / before_ + padding;
+    }
+
+private:
+    double padding_, designed_, before_, after_;
+};
+
+// Where a point along the table goes: at the same share of its column.
+double AlongColumns(double x, const LineTable& before, const LineTable& after, const Side& across) {
+    for (int i = 0; i < static_cast<int>(before.columns.size()); ++i) {
+        const double left = ColumnLeft(before, i);
+        const double width = before.columns[static_cast<std::size_t>(i)].width;
+        if (x < left || x > left + width || width <= 0) continue;
+        return ColumnLeft(after, i) + (x - left) / width * after.columns[static_cast<std::size_t>(i)].width;
+    }
+    return across(x);
+}
+
+void CarryTable(Layout& layout, const Side& across, const Side& down, double widthBefore, double widthAfter,
+                double heightBefore, double heightAfter) {
+    LineTable& table = layout.table;
+    const LineTable before = table;
+    const TableStretch stretch(table, widthBefore, widthAfter);
+    for (TableColumn& column : table.columns) column.width = stretch.Width(column.width);
     table.left = across(table.left);
     table.top = down(table.top);
     table.bottom = down(table.bottom);
+    const double sizes = std::min(stretch.After(), heightAfter) / std::min(stretch.Before(), heightBefore);
     table.fontSize *= sizes;
     // The footer's items keep to their columns; their distances from the
     // footer's top follow their sizes.
     for (HeaderItem& item : table.footer) {
-        Carry(across, item.x, item.width);
+        const double right = AlongColumns(item.x + item.width, before, table, across);
+        item.x = AlongColumns(item.x, before, table, across);
+        item.width = right - item.x;
         item.y *= sizes;
         item.height *= sizes;
         item.fontSize *= sizes;
@@ -94,8 +131,9 @@ void ChangePaper(Layout& layout, double width, double height) {
     // on, so that texts fit their boxes both ways.
     const double designWidth = layout.designWidth > 0 ? layout.designWidth : across.RoomBefore();
     const double designHeight = layout.designHeight > 0 ? layout.designHeight : down.RoomBefore();
-    const auto fit = [&](double w, double h) { return std::min(w / designWidth, h / designHeight); };
-    const double sizes = fit(across.RoomAfter(), down.RoomAfter()) / fit(across.RoomBefore(), down.RoomBefore());
+    const double widthBefore = across.RoomBefore() / designWidth, widthAfter = across.RoomAfter() / designWidth;
+    const double heightBefore = down.RoomBefore() / designHeight, heightAfter = down.RoomAfter() / designHeight;
+    const double sizes = std::min(widthAfter, heightAfter) / std::min(widthBefore, heightBefore);
     const bool designedHere = std::fabs(across.RoomAfter() - designWidth) < 1e-6 &&
                               std::fabs(down.RoomAfter() - designHeight) < 1e-6;
     layout.designWidth = designedHere ? 0 : designWidth;
@@ -105,7 +143,7 @@ void ChangePaper(Layout& layout, double width, double height) {
     for (Shape& shape : layout.shapes) CarryShape(shape, across, down, sizes);
     layout.pageWidth = across.to;
     layout.pageHeight = down.to;
-    CarryTable(layout, across, down, sizes);
+    CarryTable(layout, across, down, widthBefore, widthAfter, heightBefore, heightAfter);
 
     // Only an object that lay in a margin it no longer fits comes back onto the paper.
     Selection page;
