@@ -17,6 +17,7 @@
 #include <QtTest/QTest>
 
 #include "support/designer_traps.h"
+#include "report/designer/design_sample.h"
 #include "report/designer/property_panel.h"
 #include "report/model/layout_file.h"
 
@@ -45,6 +46,12 @@ TEST_F(DesignerTraps, APaperChangeKeepsBoxesApartAndComesBackAfterASave) {
     TurnPage(false);
     EXPECT_EQ(Current(), request.layout) << "in one sitting, exactly";
     const Layout a4 = Current();
+    // The values stay whole: a code prints on one line as on A4.
+    const auto whole = [this](const Layout& layout, const char* value) {
+        const Page page = SamplePage(layout, request.variables, request.fields);
+        return std::any_of(page.texts.begin(), page.texts.end(), [&](const PageText& t) { return t.text == value; });
+    };
+    ASSERT_TRUE(whole(a4, "FE-1020"));
     TurnPage(false, Paper::A5);
     ASSERT_EQ(Current().pageWidth, 148);
     const Margins& m = Current().margins;
@@ -57,6 +64,7 @@ TEST_F(DesignerTraps, APaperChangeKeepsBoxesApartAndComesBackAfterASave) {
             if (r < s && !Bounds(a4, r).intersects(Bounds(a4, s)))
                 EXPECT_FALSE(Bounds(Current(), r).intersects(Bounds(Current(), s))) << r.index << " " << s.index;
     }
+    EXPECT_TRUE(whole(Current(), "FE-1020"));
     Key(canvas, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(LoadLayout(request.file, request.layout), LayoutLoad::Loaded);
     request.newLayout = false;
