@@ -64,7 +64,9 @@ public:
           after_(TextRoom(stretchAfter)) {}
     // The texts' room against the designed one, at a stretch of the paper.
     double TextRoom(double stretch) const {
-        return designed_ > padding_ ? (designed_ * stretch - padding_) / (designed_ - padding_) : stretch;
+        // A table that is nearly all padding (or a paper shrunk to a sliver) stretches as the paper.
+        const double room = designed_ > padding_ ? (designed_ * stretch - padding_) / (designed_ - padding_) : stretch;
+        return std::max(room, stretch / 10);
     }
     double Before() const { return before_; }
     double After() const { return after_; }
