@@ -6,6 +6,7 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
+#include "ui/italian_file_columns.h"
 #include "winfs/paths.h"
 
 namespace ui {
@@ -56,6 +57,7 @@ bool IsDrivePath(const QString& path) {
 DriveFileDialog::DriveFileDialog(QWidget* parent, const QString& caption) : QFileDialog(parent, caption) {
     // Qt's own dialog: a desktop's native one cannot be taught drive paths.
     setOption(QFileDialog::DontUseNativeDialog);
+    setProxyModel(new ItalianFileColumns(this));
     if (auto* lookIn = findChild<QComboBox*>(QStringLiteral("lookInCombo")))
         lookIn->installEventFilter(new DriveFolderPainter(*this));
 }

@@ -8,6 +8,7 @@
 #include "report/control/report_control.h"
 #include "report/designer/design_request.h"
 #include "report/model/layout_edits.h"
+#include "report/model/paper_change.h"
 #include "support/scripted_message_boxes.h"
 #include "support/scripted_screens.h"
 
@@ -76,11 +77,18 @@ int FuzzLayout(const std::uint8_t* data, std::size_t size) {
         // The designer's opening too: a damaged file kept aside, what lies off the paper brought onto it.
         std::string layoutFile = kLayoutFile;
         control.OpenLayoutDesigner(nullptr, "Impostazione modulo Fattura", report::kProjectList, layoutFile);
-        for (report::DesignRequest& design : screens.designs) report::BringIntoPage(design.layout);
+        // and a paper change there and back, sized by the paper the file says it was designed on.
+        for (report::DesignRequest& design : screens.designs) {
+            report::BringIntoPage(design.layout);
+            const double width = design.layout.pageWidth, height = design.layout.pageHeight;
+            report::ChangePaper(design.layout, 148, 210);
+            report::ChangePaper(design.layout, width, height);
+        }
     }
     std::error_code ec;
     fs::remove(folder / "Fattura.pdf", ec);
     fs::remove(folder / "Fattura.LST.danneggiato", ec);
+    fs::remove(folder / "Fattura.LST.danneggiato.2", ec);
     return 0;
 }
 

@@ -117,8 +117,16 @@ TEST_F(DesignOperations, ADamagedLayoutStartsAgainFromTheDefaultKeepingTheDamage
     ASSERT_EQ(screens.designs.size(), 1u);
     EXPECT_TRUE(screens.designs[0].newLayout);
     EXPECT_EQ(screens.designs[0].layout, BusinessLayout("FATTURA", engine.Variables(), engine.Fields()));
-    std::ifstream kept(Archive("Fattura.LST.danneggiato"), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), damaged);
+    const auto bytes = [this](const char* name) {
+        std::ifstream in(Archive(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(bytes("Fattura.LST.danneggiato"), damaged);
+    // Damaged again: the earlier copy stays, the new one goes beside it.
+    std::ofstream(Archive("Fattura.LST"), std::ios::binary) << R"({"format": "vantorima-layout", "ver)";
+    EXPECT_EQ(engine.OpenLayoutDesigner(nullptr, "Impostazione modulo Fattura", kProjectList, layoutFile), kResultOk);
+    EXPECT_EQ(bytes("Fattura.LST.danneggiato"), damaged);
+    EXPECT_EQ(bytes("Fattura.LST.danneggiato.2"), R"({"format": "vantorima-layout", "ver)");
 }
 
 } // namespace

@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest/QTest>
 
+#include "support/damaged_image.h"
 #include "support/designer_fixture.h"
 
 namespace report_testing {
@@ -89,12 +92,15 @@ TEST_F(DesignerSafety, ASelectionMovesAsOneBlockByMouseAndByThePanel) {
     Drag(first.center(), first.center() + QPointF(100, 0));
     const double moved = Current().header[0].x - before.header[0].x;
     EXPECT_GT(moved, 0);
-    double right = 0;
+    EXPECT_DOUBLE_EQ(Current().table.left - before.table.left, moved) << "the columns went along";
+    double right = ColumnLeft(Current().table, static_cast<int>(Current().table.columns.size()));
     for (std::size_t i = 0; i < before.header.size(); ++i) {
         EXPECT_DOUBLE_EQ(Current().header[i].x - before.header[i].x, moved) << "item " << i;
         right = std::max(right, Current().header[i].x + Current().header[i].width);
     }
-    EXPECT_DOUBLE_EQ(right, Current().pageWidth) << "stopped where the first one met the edge";
+    for (std::size_t i = 0; i < before.table.footer.size(); ++i)
+        EXPECT_DOUBLE_EQ(Current().table.footer[i].x - before.table.footer[i].x, moved) << "footer " << i;
+    EXPECT_DOUBLE_EQ(right, Current().pageWidth - Current().margins.right) << "stopped at the margin as one";
 
     const Layout dragged = Current();
     dialog->Document().Select({{Part::Item, 0}, {Part::Item, 1}, {Part::Item, 2}});
@@ -151,15 +157,59 @@ TEST_F(DesignerSafety, ValuesOffThePaperAreBroughtOnItOnOpeningWithOneLine) {
     request.layout.shapes.push_back(Shape{});
     request.layout.shapes.back().width = 0;      // as a file's width -10 reads
     request.layout.table.columns[2].width = 0;
+    request.layout.header[1].width = 0;
     request.newLayout = false;
     Open();
-    EXPECT_EQ(Status(), QStringLiteral("3 valori fuori dalla pagina sono stati riportati nella pagina."));
+    EXPECT_EQ(Status(), QStringLiteral("1 valore fuori dalla pagina è stato riportato nella pagina. 3 larghezze sotto "
+                                       "il minimo sono state portate a una misura utilizzabile."));
+    EXPECT_EQ(Current().header[1].width, 50) << "as wide as a new text";
     for (const ObjectRef& ref : {ObjectRef{Part::Item, 0}, ObjectRef{Part::Shape, 0}, ObjectRef{Part::Column, 2}}) {
         EXPECT_GE(Bounds(Current(), ref).width(), 3) << int(ref.part);
         EXPECT_LE(Bounds(Current(), ref).right(), Current().pageWidth) << int(ref.part);
     }
     Trigger("Undo");
     EXPECT_EQ(Current(), request.layout) << "the repair is one step";
+}
+
+TEST_F(DesignerSafety, ADamagedImageIsToldOnOpening) {
+    request.layout.shapes.push_back(DamagedLogo());
+    Open();
+    ASSERT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_EQ(boxes.Requests()[0].text, "L'immagine n. 1 (PNG, posizione 15 x 10 mm) del modulo non è leggibile.");
+    EXPECT_EQ(boxes.Requests()[0].icon, ui::Icon::Exclamation);
+}
+
+TEST_F(DesignerSafety, EscapeDuringADragPutsTheObjectsBackAndKeepsTheSelection) {
+    const Layout before = Current();
+    const QPointF from = Bounds(before, {Part::Item, 0}).center();
+    Send(QEvent::MouseButtonPress, from, Qt::LeftButton, {});
+    Send(QEvent::MouseMove, from + QPointF(25, 25), Qt::LeftButton, {});
+    ASSERT_NE(Current(), before);
+    QApplication::setActiveWindow(dialog.get());
+    QTest::keyClick(canvas, Qt::Key_Escape);
+    Send(QEvent::MouseMove, from + QPointF(30, 30), Qt::LeftButton, {});
+    Send(QEvent::MouseButtonRelease, from + QPointF(30, 30), Qt::NoButton, {});
+    EXPECT_EQ(Current(), before);
+    EXPECT_EQ(dialog->Document().Selected(), (Selection{{Part::Item, 0}}));
+    EXPECT_EQ(dialog->Document().History().count(), 0) << "no step left to undo";
+    // Ctrl+click adds an object to the selection and takes it out again.
+    Click(Bounds(before, {Part::Item, 1}).center(), Qt::ControlModifier);
+    EXPECT_EQ(dialog->Document().Selected(), (Selection{{Part::Item, 0}, {Part::Item, 1}}));
+    Click(Bounds(before, {Part::Item, 0}).center(), Qt::ControlModifier);
+    EXPECT_EQ(dialog->Document().Selected(), (Selection{{Part::Item, 1}}));
+}
+
+TEST_F(DesignerSafety, ALongStatusLineKeepsTheWindowOnA1280PixelScreen) {
+    QString names;
+    for (int i = 0; i < 40; ++i) names += QStringLiteral("nome_della_variabile_%1, ").arg(i);
+    const QString line = QStringLiteral("Attenzione: nomi che i dati del documento non hanno: ") + names;
+    emit canvas->Notice(line);
+    dialog->resize(1280, 1000);
+    dialog->layout()->activate();
+    EXPECT_LE(dialog->width(), 1280);
+    auto* close = Child<QPushButton>("Close");
+    EXPECT_LE(close->mapTo(dialog.get(), QPoint(close->width(), 0)).x(), dialog->width());
+    EXPECT_EQ(Child<QLabel>("StatusMessage")->toolTip(), line) << "whole on hover";
 }
 
 // A filled frame with a text over it, low on the page.

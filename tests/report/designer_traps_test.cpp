@@ -17,7 +17,9 @@
 #include <QtTest/QTest>
 
 #include "support/designer_traps.h"
+#include "report/designer/design_sample.h"
 #include "report/designer/property_panel.h"
+#include "report/model/layout_file.h"
 
 namespace report_testing {
 namespace {
@@ -39,12 +41,32 @@ TEST_F(DesignerTraps, ALineIsResizedAlongItsLengthByHandlePanelAndSameWidth) {
     EXPECT_EQ(Bounds(Current(), Selected().front()), QRectF(upright.x, upright.y, 0, upright.height + 20));
 }
 
-TEST_F(DesignerTraps, LandscapeThenPortraitGivesTheLayoutBack) {
+TEST_F(DesignerTraps, AnA5LayoutKeepsItsValuesWholeAndComesBackToA4AfterASave) {
     TurnPage(true);
-    EXPECT_EQ(Current().table.bottom, request.layout.table.bottom - 87) << "as far from the page's foot";
     TurnPage(false);
-    EXPECT_NEAR(Current().table.bottom, request.layout.table.bottom, 1e-9);
-    EXPECT_NEAR(Current().header.back().x, request.layout.header.back().x, 1e-9);
+    EXPECT_EQ(Current(), request.layout) << "in one sitting, exactly";
+    const Layout a4 = Current();
+    // The values stay whole: a code prints on one line as on A4.
+    const auto whole = [this](const Layout& layout, const char* value) {
+        const Page page = SamplePage(layout, request.variables, request.fields);
+        return std::any_of(page.texts.begin(), page.texts.end(), [&](const PageText& t) { return t.text == value; });
+    };
+    ASSERT_TRUE(whole(a4, "FE-1020"));
+    TurnPage(false, Paper::A5);
+    ASSERT_EQ(Current().pageWidth, 148);
+    EXPECT_TRUE(whole(Current(), "FE-1020"));
+    Key(canvas, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(LoadLayout(request.file, request.layout), LayoutLoad::Loaded);
+    request.newLayout = false;
+    Open();
+    TurnPage(false, Paper::A4);
+    for (const ObjectRef& r : AllObjects(a4)) {
+        const QRectF was = Bounds(a4, r), is = Bounds(Current(), r);
+        EXPECT_LT(QLineF(was.topLeft(), is.topLeft()).length() + QLineF(was.bottomRight(), is.bottomRight()).length(),
+                  0.5) << int(r.part) << " " << r.index;
+        if (const HeaderItem* item = TextItem(a4, r)) EXPECT_NEAR(TextItem(Current(), r)->fontSize, item->fontSize, 0.05);
+    }
+    EXPECT_NEAR(Current().table.fontSize, a4.table.fontSize, 0.05);
 }
 
 TEST_F(DesignerTraps, ThePageStaysPutWhileTheSelectionChanges) {
@@ -74,17 +96,23 @@ TEST_F(DesignerTraps, NewObjectsLandOnFreePageAndFramesAreReachable) {
     EXPECT_LT(QLineF(first.center(), canvas->VisibleMm().center()).length(), 10) << "in the visible middle";
     EXPECT_FALSE(first.intersects(second)) << "the second beside the first";
     for (int i = 0; i < static_cast<int>(Current().header.size()); ++i)
-        EXPECT_FALSE(second.intersects(Bounds(Current(), {Part::Item, i})));
+        EXPECT_FALSE(first.intersects(Bounds(Current(), {Part::Item, i})) ||
+                     second.intersects(Bounds(Current(), {Part::Item, i})));
+    const Margins& m = Current().margins;
+    EXPECT_TRUE(QRectF(m.left, m.top, Current().pageWidth - m.left - m.right, Current().pageHeight - m.top - m.bottom)
+                    .contains(first | second));
     // A palette button let go on the page puts its object there.
     QWidget* button = Child<QToolBar>("Palette")->widgetForAction(Child<QAction>("AddText"));
-    const QPoint onPage = canvas->mapToGlobal(canvas->ToPixel({30, 250}).toPoint());
+    const QPoint onPage = canvas->mapToGlobal(canvas->ToPixel({30, 60}).toPoint());
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
                       Qt::LeftButton, {});
     QMouseEvent release(QEvent::MouseButtonRelease, button->mapFromGlobal(QPointF(onPage)), QPointF(onPage),
                         Qt::LeftButton, Qt::NoButton, {});
+    QApplication::setActiveWindow(dialog.get());
     QApplication::sendEvent(button, &press);
     QApplication::sendEvent(button, &release);
-    EXPECT_EQ(Bounds(Current(), Selected().front()).topLeft(), QPointF(30, 250));
+    EXPECT_EQ(Bounds(Current(), Selected().front()).topLeft(), QPointF(30, 60));
+    EXPECT_EQ(QApplication::focusWidget(), canvas) << "the keys stay on the page";
 
     // The empty frame is dragged by its inside; a click on its border beside
     // another object's handle takes the frame.
@@ -121,7 +149,8 @@ TEST_F(DesignerTraps, SumsFollowColumnsWidthsSnapKeysAndTheMenuWork) {
     EXPECT_EQ(Child<QLabel>("StatusMessage")->text(),
               QStringLiteral("L'oggetto è al bordo della pagina: non si sposta oltre."));
     Key(canvas, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(Selected().size(), Current().header.size() + Current().table.footer.size());
+    EXPECT_EQ(Selected(), AllObjects(Current())) << "the table's columns too";
+    ASSERT_EQ(Selected().size(), Current().header.size() + Current().table.columns.size() + Current().table.footer.size());
     Key(canvas, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(dialog->Modified());
     EXPECT_TRUE(fs::exists(request.file));

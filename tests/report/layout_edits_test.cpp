@@ -3,6 +3,8 @@
 // table's columns and limits, and one undo step per edit or drag.
 #include <cmath>
 
+#include <QLineF>
+
 #include <gtest/gtest.h>
 
 #include "report/designer/layout_document.h"
@@ -116,40 +118,53 @@ TEST(LayoutEdits, LinesResizeAlongTheirLengthAndKeepTheirThickness) {
     EXPECT_EQ(layout.shapes[3], (Shape{slant.kind, 40, 60, 30, -10, 0.5})) << "still rising, as thick";
 }
 
-// Every length of a layout to a millionth of a millimetre, to compare two
-// layouts reached along different sums.
-Layout Rounded(Layout layout) {
-    const auto round = [](double& v) { v = std::round(v * 1e6) / 1e6; };
-    for (std::vector<HeaderItem>* list : {&layout.header, &layout.table.footer})
-        for (HeaderItem& i : *list) round(i.x), round(i.y), round(i.width);
-    for (Shape& s : layout.shapes) round(s.x), round(s.y), round(s.width), round(s.height);
-    round(layout.table.left), round(layout.table.top), round(layout.table.bottom);
-    return layout;
-}
-
-TEST(LayoutEdits, LandscapeAndBackGivesTheLayoutAgain) {
-    Layout layout = Sample();
-    layout.table.bottom = 268;
-    HeaderItem printDate = Text(10, 282, 60);
-    printDate.kind = ItemKind::PrintDate;
-    const ObjectRef date = AddItem(layout, printDate);
-    const ObjectRef number = AddItem(layout, Text(150, 282, 50));
-    const ObjectRef cap = AddItem(layout, Text(115, 60, 12));
-    const ObjectRef city = AddItem(layout, Text(128, 60, 52));   // a block with the cap, across the middle
-    const ObjectRef rule = AddShape(layout, Frame(10, 90, 190, 0));
-    layout.shapes.back().kind = ShapeKind::Line;
-    const Layout portrait = layout;
-
-    ChangePaper(layout, 297, 210);
-    EXPECT_EQ(layout.table.bottom, 268 - 87) << "as far from the foot as before";
-    EXPECT_DOUBLE_EQ(Bounds(layout, date).bottom(), Bounds(portrait, date).bottom() - 87);
-    EXPECT_EQ(Bounds(layout, number).right(), 200 + 87) << "as far from the right edge";
-    EXPECT_EQ(Bounds(layout, rule).left(), 10);
-    EXPECT_EQ(Bounds(layout, rule).right(), 200 + 87) << "a rule from margin to margin spans the wider page";
-    EXPECT_EQ(Bounds(layout, {Part::Item, 0}).topLeft(), QPointF(20, 20)) << "near the top left nothing moves";
-    EXPECT_DOUBLE_EQ(Bounds(layout, city).left() - Bounds(layout, cap).right(), 1) << "a block keeps its shape";
-    ChangePaper(layout, 210, 297);
-    EXPECT_EQ(Rounded(layout), Rounded(portrait));
+TEST(PaperChange, OnAnotherPaperAllStaysInsideTheMarginsApartInBlocksAndComesBack) {
+    Layout a4 = Sample();                                      // margins of 10 mm
+    const ObjectRef cap = AddItem(a4, Text(115, 60, 12));
+    const ObjectRef city = AddItem(a4, Text(128.5, 60, 52));   // 1.5 mm after the cap, to the right margin
+    const ObjectRef box = AddShape(a4, Frame(150, 85, 45, 12));
+    const ObjectRef boxed = AddItem(a4, Text(151, 86, 43));    // inside the frame
+    AddItem(a4, Text(150, 282, 50));                           // a page number at the foot
+    HeaderItem sum = Text(70, 2, 30);
+    sum.kind = ItemKind::Sum;
+    sum.source = "importo";
+    AddFooterItem(a4, sum);
+    Selection page = AllObjects(a4);
+    std::erase_if(page, [](ObjectRef r) { return r.part == Part::Footer; });
+    for (const QSizeF paper : {QSizeF(148, 210), QSizeF(297, 210), QSizeF(215.9, 279.4)}) {
+        Layout other = a4;
+        ChangePaper(other, paper.width(), paper.height());
+        const QRectF room = QRectF(10, 10, paper.width() - 20, paper.height() - 20).adjusted(-1e-9, -1e-9, 1e-9, 1e-9);
+        for (const ObjectRef& r : page) {
+            EXPECT_TRUE(room.contains(Bounds(other, r))) << paper.width() << " object " << int(r.part) << r.index;
+            for (const ObjectRef& s : page)
+                if (r < s && !Bounds(a4, r).intersects(Bounds(a4, s)))
+                    EXPECT_FALSE(Bounds(other, r).intersects(Bounds(other, s))) << paper.width() << " " << r.index;
+        }
+        EXPECT_NEAR(Bounds(other, {Part::Footer, 0}).right(), Bounds(other, {Part::Column, 2}).right(), 1e-9)
+            << "the footer went with the table";
+        EXPECT_TRUE(Bounds(other, box).contains(Bounds(other, boxed))) << "a block keeps its shape";
+        const double gap = Bounds(other, city).left() - Bounds(other, cap).right();
+        EXPECT_TRUE(gap > 0 && gap < 2.5) << gap;
+        ChangePaper(other, 210, 297);
+        for (const ObjectRef& r : AllObjects(a4)) {
+            const QRectF was = Bounds(a4, r), is = Bounds(other, r);
+            EXPECT_NEAR(QLineF(was.topLeft(), is.topLeft()).length() + QLineF(was.bottomRight(), is.bottomRight()).length(),
+                        0, 1e-9) << paper.width();
+        }
+        EXPECT_EQ(other.designWidth, 0) << "back on the paper it was designed on";
+    }
+    // Landscape, an object moved there, and back: the move is kept.
+    std::vector<PaperTrip> trips;
+    Layout turned = OnPaper(a4, 297, 210, trips);
+    MoveObjects(turned, {cap}, {30, 0});
+    const double moved = turned.header[static_cast<std::size_t>(cap.index)].x;
+    turned = OnPaper(turned, 210, 297, trips);
+    EXPECT_DOUBLE_EQ(turned.header[static_cast<std::size_t>(cap.index)].x, CarriedAlong(moved, 297, 210, 10, 10));
+    EXPECT_GT(turned.header[static_cast<std::size_t>(cap.index)].x, a4.header[static_cast<std::size_t>(cap.index)].x);
+    // A side outside 50-1000 mm is brought within them.
+    ChangePaper(turned, 20, 5000);
+    EXPECT_EQ(QSizeF(turned.pageWidth, turned.pageHeight), QSizeF(kMinPaperSide, kMaxPaperSide));
 }
 
 TEST(LayoutEdits, AlignSameWidthCopyRemoveAndStacking) {
@@ -244,7 +259,8 @@ TEST(PaperChange, AnotherPaperAndBackGivesTheLayoutExactlyAndTheTableStaysOnIt) 
         const double right = other.table.left + other.table.columns[0].width + other.table.columns[1].width +
                              other.table.columns[2].width;
         EXPECT_LE(right, paper.width() - other.margins.right + 1e-9) << paper.width();
-        EXPECT_NEAR(other.table.columns[1].width / other.table.columns[0].width, 150.0 / 30, 1e-9) << "in proportion";
+        EXPECT_NEAR((other.table.columns[1].width - 2 * kCellPadding) / (other.table.columns[0].width - 2 * kCellPadding),
+                    (150 - 2 * kCellPadding) / (30 - 2 * kCellPadding), 0.1) << "the texts' room near proportion";
         EXPECT_LE(Bounds(other, {Part::Shape, 1}).right(), paper.width());
         EXPECT_LE(Bounds(other, {Part::Footer, 0}).right(), paper.width());
         EXPECT_EQ(OnPaper(other, 210, 297, trips), a4) << paper.width();
@@ -283,8 +299,16 @@ TEST(LayoutDocument, EveryEditIsOneUndoStepAndADragIsOne) {
     document.CopySelection();
     document.PasteClip();
     document.PasteClip();
-    ASSERT_EQ(document.Current().shapes.size(), 4u);
-    EXPECT_EQ(document.Current().shapes[3].x, 29) << "each paste lands a little further";
+    const Layout& pasted = document.Current();
+    ASSERT_EQ(pasted.shapes.size(), 4u);
+    for (const ObjectRef& r : AllObjects(pasted))
+        for (int copy : {2, 3})
+            if (r != ObjectRef{Part::Shape, copy})
+                EXPECT_FALSE(Bounds(pasted, {Part::Shape, copy}).intersects(Bounds(pasted, r)))
+                    << "each paste in free room, beside the table: " << int(r.part) << r.index;
+    const QRectF lines = Bounds(pasted, {Part::Column, 0}) | Bounds(pasted, {Part::Column, 2});
+    EXPECT_FALSE(QRectF(FreePlace(pasted, {40, 20}, lines.center()), QSizeF(40, 20)).intersects(lines))
+        << "a new object wanted among the lines goes beside them";
     EXPECT_TRUE(document.Modified());
 }
 

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "report/model/layout_file.h"
+#include "support/damaged_image.h"
 #include "support/pdf_text.h"
 #include "report/print/print_options_dialog.h"
 #include "support/report_fixture.h"
@@ -81,6 +83,18 @@ TEST_F(PrintJob, WithoutPrinterTheDocumentGoesToAPdfBesideTheLayout) {
                                  "Articolo numero 1", "1.000,50", "Articolo numero 2", "2.000,50"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " missing from:\n" << text;
     EXPECT_EQ(PdfPages(Archive("Fattura.pdf")), 1);
+}
+
+TEST_F(PrintJob, AnImageThatDoesNotDecodeIsToldBeforePrinting) {
+    Layout layout;
+    ASSERT_EQ(LoadLayout(Archive("Fattura.LST"), layout), LayoutLoad::Loaded);
+    layout.shapes.push_back(DamagedLogo());
+    WriteLayout("Fattura.LST", layout);
+    ASSERT_EQ(Begin(kPrintToPrinter), kResultOk);
+    ASSERT_EQ(engine.ShowPrintOptions(nullptr, "Configurazione parametri di stampa"), kResultOk);
+    ASSERT_EQ(screens.optionWarnings.size(), 1u);
+    EXPECT_NE(screens.optionWarnings[0].find("L'immagine n. 1 (PNG, posizione 15 x 10 mm) del modulo non è leggibile."),
+              std::string::npos) << screens.optionWarnings[0];
 }
 
 TEST_F(PrintJob, LinesBeyondThePageContinueOnNewPagesUnderThePagePart) {

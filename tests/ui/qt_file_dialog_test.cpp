@@ -1,6 +1,10 @@
 #include <QDir>
 #include <QFileDialog>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QThread>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +65,32 @@ TEST(QtFileDialogTest, TheDialogTakesAndAnswersDrivePaths) {
     typed.accept();
     EXPECT_EQ(typed.result(), QDialog::Accepted);
     EXPECT_EQ(typed.ChosenFile(), "D:\\copie\\vantorima7.mdb");
+}
+
+TEST(QtFileDialogTest, TheListSpeaksItalianWhateverTheEnvironment) {
+    testing_support::EnsureQtApplication();
+    testing_support::DrivesFolder drives;
+    drives.Write("c/archivi/logo.png", "x");
+    DriveFileDialog dialog;
+    dialog.StartIn("C:\\archivi");
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    const QAbstractItemModel* list = view->model();
+    // The folder is read in the background.
+    QElapsedTimer waited;
+    waited.start();
+    while (list->rowCount(view->rootIndex()) == 0 && waited.elapsed() < 20000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+    ASSERT_EQ(list->rowCount(view->rootIndex()), 1);
+    EXPECT_EQ(list->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Dimensione"));
+    EXPECT_EQ(list->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Tipo"));
+    EXPECT_EQ(list->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Ultima modifica"));
+    EXPECT_EQ(list->index(0, 2, view->rootIndex()).data().toString(), QStringLiteral("File PNG"));
+    const QFileInfo logo(QString::fromStdString((drives.path() / "c" / "archivi" / "logo.png").string()));
+    EXPECT_EQ(list->index(0, 3, view->rootIndex()).data().toString(),
+              logo.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm")));
 }
 
 } // namespace

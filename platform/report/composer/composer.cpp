@@ -11,8 +11,6 @@ namespace report {
 
 namespace {
 
-constexpr double kCellPadding = 1.0;
-
 ValueFormat Shown(const Definition* value, ValueFormat format) {
     if (format != ValueFormat::Auto) return format;
     return value ? ResolvedFormat(*value) : ValueFormat::Text;

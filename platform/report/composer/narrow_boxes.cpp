@@ -10,7 +10,6 @@ namespace report {
 
 namespace {
 
-constexpr double kCellPadding = 1.0;   // as the composer leaves in a table cell
 constexpr std::size_t kListed = 10;
 
 QStringList Words(const QString& text) {

@@ -93,8 +93,16 @@ bool ReportControl::StartAgain(QWidget* window, const std::string& title, Design
         return false;
     }
     // The damaged file stays beside the new one, for whoever can mend it.
+    // An earlier damaged copy is kept too: .danneggiato, .danneggiato.2, ...
     std::filesystem::path kept = request.file;
     kept += ".danneggiato";
+    std::error_code ec;
+    for (int n = 2;; ++n) {
+        const std::filesystem::file_type type = std::filesystem::symlink_status(kept, ec).type();
+        if (ec || type == std::filesystem::file_type::not_found) break;   // a fault is told by the write
+        kept = request.file;
+        kept += ".danneggiato." + std::to_string(n);
+    }
     std::string error;
     const std::string bytes = FileBytes(request.file, error);
     if (!error.empty() || !WriteWhole(kept, bytes, error)) {

@@ -3,6 +3,7 @@
 
 #include "report/composer/narrow_boxes.h"
 #include "report/composer/page_objects.h"
+#include "report/composer/unreadable_images.h"
 #include "report/control/report_control.h"
 #include "report/control/screens.h"
 #include "report/model/layout_file.h"
@@ -63,8 +64,11 @@ std::int32_t ReportControl::CheckLine() {
 std::int32_t ReportControl::ShowPrintOptions(QWidget* window, const std::string& text) {
     if (!job_) return kResultNoJob;
     if (previewLayout_) return kResultOk;
-    // A box that would not print a value whole is told of before anything is printed.
-    const std::string warnings = ShortList(job_->check.Finish(variables_, fields_));
+    // An image that does not decode, and a box that would not print a value
+    // whole, are told of before anything is printed.
+    std::vector<std::string> told = UnreadableImages(job_->composer.GetLayout());
+    for (std::string& narrow : job_->check.Finish(variables_, fields_)) told.push_back(std::move(narrow));
+    const std::string warnings = ShortList(told);
     // A document the pages cannot hold whole is not offered for printing at all.
     if (!job_->check.Failure().empty()) {
         layoutProblem_ = job_->check.Failure();

@@ -18,7 +18,10 @@
 #include <QToolButton>
 
 #include "report/composer/default_layout.h"
+#include "report/composer/narrow_boxes.h"
+#include "report/composer/unreadable_images.h"
 #include "report/designer/design_sample.h"
+#include "report/designer/elided_label.h"
 #include "report/designer/page_canvas.h"
 #include "report/designer/page_setup_dialog.h"
 #include "report/designer/property_panel.h"
@@ -52,17 +55,37 @@ DesignerDialog::DesignerDialog(DesignRequest& request, QWidget* parent)
     connect(&document_, &LayoutDocument::Changed, this, &DesignerDialog::UpdateCommands);
     connect(&document_, &LayoutDocument::Changed, this, &DesignerDialog::ShowSampleWarnings);
     connect(&document_.History(), &QUndoStack::cleanChanged, this, &DesignerDialog::UpdateCommands);
+    TellRepairs();
+    UpdateCommands();
+}
+
+void DesignerDialog::TellRepairs() {
     // What a file holds off the paper comes back onto it, as an edit that can be undone.
     Layout fitted = document_.Current();
-    if (const int fixed = BringIntoPage(fitted)) {
+    int widened = 0;
+    const int fixed = BringIntoPage(fitted, &widened);
+    QStringList told;
+    if (const int moved = fixed - widened)
+        told << QString::number(moved) +
+                    (moved == 1 ? QStringLiteral(" valore fuori dalla pagina è stato riportato nella pagina.")
+                                : QStringLiteral(" valori fuori dalla pagina sono stati riportati nella pagina."));
+    if (widened)
+        told << QString::number(widened) +
+                    (widened == 1 ? QStringLiteral(" larghezza sotto il minimo è stata portata a una misura utilizzabile.")
+                                  : QStringLiteral(" larghezze sotto il minimo sono state portate a una misura utilizzabile."));
+    if (fixed) {
         document_.Replace(QStringLiteral("Riporta nella pagina"), fitted, {});
-        ShowStatus(QString::number(fixed) +
-                   (fixed == 1 ? QStringLiteral(" valore fuori dalla pagina è stato riportato nella pagina.")
-                               : QStringLiteral(" valori fuori dalla pagina sono stati riportati nella pagina.")));
+        ShowStatus(told.join(QLatin1Char(' ')));
     } else {
         ShowSampleWarnings();
     }
-    UpdateCommands();
+    // An image that does not decode would print as an empty frame.
+    const std::vector<std::string> images = UnreadableImages(document_.Current());
+    if (!images.empty()) {
+        std::string text;
+        for (const std::string& line : images) text += (text.empty() ? "" : "\r\n") + line;
+        ui::ShowMessage(this, text, ui::Buttons::Ok, ui::Icon::Exclamation, request_.title);
+    }
 }
 
 std::optional<std::string> DesignerDialog::PickImageFile() {
@@ -192,6 +215,10 @@ void DesignerDialog::PageSetup() {
     if (!EditPageSetup(this, layout, paperTrips_)) return;
     document_.Apply(QStringLiteral("Imposta pagina"), [&](Layout& l, Selection&) { l = layout; });
     FitPage();
+    // A box the new paper made too narrow for its values is told now, not at printing.
+    const std::vector<std::string> narrow = NarrowBoxes(layout, request_.variables, request_.fields);
+    if (!narrow.empty()) sampleWarnings_.insert(sampleWarnings_.begin(), narrow.begin(), narrow.end());
+    ShowSampleWarnings();
 }
 
 void DesignerDialog::Preview() {
@@ -205,14 +232,14 @@ void DesignerDialog::Preview() {
 }
 
 void DesignerDialog::ShowStatus(const QString& text) {
-    status_->setText(text);
+    status_->SetText(text);
 }
 
 void DesignerDialog::UpdateCommands() {
     QString file = QStringLiteral("Modulo: ") + QString::fromStdString(winfs::WindowsForm(request_.file.string()));
     if (request_.newLayout) file += QStringLiteral("   (nuovo modulo, non ancora salvato)");
     else if (document_.Modified()) file += QStringLiteral("   (modificato)");
-    fileLabel_->setText(file);
+    fileLabel_->SetText(file);
 }
 
 bool DesignerDialog::Save() {

@@ -26,6 +26,7 @@ class QToolBar;
 
 namespace report {
 
+class ElidedLabel;
 class PageCanvas;
 class PropertyPanel;
 
@@ -89,6 +90,8 @@ private:
     void UpdateCommands();
     // What the sample page could not print as it is, on the status line.
     void ShowSampleWarnings();
+    // What a file held that the designer had to mend or cannot show.
+    void TellRepairs();
     std::optional<std::string> PickImageFile();
 
     DesignRequest& request_;
@@ -96,8 +99,8 @@ private:
     PageCanvas* canvas_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     PropertyPanel* panel_ = nullptr;
-    QLabel* fileLabel_ = nullptr;
-    QLabel* status_ = nullptr;
+    ElidedLabel* fileLabel_ = nullptr;
+    ElidedLabel* status_ = nullptr;
     QMenu* editMenu_ = nullptr;
     std::optional<QPointF> dropAt_;
     std::string openedStamp_;                 // the layout file as it was opened or last saved

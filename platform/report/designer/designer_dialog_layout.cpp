@@ -17,6 +17,7 @@
 
 #include "report/designer/design_sample.h"
 #include "report/designer/designer_dialog.h"
+#include "report/designer/elided_label.h"
 #include "report/designer/object_outline.h"
 #include "report/designer/page_canvas.h"
 #include "report/designer/property_editors.h"
@@ -84,9 +85,12 @@ QToolBar* DesignerDialog::BuildPalette() {
     Command(bar, "AddPageNumber", QStringLiteral("N. pagina"), [text] { text(ItemKind::PageNumber, "", "", 40, 8); });
     Command(bar, "AddPrintDate", QStringLiteral("Data stampa"),
             [text] { text(ItemKind::PrintDate, "", "Stampato il ", 50, 8); });
-    for (QAction* action : bar->actions())
+    for (QAction* action : bar->actions()) {
         if (QWidget* button = bar->widgetForAction(action); qobject_cast<QToolButton*>(button))
             button->installEventFilter(this);
+        // The keys go on working the page: arrows nudge what was added.
+        connect(action, &QAction::triggered, canvas_, [this] { canvas_->setFocus(Qt::OtherFocusReason); });
+    }
     return bar;
 }
 
@@ -109,10 +113,10 @@ QToolBar* DesignerDialog::BuildCommands() {
         });
     }, QKeySequence::Cut);
     Command(bar, "Copy", QStringLiteral("Copia"), [this] { document_.CopySelection(); }, QKeySequence::Copy);
-    Command(bar, "Paste", QStringLiteral("Incolla"), [this] { document_.PasteClip(); }, QKeySequence::Paste);
+    Command(bar, "Paste", QStringLiteral("Incolla"), [this] { document_.PasteClip(canvas_->FooterTop()); }, QKeySequence::Paste);
     Command(bar, "Duplicate", QStringLiteral("Duplica"), [this] {
-        EditSelection(QStringLiteral("Duplica"), [](Layout& l, const Selection& s) {
-            return Paste(l, Copy(l, s), QPointF(5, 5));
+        EditSelection(QStringLiteral("Duplica"), [this](Layout& l, const Selection& s) {
+            return Paste(l, Copy(l, s), QPointF(5, 5), canvas_->FooterTop());
         });
     }, QKeySequence(Qt::CTRL | Qt::Key_D));
     Command(bar, "Delete", QStringLiteral("Elimina"), [this] {
@@ -154,8 +158,7 @@ QToolBar* DesignerDialog::BuildCommands() {
 void DesignerDialog::BuildControls() {
     setObjectName(QStringLiteral("LayoutDesigner"));
     setWindowTitle(QString::fromStdString(request_.title));
-    fileLabel_ = Named(new QLabel(this), "LayoutFile");
-    fileLabel_->setTextFormat(Qt::PlainText);
+    fileLabel_ = Named(new ElidedLabel(this), "LayoutFile");
 
     canvas_ = new PageCanvas(document_, [this](const Layout& layout) {
         return SamplePage(layout, request_.variables, request_.fields, &sampleWarnings_);
@@ -194,10 +197,9 @@ void DesignerDialog::BuildControls() {
     Command(view, "PageSetup", QStringLiteral("Imposta pagina..."), [this] { PageSetup(); });
     Command(view, "Preview", QStringLiteral("Anteprima"), [this] { Preview(); });
 
-    status_ = Named(new QLabel(this), "StatusMessage");
-    status_->setTextFormat(Qt::PlainText);
+    status_ = Named(new ElidedLabel(this), "StatusMessage");
     connect(canvas_, &PageCanvas::Notice, this, &DesignerDialog::ShowStatus);
-    connect(&document_, &LayoutDocument::Changed, status_, &QLabel::clear);
+    connect(&document_, &LayoutDocument::Changed, status_, [this] { status_->SetText({}); });
     save_ = Button(this, "Save", "&Salva");
     close_ = Button(this, "Close", "&Chiudi");
     connect(save_, &QPushButton::clicked, this, [this] { Save(); });
@@ -248,12 +250,7 @@ void DesignerDialog::BuildEditMenu() {
     // Save and select all have keys only; the right button on the page offers the edit commands.
     Command(this, "SaveKey", QStringLiteral("Salva"), [this] { Save(); }, QKeySequence::Save);
     Command(this, "SelectAll", QStringLiteral("Seleziona tutto"), [this] {
-        const Layout& layout = document_.Current();
-        Selection every;
-        for (int i = 0; i < static_cast<int>(layout.shapes.size()); ++i) every.push_back({Part::Shape, i});
-        for (int i = 0; i < static_cast<int>(layout.header.size()); ++i) every.push_back({Part::Item, i});
-        for (int i = 0; i < static_cast<int>(layout.table.footer.size()); ++i) every.push_back({Part::Footer, i});
-        document_.Select(every);
+        document_.Select(AllObjects(document_.Current()));
     }, QKeySequence::SelectAll);
     editMenu_ = Named(new QMenu(this), "EditMenu");
     const auto add = [this](const char* name) { editMenu_->addAction(findChild<QAction*>(QString::fromLatin1(name))); };

@@ -24,6 +24,8 @@ public:
         if (next->mergeKey_ != mergeKey_) return false;
         after_ = next->after_;
         selectedAfter_ = next->selectedAfter_;
+        // A gesture that ends where it began (a drag taken back) is no step.
+        setObsolete(after_ == before_ && selectedAfter_ == selectedBefore_);
         return true;
     }
 
@@ -73,11 +75,11 @@ void LayoutDocument::CopySelection() {
     pasteCount_ = 0;
 }
 
-void LayoutDocument::PasteClip() {
+void LayoutDocument::PasteClip(double footerTop) {
     if (clip_.Empty()) return;
     const double shift = 5.0 * ++pasteCount_;
     Apply(QStringLiteral("Incolla"),
-          [&](Layout& layout, Selection& selection) { selection = Paste(layout, clip_, QPointF(shift, shift)); });
+          [&](Layout& layout, Selection& selection) { selection = Paste(layout, clip_, QPointF(shift, shift), footerTop); });
 }
 
 } // namespace report

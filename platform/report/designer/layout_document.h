@@ -40,9 +40,10 @@ public:
     int NewGestureKey() { return ++lastKey_; }
     int PropertyKey(int property) const { return -((selectionRound_ << 8) | (property & 0xff)); }
 
-    // Copy and paste within the designer; pasting again moves a little further.
+    // Copy and paste within the designer; pasting again moves a little
+    // further, into free room (footerTop: where the sample's footer starts).
     void CopySelection();
-    void PasteClip();
+    void PasteClip(double footerTop = -1);
     bool CanPaste() const { return !clip_.Empty(); }
 
 signals:

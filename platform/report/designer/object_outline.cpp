@@ -6,20 +6,6 @@
 
 namespace report {
 
-namespace {
-
-// Every object, as the page draws them: drawn objects, texts, columns, footer.
-Selection AllObjects(const Layout& layout) {
-    Selection all;
-    for (int i = 0; i < static_cast<int>(layout.shapes.size()); ++i) all.push_back({Part::Shape, i});
-    for (int i = 0; i < static_cast<int>(layout.header.size()); ++i) all.push_back({Part::Item, i});
-    for (int i = 0; i < static_cast<int>(layout.table.columns.size()); ++i) all.push_back({Part::Column, i});
-    for (int i = 0; i < static_cast<int>(layout.table.footer.size()); ++i) all.push_back({Part::Footer, i});
-    return all;
-}
-
-} // namespace
-
 QString OutlineLabel(const Layout& layout, ObjectRef ref) {
     QString label = SelectionTitle(layout, {ref});
     const HeaderItem* item = TextItem(layout, ref);

@@ -9,6 +9,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "report/composer/unreadable_images.h"
+
 namespace report {
 
 namespace {
@@ -90,6 +92,11 @@ QSize PageCanvas::sizeHint() const {
 
 void PageCanvas::Refresh() {
     page_ = sample_(document_.Current());
+    unreadableImages_.clear();
+    const std::vector<Shape>& shapes = document_.Current().shapes;
+    for (int i = 0; i < static_cast<int>(shapes.size()); ++i)
+        if (shapes[static_cast<std::size_t>(i)].kind == ShapeKind::Image && !ImageReadable(shapes[static_cast<std::size_t>(i)]))
+            unreadableImages_.push_back(i);
     if (size() != sizeHint()) resize(sizeHint());
     update();
 }
@@ -117,6 +124,7 @@ void PageCanvas::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     PaintGuides(painter);
     PaintPage(painter, page_, Scale(), ToPixel({0, 0}));
+    PaintUnreadableImages(painter);
     PaintSelection(painter);
     PaintRulers(painter);
 }
@@ -172,6 +180,20 @@ void PageCanvas::PaintSelection(QPainter& painter) {
         painter.setPen(QPen(kSelection, 1, Qt::DotLine));
         painter.setBrush(QColor(0, 90, 200, 25));
         painter.drawRect(QRectF(ToPixel(band_.topLeft()), ToPixel(band_.bottomRight())));
+    }
+}
+
+void PageCanvas::PaintUnreadableImages(QPainter& painter) {
+    // Crossed out in red on the page only: paper would show nothing there.
+    const Layout& layout = document_.Current();
+    painter.setPen(QPen(QColor(200, 30, 30), 1.5));
+    painter.setBrush(Qt::NoBrush);
+    for (int i : unreadableImages_) {
+        const QRectF box = Bounds(layout, {Part::Shape, i});
+        const QRectF pixels(ToPixel(box.topLeft()), ToPixel(box.bottomRight()));
+        painter.drawRect(pixels);
+        painter.drawLine(pixels.topLeft(), pixels.bottomRight());
+        painter.drawLine(pixels.bottomLeft(), pixels.topRight());
     }
 }
 

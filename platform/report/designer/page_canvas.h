@@ -75,6 +75,7 @@ private:
     void PaintRulers(QPainter& painter);
     void PaintGuides(QPainter& painter);
     void PaintSelection(QPainter& painter);
+    void PaintUnreadableImages(QPainter& painter);
 
     // Handles of the one selected object (0..7 clockwise from top left), in millimetres.
     std::vector<std::pair<int, QPointF>> Handles() const;
@@ -84,11 +85,14 @@ private:
     void DragTo(QPointF mm, Qt::KeyboardModifiers keys);
     QRectF ResizedBox(QPointF mm, bool keepAspect) const;
     void Nudge(QPointF delta);
+    // Escape while the button is held: everything back as it was at the press.
+    void CancelDrag();
     void UpdateCursor(QPointF mm);
 
     LayoutDocument& document_;
     SampleMaker sample_;
     Page page_;
+    std::vector<int> unreadableImages_;    // shapes that would print as an empty frame
     double zoom_ = 1.0;
     bool gridOn_ = true;
     double gridStep_ = 1.0;
@@ -100,6 +104,7 @@ private:
     QPointF pressMm_;
     Layout pressLayout_;
     Selection pressSelection_;
+    Selection selectedBeforePress_;
     std::optional<ObjectRef> pressHit_;    // the object the press chose
     QRectF band_;
 };

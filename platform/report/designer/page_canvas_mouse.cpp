@@ -113,7 +113,9 @@ void PageCanvas::mousePressEvent(QMouseEvent* event) {
 void PageCanvas::StartDrag(QMouseEvent* event) {
     const QPointF mm = ToMm(event->position());
     const Layout& layout = document_.Current();
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    // Shift or Ctrl adds an object to the selection or takes it out.
+    const bool shift = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    selectedBeforePress_ = document_.Selected();
     pressMm_ = mm;
     pressLayout_ = layout;
     dragKey_ = document_.NewGestureKey();
@@ -139,7 +141,7 @@ void PageCanvas::StartDrag(QMouseEvent* event) {
     pressHit_ = hit;
     const bool selected = hit && std::find(selection.begin(), selection.end(), *hit) != selection.end();
     if (drag_ == Drag::Move && shift) {
-        // Shift adds an object to the selection or takes it out; nothing moves.
+        // Toggling moves nothing.
         if (selected) std::erase(selection, *hit);
         else selection.push_back(*hit);
         document_.Select(selection);
@@ -250,7 +252,8 @@ void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
     }
     // A click without a drag on one object of several chosen chooses it alone.
     const Selection& chosen = document_.Selected();
-    if (drag_ == Drag::Move && !dragged_ && pressHit_ && chosen.size() > 1 && !(event->modifiers() & Qt::ShiftModifier) &&
+    if (drag_ == Drag::Move && !dragged_ && pressHit_ && chosen.size() > 1 &&
+        !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) &&
         std::find(chosen.begin(), chosen.end(), *pressHit_) != chosen.end())
         document_.Select({*pressHit_});
     drag_ = Drag::None;
@@ -284,9 +287,20 @@ void PageCanvas::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right: Nudge({step, 0}); break;
     case Qt::Key_Up: Nudge({0, -step}); break;
     case Qt::Key_Down: Nudge({0, step}); break;
-    case Qt::Key_Escape: document_.Select({}); break;   // the designer stays open
+    case Qt::Key_Escape:   // the designer stays open
+        if (drag_ != Drag::None) CancelDrag();
+        else document_.Select({});
+        break;
     default: QWidget::keyPressEvent(event); return;
     }
+}
+
+void PageCanvas::CancelDrag() {
+    // Merged into the drag's own step, the way back leaves no step at all.
+    if (drag_ == Drag::RubberBand) document_.Select(selectedBeforePress_);
+    else document_.Replace(QStringLiteral("Sposta"), pressLayout_, pressSelection_, dragKey_);
+    drag_ = Drag::None;
+    update();
 }
 
 void PageCanvas::Nudge(QPointF delta) {

@@ -57,6 +57,9 @@ struct TableColumn {
     bool operator==(const TableColumn&) const = default;
 };
 
+// The room a table cell leaves on each side of its text, in millimetres.
+inline constexpr double kCellPadding = 1.0;
+
 struct LineTable {
     double left = 10;
     double top = 100;         // the column titles start here
@@ -82,6 +85,11 @@ struct Layout {
     LineTable table;
     std::vector<Shape> shapes;
     Margins margins;
+    // The room inside the margins that the font and image sizes were chosen
+    // for, kept while the layout lies on another paper so that the way back
+    // gives them again; 0: the room of this paper.
+    double designWidth = 0;
+    double designHeight = 0;
 
     bool operator==(const Layout&) const = default;
 };

@@ -69,6 +69,15 @@ bool Exists(const Layout& layout, ObjectRef ref) {
     return false;
 }
 
+Selection AllObjects(const Layout& layout) {
+    Selection all;
+    for (int i = 0; i < static_cast<int>(layout.shapes.size()); ++i) all.push_back({Part::Shape, i});
+    for (int i = 0; i < static_cast<int>(layout.header.size()); ++i) all.push_back({Part::Item, i});
+    for (int i = 0; i < static_cast<int>(layout.table.columns.size()); ++i) all.push_back({Part::Column, i});
+    for (int i = 0; i < static_cast<int>(layout.table.footer.size()); ++i) all.push_back({Part::Footer, i});
+    return all;
+}
+
 const HeaderItem* TextItem(const Layout& layout, ObjectRef ref) {
     if (!Exists(layout, ref)) return nullptr;
     if (ref.part == Part::Item) return &layout.header[At(ref.index)];
@@ -179,26 +188,39 @@ ObjectRef AddColumn(Layout& layout, const TableColumn& column) {
 void MoveObjects(Layout& layout, const Selection& objects, QPointF delta) {
     // The objects move as one block: the first to reach the paper's edge
     // stops them all, so that none lands on another. Footer items are
-    // measured from the footer's top, the others from the page's.
+    // measured from the footer's top, the others from the page's. A column
+    // brings the whole table, its footer along, and the block then stops at
+    // the margins, where the table must end.
+    const bool table = std::any_of(objects.begin(), objects.end(),
+                                   [&](ObjectRef r) { return r.part == Part::Column && Exists(layout, r); });
     std::optional<QRectF> page, footer;
+    const auto add = [](std::optional<QRectF>& box, const QRectF& b) { box = box ? box->united(b) : b; };
     for (const ObjectRef& ref : objects) {
-        if (!Exists(layout, ref) || ref.part == Part::Column) continue;
-        std::optional<QRectF>& box = ref.part == Part::Footer ? footer : page;
-        const QRectF b = Bounds(layout, ref);
-        box = box ? QRectF(QPointF(std::min(box->left(), b.left()), std::min(box->top(), b.top())),
-                           QPointF(std::max(box->right(), b.right()), std::max(box->bottom(), b.bottom())))
-                  : b;
+        if (!Exists(layout, ref) || ref.part == Part::Column || (table && ref.part == Part::Footer)) continue;
+        add(ref.part == Part::Footer ? footer : page, Bounds(layout, ref).normalized());
+    }
+    QRectF limits(0, 0, layout.pageWidth, layout.pageHeight);
+    if (table) {
+        const LineTable& t = layout.table;
+        add(page, QRectF(QPointF(t.left, t.top), QPointF(ColumnLeft(t, static_cast<int>(t.columns.size())), t.bottom)));
+        for (int i = 0; i < static_cast<int>(t.footer.size()); ++i) {
+            const QRectF b = Bounds(layout, {Part::Footer, i});
+            add(page, QRectF(b.left(), page->top(), b.width(), page->height()));
+        }
+        const Margins& m = layout.margins;
+        limits = QRectF(QPointF(m.left, m.top), QPointF(layout.pageWidth - m.right, layout.pageHeight - m.bottom));
     }
     double dx = delta.x();
     double dy = delta.y();
-    for (const std::optional<QRectF>& kept : {page, footer}) {
+    const QRectF paper(0, 0, layout.pageWidth, layout.pageHeight);
+    for (const auto& [kept, room] : {std::pair{page, limits}, std::pair{footer, paper}}) {
         if (!kept) continue;
         const QRectF& box = *kept;
-        dx = std::clamp(dx, std::min(0.0, -box.left()), std::max(0.0, layout.pageWidth - box.right()));
-        dy = std::clamp(dy, std::min(0.0, -box.top()), std::max(0.0, layout.pageHeight - box.bottom()));
+        dx = std::clamp(dx, std::min(0.0, room.left() - box.left()), std::max(0.0, room.right() - box.right()));
+        dy = std::clamp(dy, std::min(0.0, room.top() - box.top()), std::max(0.0, room.bottom() - box.bottom()));
     }
     for (const ObjectRef& ref : objects) {
-        if (!Exists(layout, ref) || ref.part == Part::Column) continue;
+        if (!Exists(layout, ref) || ref.part == Part::Column || (table && ref.part == Part::Footer)) continue;
         if (HeaderItem* item = TextItem(layout, ref)) {
             item->x += dx;
             item->y += dy;
@@ -206,6 +228,10 @@ void MoveObjects(Layout& layout, const Selection& objects, QPointF delta) {
             layout.shapes[At(ref.index)].x += dx;
             layout.shapes[At(ref.index)].y += dy;
         }
+    }
+    if (table) {
+        SetTableLeft(layout, layout.table.left + dx);
+        SetTableLimits(layout, layout.table.top + dy, layout.table.bottom + dy);
     }
 }
 
@@ -300,7 +326,14 @@ Clip Copy(const Layout& layout, const Selection& objects) {
     return clip;
 }
 
-Selection Paste(Layout& layout, const Clip& clip, QPointF offset) {
+Selection Paste(Layout& layout, const Clip& clip, QPointF offset, double footerTop) {
+    if (clip.footer.empty()) {
+        // Beside its source where that is free, else in the nearest free place.
+        QRectF box;
+        for (const Shape& s : clip.shapes) box |= QRectF(s.x, s.y, s.width, s.height).normalized();
+        for (const HeaderItem& item : clip.items) box |= QRectF(item.x, item.y, item.width, ItemHeight(item));
+        offset = FreePlace(layout, box.size(), box.topLeft() + offset, footerTop) - box.topLeft();
+    }
     Selection added;
     for (const Shape& s : clip.shapes) added.push_back(AddShape(layout, s));
     for (const HeaderItem& item : clip.items) added.push_back(AddItem(layout, item));

@@ -36,6 +36,8 @@ struct Clip {
 };
 
 bool Exists(const Layout& layout, ObjectRef ref);
+// Every object, as the page draws them: drawn objects, texts, columns, footer.
+Selection AllObjects(const Layout& layout);
 // The text item of the page part or of the footer; nullptr for other objects.
 const HeaderItem* TextItem(const Layout& layout, ObjectRef ref);
 HeaderItem* TextItem(Layout& layout, ObjectRef ref);
@@ -60,7 +62,7 @@ Selection ObjectsIn(const Layout& layout, const QRectF& band, double footerTop =
 
 // Where a new object of that size goes: at wanted, or else at the nearest
 // place on a 5 mm grid inside the margins where it covers no other object
-// (the table's columns aside); wanted when there is none.
+// and lies outside the line table; wanted when there is none.
 QPointF FreePlace(const Layout& layout, QSizeF size, QPointF wanted, double footerTop = -1);
 
 ObjectRef AddItem(Layout& layout, const HeaderItem& item);
@@ -81,8 +83,10 @@ void AlignObjects(Layout& layout, const Selection& objects, Edge edge);
 void SameWidth(Layout& layout, const Selection& objects);
 
 Clip Copy(const Layout& layout, const Selection& objects);
-// Appends the clip's objects shifted by offset; answers them, as selected.
-Selection Paste(Layout& layout, const Clip& clip, QPointF offset);
+// Appends the clip's objects shifted by offset, or, where that covers
+// another object, in the nearest free place (FreePlace); footer items keep
+// the offset. Answers them, as selected.
+Selection Paste(Layout& layout, const Clip& clip, QPointF offset, double footerTop = -1);
 void Remove(Layout& layout, const Selection& objects);
 // To the top (drawn last) or the bottom of their list; answers where they went.
 Selection BringToFront(Layout& layout, const Selection& objects);
@@ -102,8 +106,9 @@ void ResizeColumn(Layout& layout, int index, double width);
 // their fields and what stands wholly under them.
 void RemoveColumns(Layout& layout, const std::vector<int>& indexes);
 // Brings what lies off the paper back onto it and gives a size to what has
-// none (a layout from a file); answers how many values it changed.
-int BringIntoPage(Layout& layout);
+// none (a layout from a file); answers how many values it changed, of which
+// widened receives those that were widths under the least a box may have.
+int BringIntoPage(Layout& layout, int* widened = nullptr);
 // Shrinks the columns in proportion so that the table ends inside the right margin.
 void FitColumns(Layout& layout);
 // The column whose right edge is near x on the table's title row, if any.

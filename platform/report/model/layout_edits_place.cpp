@@ -21,6 +21,12 @@ std::vector<QRectF> Taken(const Layout& layout, double footerTop) {
     for (int i = 0; i < static_cast<int>(layout.shapes.size()); ++i) add({Part::Shape, i}, 0);
     if (footerTop >= 0)
         for (int i = 0; i < static_cast<int>(layout.table.footer.size()); ++i) add({Part::Footer, i}, footerTop);
+    const LineTable& table = layout.table;
+    const double right = ColumnLeft(table, static_cast<int>(table.columns.size()));
+    // The lines' room, always last: FreePlace gives it up on a full page.
+    taken.push_back(right > table.left ? QRectF(QPointF(table.left, table.top), QPointF(right, table.bottom))
+                                             .adjusted(-kRoom, -kRoom, kRoom, kRoom)
+                                       : QRectF());
     return taken;
 }
 
@@ -34,22 +40,27 @@ bool Overlaps(const std::vector<QRectF>& taken, const QRectF& box) {
 } // namespace
 
 QPointF FreePlace(const Layout& layout, QSizeF size, QPointF wanted, double footerTop) {
-    const std::vector<QRectF> taken = Taken(layout, footerTop);
+    std::vector<QRectF> taken = Taken(layout, footerTop);
     const Margins& m = layout.margins;
     const double right = std::max(m.left, layout.pageWidth - m.right - size.width());
     const double bottom = std::max(m.top, layout.pageHeight - m.bottom - size.height());
     const QPointF start(std::clamp(wanted.x(), m.left, right), std::clamp(wanted.y(), m.top, bottom));
-    if (!Overlaps(taken, QRectF(start, size))) return start;
-    std::optional<QPointF> best;
-    double bestDistance = 0;
-    for (double x = m.left; x <= right; x += kPlaceStep)
-        for (double y = m.top; y <= bottom; y += kPlaceStep) {
-            const double distance = std::hypot(x - start.x(), y - start.y());
-            if ((best && distance >= bestDistance) || Overlaps(taken, QRectF(QPointF(x, y), size))) continue;
-            best = QPointF(x, y);
-            bestDistance = distance;
-        }
-    return best.value_or(start);
+    // Outside the lines' room where the page has such a place, else among the lines.
+    for (bool table : {true, false}) {
+        if (!table) taken.pop_back();
+        if (!Overlaps(taken, QRectF(start, size))) return start;
+        std::optional<QPointF> best;
+        double bestDistance = 0;
+        for (double x = m.left; x <= right; x += kPlaceStep)
+            for (double y = m.top; y <= bottom; y += kPlaceStep) {
+                const double distance = std::hypot(x - start.x(), y - start.y());
+                if ((best && distance >= bestDistance) || Overlaps(taken, QRectF(QPointF(x, y), size))) continue;
+                best = QPointF(x, y);
+                bestDistance = distance;
+            }
+        if (best) return *best;
+    }
+    return start;
 }
 
 } // namespace report

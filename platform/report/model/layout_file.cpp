@@ -107,6 +107,14 @@ void ReadPage(const QJsonObject& page, Layout& layout) {
     layout.pageHeight = height;
     if (orientation == QLatin1String("landscape")) SetPaper(layout, width, height, Orientation::Landscape);
     if (orientation == QLatin1String("portrait")) SetPaper(layout, width, height, Orientation::Portrait);
+    // Written only while the layout lies on a paper other than the one it was designed on.
+    const QJsonObject design = page.value(QLatin1String("design")).toObject();
+    const double designWidth = Length(design, "width", 0, kMaxPaperSide);
+    const double designHeight = Length(design, "height", 0, kMaxPaperSide);
+    if (designWidth >= 1 && designHeight >= 1) {
+        layout.designWidth = designWidth;
+        layout.designHeight = designHeight;
+    }
 }
 
 } // namespace
@@ -162,6 +170,9 @@ bool SaveLayout(const std::filesystem::path& file, const Layout& layout, std::st
     page[QLatin1String("height")] = layout.pageHeight;
     page[QLatin1String("orientation")] =
         PageOrientation(layout) == Orientation::Landscape ? QStringLiteral("landscape") : QStringLiteral("portrait");
+    if (layout.designWidth > 0 && layout.designHeight > 0)
+        page[QLatin1String("design")] = QJsonObject{{QLatin1String("width"), layout.designWidth},
+                                                    {QLatin1String("height"), layout.designHeight}};
     root[QLatin1String("page")] = page;
     root[QLatin1String("header")] = ToJson(layout.header);
     QJsonObject table;

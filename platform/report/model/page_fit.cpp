@@ -8,7 +8,7 @@ namespace report {
 
 namespace {
 
-constexpr double kLeastText = 10;     // a text narrower than 1 mm gets this width
+constexpr double kLeastText = 50;     // a text narrower than 1 mm gets this width, as a new one
 constexpr double kLeastSide = 5;      // and a drawn object's side
 constexpr double kLeastColumn = 15;   // and a column narrower than the least
 
@@ -16,6 +16,7 @@ class Fitter {
 public:
     explicit Fitter(Layout& layout) : layout_(layout) {}
     int Count() const { return count_; }
+    int Widened() const { return widened_; }
 
     void Set(double& value, double wanted) {
         if (value == wanted) return;
@@ -23,10 +24,16 @@ public:
         ++count_;
     }
     void Noted() { ++count_; }
+    // A width under the least usable one, raised.
+    void Widen(double& value, double least, double usable) {
+        if (value >= least) return;
+        Set(value, usable);
+        ++widened_;
+    }
     void Within(double& value, double low, double high) { Set(value, std::clamp(value, low, std::max(low, high))); }
 
     void Item(HeaderItem& item, bool footer) {
-        if (item.width < 1) Set(item.width, kLeastText);
+        Widen(item.width, 1, std::min(kLeastText, layout_.pageWidth));
         Within(item.width, 1, layout_.pageWidth);
         Within(item.x, 0, layout_.pageWidth - item.width);
         if (!footer) Within(item.y, 0, layout_.pageHeight - ItemHeight(item));
@@ -34,10 +41,10 @@ public:
 
     void Drawn(Shape& s) {
         if (s.kind == ShapeKind::Line) {
-            if (s.width == 0 && s.height == 0) Set(s.width, kLeastSide);
+            if (s.width == 0 && s.height == 0) Widen(s.width, 1, kLeastSide);
         } else {
-            if (s.width < 1) Set(s.width, kLeastSide);
-            if (s.height < 1) Set(s.height, kLeastSide);
+            Widen(s.width, 1, kLeastSide);
+            Widen(s.height, 1, kLeastSide);
             Within(s.width, 1, layout_.pageWidth);
             Within(s.height, 1, layout_.pageHeight);
         }
@@ -55,11 +62,12 @@ public:
 private:
     Layout& layout_;
     int count_ = 0;
+    int widened_ = 0;
 };
 
 } // namespace
 
-int BringIntoPage(Layout& layout) {
+int BringIntoPage(Layout& layout, int* widened) {
     Fitter fit(layout);
     for (HeaderItem& item : layout.header) fit.Item(item, false);
     for (HeaderItem& item : layout.table.footer) fit.Item(item, true);
@@ -67,11 +75,12 @@ int BringIntoPage(Layout& layout) {
     LineTable& table = layout.table;
     fit.Within(table.left, 0, layout.pageWidth - kMinColumnWidth);
     for (TableColumn& column : table.columns)
-        if (column.width < kMinColumnWidth) fit.Set(column.width, kLeastColumn);
+        fit.Widen(column.width, kMinColumnWidth, kLeastColumn);
     if (ColumnLeft(table, static_cast<int>(table.columns.size())) > layout.pageWidth) {
         FitColumns(layout);
         fit.Noted();   // the table's width, as one value
     }
+    if (widened) *widened = fit.Widened();
     return fit.Count();
 }
 

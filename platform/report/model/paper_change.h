@@ -8,17 +8,17 @@
 namespace report {
 
 // Where a point along one side of the paper goes when that side changes from
-// `from` to `to` millimetres. A band along each edge (a third of the shorter
-// side) keeps its distance to that edge; the middle stretches or shrinks in
-// proportion. Changing back maps every point to where it was.
-double CarriedAlong(double at, double from, double to);
+// `from` to `to` millimetres: the margins (low and high) keep their width,
+// the room between them stretches or shrinks in proportion. Changing back
+// maps every point to where it was.
+double CarriedAlong(double at, double from, double to, double low, double high);
 
-// Gives the layout a new paper. Objects that touch or nearly touch move as
-// one block, carried by its centre, so a block keeps its shape; a line
-// carries both its ends (a rule from margin to margin still spans the page);
-// the table carries its left edge (its footer along) and its limits. What
-// would still fall off the paper is brought back on it.
-// The table's columns shrink in proportion to end inside the right margin.
+// Gives the layout a new paper (each side kept within 50-1000 mm). Every
+// edge of every object, the table's columns and limits included, is carried
+// along its side, so that what lay inside the margins stays inside them and
+// no two objects come to overlap; font sizes, image sizes and the footer's
+// spacing follow the smaller of the two stretches (measured from the paper
+// the layout was designed on, so that the way back gives them again).
 void ChangePaper(Layout& layout, double width, double height);
 
 // A paper change as it was made: the layout before and after it.
@@ -29,7 +29,7 @@ struct PaperTrip {
 
 // The layout on another paper, the change remembered in trips: when it takes
 // back the last change, with nothing edited since, the layout comes back
-// exactly as it was (objects pushed onto a smaller paper included).
+// exactly as it was.
 Layout OnPaper(const Layout& layout, double width, double height, std::vector<PaperTrip>& trips);
 
 } // namespace report
