@@ -64,7 +64,9 @@ TEST_F(DesignerTraps, AnA5LayoutKeepsItsValuesWholeAndComesBackToA4AfterASave) {
         const QRectF was = Bounds(a4, r), is = Bounds(Current(), r);
         EXPECT_LT(QLineF(was.topLeft(), is.topLeft()).length() + QLineF(was.bottomRight(), is.bottomRight()).length(),
                   0.5) << int(r.part) << " " << r.index;
-        if (const HeaderItem* item = TextItem(a4, r)) EXPECT_NEAR(TextItem(Current(), r)->fontSize, item->fontSize, 0.05);
+        if (const HeaderItem* item = TextItem(a4, r)) {
+            EXPECT_NEAR(TextItem(Current(), r)->fontSize, item->fontSize, 0.05);
+        }
     }
     EXPECT_NEAR(Current().table.fontSize, a4.table.fontSize, 0.05);
 }

@@ -138,8 +138,9 @@ TEST(PaperChange, OnAnotherPaperAllStaysInsideTheMarginsApartInBlocksAndComesBac
         for (const ObjectRef& r : page) {
             EXPECT_TRUE(room.contains(Bounds(other, r))) << paper.width() << " object " << int(r.part) << r.index;
             for (const ObjectRef& s : page)
-                if (r < s && !Bounds(a4, r).intersects(Bounds(a4, s)))
+                if (r < s && !Bounds(a4, r).intersects(Bounds(a4, s))) {
                     EXPECT_FALSE(Bounds(other, r).intersects(Bounds(other, s))) << paper.width() << " " << r.index;
+                }
         }
         EXPECT_NEAR(Bounds(other, {Part::Footer, 0}).right(), Bounds(other, {Part::Column, 2}).right(), 1e-9)
             << "the footer went with the table";
@@ -303,9 +304,10 @@ TEST(LayoutDocument, EveryEditIsOneUndoStepAndADragIsOne) {
     ASSERT_EQ(pasted.shapes.size(), 4u);
     for (const ObjectRef& r : AllObjects(pasted))
         for (int copy : {2, 3})
-            if (r != ObjectRef{Part::Shape, copy})
+            if (r != ObjectRef{Part::Shape, copy}) {
                 EXPECT_FALSE(Bounds(pasted, {Part::Shape, copy}).intersects(Bounds(pasted, r)))
                     << "each paste in free room, beside the table: " << int(r.part) << r.index;
+            }
     const QRectF lines = Bounds(pasted, {Part::Column, 0}) | Bounds(pasted, {Part::Column, 2});
     EXPECT_FALSE(QRectF(FreePlace(pasted, {40, 20}, lines.center()), QSizeF(40, 20)).intersects(lines))
         << "a new object wanted among the lines goes beside them";
