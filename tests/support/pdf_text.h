@@ -16,6 +16,9 @@ std::string PdfText(const std::filesystem::path& pdf);
 int PdfPages(const std::filesystem::path& pdf);
 
 // A word of a PDF page with its box, in points from the page's top left.
+// A PDF's coordinates are points.
+constexpr double kPointsPerMm = 72 / 25.4;
+
 struct PdfWord {
     int page = 0;
     double xMin = 0, yMin = 0, xMax = 0, yMax = 0;

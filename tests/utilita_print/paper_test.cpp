@@ -16,9 +16,8 @@ namespace {
 using report_testing::PdfLayout;
 using report_testing::PdfWord;
 using report_testing::PdfWords;
+using report_testing::kPointsPerMm;
 using PrintedPaper = PrintWindowTest;
-
-constexpr double kPointsPerMm = 72 / 25.4;
 
 std::vector<PdfWord> Found(const PdfLayout& paper, const std::string& text) {
     std::vector<PdfWord> found;

@@ -15,9 +15,8 @@ namespace {
 using report_testing::PdfLayout;
 using report_testing::PdfWord;
 using report_testing::PdfWords;
+using report_testing::kPointsPerMm;
 using WholeDocuments = PrintWindowTest;
-
-constexpr double kPointsPerMm = 72 / 25.4;
 
 std::map<std::string, int> Counts(const PdfLayout& paper) {
     std::map<std::string, int> counts;
