@@ -164,74 +164,88 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
 
 namespace {
 
-std::string_view StoredText(sqlite3_value* stored) {
-    auto text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
-    return {text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(stored))};
-}
-
-// A value stored by another tool in a column of no known type: by its storage class.
-void ReadByStorageClass(sqlite3_value* stored, int type, Variant& out) {
-    switch (type) {
-    case SQLITE_INTEGER: {
-        const sqlite3_int64 i = sqlite3_value_int64(stored);
-        if (i >= INT32_MIN && i <= INT32_MAX) out.SetRawInt(VarType::Long, i);
-        else out.SetRawDouble(VarType::Double, static_cast<double>(i));
-        return;
-    }
-    case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
-    default: {
-        auto bytes = static_cast<const char*>(sqlite3_value_blob(stored));
-        out.AssignString({bytes ? bytes : "", static_cast<std::size_t>(sqlite3_value_bytes(stored))});
-    }
-    }
+void TakeBytes(const void* data, int count, StoredValue& out, std::string& bytes) {
+    out.bytesAt = bytes.size();
+    out.byteCount = data ? static_cast<std::size_t>(count) : 0;
+    if (out.byteCount) bytes.append(static_cast<const char*>(data), out.byteCount);
 }
 
 // Money as whole ten-thousandths; past the Currency range it is an overflow,
 // never a wrapped sign.
-std::int64_t StoredCurrency(sqlite3_value* stored, int type) {
-    if (type != SQLITE_INTEGER) return Variant::Currency(sqlite3_value_double(stored)).RawInt();
+std::int64_t StoredCurrency(const StoredValue& stored) {
+    if (stored.storage != SQLITE_INTEGER) return Variant::Currency(stored.real).RawInt();
     std::int64_t scaled = 0;
-    if (__builtin_mul_overflow(sqlite3_value_int64(stored), std::int64_t{10000}, &scaled)) Raise(vb::kOverflow);
+    if (__builtin_mul_overflow(stored.integer, std::int64_t{10000}, &scaled)) Raise(vb::kOverflow);
     return scaled;
+}
+
+// A value stored by another tool in a column of no known type: by its storage class.
+void ByStorageClass(const StoredValue& stored, std::string_view bytes, Variant& out) {
+    switch (stored.storage) {
+    case SQLITE_INTEGER:
+        if (stored.integer >= INT32_MIN && stored.integer <= INT32_MAX) out.SetRawInt(VarType::Long, stored.integer);
+        else out.SetRawDouble(VarType::Double, static_cast<double>(stored.integer));
+        return;
+    case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, stored.real); return;
+    default: out.AssignString(bytes.substr(stored.bytesAt, stored.byteCount));
+    }
 }
 
 } // namespace
 
 // One call for the column, then the value's own accessors: cheaper per field
 // than a sqlite3_column_* call for each of type, value and length.
-void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out) {
+void TakeStoredValue(sqlite3_stmt* stmt, int column, FieldKind kind, StoredValue& out, std::string& bytes) {
     sqlite3_value* stored = sqlite3_column_value(stmt, column);
-    const int type = sqlite3_value_type(stored);
-    if (type == SQLITE_NULL) {
+    out.storage = sqlite3_value_type(stored);
+    if (out.storage == SQLITE_NULL) return;
+    switch (kind) {
+    case FieldKind::Text: case FieldKind::Memo: {
+        const unsigned char* text = sqlite3_value_text(stored);
+        TakeBytes(text, sqlite3_value_bytes(stored), out, bytes);
+        return;
+    }
+    case FieldKind::Byte: case FieldKind::Integer: case FieldKind::Long: case FieldKind::Counter:
+    case FieldKind::YesNo:
+        out.integer = sqlite3_value_int64(stored);
+        return;
+    case FieldKind::Single: case FieldKind::Double: case FieldKind::DateTime:
+        out.real = sqlite3_value_double(stored);
+        return;
+    case FieldKind::Currency:
+        if (out.storage == SQLITE_INTEGER) out.integer = sqlite3_value_int64(stored);
+        else out.real = sqlite3_value_double(stored);
+        return;
+    case FieldKind::Other:
+        if (out.storage == SQLITE_INTEGER) out.integer = sqlite3_value_int64(stored);
+        else if (out.storage == SQLITE_FLOAT) out.real = sqlite3_value_double(stored);
+        else {
+            const void* blob = sqlite3_value_blob(stored);
+            TakeBytes(blob, sqlite3_value_bytes(stored), out, bytes);
+        }
+        return;
+    }
+}
+
+void StoredValueInto(const StoredValue& stored, FieldKind kind, std::string_view bytes, Variant& out) {
+    if (stored.storage == SQLITE_NULL) {
         out.SetNull();
         return;
     }
     switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: out.AssignString(StoredText(stored)); return;
-    case FieldKind::Byte: out.SetRawInt(VarType::Byte, static_cast<std::uint8_t>(sqlite3_value_int64(stored))); return;
-    case FieldKind::Integer:
-        out.SetRawInt(VarType::Integer, static_cast<std::int16_t>(sqlite3_value_int64(stored)));
-        return;
+    case FieldKind::Text: case FieldKind::Memo: out.AssignString(bytes.substr(stored.bytesAt, stored.byteCount)); return;
+    case FieldKind::Byte: out.SetRawInt(VarType::Byte, static_cast<std::uint8_t>(stored.integer)); return;
+    case FieldKind::Integer: out.SetRawInt(VarType::Integer, static_cast<std::int16_t>(stored.integer)); return;
     case FieldKind::Long: case FieldKind::Counter:
-        out.SetRawInt(VarType::Long, static_cast<std::int32_t>(sqlite3_value_int64(stored)));
+        out.SetRawInt(VarType::Long, static_cast<std::int32_t>(stored.integer));
         return;
-    case FieldKind::Single:
-        out.SetRawDouble(VarType::Single, static_cast<float>(sqlite3_value_double(stored)));
-        return;
-    case FieldKind::Double: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
-    case FieldKind::Currency:
-        out.SetRawInt(VarType::Currency, StoredCurrency(stored, type));
-        return;
-    case FieldKind::DateTime: out.SetRawDouble(VarType::Date, sqlite3_value_double(stored)); return;
-    case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, sqlite3_value_int64(stored) != 0 ? 1 : 0); return;
-    case FieldKind::Other: ReadByStorageClass(stored, type, out); return;
+    case FieldKind::Single: out.SetRawDouble(VarType::Single, static_cast<float>(stored.real)); return;
+    case FieldKind::Double: out.SetRawDouble(VarType::Double, stored.real); return;
+    case FieldKind::Currency: out.SetRawInt(VarType::Currency, StoredCurrency(stored)); return;
+    case FieldKind::DateTime: out.SetRawDouble(VarType::Date, stored.real); return;
+    case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, stored.integer != 0 ? 1 : 0); return;
+    case FieldKind::Other: ByStorageClass(stored, bytes, out); return;
     }
-}
-
-Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
-    Variant value;
-    ReadValueInto(stmt, column, kind, value);
-    return value;
 }
 
 std::string QuoteName(std::string_view name) {

@@ -2,6 +2,7 @@
 // Internal: the schema as the engine sees it (Access-style field types kept as
 // SQLite declared types, columns, tables), the conversion of a value set on a
 // field, and the binding and reading of stored values.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -58,10 +59,23 @@ void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Varian
 // Binds a converted value to a statement parameter (text bound without copy:
 // the value must outlive the step).
 void BindValue(sqlite3_stmt* stmt, int index, const Variant& value);
-// Reads a stored value back with the field's type.
-Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind);
-// The same into an existing value, reusing its text buffer.
-void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out);
+// A stored value as a read took it from a row, before it becomes a value of
+// its field's type (StoredValueInto). Taking never fails: a value that does
+// not convert is raised when it is read, and a field never read is never
+// converted.
+struct StoredValue {
+    int storage = 0;                 // SQLITE_NULL, SQLITE_INTEGER, SQLITE_FLOAT, else bytes
+    std::int64_t integer = 0;
+    double real = 0;
+    std::size_t bytesAt = 0;         // text or blob: its place in the bytes of the read
+    std::size_t byteCount = 0;
+};
+// Takes column of the current result row as a field of kind reads it; its
+// text or blob is appended to bytes.
+void TakeStoredValue(sqlite3_stmt* stmt, int column, FieldKind kind, StoredValue& out, std::string& bytes);
+// The value with the field's type, into an existing value (its text buffer
+// reused); money past the Currency range is 6.
+void StoredValueInto(const StoredValue& stored, FieldKind kind, std::string_view bytes, Variant& out);
 
 // Quotes a name for SQL exactly as stored ("a""b").
 std::string QuoteName(std::string_view name);

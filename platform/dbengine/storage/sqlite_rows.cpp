@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -44,13 +45,14 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     std::int64_t editRowid = 0;
 
     Statement cursor;                      // rowid and every field from ?1 on, in storage order
-    std::vector<Variant> ahead;            // the rows read ahead, field after field
+    // The rows read ahead, field after field, as stored: each value takes its
+    // field's type when it is read, so that one that does not convert is
+    // raised then and the rest of the rows stay readable.
+    std::vector<StoredValue> ahead;
+    std::string aheadBytes;                // their texts and blobs
     std::int64_t aheadPos = 0;             // the position of the first of them
     std::int64_t aheadCount = 0;           // 0: none held
     std::uint64_t aheadGeneration = 0;     // the connection's changes when they were read
-    // Values read ahead that could not be converted, by their place in ahead:
-    // raised when that value is read, so that the rest of the rows stay readable.
-    std::vector<std::pair<std::size_t, vb::RuntimeError>> aheadFaults;
     Statement insert;
     Statement update;
 
@@ -117,7 +119,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         const std::int64_t wanted = std::min(kReadAhead, Count() - pos);
         if (ahead.size() < static_cast<std::size_t>(wanted) * fields) ahead.resize(static_cast<std::size_t>(wanted) * fields);
         aheadCount = 0;
-        aheadFaults.clear();
+        aheadBytes.clear();
         aheadPos = pos;
         aheadGeneration = connection->Generation();
         std::int64_t read = 0;
@@ -127,15 +129,9 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             const std::int64_t expected = rowids[static_cast<std::size_t>(pos + read)];
             if (rowid < expected) continue;   // added by another program since the binding: not ours
             if (rowid > expected) break;      // ours, deleted since
-            Variant* row = &ahead[static_cast<std::size_t>(read) * fields];
-            for (std::size_t i = 0; i < fields; ++i) {
-                try {
-                    ReadValueInto(cursor.get(), static_cast<int>(i) + 1, table->columns[i].kind, row[i]);
-                } catch (const vb::RuntimeError& fault) {
-                    row[i] = Variant();
-                    aheadFaults.emplace_back(static_cast<std::size_t>(read) * fields + i, fault);
-                }
-            }
+            StoredValue* row = &ahead[static_cast<std::size_t>(read) * fields];
+            for (std::size_t i = 0; i < fields; ++i)
+                TakeStoredValue(cursor.get(), static_cast<int>(i) + 1, table->columns[i].kind, row[i], aheadBytes);
             ++read;
         }
         if (rc != SQLITE_ROW && rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
@@ -144,7 +140,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     }
 
     // The current row's values, read ahead when they are not held.
-    const Variant* CurrentRow() {
+    const StoredValue* CurrentRow() {
         const bool held = aheadCount > 0 && aheadGeneration == connection->Generation() && pos >= aheadPos &&
                           pos < aheadPos + aheadCount;
         if (!held) ReadAhead();
@@ -168,13 +164,9 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             return;
         }
         if (!HasCurrent()) Raise(kNoCurrentRow);
-        const Variant* row = CurrentRow();
-        if (!aheadFaults.empty()) {
-            const std::size_t place = static_cast<std::size_t>(row - ahead.data()) + static_cast<std::size_t>(index);
-            for (const auto& [at, fault] : aheadFaults)
-                if (at == place) throw fault;
-        }
-        out = row[index];
+        const StoredValue* row = CurrentRow();
+        const auto i = static_cast<std::size_t>(index);
+        StoredValueInto(row[i], table->columns[i].kind, aheadBytes, out);
     }
 
     void SetValue(int index, const Variant& value) override {
