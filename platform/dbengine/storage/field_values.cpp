@@ -107,7 +107,7 @@ int TableInfo::Find(std::string_view name) const {
 
 void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
     if (value.IsNull() || value.IsEmpty()) {
-        out = Variant::Null();
+        out.SetNull();
         return;
     }
     const VarType target = VarTypeOf(column.kind);
@@ -170,6 +170,10 @@ void TakeBytes(const void* data, int count, StoredValue& out, std::string& bytes
     if (out.byteCount) bytes.append(static_cast<const char*>(data), out.byteCount);
 }
 
+std::string_view StoredBytes(const StoredValue& stored, std::string_view bytes) {
+    return {bytes.data() + stored.bytesAt, stored.byteCount};
+}
+
 // Money as whole ten-thousandths; past the Currency range it is an overflow,
 // never a wrapped sign.
 std::int64_t StoredCurrency(const StoredValue& stored) {
@@ -187,11 +191,9 @@ void ByStorageClass(const StoredValue& stored, std::string_view bytes, Variant& 
         else out.SetRawDouble(VarType::Double, static_cast<double>(stored.integer));
         return;
     case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, stored.real); return;
-    default: out.AssignString(bytes.substr(stored.bytesAt, stored.byteCount));
+    default: out.AssignString(StoredBytes(stored, bytes));
     }
 }
-
-} // namespace
 
 // One call for the column, then the value's own accessors: cheaper per field
 // than a sqlite3_column_* call for each of type, value and length.
@@ -227,13 +229,20 @@ void TakeStoredValue(sqlite3_stmt* stmt, int column, FieldKind kind, StoredValue
     }
 }
 
+} // namespace
+
+void TakeStoredRow(sqlite3_stmt* stmt, const std::vector<FieldKind>& kinds, StoredValue* row, std::string& bytes) {
+    const std::size_t count = kinds.size();
+    for (std::size_t i = 0; i < count; ++i) TakeStoredValue(stmt, static_cast<int>(i) + 1, kinds[i], row[i], bytes);
+}
+
 void StoredValueInto(const StoredValue& stored, FieldKind kind, std::string_view bytes, Variant& out) {
     if (stored.storage == SQLITE_NULL) {
         out.SetNull();
         return;
     }
     switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: out.AssignString(bytes.substr(stored.bytesAt, stored.byteCount)); return;
+    case FieldKind::Text: case FieldKind::Memo: out.AssignString(StoredBytes(stored, bytes)); return;
     case FieldKind::Byte: out.SetRawInt(VarType::Byte, static_cast<std::uint8_t>(stored.integer)); return;
     case FieldKind::Integer: out.SetRawInt(VarType::Integer, static_cast<std::int16_t>(stored.integer)); return;
     case FieldKind::Long: case FieldKind::Counter:

@@ -70,9 +70,9 @@ struct StoredValue {
     std::size_t bytesAt = 0;         // text or blob: its place in the bytes of the read
     std::size_t byteCount = 0;
 };
-// Takes column of the current result row as a field of kind reads it; its
-// text or blob is appended to bytes.
-void TakeStoredValue(sqlite3_stmt* stmt, int column, FieldKind kind, StoredValue& out, std::string& bytes);
+// Takes the current result row from its column 1 on, a value for each kind in
+// kinds, into row; texts and blobs are appended to bytes.
+void TakeStoredRow(sqlite3_stmt* stmt, const std::vector<FieldKind>& kinds, StoredValue* row, std::string& bytes);
 // The value with the field's type, into an existing value (its text buffer
 // reused); money past the Currency range is 6.
 void StoredValueInto(const StoredValue& stored, FieldKind kind, std::string_view bytes, Variant& out);

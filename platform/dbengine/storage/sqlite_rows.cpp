@@ -44,6 +44,8 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     std::vector<char> given;               // new row: field set since AddNew (else its default)
     std::int64_t editRowid = 0;
 
+    std::vector<FieldKind> kinds;          // the fields' kinds, in storage order
+    std::vector<std::size_t> counters;     // the counter fields
     Statement cursor;                      // rowid and every field from ?1 on, in storage order
     // The rows read ahead, field after field, as stored: each value takes its
     // field's type when it is read, so that one that does not convert is
@@ -60,6 +62,10 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         : connection(std::move(c)), table(std::move(t)), readOnly(ro) {
         buffer.resize(table->columns.size());
         given.resize(table->columns.size());
+        for (const ColumnInfo& column : table->columns) {
+            if (column.kind == FieldKind::Counter) counters.push_back(kinds.size());
+            kinds.push_back(column.kind);
+        }
         LoadRowids();
         connection->AddCursorHolder(this);
     }
@@ -115,7 +121,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
                                                   " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
         ResetGuard reset{cursor.get()};
         sqlite3_bind_int64(cursor.get(), 1, rowids[static_cast<std::size_t>(pos)]);
-        const std::size_t fields = table->columns.size();
+        const std::size_t fields = kinds.size();
         const std::int64_t wanted = std::min(kReadAhead, Count() - pos);
         if (ahead.size() < static_cast<std::size_t>(wanted) * fields) ahead.resize(static_cast<std::size_t>(wanted) * fields);
         aheadCount = 0;
@@ -129,9 +135,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             const std::int64_t expected = rowids[static_cast<std::size_t>(pos + read)];
             if (rowid < expected) continue;   // added by another program since the binding: not ours
             if (rowid > expected) break;      // ours, deleted since
-            StoredValue* row = &ahead[static_cast<std::size_t>(read) * fields];
-            for (std::size_t i = 0; i < fields; ++i)
-                TakeStoredValue(cursor.get(), static_cast<int>(i) + 1, table->columns[i].kind, row[i], aheadBytes);
+            TakeStoredRow(cursor.get(), kinds, &ahead[static_cast<std::size_t>(read) * fields], aheadBytes);
             ++read;
         }
         if (rc != SQLITE_ROW && rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
@@ -139,12 +143,12 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         if (read == 0) Raise(kRecordDeleted, table->name);
     }
 
-    // The current row's values, read ahead when they are not held.
-    const StoredValue* CurrentRow() {
-        const bool held = aheadCount > 0 && aheadGeneration == connection->Generation() && pos >= aheadPos &&
-                          pos < aheadPos + aheadCount;
-        if (!held) ReadAhead();
-        return &ahead[static_cast<std::size_t>(pos - aheadPos) * table->columns.size()];
+    // The current row's values when they are held (none are once released).
+    const StoredValue* HeldRow() const {
+        const auto offset = static_cast<std::uint64_t>(pos - aheadPos);
+        if (offset >= static_cast<std::uint64_t>(aheadCount) || aheadGeneration != connection->Generation())
+            return nullptr;
+        return &ahead[offset * kinds.size()];
     }
 
     // The value of a field in the new or edited row.
@@ -159,14 +163,18 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     }
 
     void ValueInto(int index, Variant& out) override {
-        if (mode != Mode::None) {
-            out = Pending(static_cast<std::size_t>(index));
-            return;
-        }
-        if (!HasCurrent()) Raise(kNoCurrentRow);
-        const StoredValue* row = CurrentRow();
         const auto i = static_cast<std::size_t>(index);
-        StoredValueInto(row[i], table->columns[i].kind, aheadBytes, out);
+        const StoredValue* row = mode == Mode::None ? HeldRow() : nullptr;
+        if (!row) [[unlikely]] {
+            if (mode != Mode::None) {
+                out = Pending(i);
+                return;
+            }
+            if (!HasCurrent()) Raise(kNoCurrentRow);
+            ReadAhead();
+            row = ahead.data();   // the current row first
+        }
+        StoredValueInto(row[i], kinds[i], aheadBytes, out);
     }
 
     void SetValue(int index, const Variant& value) override {
@@ -198,8 +206,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     }
 
     void NumberCounters() {
-        for (std::size_t c = 0; c < table->columns.size(); ++c) {
-            if (table->columns[c].kind != FieldKind::Counter) continue;
+        for (const std::size_t c : counters) {
             if (!given[c]) {
                 buffer[c] = Variant::Null();
                 given[c] = 1;
