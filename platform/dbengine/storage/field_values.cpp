@@ -84,54 +84,46 @@ std::string DeclaredTypeOf(FieldKind kind, int size) {
     return "";
 }
 
-VarType VarTypeOf(FieldKind kind) {
-    switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: return VarType::String;
-    case FieldKind::Byte: return VarType::Byte;
-    case FieldKind::Integer: return VarType::Integer;
-    case FieldKind::Long: case FieldKind::Counter: return VarType::Long;
-    case FieldKind::Single: return VarType::Single;
-    case FieldKind::Double: return VarType::Double;
-    case FieldKind::Currency: return VarType::Currency;
-    case FieldKind::DateTime: return VarType::Date;
-    case FieldKind::YesNo: return VarType::Boolean;
-    case FieldKind::Other: return VarType::Empty;
-    }
-    return VarType::Empty;
-}
-
 int TableInfo::Find(std::string_view name) const {
     auto it = byFolded.find(winfs::FoldCase(std::string(name)));
     return it == byFolded.end() ? -1 : it->second;
 }
 
-void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
-    if (value.IsNull() || value.IsEmpty()) {
-        out.SetNull();
-        return;
+namespace {
+
+// No more bytes than the size: no more characters either.
+void CheckLength(const ColumnInfo& column, const Variant& text) {
+    if (column.kind != FieldKind::Text) return;
+    const std::string& s = text.RawString();
+    const auto size = static_cast<std::size_t>(column.size);
+    if (s.size() > size && Utf8Length(s) > size) [[unlikely]] Raise(kTextTooLong, column.name);
+}
+
+void ConvertedForColumnInto(const ColumnInfo& column, VarType target, const Variant& value,
+                            Variant& out) {
+    Variant converted;
+    try {
+        converted = value.ConvertTo(target);
+    } catch (const vb::RuntimeError&) {
+        Raise(kTypeRefused, column.name);
     }
+    CheckLength(column, converted);
+    out = std::move(converted);
+}
+
+} // namespace
+
+void ConvertAnyForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
     const VarType target = VarTypeOf(column.kind);
-    auto checkLength = [&](const Variant& text) {
-        if (column.kind != FieldKind::Text) return;
-        const std::string& s = text.RawString();
-        const auto size = static_cast<std::size_t>(column.size);
-        // No more bytes than the size: no more characters either.
-        if (s.size() > size && Utf8Length(s) > size) Raise(kTextTooLong, column.name);
-    };
-    if (target == VarType::Empty) {
+    if (value.Type() == target && target != VarType::Empty) {
+        CheckLength(column, value);
+        out = value;   // copied into the buffer already there
+    } else if (value.IsNull() || value.IsEmpty()) {
+        out.SetNull();
+    } else if (target == VarType::Empty) {
         out = value;
-    } else if (value.Type() == target) {
-        checkLength(value);
-        out = value;   // same type: copied into the buffer already there
     } else {
-        Variant converted;
-        try {
-            converted = value.ConvertTo(target);
-        } catch (const vb::RuntimeError&) {
-            Raise(kTypeRefused, column.name);
-        }
-        checkLength(converted);
-        out = std::move(converted);
+        ConvertedForColumnInto(column, target, value, out);
     }
 }
 
@@ -162,37 +154,15 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
     if (rc != SQLITE_OK) RaiseSqlite(sqlite3_db_handle(stmt), rc);
 }
 
+static_assert(StoredValue::Integer == SQLITE_INTEGER && StoredValue::Real == SQLITE_FLOAT &&
+              StoredValue::Text == SQLITE_TEXT && StoredValue::Blob == SQLITE_BLOB && StoredValue::Null == SQLITE_NULL);
+
 namespace {
 
 void TakeBytes(const void* data, int count, StoredValue& out, std::string& bytes) {
     out.bytesAt = bytes.size();
     out.byteCount = data ? static_cast<std::size_t>(count) : 0;
     if (out.byteCount) bytes.append(static_cast<const char*>(data), out.byteCount);
-}
-
-std::string_view StoredBytes(const StoredValue& stored, std::string_view bytes) {
-    return {bytes.data() + stored.bytesAt, stored.byteCount};
-}
-
-// Money as whole ten-thousandths; past the Currency range it is an overflow,
-// never a wrapped sign.
-std::int64_t StoredCurrency(const StoredValue& stored) {
-    if (stored.storage != SQLITE_INTEGER) return Variant::Currency(stored.real).RawInt();
-    std::int64_t scaled = 0;
-    if (__builtin_mul_overflow(stored.integer, std::int64_t{10000}, &scaled)) Raise(vb::kOverflow);
-    return scaled;
-}
-
-// A value stored by another tool in a column of no known type: by its storage class.
-void ByStorageClass(const StoredValue& stored, std::string_view bytes, Variant& out) {
-    switch (stored.storage) {
-    case SQLITE_INTEGER:
-        if (stored.integer >= INT32_MIN && stored.integer <= INT32_MAX) out.SetRawInt(VarType::Long, stored.integer);
-        else out.SetRawDouble(VarType::Double, static_cast<double>(stored.integer));
-        return;
-    case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, stored.real); return;
-    default: out.AssignString(StoredBytes(stored, bytes));
-    }
 }
 
 // One call for the column, then the value's own accessors: cheaper per field
@@ -236,24 +206,23 @@ void TakeStoredRow(sqlite3_stmt* stmt, const std::vector<FieldKind>& kinds, Stor
     for (std::size_t i = 0; i < count; ++i) TakeStoredValue(stmt, static_cast<int>(i) + 1, kinds[i], row[i], bytes);
 }
 
-void StoredValueInto(const StoredValue& stored, FieldKind kind, std::string_view bytes, Variant& out) {
-    if (stored.storage == SQLITE_NULL) {
-        out.SetNull();
+// Money as whole ten-thousandths; past the Currency range it is an overflow,
+// never a wrapped sign.
+std::int64_t StoredCurrency(const StoredValue& stored) {
+    if (stored.storage != SQLITE_INTEGER) return Variant::Currency(stored.real).RawInt();
+    std::int64_t scaled = 0;
+    if (__builtin_mul_overflow(stored.integer, std::int64_t{10000}, &scaled)) Raise(vb::kOverflow);
+    return scaled;
+}
+
+void ByStorageClassInto(const StoredValue& stored, std::string_view bytes, Variant& out) {
+    switch (stored.storage) {
+    case SQLITE_INTEGER:
+        if (stored.integer >= INT32_MIN && stored.integer <= INT32_MAX) out.SetRawInt(VarType::Long, stored.integer);
+        else out.SetRawDouble(VarType::Double, static_cast<double>(stored.integer));
         return;
-    }
-    switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: out.AssignString(StoredBytes(stored, bytes)); return;
-    case FieldKind::Byte: out.SetRawInt(VarType::Byte, static_cast<std::uint8_t>(stored.integer)); return;
-    case FieldKind::Integer: out.SetRawInt(VarType::Integer, static_cast<std::int16_t>(stored.integer)); return;
-    case FieldKind::Long: case FieldKind::Counter:
-        out.SetRawInt(VarType::Long, static_cast<std::int32_t>(stored.integer));
-        return;
-    case FieldKind::Single: out.SetRawDouble(VarType::Single, static_cast<float>(stored.real)); return;
-    case FieldKind::Double: out.SetRawDouble(VarType::Double, stored.real); return;
-    case FieldKind::Currency: out.SetRawInt(VarType::Currency, StoredCurrency(stored)); return;
-    case FieldKind::DateTime: out.SetRawDouble(VarType::Date, stored.real); return;
-    case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, stored.integer != 0 ? 1 : 0); return;
-    case FieldKind::Other: ByStorageClass(stored, bytes, out); return;
+    case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, stored.real); return;
+    default: out.AssignString(stored.BytesIn(bytes));
     }
 }
 

@@ -162,23 +162,28 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         return value;
     }
 
+    // The held row's value at once; the rest apart, so that the common case
+    // stays short.
     void ValueInto(int index, Variant& out) override {
         const auto i = static_cast<std::size_t>(index);
-        const StoredValue* row = mode == Mode::None ? HeldRow() : nullptr;
-        if (!row) [[unlikely]] {
-            if (mode != Mode::None) {
-                out = Pending(i);
-                return;
-            }
-            if (!HasCurrent()) Raise(kNoCurrentRow);
-            ReadAhead();
-            row = ahead.data();   // the current row first
+        if (const StoredValue* row = mode == Mode::None ? HeldRow() : nullptr) [[likely]]
+            StoredValueInto(row[i], kinds[i], aheadBytes, out);
+        else
+            ValueNotHeldInto(i, out);
+    }
+
+    [[gnu::noinline]] void ValueNotHeldInto(std::size_t i, Variant& out) {
+        if (mode != Mode::None) {
+            out = Pending(i);
+            return;
         }
-        StoredValueInto(row[i], kinds[i], aheadBytes, out);
+        if (!HasCurrent()) Raise(kNoCurrentRow);
+        ReadAhead();
+        StoredValueInto(ahead[i], kinds[i], aheadBytes, out);   // the current row comes first
     }
 
     void SetValue(int index, const Variant& value) override {
-        if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
+        if (mode == Mode::None) [[unlikely]] Raise(kUpdateWithoutAddNew);
         const auto i = static_cast<std::size_t>(index);
         ConvertForColumnInto(table->columns[i], value, buffer[i]);   // a refused value changes nothing
         given[i] = 1;
