@@ -69,16 +69,18 @@ struct TableInfo {
 Variant ConvertForColumn(const ColumnInfo& column, const Variant& value);
 // The same, into an existing value (keeps its text buffer when it can).
 void ConvertAnyForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out);
-// A value already of the field's type, as copy loops give, is copied here at
-// once; any other goes through ConvertAnyForColumnInto.
+// A Null, or a value already of the field's type, as copy loops give, is
+// copied here at once; any other goes through ConvertAnyForColumnInto.
 inline void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
     const VarType target = VarTypeOf(column.kind);
-    if (value.Type() == target && target != VarType::Empty &&
-        (column.kind != FieldKind::Text || value.RawString().size() <= static_cast<std::size_t>(column.size))) {
+    if (value.IsNull()) {
+        out.SetNull();
+    } else if (value.Type() == target && target != VarType::Empty &&
+               (column.kind != FieldKind::Text || value.RawString().size() <= static_cast<std::size_t>(column.size))) {
         out = value;
-        return;
+    } else {
+        ConvertAnyForColumnInto(column, value, out);
     }
-    ConvertAnyForColumnInto(column, value, out);
 }
 
 // Binds a converted value to a statement parameter (text bound without copy:
