@@ -57,14 +57,6 @@ void CheckHeader(const std::filesystem::path& path) {
     if (fileSize % pageSize != 0) Raise(kNotADatabase, path.string());
 }
 
-// SQLite's count of the memory it holds takes a lock at every allocation and
-// release, dozens of times a row written; nothing here reads it. The count is
-// dropped before SQLite's first use (later SQLite refuses, and keeps it).
-void DropMemoryCount() noexcept {
-    static const int refused = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
-    (void)refused;
-}
-
 } // namespace
 
 // --- connection ---------------------------------------------------------------
@@ -123,7 +115,6 @@ std::shared_ptr<Connection> Connection::Open(const std::filesystem::path& path, 
     const bool readOnly = readOnlyAsked || !Writable(path);
     sqlite3* db = nullptr;
     int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    DropMemoryCount();
     int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close_v2(db);
@@ -143,7 +134,6 @@ std::shared_ptr<Connection> Connection::Create(const std::filesystem::path& path
     if (path.has_parent_path() && !std::filesystem::is_directory(path.parent_path(), ec))
         Raise(kInvalidPath, path.string());
     sqlite3* db = nullptr;
-    DropMemoryCount();
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close_v2(db);
