@@ -84,54 +84,46 @@ std::string DeclaredTypeOf(FieldKind kind, int size) {
     return "";
 }
 
-VarType VarTypeOf(FieldKind kind) {
-    switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: return VarType::String;
-    case FieldKind::Byte: return VarType::Byte;
-    case FieldKind::Integer: return VarType::Integer;
-    case FieldKind::Long: case FieldKind::Counter: return VarType::Long;
-    case FieldKind::Single: return VarType::Single;
-    case FieldKind::Double: return VarType::Double;
-    case FieldKind::Currency: return VarType::Currency;
-    case FieldKind::DateTime: return VarType::Date;
-    case FieldKind::YesNo: return VarType::Boolean;
-    case FieldKind::Other: return VarType::Empty;
-    }
-    return VarType::Empty;
-}
-
 int TableInfo::Find(std::string_view name) const {
     auto it = byFolded.find(winfs::FoldCase(std::string(name)));
     return it == byFolded.end() ? -1 : it->second;
 }
 
-void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
-    if (value.IsNull() || value.IsEmpty()) {
-        out = Variant::Null();
-        return;
+namespace {
+
+// No more bytes than the size: no more characters either.
+void CheckLength(const ColumnInfo& column, const Variant& text) {
+    if (column.kind != FieldKind::Text) return;
+    const std::string& s = text.RawString();
+    const auto size = static_cast<std::size_t>(column.size);
+    if (s.size() > size && Utf8Length(s) > size) [[unlikely]] Raise(kTextTooLong, column.name);
+}
+
+void ConvertedForColumnInto(const ColumnInfo& column, VarType target, const Variant& value,
+                            Variant& out) {
+    Variant converted;
+    try {
+        converted = value.ConvertTo(target);
+    } catch (const vb::RuntimeError&) {
+        Raise(kTypeRefused, column.name);
     }
+    CheckLength(column, converted);
+    out = std::move(converted);
+}
+
+} // namespace
+
+void ConvertAnyForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
     const VarType target = VarTypeOf(column.kind);
-    auto checkLength = [&](const Variant& text) {
-        if (column.kind != FieldKind::Text) return;
-        const std::string& s = text.RawString();
-        const auto size = static_cast<std::size_t>(column.size);
-        // No more bytes than the size: no more characters either.
-        if (s.size() > size && Utf8Length(s) > size) Raise(kTextTooLong, column.name);
-    };
-    if (target == VarType::Empty) {
+    if (value.Type() == target && target != VarType::Empty) {
+        CheckLength(column, value);
+        out = value;   // copied into the buffer already there
+    } else if (value.IsNull() || value.IsEmpty()) {
+        out.SetNull();
+    } else if (target == VarType::Empty) {
         out = value;
-    } else if (value.Type() == target) {
-        checkLength(value);
-        out = value;   // same type: copied into the buffer already there
     } else {
-        Variant converted;
-        try {
-            converted = value.ConvertTo(target);
-        } catch (const vb::RuntimeError&) {
-            Raise(kTypeRefused, column.name);
-        }
-        checkLength(converted);
-        out = std::move(converted);
+        ConvertedForColumnInto(column, target, value, out);
     }
 }
 
@@ -162,85 +154,84 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
     if (rc != SQLITE_OK) RaiseSqlite(sqlite3_db_handle(stmt), rc);
 }
 
+static_assert(StoredValue::Integer == SQLITE_INTEGER && StoredValue::Real == SQLITE_FLOAT &&
+              StoredValue::Text == SQLITE_TEXT && StoredValue::Blob == SQLITE_BLOB && StoredValue::Null == SQLITE_NULL);
+
 namespace {
 
-std::string_view StoredText(sqlite3_value* stored) {
-    auto text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
-    return {text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(stored))};
+void TakeBytes(const void* data, int count, StoredValue& out, std::string& bytes) {
+    out.bytesAt = bytes.size();
+    out.byteCount = data ? static_cast<std::size_t>(count) : 0;
+    if (out.byteCount) bytes.append(static_cast<const char*>(data), out.byteCount);
 }
 
-// A value stored by another tool in a column of no known type: by its storage class.
-void ReadByStorageClass(sqlite3_value* stored, int type, Variant& out) {
-    switch (type) {
-    case SQLITE_INTEGER: {
-        const sqlite3_int64 i = sqlite3_value_int64(stored);
-        if (i >= INT32_MIN && i <= INT32_MAX) out.SetRawInt(VarType::Long, i);
-        else out.SetRawDouble(VarType::Double, static_cast<double>(i));
+// One call for the column, then the value's own accessors: cheaper per field
+// than a sqlite3_column_* call for each of type, value and length.
+void TakeStoredValue(sqlite3_stmt* stmt, int column, FieldKind kind, StoredValue& out, std::string& bytes) {
+    sqlite3_value* stored = sqlite3_column_value(stmt, column);
+    out.storage = sqlite3_value_type(stored);
+    if (out.storage == SQLITE_NULL) return;
+    switch (kind) {
+    case FieldKind::Text: case FieldKind::Memo: {
+        const unsigned char* text = sqlite3_value_text(stored);
+        TakeBytes(text, sqlite3_value_bytes(stored), out, bytes);
         return;
     }
-    case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
-    default: {
-        auto bytes = static_cast<const char*>(sqlite3_value_blob(stored));
-        out.AssignString({bytes ? bytes : "", static_cast<std::size_t>(sqlite3_value_bytes(stored))});
+    case FieldKind::Byte: case FieldKind::Integer: case FieldKind::Long: case FieldKind::Counter:
+        out.integer = sqlite3_value_int64(stored);
+        return;
+    case FieldKind::Single: case FieldKind::Double: case FieldKind::DateTime:
+        out.real = sqlite3_value_double(stored);
+        return;
+    case FieldKind::Currency:
+        if (out.storage == SQLITE_INTEGER) out.integer = sqlite3_value_int64(stored);
+        else out.real = sqlite3_value_double(stored);
+        return;
+    case FieldKind::YesNo: case FieldKind::Other:
+        if (out.storage == SQLITE_INTEGER) out.integer = sqlite3_value_int64(stored);
+        else if (out.storage == SQLITE_FLOAT) out.real = sqlite3_value_double(stored);
+        else {
+            const void* blob = sqlite3_value_blob(stored);
+            TakeBytes(blob, sqlite3_value_bytes(stored), out, bytes);
+        }
+        return;
     }
-    }
+}
+
+} // namespace
+
+void TakeStoredRow(sqlite3_stmt* stmt, const std::vector<FieldKind>& kinds, StoredValue* row, std::string& bytes) {
+    const std::size_t count = kinds.size();
+    for (std::size_t i = 0; i < count; ++i) TakeStoredValue(stmt, static_cast<int>(i) + 1, kinds[i], row[i], bytes);
 }
 
 // Money as whole ten-thousandths; past the Currency range it is an overflow,
 // never a wrapped sign.
-std::int64_t StoredCurrency(sqlite3_value* stored, int type) {
-    if (type != SQLITE_INTEGER) return Variant::Currency(sqlite3_value_double(stored)).RawInt();
+std::int64_t StoredCurrency(const StoredValue& stored) {
+    if (stored.storage != SQLITE_INTEGER) return Variant::Currency(stored.real).RawInt();
     std::int64_t scaled = 0;
-    if (__builtin_mul_overflow(sqlite3_value_int64(stored), std::int64_t{10000}, &scaled)) Raise(vb::kOverflow);
+    if (__builtin_mul_overflow(stored.integer, std::int64_t{10000}, &scaled)) Raise(vb::kOverflow);
     return scaled;
 }
 
 // A Yes/No as another program may have stored it: a text ("Vero", "False",
 // "-1") or a fraction converts as Basic converts it; a text that is no flag
 // is a type mismatch, never False.
-bool StoredFlag(sqlite3_value* stored, int type) {
-    if (type == SQLITE_INTEGER) return sqlite3_value_int64(stored) != 0;
-    if (type == SQLITE_FLOAT) return sqlite3_value_double(stored) != 0;
-    return Variant(std::string(StoredText(stored))).ToBool();
+bool StoredFlag(const StoredValue& stored, std::string_view bytes) {
+    if (stored.storage == SQLITE_INTEGER) return stored.integer != 0;
+    if (stored.storage == SQLITE_FLOAT) return stored.real != 0;
+    return Variant(std::string(stored.BytesIn(bytes))).ToBool();
 }
 
-} // namespace
-
-// One call for the column, then the value's own accessors: cheaper per field
-// than a sqlite3_column_* call for each of type, value and length.
-void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out) {
-    sqlite3_value* stored = sqlite3_column_value(stmt, column);
-    const int type = sqlite3_value_type(stored);
-    if (type == SQLITE_NULL) {
-        out.SetNull();
+void ByStorageClassInto(const StoredValue& stored, std::string_view bytes, Variant& out) {
+    switch (stored.storage) {
+    case SQLITE_INTEGER:
+        if (stored.integer >= INT32_MIN && stored.integer <= INT32_MAX) out.SetRawInt(VarType::Long, stored.integer);
+        else out.SetRawDouble(VarType::Double, static_cast<double>(stored.integer));
         return;
+    case SQLITE_FLOAT: out.SetRawDouble(VarType::Double, stored.real); return;
+    default: out.AssignString(stored.BytesIn(bytes));
     }
-    switch (kind) {
-    case FieldKind::Text: case FieldKind::Memo: out.AssignString(StoredText(stored)); return;
-    case FieldKind::Byte: out.SetRawInt(VarType::Byte, static_cast<std::uint8_t>(sqlite3_value_int64(stored))); return;
-    case FieldKind::Integer:
-        out.SetRawInt(VarType::Integer, static_cast<std::int16_t>(sqlite3_value_int64(stored)));
-        return;
-    case FieldKind::Long: case FieldKind::Counter:
-        out.SetRawInt(VarType::Long, static_cast<std::int32_t>(sqlite3_value_int64(stored)));
-        return;
-    case FieldKind::Single:
-        out.SetRawDouble(VarType::Single, static_cast<float>(sqlite3_value_double(stored)));
-        return;
-    case FieldKind::Double: out.SetRawDouble(VarType::Double, sqlite3_value_double(stored)); return;
-    case FieldKind::Currency:
-        out.SetRawInt(VarType::Currency, StoredCurrency(stored, type));
-        return;
-    case FieldKind::DateTime: out.SetRawDouble(VarType::Date, sqlite3_value_double(stored)); return;
-    case FieldKind::YesNo: out.SetRawInt(VarType::Boolean, StoredFlag(stored, type) ? 1 : 0); return;
-    case FieldKind::Other: ReadByStorageClass(stored, type, out); return;
-    }
-}
-
-Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind) {
-    Variant value;
-    ReadValueInto(stmt, column, kind, value);
-    return value;
 }
 
 std::string QuoteName(std::string_view name) {

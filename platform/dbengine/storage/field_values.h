@@ -2,6 +2,7 @@
 // Internal: the schema as the engine sees it (Access-style field types kept as
 // SQLite declared types, columns, tables), the conversion of a value set on a
 // field, and the binding and reading of stored values.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,7 +30,21 @@ enum class FieldKind { Text, Memo, Byte, Integer, Long, Single, Double, Currency
 // the text size (255 when a text type gives none).
 FieldKind KindOfDeclaredType(std::string_view declared, int& size);
 std::string DeclaredTypeOf(FieldKind kind, int size);
-VarType VarTypeOf(FieldKind kind);
+constexpr VarType VarTypeOf(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Text: case FieldKind::Memo: return VarType::String;
+    case FieldKind::Byte: return VarType::Byte;
+    case FieldKind::Integer: return VarType::Integer;
+    case FieldKind::Long: case FieldKind::Counter: return VarType::Long;
+    case FieldKind::Single: return VarType::Single;
+    case FieldKind::Double: return VarType::Double;
+    case FieldKind::Currency: return VarType::Currency;
+    case FieldKind::DateTime: return VarType::Date;
+    case FieldKind::YesNo: return VarType::Boolean;
+    case FieldKind::Other: return VarType::Empty;
+    }
+    return VarType::Empty;
+}
 
 struct ColumnInfo {
     std::string name;     // as stored
@@ -53,15 +68,75 @@ struct TableInfo {
 // Null, an impossible conversion 3421, too long a text 3163.
 Variant ConvertForColumn(const ColumnInfo& column, const Variant& value);
 // The same, into an existing value (keeps its text buffer when it can).
-void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out);
+void ConvertAnyForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out);
+// A Null, or a value already of the field's type, as copy loops give, is
+// copied here at once; any other goes through ConvertAnyForColumnInto.
+inline void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
+    const VarType target = VarTypeOf(column.kind);
+    if (value.IsNull()) {
+        out.SetNull();
+    } else if (value.Type() == target && target != VarType::Empty &&
+               (column.kind != FieldKind::Text || value.RawString().size() <= static_cast<std::size_t>(column.size))) {
+        out = value;
+    } else {
+        ConvertAnyForColumnInto(column, value, out);
+    }
+}
 
 // Binds a converted value to a statement parameter (text bound without copy:
 // the value must outlive the step).
 void BindValue(sqlite3_stmt* stmt, int index, const Variant& value);
-// Reads a stored value back with the field's type.
-Variant ReadValue(sqlite3_stmt* stmt, int column, FieldKind kind);
-// The same into an existing value, reusing its text buffer.
-void ReadValueInto(sqlite3_stmt* stmt, int column, FieldKind kind, Variant& out);
+// A stored value as a read took it from a row, before it becomes a value of
+// its field's type (StoredValueInto). Taking never fails: a value that does
+// not convert is raised when it is read, and a field never read is never
+// converted.
+struct StoredValue {
+    enum Storage : int { Integer = 1, Real = 2, Text = 3, Blob = 4, Null = 5 };   // SQLite's classes
+    int storage = Null;
+    std::int64_t integer = 0;
+    double real = 0;
+    std::size_t bytesAt = 0;         // text or blob: its place in the bytes of the read
+    std::size_t byteCount = 0;
+    std::string_view BytesIn(std::string_view bytes) const { return {bytes.data() + bytesAt, byteCount}; }
+};
+// Takes the current result row from its column 1 on, a value for each kind in
+// kinds, into row; texts and blobs are appended to bytes.
+void TakeStoredRow(sqlite3_stmt* stmt, const std::vector<FieldKind>& kinds, StoredValue* row, std::string& bytes);
+
+// Money as whole ten-thousandths; past the Currency range 6 (overflow), never
+// a wrapped sign.
+std::int64_t StoredCurrency(const StoredValue& stored);
+// A Yes/No stored as a number, or as a text by another program ("Vero"); a
+// text that is no flag is 13.
+bool StoredFlag(const StoredValue& stored, std::string_view bytes);
+// A value stored by another tool in a column of no known type: by its storage class.
+void ByStorageClassInto(const StoredValue& stored, std::string_view bytes, Variant& out);
+
+// The value with the field's type, into an existing value (its text buffer
+// reused); money past the Currency range is 6.
+inline void StoredValueInto(const StoredValue& stored, FieldKind kind, std::string_view bytes, Variant& out) {
+    if (stored.storage == StoredValue::Null) {
+        out.SetNull();
+        return;
+    }
+    switch (kind) {
+    case FieldKind::Text: case FieldKind::Memo: out.AssignString(stored.BytesIn(bytes)); return;
+    case FieldKind::Byte: out.SetRawInt(VarType::Byte, static_cast<std::uint8_t>(stored.integer)); return;
+    case FieldKind::Integer: out.SetRawInt(VarType::Integer, static_cast<std::int16_t>(stored.integer)); return;
+    case FieldKind::Long: case FieldKind::Counter:
+        out.SetRawInt(VarType::Long, static_cast<std::int32_t>(stored.integer));
+        return;
+    case FieldKind::Single: out.SetRawDouble(VarType::Single, static_cast<float>(stored.real)); return;
+    case FieldKind::Double: out.SetRawDouble(VarType::Double, stored.real); return;
+    case FieldKind::Currency: out.SetRawInt(VarType::Currency, StoredCurrency(stored)); return;
+    case FieldKind::DateTime: out.SetRawDouble(VarType::Date, stored.real); return;
+    case FieldKind::YesNo:
+        out.SetRawInt(VarType::Boolean,
+                      (stored.storage == StoredValue::Integer ? stored.integer != 0 : StoredFlag(stored, bytes)) ? 1 : 0);
+        return;
+    case FieldKind::Other: ByStorageClassInto(stored, bytes, out); return;
+    }
+}
 
 // Quotes a name for SQL exactly as stored ("a""b").
 std::string QuoteName(std::string_view name);

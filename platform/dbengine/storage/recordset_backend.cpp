@@ -4,6 +4,8 @@
 
 namespace dao {
 
+void RecordsetBackend::ValueInto(int index, Variant& out) { out = Value(index); }
+
 int RecordsetBackend::FindFieldIndex(std::string_view name) {
     if (auto it = spellings_.find(name); it != spellings_.end()) return it->second;
     const int index = FindField(name);

@@ -24,7 +24,8 @@ public:
     // The value of a field in the row at pos (or in the row being written).
     virtual Variant Value(int index) = 0;
     // The same into an existing value (a backend may keep its text buffer).
-    virtual void ValueInto(int index, Variant& out) { out = Value(index); }
+    // Defined apart, so that callers do not guess at it before calling the backend's own.
+    virtual void ValueInto(int index, Variant& out);
     virtual void SetValue(int index, const Variant& value) = 0;
     virtual void AddNew() = 0;
     virtual void Edit() = 0;

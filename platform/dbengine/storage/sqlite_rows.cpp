@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -43,14 +44,17 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     std::vector<char> given;               // new row: field set since AddNew (else its default)
     std::int64_t editRowid = 0;
 
+    std::vector<FieldKind> kinds;          // the fields' kinds, in storage order
+    std::vector<std::size_t> counters;     // the counter fields
     Statement cursor;                      // rowid and every field from ?1 on, in storage order
-    std::vector<Variant> ahead;            // the rows read ahead, field after field
+    // The rows read ahead, field after field, as stored: each value takes its
+    // field's type when it is read, so that one that does not convert is
+    // raised then and the rest of the rows stay readable.
+    std::vector<StoredValue> ahead;
+    std::string aheadBytes;                // their texts and blobs
     std::int64_t aheadPos = 0;             // the position of the first of them
     std::int64_t aheadCount = 0;           // 0: none held
     std::uint64_t aheadGeneration = 0;     // the connection's changes when they were read
-    // Values read ahead that could not be converted, by their place in ahead:
-    // raised when that value is read, so that the rest of the rows stay readable.
-    std::vector<std::pair<std::size_t, vb::RuntimeError>> aheadFaults;
     Statement insert;
     Statement update;
 
@@ -58,6 +62,10 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         : connection(std::move(c)), table(std::move(t)), readOnly(ro) {
         buffer.resize(table->columns.size());
         given.resize(table->columns.size());
+        for (const ColumnInfo& column : table->columns) {
+            if (column.kind == FieldKind::Counter) counters.push_back(kinds.size());
+            kinds.push_back(column.kind);
+        }
         LoadRowids();
         connection->AddCursorHolder(this);
     }
@@ -113,11 +121,11 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
                                                   " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
         ResetGuard reset{cursor.get()};
         sqlite3_bind_int64(cursor.get(), 1, rowids[static_cast<std::size_t>(pos)]);
-        const std::size_t fields = table->columns.size();
+        const std::size_t fields = kinds.size();
         const std::int64_t wanted = std::min(kReadAhead, Count() - pos);
         if (ahead.size() < static_cast<std::size_t>(wanted) * fields) ahead.resize(static_cast<std::size_t>(wanted) * fields);
         aheadCount = 0;
-        aheadFaults.clear();
+        aheadBytes.clear();
         aheadPos = pos;
         aheadGeneration = connection->Generation();
         std::int64_t read = 0;
@@ -127,15 +135,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             const std::int64_t expected = rowids[static_cast<std::size_t>(pos + read)];
             if (rowid < expected) continue;   // added by another program since the binding: not ours
             if (rowid > expected) break;      // ours, deleted since
-            Variant* row = &ahead[static_cast<std::size_t>(read) * fields];
-            for (std::size_t i = 0; i < fields; ++i) {
-                try {
-                    ReadValueInto(cursor.get(), static_cast<int>(i) + 1, table->columns[i].kind, row[i]);
-                } catch (const vb::RuntimeError& fault) {
-                    row[i] = Variant();
-                    aheadFaults.emplace_back(static_cast<std::size_t>(read) * fields + i, fault);
-                }
-            }
+            TakeStoredRow(cursor.get(), kinds, &ahead[static_cast<std::size_t>(read) * fields], aheadBytes);
             ++read;
         }
         if (rc != SQLITE_ROW && rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
@@ -143,12 +143,12 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         if (read == 0) Raise(kRecordDeleted, table->name);
     }
 
-    // The current row's values, read ahead when they are not held.
-    const Variant* CurrentRow() {
-        const bool held = aheadCount > 0 && aheadGeneration == connection->Generation() && pos >= aheadPos &&
-                          pos < aheadPos + aheadCount;
-        if (!held) ReadAhead();
-        return &ahead[static_cast<std::size_t>(pos - aheadPos) * table->columns.size()];
+    // The current row's values when they are held (none are once released).
+    const StoredValue* HeldRow() const {
+        const auto offset = static_cast<std::uint64_t>(pos - aheadPos);
+        if (offset >= static_cast<std::uint64_t>(aheadCount) || aheadGeneration != connection->Generation())
+            return nullptr;
+        return &ahead[offset * kinds.size()];
     }
 
     // The value of a field in the new or edited row.
@@ -162,23 +162,28 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         return value;
     }
 
+    // The held row's value at once; the rest apart, so that the common case
+    // stays short.
     void ValueInto(int index, Variant& out) override {
+        const auto i = static_cast<std::size_t>(index);
+        if (const StoredValue* row = mode == Mode::None ? HeldRow() : nullptr) [[likely]]
+            StoredValueInto(row[i], kinds[i], aheadBytes, out);
+        else
+            ValueNotHeldInto(i, out);
+    }
+
+    [[gnu::noinline]] void ValueNotHeldInto(std::size_t i, Variant& out) {
         if (mode != Mode::None) {
-            out = Pending(static_cast<std::size_t>(index));
+            out = Pending(i);
             return;
         }
         if (!HasCurrent()) Raise(kNoCurrentRow);
-        const Variant* row = CurrentRow();
-        if (!aheadFaults.empty()) {
-            const std::size_t place = static_cast<std::size_t>(row - ahead.data()) + static_cast<std::size_t>(index);
-            for (const auto& [at, fault] : aheadFaults)
-                if (at == place) throw fault;
-        }
-        out = row[index];
+        ReadAhead();
+        StoredValueInto(ahead[i], kinds[i], aheadBytes, out);   // the current row comes first
     }
 
     void SetValue(int index, const Variant& value) override {
-        if (mode == Mode::None) Raise(kUpdateWithoutAddNew);
+        if (mode == Mode::None) [[unlikely]] Raise(kUpdateWithoutAddNew);
         const auto i = static_cast<std::size_t>(index);
         ConvertForColumnInto(table->columns[i], value, buffer[i]);   // a refused value changes nothing
         given[i] = 1;
@@ -206,8 +211,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     }
 
     void NumberCounters() {
-        for (std::size_t c = 0; c < table->columns.size(); ++c) {
-            if (table->columns[c].kind != FieldKind::Counter) continue;
+        for (const std::size_t c : counters) {
             if (!given[c]) {
                 buffer[c] = Variant::Null();
                 given[c] = 1;

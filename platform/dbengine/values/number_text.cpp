@@ -73,6 +73,15 @@ std::string FormatDouble(double x, int significant) {
 std::int64_t ExactTenThousandths(double value) {
     constexpr double kBeyondCurrency = 1e15;
     if (!(std::fabs(value) < kBeyondCurrency)) Raise(vb::kOverflow);
+    // Below 2^35 a double is finer than 1E-4, so at most one number of four
+    // decimals reads as it: when one does (every amount the engine stores),
+    // that number is also the shortest text, and the digits need not be
+    // written out.
+    constexpr double kOneReading = 34359738368.0;   // 2^35
+    if (std::fabs(value) < kOneReading) {
+        const double nearest = std::nearbyint(value * 10000.0);
+        if (nearest / 10000.0 == value) return static_cast<std::int64_t>(nearest);
+    }
     char text[64];
     const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
     std::string_view digits(text, static_cast<std::size_t>(written.ptr - text));

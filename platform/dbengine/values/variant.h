@@ -26,6 +26,19 @@ public:
     Variant(std::string text);                  // String
     Variant(bool value);                        // Boolean
     Variant(int value);                         // Long
+    Variant(const Variant&) = default;
+    Variant(Variant&&) noexcept = default;
+    Variant& operator=(Variant&&) noexcept = default;
+    // A copy into the text buffer already there; a value that is no text
+    // copies none (copy loops assign a value to every field of every row).
+    Variant& operator=(const Variant& other) {
+        type_ = other.type_;
+        integer_ = other.integer_;
+        real_ = other.real_;
+        if (other.text_.empty()) text_.clear();
+        else text_ = other.text_;
+        return *this;
+    }
 
     static Variant Null();
     static Variant Byte(std::uint8_t value);
