@@ -235,11 +235,12 @@ TEST_F(DamagedAccess, AReaderThatWarnedIsNotAskedAgain) {
 
 // A chunk announced as 2 GB and filled with zeros is stopped at the stream's
 // bound (about 70 MB for this file), not read to its end:
-// the reader never gets to write all of it.
+// the reader never gets to write all of it (a write refused once the stream
+// is let go of is not a whole write).
 TEST_F(DamagedAccess, AFloodingReaderIsStoppedAtTheStreamBound) {
     const std::string script = dir.file("reader.sh"), wroteAll = dir.file("wrote-all");
     const testing_support::StandInReader standIn(
-        script, "printf '\\377\\377\\377\\177'\nhead -c 200000000 /dev/zero\ntouch " + wroteAll + "\nexec sleep 30");
+        script, "printf '\\377\\377\\377\\177'\nhead -c 200000000 /dev/zero && touch " + wroteAll + "\nexec sleep 30");
     EXPECT_EQ(ReadEverything(engine, JetFile("DateTestDatabase.mdb"), {}), std::vector<int>{3343});
     EXPECT_FALSE(std::filesystem::exists(wroteAll)) << "the stream was read past its bound";
 }
