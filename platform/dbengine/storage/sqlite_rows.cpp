@@ -235,14 +235,22 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
 
     // The insert's parameters whose values changed since they were bound
     // (texts are bound where they are kept, so a rewritten one is bound anew).
+    // The row's vectors are taken once: the flags' stores would have them
+    // read again at every field.
     void BindChanged(sqlite3_stmt* stmt) {
-        for (std::size_t i = 0; i < buffer.size(); ++i) {
-            const Variant& value = Pending(i);
-            if (insertBound[i] == &value && !rewritten[i]) continue;
-            insertBound[i] = nullptr;   // a failed bind may have left the parameter Null
-            BindValue(stmt, static_cast<int>(i) + 1, value);
-            insertBound[i] = &value;
-            rewritten[i] = 0;
+        const std::size_t n = buffer.size();
+        const ColumnInfo* columns = table->columns.data();
+        const Variant* values = buffer.data();
+        const char* set = given.data();
+        char* stale = rewritten.data();
+        const Variant** bound = insertBound.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            const Variant* value = set[i] ? &values[i] : &columns[i].defaultValue;   // Pending(i) of a new row
+            if (bound[i] == value && !stale[i]) continue;
+            bound[i] = nullptr;   // a failed bind may have left the parameter Null
+            BindValue(stmt, static_cast<int>(i) + 1, *value);
+            bound[i] = value;
+            stale[i] = 0;
         }
     }
 
