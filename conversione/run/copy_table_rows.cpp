@@ -45,7 +45,8 @@ dao::Variant& SourceValue(DataBindings& bindings, BoundAssignment& bound) {
     return bound.value;
 }
 
-dao::Variant& RowCodeValue(BoundAssignment& bound, std::int32_t rowIndex) {
+// Apart, so that a copy's assignment stays short.
+[[gnu::noinline]] dao::Variant& RowCodeValue(BoundAssignment& bound, std::int32_t rowIndex) {
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, rowIndex).ptr;
     bound.code.assign(bound.assignment->source).append(digits, end);

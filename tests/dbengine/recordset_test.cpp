@@ -195,6 +195,27 @@ TEST_F(RecordsetTest, EditChangesTheCurrentRowInPlace) {
     EXPECT_EQ(rs.Fields("descrizione").Value(), Variant("kg"));
 }
 
+// New rows keep their parameters bound from row to row: an edit in between
+// must not leave one bound to what the edit replaced.
+TEST_F(RecordsetTest, ANewRowAfterAnEditSavesTheValuesSetOnIt) {
+    auto data = Bind(path_, "vuota");
+    auto& rs = data->GetRecordset();
+    for (const char* text : {"uno", "dodici"}) {
+        rs.AddNew();
+        rs.Fields("a").SetValue(Variant(text));
+        rs.Update();
+    }
+    rs.MoveFirst();
+    rs.Edit();
+    rs.Fields("b").SetValue(Variant::Long(8));
+    rs.Update();
+    rs.AddNew();
+    rs.Fields("a").SetValue(Variant("uno"));
+    rs.Update();
+    rs.MoveLast();
+    EXPECT_EQ(rs.Fields("a").Value(), Variant("uno"));
+}
+
 TEST_F(RecordsetTest, EditWithoutACurrentRowIs3021) {
     auto empty = Bind(path_, "vuota");
     EXPECT_EQ(ErrorOf([&] { empty->GetRecordset().Edit(); }), dao::kNoCurrentRow);

@@ -71,16 +71,23 @@ Variant ConvertForColumn(const ColumnInfo& column, const Variant& value);
 void ConvertAnyForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out);
 // A Null, or a value already of the field's type, as copy loops give, is
 // copied here at once; any other goes through ConvertAnyForColumnInto.
-inline void ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
+// False when out already held the value and was left as it was (a statement
+// that bound it need not bind it again).
+inline bool ConvertForColumnInto(const ColumnInfo& column, const Variant& value, Variant& out) {
     const VarType target = VarTypeOf(column.kind);
     if (value.IsNull()) {
+        const bool changed = !out.IsNull();
         out.SetNull();
-    } else if (value.Type() == target && target != VarType::Empty &&
-               (column.kind != FieldKind::Text || value.RawString().size() <= static_cast<std::size_t>(column.size))) {
-        out = value;
-    } else {
-        ConvertAnyForColumnInto(column, value, out);
+        return changed;
     }
+    if (value.Type() == target && target != VarType::Empty &&
+        (column.kind != FieldKind::Text || value.RawString().size() <= static_cast<std::size_t>(column.size))) {
+        if (out.SameAs(value)) return false;
+        out = value;
+        return true;
+    }
+    ConvertAnyForColumnInto(column, value, out);
+    return true;
 }
 
 // Binds a converted value to a statement parameter (text bound without copy:

@@ -42,6 +42,11 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     Mode mode = Mode::None;
     std::vector<Variant> buffer;           // the new or edited row
     std::vector<char> given;               // new row: field set since AddNew (else its default)
+    // A reset leaves the insert's parameters bound: each is bound again only
+    // when its value changed, so that a Null or a default that repeats row
+    // after row costs no call.
+    std::vector<const Variant*> insertBound;   // what each parameter is bound to (null: to be bound)
+    std::vector<char> rewritten;               // buffer value written since the insert bound it
     std::int64_t editRowid = 0;
 
     std::vector<FieldKind> kinds;          // the fields' kinds, in storage order
@@ -62,6 +67,8 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         : connection(std::move(c)), table(std::move(t)), readOnly(ro) {
         buffer.resize(table->columns.size());
         given.resize(table->columns.size());
+        insertBound.resize(table->columns.size());
+        rewritten.resize(table->columns.size());
         for (const ColumnInfo& column : table->columns) {
             if (column.kind == FieldKind::Counter) counters.push_back(kinds.size());
             kinds.push_back(column.kind);
@@ -185,7 +192,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     void SetValue(int index, const Variant& value) override {
         if (mode == Mode::None) [[unlikely]] Raise(kUpdateWithoutAddNew);
         const auto i = static_cast<std::size_t>(index);
-        ConvertForColumnInto(table->columns[i], value, buffer[i]);   // a refused value changes nothing
+        if (ConvertForColumnInto(table->columns[i], value, buffer[i])) rewritten[i] = 1;   // a refused value changes nothing
         given[i] = 1;
     }
 
@@ -206,6 +213,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         if (!HasCurrent()) Raise(kNoCurrentRow);
         mode = Mode::None;
         for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = Value(static_cast<int>(i));
+        std::fill(rewritten.begin(), rewritten.end(), 1);
         editRowid = rowids[static_cast<std::size_t>(pos)];
         mode = Mode::Editing;
     }
@@ -216,10 +224,33 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
                 buffer[c] = Variant::Null();
                 given[c] = 1;
             }
-            if (buffer[c].IsNull())
+            if (buffer[c].IsNull()) {
                 buffer[c] = Variant::Long(static_cast<std::int32_t>(connection->NextCounter(*table, static_cast<int>(c))));
-            else
+                rewritten[c] = 1;
+            } else {
                 connection->NoteCounter(*table, static_cast<int>(c), buffer[c].RawInt());
+            }
+        }
+    }
+
+    // The insert's parameters whose values changed since they were bound
+    // (texts are bound where they are kept, so a rewritten one is bound anew).
+    // The row's vectors are taken once: the flags' stores would have them
+    // read again at every field.
+    void BindChanged(sqlite3_stmt* stmt) {
+        const std::size_t n = buffer.size();
+        const ColumnInfo* columns = table->columns.data();
+        const Variant* values = buffer.data();
+        const char* set = given.data();
+        char* stale = rewritten.data();
+        const Variant** bound = insertBound.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            const Variant* value = set[i] ? &values[i] : &columns[i].defaultValue;   // Pending(i) of a new row
+            if (bound[i] == value && !stale[i]) continue;
+            bound[i] = nullptr;   // a failed bind may have left the parameter Null
+            BindValue(stmt, static_cast<int>(i) + 1, *value);
+            bound[i] = value;
+            stale[i] = 0;
         }
     }
 
@@ -234,6 +265,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
                 std::string params;
                 for (int i = 0; i < n; ++i) params += i ? ", ?" : "?";
                 insert = Statement(db(), "INSERT INTO " + table->quoted + " (" + ColumnList() + ") VALUES (" + params + ")");
+                std::fill(insertBound.begin(), insertBound.end(), nullptr);
             }
             NumberCounters();
             stmt = insert.get();
@@ -251,7 +283,11 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         }
         {
             ResetGuard reset{stmt};
-            for (int i = 0; i < n; ++i) BindValue(stmt, i + 1, Pending(static_cast<std::size_t>(i)));
+            if (mode == Mode::Adding) {
+                BindChanged(stmt);
+            } else {
+                for (int i = 0; i < n; ++i) BindValue(stmt, i + 1, Pending(static_cast<std::size_t>(i)));
+            }
             int rc = sqlite3_step(stmt);
             if (rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
             if (mode == Mode::Editing && sqlite3_changes(db()) == 0) Raise(kRecordDeleted, table->name);

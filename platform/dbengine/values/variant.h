@@ -9,6 +9,7 @@
 // 64-bit count of ten-thousandths. A conversion that cannot be made throws
 // vb::RuntimeError 13 (type mismatch); a number out of the target range 6
 // (overflow).
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,6 +39,12 @@ public:
         if (other.text_.empty()) text_.clear();
         else text_ = other.text_;
         return *this;
+    }
+
+    // The same type and the same bits in every member: a copy would change nothing.
+    bool SameAs(const Variant& other) const noexcept {
+        return type_ == other.type_ && integer_ == other.integer_ &&
+               std::bit_cast<std::uint64_t>(real_) == std::bit_cast<std::uint64_t>(other.real_) && text_ == other.text_;
     }
 
     static Variant Null();
