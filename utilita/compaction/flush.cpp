@@ -8,6 +8,7 @@
 
 #include "winfs/error_descriptions.h"
 #include "winfs/error_numbers.h"
+#include "winfs/new_files.h"
 #include "winfs/paths.h"
 #include "winfs/runtime_error.h"
 
@@ -51,8 +52,6 @@ void FlushToDisk(const std::string& path) {
     if (const int err = Sync(host.parent_path(), true)) RaiseFor(err);
 }
 
-void FlushFolderOfNoThrow(const std::string& path) {
-    Sync(winfs::Resolve(path).parent_path(), true);
-}
+void FlushFolderOfNoThrow(const std::string& path) { winfs::SyncFolder(winfs::Resolve(path).parent_path()); }
 
 } // namespace utilita::compaction
