@@ -16,6 +16,15 @@ using Bytes = std::span<const unsigned char>;
 
 enum class Version { Jet3, Jet4 };
 
+// Numbers as the format stores them: little-endian.
+inline unsigned U16(const unsigned char* p) { return p[0] | (p[1] << 8); }
+inline std::uint32_t U32(const unsigned char* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
+}
+
+// The first byte of a data page: a table's rows, or long values.
+constexpr unsigned char kDataPage = 0x01;
+
 // Column types as the table definition stores them.
 enum ColumnType : int {
     kBool = 0x01, kByte = 0x02, kInteger = 0x03, kLong = 0x04, kMoney = 0x05, kSingle = 0x06, kDouble = 0x07,

@@ -18,14 +18,8 @@ constexpr std::uint32_t kOnePage = 0x40000000u;
 constexpr std::uint32_t kFlags = 0xff000000u;
 constexpr std::size_t kNextPointer = 4;     // each row of a chain starts with the place of the next
 
-unsigned U16(Bytes b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
-std::uint32_t U32(Bytes b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t(b[at + 3]) << 24);
-}
-
 int RowCountOffset(Version version) { return version == Version::Jet3 ? 0x08 : 0x0c; }
 
-constexpr unsigned char kDataPage = 0x01;
 constexpr std::size_t kMarkAt = 4;          // where a data page names its table, a long-value page says LVAL
 
 // The bytes of the long-value row that a page-and-row pointer names.
@@ -46,7 +40,7 @@ std::optional<std::string> ChainedValue(std::uint32_t length, std::uint32_t page
         const auto row = PointedRow(pages, pageRow, version);
         if (!row || row->size() < kNextPointer) return std::nullopt;
         out.append(reinterpret_cast<const char*>(row->data()) + kNextPointer, row->size() - kNextPointer);
-        pageRow = U32(*row, 0);
+        pageRow = U32(row->data());
     }
     out.resize(length);
     return out;
@@ -63,15 +57,15 @@ bool IsLongValuePage(Bytes page) {
 std::optional<RowPlace> FindRow(Bytes page, int row, Version version) {
     const auto countAt = static_cast<std::size_t>(RowCountOffset(version));
     if (page.size() < countAt + 2 || page.size() > kOffsetMask + 1u) return std::nullopt;
-    const int count = static_cast<int>(U16(page, countAt));
+    const int count = static_cast<int>(U16(page.data() + countAt));
     const std::size_t tableEnd = countAt + 2 + 2 * static_cast<std::size_t>(count);
     if (row < 0 || row >= count || tableEnd > page.size()) return std::nullopt;
     const std::size_t entry = countAt + 2 + 2 * static_cast<std::size_t>(row);
-    const unsigned raw = U16(page, entry);
+    const unsigned raw = U16(page.data() + entry);
     RowPlace place;
     place.start = static_cast<int>(raw & kOffsetMask);
     // Rows fill the page from its end: a row ends where the one before it starts.
-    place.end = row == 0 ? static_cast<int>(page.size()) : static_cast<int>(U16(page, entry - 2) & kOffsetMask);
+    place.end = row == 0 ? static_cast<int>(page.size()) : static_cast<int>(U16(page.data() + entry - 2) & kOffsetMask);
     if (place.start < static_cast<int>(tableEnd) || place.start > place.end ||
         place.end > static_cast<int>(page.size()))
         return std::nullopt;
@@ -81,10 +75,10 @@ std::optional<RowPlace> FindRow(Bytes page, int row, Version version) {
 std::optional<std::string> LongValue(Bytes field, PageSource& pages, Version version) {
     if (field.empty()) return std::string();
     if (field.size() < kLongValueHeader) return std::nullopt;
-    const std::uint32_t length = U32(field, 0);
+    const std::uint32_t length = U32(field.data());
     if (length & kInRow)
         return std::string(reinterpret_cast<const char*>(field.data()) + kLongValueHeader, field.size() - kLongValueHeader);
-    const std::uint32_t pageRow = U32(field, 4);
+    const std::uint32_t pageRow = U32(field.data() + 4);
     if (length & kOnePage) {
         // A row shorter than the value lost its end; the value is as long as declared.
         const std::size_t declared = length & ~kFlags;

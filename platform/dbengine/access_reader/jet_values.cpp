@@ -16,8 +16,6 @@ constexpr std::size_t kGuidSize = 16;
 constexpr std::size_t kDecimalSize = 17;
 constexpr int kMaxDecimals = 38;
 
-unsigned U16(const unsigned char* p) { return p[0] | (p[1] << 8); }
-
 template <typename T>
 T Raw(Bytes bytes) {
     T value;

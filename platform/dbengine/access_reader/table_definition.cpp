@@ -14,8 +14,6 @@ constexpr unsigned char kDefinitionPage = 0x02;
 constexpr std::size_t kNextAt = 4;      // each page of a definition names the page it goes on to
 constexpr std::size_t kHeader = 8;      // the bytes of a page before its part of the definition
 
-std::string Page(std::uint32_t number) { return "page " + std::to_string(number); }
-
 } // namespace
 
 void CheckDefinition(MdbHandle& mdb, std::uint32_t first, std::uint64_t fileSize,
@@ -32,8 +30,7 @@ void CheckDefinition(MdbHandle& mdb, std::uint32_t first, std::uint64_t fileSize
         const unsigned char* bytes = mdb.alt_pg_buf;
         if (bytes[0] != kDefinitionPage) throw ScanError(where + ", which is no definition page");
         definition.insert(definition.end(), bytes + (definition.empty() ? 0 : kHeader), bytes + size);
-        const unsigned char* next = bytes + kNextAt;
-        page = next[0] | next[1] << 8 | next[2] << 16 | std::uint32_t(next[3]) << 24;
+        page = jet::U32(bytes + kNextAt);
     }
     if (!jet::DefinitionExtent(definition, VersionOf(mdb)))
         throw ScanError("the table definition's fields and indexes do not fit in its declared length or its pages");

@@ -13,15 +13,11 @@ namespace {
 
 constexpr unsigned kSkipped = 0x8000;      // deleted, or a moved row's new place
 constexpr unsigned kMoved = 0x4000;        // holds where the row now lies
-constexpr unsigned char kDataPage = 0x01;
+using jet::kDataPage;
+using jet::U32;
 constexpr std::size_t kOwnerAt = 4;
 constexpr std::size_t kPointerSize = 4;     // row number, then page number (3 bytes)
 
-std::uint32_t U32(const unsigned char* b) {
-    return b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t(b[3]) << 24);
-}
-
-std::string Page(std::uint32_t number) { return "page " + std::to_string(number); }
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <unordered_set>
 
 #include "dbengine/access_reader/libmdb.h"
@@ -20,6 +21,9 @@ namespace access_reader {
 struct ScanError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// How errors name a page of the file.
+inline std::string Page(std::uint32_t number) { return "page " + std::to_string(number); }
 
 inline jet::Version VersionOf(const MdbHandle& mdb) {
     return mdb.f->jet_version == MDB_VER_JET3 ? jet::Version::Jet3 : jet::Version::Jet4;
