@@ -210,7 +210,7 @@ void PageCanvas::DragTo(QPointF mm, Qt::KeyboardModifiers keys) {
         const QRectF column = Bounds(layout, {Part::Column, dragIndex_});
         // The width on the grid, wherever the column starts; at most the
         // last grid step that keeps the table on the paper.
-        const double room = layout.pageWidth - ColumnLeft(layout.table, int(layout.table.columns.size())) +
+        const double room = layout.pageWidth - TableRight(layout.table) +
                             column.width();
         double width = SnapMm(mm.x() - column.left());
         if (gridOn_ && width > room) width = std::floor(room / gridStep_) * gridStep_;

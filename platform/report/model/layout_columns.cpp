@@ -13,10 +13,6 @@ constexpr double kMinItem = 1.0;
 
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
 
-double TableRight(const LineTable& table) {
-    return ColumnLeft(table, static_cast<int>(table.columns.size()));
-}
-
 // Where an edge of a footer item goes when the columns change: it keeps its
 // distance to the side of the column it lies in (the left side for a left
 // edge, the right for a right edge); beside the table it keeps to the
@@ -72,6 +68,10 @@ bool BelongsTo(const HeaderItem& item, const LineTable& table, int column) {
 }
 
 } // namespace
+
+double TableRight(const LineTable& table) {
+    return ColumnLeft(table, static_cast<int>(table.columns.size()));
+}
 
 double ColumnLeft(const LineTable& table, int index) {
     double x = table.left;

@@ -202,7 +202,7 @@ void MoveObjects(Layout& layout, const Selection& objects, QPointF delta) {
     QRectF limits(0, 0, layout.pageWidth, layout.pageHeight);
     if (table) {
         const LineTable& t = layout.table;
-        add(page, QRectF(QPointF(t.left, t.top), QPointF(ColumnLeft(t, static_cast<int>(t.columns.size())), t.bottom)));
+        add(page, QRectF(QPointF(t.left, t.top), QPointF(TableRight(t), t.bottom)));
         for (int i = 0; i < static_cast<int>(t.footer.size()); ++i) {
             const QRectF b = Bounds(layout, {Part::Footer, i});
             add(page, QRectF(b.left(), page->top(), b.width(), page->height()));

@@ -96,6 +96,8 @@ inline constexpr double kMinColumnWidth = 3.0;
 
 // Where a column starts (index = the column count: where the table ends).
 double ColumnLeft(const LineTable& table, int index);
+// Where the table ends: ColumnLeft of the column count.
+double TableRight(const LineTable& table);
 // Moves a column to another place in the table (0-based, clamped). Here and
 // in every change of the columns the footer's items keep to the columns they
 // stand under: their edges keep their distance to their column's sides.

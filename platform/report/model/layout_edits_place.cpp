@@ -22,7 +22,7 @@ std::vector<QRectF> Taken(const Layout& layout, double footerTop) {
     if (footerTop >= 0)
         for (int i = 0; i < static_cast<int>(layout.table.footer.size()); ++i) add({Part::Footer, i}, footerTop);
     const LineTable& table = layout.table;
-    const double right = ColumnLeft(table, static_cast<int>(table.columns.size()));
+    const double right = TableRight(table);
     // The lines' room, always last: FreePlace gives it up on a full page.
     taken.push_back(right > table.left ? QRectF(QPointF(table.left, table.top), QPointF(right, table.bottom))
                                              .adjusted(-kRoom, -kRoom, kRoom, kRoom)

@@ -76,7 +76,7 @@ int BringIntoPage(Layout& layout, int* widened) {
     fit.Within(table.left, 0, layout.pageWidth - kMinColumnWidth);
     for (TableColumn& column : table.columns)
         fit.Widen(column.width, kMinColumnWidth, kLeastColumn);
-    if (ColumnLeft(table, static_cast<int>(table.columns.size())) > layout.pageWidth) {
+    if (TableRight(table) > layout.pageWidth) {
         FitColumns(layout);
         fit.Noted();   // the table's width, as one value
     }

@@ -59,7 +59,7 @@ public:
     TableStretch(const LineTable& table, double stretchBefore, double stretchAfter)
         : padding_(2 * kCellPadding * static_cast<double>(table.columns.size())),
           // The table's width on the paper it was designed on.
-          designed_((ColumnLeft(table, static_cast<int>(table.columns.size())) - table.left) / stretchBefore),
+          designed_((TableRight(table) - table.left) / stretchBefore),
           before_(TextRoom(stretchBefore)),
           after_(TextRoom(stretchAfter)) {}
     // The texts' room against the designed one, at a stretch of the paper.
