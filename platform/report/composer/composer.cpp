@@ -9,15 +9,6 @@
 
 namespace report {
 
-namespace {
-
-ValueFormat Shown(const Definition* value, ValueFormat format) {
-    if (format != ValueFormat::Auto) return format;
-    return value ? ResolvedFormat(*value) : ValueFormat::Text;
-}
-
-} // namespace
-
 Composer::Composer(Layout layout)
     : layout_(std::move(layout)), growth_(layout_.header.size(), Growth::Unknown), headerRest_(layout_.header.size()) {
     for (const HeaderItem& item : layout_.table.footer)
@@ -61,7 +52,7 @@ FittedCell Composer::FitItem(const HeaderItem& item, double top, const Definitio
         const Definition* value =
             item.kind == ItemKind::Variable ? Lookup(variables, item.source) : &footerValue;
         text = QString::fromStdString(item.caption) + FormatValue(value, item.format);
-        shown = Shown(value, item.format);
+        shown = ShownFormat(value, item.format);
     }
     const CellStyle style{item.fontSize, item.bold, item.align};
     // A text variable (a note, a memo) wraps whole and its box grows
@@ -210,7 +201,8 @@ bool Composer::OutputLine(const DefinitionList& fields) {
         const Definition* value = Lookup(fields, column.field);
         const QString text = FormatValue(value, column.format);
         const QRectF box(x + kCellPadding, nextLine_, column.width - 2 * kCellPadding, LineHeight(table.fontSize));
-        cells.push_back(FitValue(text, Shown(value, column.format), box, 0, {table.fontSize, false, column.align}));
+        cells.push_back(
+            FitValue(text, ShownFormat(value, column.format), box, 0, {table.fontSize, false, column.align}));
         if (cells.back().overflow) cut.push_back({column.field, text});
         height = std::max(height, cells.back().height);
         x += column.width;

@@ -113,31 +113,32 @@ void AddFooter(Layout& layout, const DefinitionList& variables, const Definition
     }
 }
 
+// A type's values as printed: what real documents hold, and the widest it
+// holds in practice.
+struct TypeSamples {
+    const char* common;
+    const char* widest;
+};
+
+TypeSamples SamplesOfType(const Definition& value) {
+    switch (ResolvedFormat(value)) {
+    case ValueFormat::Amount: return {"12.345.678,90", "999.999.999,99"};
+    case ValueFormat::Number:
+        if (value.column == ColumnType::Integer) return {"1.234.567", "9999999"};
+        return {"1.234.567,5", "9.999.999,99999"};
+    case ValueFormat::Date: return {"00/00/0000", "00/00/0000 00:00"};
+    case ValueFormat::YesNo: return {"No", "No"};
+    case ValueFormat::Text:
+    case ValueFormat::Auto: break;
+    }
+    return {"", ""};
+}
+
 } // namespace
 
-const char* CommonOfType(const Definition& value) {
-    switch (ResolvedFormat(value)) {
-    case ValueFormat::Amount: return "12.345.678,90";
-    case ValueFormat::Number: return value.column == ColumnType::Integer ? "1.234.567" : "1.234.567,5";
-    case ValueFormat::Date: return "00/00/0000";
-    case ValueFormat::YesNo: return "No";
-    case ValueFormat::Text:
-    case ValueFormat::Auto: break;
-    }
-    return "";
-}
+const char* CommonOfType(const Definition& value) { return SamplesOfType(value).common; }
 
-const char* WidestOfType(const Definition& value) {
-    switch (ResolvedFormat(value)) {
-    case ValueFormat::Amount: return "999.999.999,99";
-    case ValueFormat::Number: return value.column == ColumnType::Integer ? "9999999" : "9.999.999,99999";
-    case ValueFormat::Date: return "00/00/0000 00:00";
-    case ValueFormat::YesNo: return "No";
-    case ValueFormat::Text:
-    case ValueFormat::Auto: break;
-    }
-    return "";
-}
+const char* WidestOfType(const Definition& value) { return SamplesOfType(value).widest; }
 
 Align SuggestedAlign(const Definition& value) {
     return AlignFor(ResolvedFormat(value));

@@ -44,11 +44,6 @@ std::vector<std::string> NarrowBoxList::Sentences() const {
     return sentences;
 }
 
-ValueFormat ShownFormat(const Definition* value, ValueFormat format) {
-    if (format != ValueFormat::Auto) return format;
-    return value ? ResolvedFormat(*value) : ValueFormat::Text;
-}
-
 FittedCell FitInColumn(const Composer& composer, std::size_t column, const QString& text, ValueFormat shown) {
     const LineTable& table = composer.GetLayout().table;
     double x = table.left;

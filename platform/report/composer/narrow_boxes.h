@@ -30,9 +30,6 @@ private:
     std::vector<NarrowBox> boxes_;
 };
 
-// Auto as the value's type shows it; an undeclared value as text.
-ValueFormat ShownFormat(const Definition* value, ValueFormat format);
-
 // A value fitted as the pages fit it into a table column (by its index) or
 // into an item of the page part.
 FittedCell FitInColumn(const Composer& composer, std::size_t column, const QString& text, ValueFormat shown);

@@ -12,7 +12,7 @@
 #include <QPen>
 
 #include "report/composer/text_fit.h"
-#include "winfs/new_files.h"
+#include "report/model/whole_file.h"
 
 namespace report {
 
@@ -61,11 +61,8 @@ void PaintPage(QPainter& painter, const Page& page, double pxPerMm, QPointF orig
 }
 
 bool WritePages(const std::filesystem::path& file, const std::vector<Page>& pages) {
-    // A new file of ours, put in place whole: a link at the name is replaced, never followed.
-    winfs::FileBeside made(file);
-    QFile out;
-    if (made.error() || !out.open(made.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return false;
-    QDataStream s(&out);
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
     s << kPagesMagic << static_cast<quint32>(pages.size());
     for (const Page& page : pages) {
         s << page.width << page.height << static_cast<quint32>(page.texts.size());
@@ -75,9 +72,10 @@ bool WritePages(const std::filesystem::path& file, const std::vector<Page>& page
         for (const PageRule& r : page.rules) s << r.line << r.width;
         WriteShapes(s, page.shapes);
     }
-    if (s.status() != QDataStream::Ok || !out.flush()) return false;
-    out.close();
-    return made.Finish(winfs::ModeToKeep(file)) == 0 && made.Install() == 0;
+    if (s.status() != QDataStream::Ok) return false;
+    // Put in place whole: a link at the name is replaced, never followed.
+    std::string error;
+    return WriteWhole(file, bytes.toStdString(), error);
 }
 
 bool ReadPages(const std::filesystem::path& file, std::vector<Page>& pages) {

@@ -182,6 +182,11 @@ ValueFormat ResolvedFormat(const Definition& value) {
     return ValueFormat::Text;
 }
 
+ValueFormat ShownFormat(const Definition* value, ValueFormat format) {
+    if (format != ValueFormat::Auto) return format;
+    return value ? ResolvedFormat(*value) : ValueFormat::Text;
+}
+
 Align AlignFor(ValueFormat resolved) {
     return resolved == ValueFormat::Amount || resolved == ValueFormat::Number ? Align::Right : Align::Left;
 }

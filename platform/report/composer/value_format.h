@@ -31,6 +31,10 @@ std::optional<Decimal> DecimalOf(const FieldValue& value);
 // numbers), else by the value's type, else by the type code.
 ValueFormat ResolvedFormat(const Definition& value);
 
+// A box's format as it shows the value: Auto as the value's type shows it;
+// an undeclared value as text.
+ValueFormat ShownFormat(const Definition* value, ValueFormat format);
+
 // Amounts and numbers stand right, the rest left.
 Align AlignFor(ValueFormat resolved);
 
