@@ -330,6 +330,34 @@ TEST_F(RecordsetTest, CopyingATableIntoItselfStopsAtTheRowsItHadWhenOpened) {
     EXPECT_EQ(QueryFile(path_, "SELECT count(*) FROM taunita"), 6);
 }
 
+// A long walk reads ahead only the fields asked of its first rows; a field
+// asked later, or all of them by an edit, still reads its own row's value.
+TEST_F(RecordsetTest, AFieldFirstAskedDeepInALongWalkReadsItsOwnRow) {
+    auto data = Bind(path_, "vuota");
+    auto& rs = data->GetRecordset();
+    for (int i = 0; i < 3000; ++i) {
+        rs.AddNew();
+        rs.Fields("a").SetValue(Variant("r" + std::to_string(i)));
+        rs.Fields("b").SetValue(Variant(i));
+        rs.Fields("d").SetValue(Variant(std::to_string(i % 100)));
+        rs.Update();
+    }
+    auto walk = Bind(path_, "vuota");
+    auto& rows = walk->GetRecordset();
+    for (int i = 0; i < 3000; ++i, rows.MoveNext()) {
+        ASSERT_EQ(rows.Fields("b").Value(), Variant::Long(i));
+        if (i == 2500) {
+            EXPECT_EQ(rows.Fields("a").Value().ToString(), "r2500");
+            rows.Edit();
+            rows.Fields("c").SetValue(Variant(false));
+            rows.Update();
+        }
+        if (i == 2501) EXPECT_EQ(rows.Fields("d").Value().ToString(), "1");
+    }
+    rows.MoveLast();
+    EXPECT_EQ(rows.Fields("a").Value().ToString(), "r2999");
+}
+
 // Another program writes, in a transaction of its own, while a binding of this
 // one stands idle in the middle of its walk; the walk then goes on.
 TEST_F(RecordsetTest, AnIdleBindingHoldsNoReadOnTheFile) {

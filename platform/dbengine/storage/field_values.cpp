@@ -161,7 +161,7 @@ namespace {
 
 void TakeBytes(const void* data, int count, StoredValue& out, std::string& bytes) {
     out.bytesAt = bytes.size();
-    out.byteCount = data ? static_cast<std::size_t>(count) : 0;
+    out.byteCount = data ? static_cast<std::uint32_t>(count) : 0;   // SQLite's lengths are ints
     if (out.byteCount) bytes.append(static_cast<const char*>(data), out.byteCount);
 }
 

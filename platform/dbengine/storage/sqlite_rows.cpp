@@ -30,10 +30,13 @@ struct ResetGuard {
 struct SqliteRows final : RecordsetBackend, CursorHolder {
     enum class Mode { None, Adding, Editing };
 
-    // Rows read at one seek: enough that the seek and the file's read lock
-    // cost nothing beside the rows, few enough that a read of the first row
-    // alone stays short.
+    // Rows read at the first seek: few enough that a read of one row alone
+    // stays short. A walk that goes on where the last read ended reads twice
+    // as many at each seek, up to kReadAheadValues values, so that the seek and
+    // the file's read lock (a handful of system calls) cost nothing beside the
+    // rows, while the rows held stay within the processor's nearer caches.
     static constexpr std::int64_t kReadAhead = 128;
+    static constexpr std::int64_t kReadAheadValues = 16384;
 
     std::shared_ptr<Connection> connection;
     std::shared_ptr<const TableInfo> table;
@@ -51,7 +54,17 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
 
     std::vector<FieldKind> kinds;          // the fields' kinds, in storage order
     std::vector<std::size_t> counters;     // the counter fields
-    Statement cursor;                      // rowid and every field from ?1 on, in storage order
+    // What a read takes: every field, until a walk goes on past its first
+    // read; from then on only the fields asked of the rows read so far. A
+    // field asked later that was not read has the rows read again with every
+    // field, and every field is read from then on.
+    std::vector<int> readFields;           // the fields read, in storage order
+    std::vector<FieldKind> readKinds;      // their kinds
+    std::vector<int> readSlot;             // each field's place among them; -1: not read
+    std::vector<char> asked;               // field asked since the fields read were chosen
+    bool narrowed = false;
+    bool widened = false;
+    Statement cursor;                      // rowid and the fields read, from ?1 on, in storage order
     // The rows read ahead, field after field, as stored: each value takes its
     // field's type when it is read, so that one that does not convert is
     // raised then and the rest of the rows stay readable.
@@ -60,6 +73,8 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     std::int64_t aheadPos = 0;             // the position of the first of them
     std::int64_t aheadCount = 0;           // 0: none held
     std::uint64_t aheadGeneration = 0;     // the connection's changes when they were read
+    std::int64_t aheadSize = 0;            // rows asked of the last read
+    std::int64_t aheadEnd = -1;            // the position after the last read's rows
     Statement insert;
     Statement update;
 
@@ -73,6 +88,8 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             if (column.kind == FieldKind::Counter) counters.push_back(kinds.size());
             kinds.push_back(column.kind);
         }
+        asked.resize(kinds.size());
+        ReadFields([](std::size_t) { return true; });
         LoadRowids();
         connection->AddCursorHolder(this);
     }
@@ -92,6 +109,30 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             list += table->columns[i].quoted;
         }
         return list;
+    }
+
+    // The fields the next reads take; what was read ahead is dropped.
+    template <typename Wanted>
+    void ReadFields(Wanted wanted) {
+        readFields.clear();
+        readKinds.clear();
+        readSlot.assign(kinds.size(), -1);
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            if (!wanted(i)) continue;
+            readSlot[i] = static_cast<int>(readFields.size());
+            readFields.push_back(static_cast<int>(i));
+            readKinds.push_back(kinds[i]);
+        }
+        std::fill(asked.begin(), asked.end(), 0);
+        cursor = Statement();
+        aheadCount = 0;
+    }
+
+    // A walk going on past its first read: only the fields asked so far.
+    void NarrowToAsked() {
+        narrowed = true;
+        if (std::find(asked.begin(), asked.end(), 0) == asked.end()) return;   // every one asked
+        ReadFields([this](std::size_t i) { return asked[i] != 0; });
     }
 
     void LoadRowids() {
@@ -120,16 +161,23 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     bool Writing() const override { return mode != Mode::None; }
     void ReleaseRead() noexcept override { aheadCount = 0; }
 
-    // Reads the current row and those after it, as many as kReadAhead, from
-    // one seek; the cursor is reset before this returns, whatever happens.
+    // Reads the current row and those after it from one seek; the cursor is
+    // reset before this returns, whatever happens.
     void ReadAhead() {
         connection->SyncWithWriter();   // the writer of the file may have written since
-        if (!cursor) cursor = Statement(db(), "SELECT _rowid_, " + ColumnList() + " FROM " + table->quoted +
-                                                  " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
+        const bool onward = pos == aheadEnd;
+        if (onward && !narrowed && !widened) NarrowToAsked();
+        if (!cursor) {
+            std::string columns = "_rowid_";
+            for (const int field : readFields) columns += ", " + table->columns[static_cast<std::size_t>(field)].quoted;
+            cursor = Statement(db(), "SELECT " + columns + " FROM " + table->quoted + " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
+        }
         ResetGuard reset{cursor.get()};
         sqlite3_bind_int64(cursor.get(), 1, rowids[static_cast<std::size_t>(pos)]);
-        const std::size_t fields = kinds.size();
-        const std::int64_t wanted = std::min(kReadAhead, Count() - pos);
+        const std::size_t fields = readKinds.size();
+        const std::int64_t most = std::max<std::int64_t>(kReadAhead, kReadAheadValues / std::max<std::size_t>(fields, 1));
+        aheadSize = onward ? std::min(aheadSize * 2, most) : kReadAhead;
+        const std::int64_t wanted = std::min(aheadSize, Count() - pos);
         if (ahead.size() < static_cast<std::size_t>(wanted) * fields) ahead.resize(static_cast<std::size_t>(wanted) * fields);
         aheadCount = 0;
         aheadBytes.clear();
@@ -142,11 +190,12 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             const std::int64_t expected = rowids[static_cast<std::size_t>(pos + read)];
             if (rowid < expected) continue;   // added by another program since the binding: not ours
             if (rowid > expected) break;      // ours, deleted since
-            TakeStoredRow(cursor.get(), kinds, &ahead[static_cast<std::size_t>(read) * fields], aheadBytes);
+            TakeStoredRow(cursor.get(), readKinds, &ahead[static_cast<std::size_t>(read) * fields], aheadBytes);
             ++read;
         }
         if (rc != SQLITE_ROW && rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
         aheadCount = read;
+        aheadEnd = pos + read;
         if (read == 0) Raise(kRecordDeleted, table->name);
     }
 
@@ -155,7 +204,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         const auto offset = static_cast<std::uint64_t>(pos - aheadPos);
         if (offset >= static_cast<std::uint64_t>(aheadCount) || aheadGeneration != connection->Generation())
             return nullptr;
-        return &ahead[offset * kinds.size()];
+        return ahead.data() + offset * readFields.size();
     }
 
     // The value of a field in the new or edited row.
@@ -173,10 +222,13 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     // stays short.
     void ValueInto(int index, Variant& out) override {
         const auto i = static_cast<std::size_t>(index);
-        if (const StoredValue* row = mode == Mode::None ? HeldRow() : nullptr) [[likely]]
-            StoredValueInto(row[i], kinds[i], aheadBytes, out);
-        else
+        const StoredValue* row = mode == Mode::None ? HeldRow() : nullptr;
+        if (row && readSlot[i] >= 0) [[likely]] {
+            asked[i] = 1;
+            StoredValueInto(row[readSlot[i]], kinds[i], aheadBytes, out);
+        } else {
             ValueNotHeldInto(i, out);
+        }
     }
 
     [[gnu::noinline]] void ValueNotHeldInto(std::size_t i, Variant& out) {
@@ -185,8 +237,13 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
             return;
         }
         if (!HasCurrent()) Raise(kNoCurrentRow);
+        if (readSlot[i] < 0) {   // a field the reads left out: every field from now on
+            widened = true;
+            ReadFields([](std::size_t) { return true; });
+        }
         ReadAhead();
-        StoredValueInto(ahead[i], kinds[i], aheadBytes, out);   // the current row comes first
+        asked[i] = 1;
+        StoredValueInto(ahead[static_cast<std::size_t>(readSlot[i])], kinds[i], aheadBytes, out);   // the current row comes first
     }
 
     void SetValue(int index, const Variant& value) override {
