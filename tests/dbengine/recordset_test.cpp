@@ -352,7 +352,9 @@ TEST_F(RecordsetTest, AFieldFirstAskedDeepInALongWalkReadsItsOwnRow) {
             rows.Fields("c").SetValue(Variant(false));
             rows.Update();
         }
-        if (i == 2501) EXPECT_EQ(rows.Fields("d").Value().ToString(), "1");
+        if (i == 2501) {
+            EXPECT_EQ(rows.Fields("d").Value().ToString(), "1");
+        }
     }
     rows.MoveLast();
     EXPECT_EQ(rows.Fields("a").Value().ToString(), "r2999");
