@@ -100,7 +100,7 @@ void BindValue(sqlite3_stmt* stmt, int index, const Variant& value);
 struct StoredValue {
     enum Storage : int { Integer = 1, Real = 2, Text = 3, Blob = 4, Null = 5 };   // SQLite's classes
     // One of the three by storage class and field kind; sixteen bytes in all,
-    // so that a batch of rows read ahead stays in the processor's nearest cache.
+    // so that a batch of rows read ahead stays within the processor's nearer caches.
     union {
         std::int64_t integer = 0;
         double real;
