@@ -360,6 +360,28 @@ TEST_F(RecordsetTest, AFieldFirstAskedDeepInALongWalkReadsItsOwnRow) {
     EXPECT_EQ(rows.Fields("a").Value().ToString(), "r2999");
 }
 
+// A row wider than one call of the read's row taker reads every field in its place.
+TEST_F(RecordsetTest, ATableOfManyFieldsReadsEachInItsPlace) {
+    std::string create = "CREATE TABLE [larga] ([f0] LONG";
+    for (int i = 1; i < 230; ++i) create += ", [f" + std::to_string(i) + "] " + (i % 2 ? "TEXT(10)" : "LONG");
+    const std::string path = MakeDatabase("larga.mdb", {create + ")"});
+    auto data = Bind(path, "larga");
+    auto& rs = data->GetRecordset();
+    for (int row = 0; row < 2; ++row) {
+        rs.AddNew();
+        for (int i = 0; i < 230; ++i)
+            rs.Fields(i).SetValue(i % 2 ? Variant("t" + std::to_string(row * 1000 + i)) : Variant(row * 1000 + i));
+        rs.Update();
+    }
+    auto walk = Bind(path, "larga");
+    auto& rows = walk->GetRecordset();
+    for (int row = 0; row < 2; ++row, rows.MoveNext())
+        for (int i = 0; i < 230; ++i)
+            ASSERT_EQ(rows.Fields(i).Value(),
+                      i % 2 ? Variant("t" + std::to_string(row * 1000 + i)) : Variant::Long(row * 1000 + i))
+                << "field " << i << " of row " << row;
+}
+
 // Another program writes, in a transaction of its own, while a binding of this
 // one stands idle in the middle of its walk; the walk then goes on.
 TEST_F(RecordsetTest, AnIdleBindingHoldsNoReadOnTheFile) {

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <utility>
 
+#include "dbengine/storage/field_values.h"
 #include "dbengine/storage/regular_file.h"
 #include "dbengine/values/errors.h"
 #include "winfs/paths.h"
@@ -65,6 +66,7 @@ Connection::Connection(sqlite3* db, std::filesystem::path path, bool readOnly)
     : db_(db), path_(std::move(path)), readOnly_(readOnly) {
     SetLockWait(kLockWait);
     sqlite3_extended_result_codes(db_, 1);
+    RegisterTakeRow(db_);
     struct stat st {};
     if (::stat(path_.c_str(), &st) == 0) {
         device_ = st.st_dev;

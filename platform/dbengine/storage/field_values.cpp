@@ -165,10 +165,7 @@ void TakeBytes(const void* data, int count, StoredValue& out, std::string& bytes
     if (out.byteCount) bytes.append(static_cast<const char*>(data), out.byteCount);
 }
 
-// One call for the column, then the value's own accessors: cheaper per field
-// than a sqlite3_column_* call for each of type, value and length.
-void TakeStoredValue(sqlite3_stmt* stmt, int column, FieldKind kind, StoredValue& out, std::string& bytes) {
-    sqlite3_value* stored = sqlite3_column_value(stmt, column);
+void TakeStoredValue(sqlite3_value* stored, FieldKind kind, StoredValue& out, std::string& bytes) {
     out.storage = sqlite3_value_type(stored);
     if (out.storage == SQLITE_NULL) return;
     switch (kind) {
@@ -198,11 +195,32 @@ void TakeStoredValue(sqlite3_stmt* stmt, int column, FieldKind kind, StoredValue
     }
 }
 
+void TakeRow(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    auto* take = static_cast<RowTake*>(sqlite3_value_pointer(argv[0], kRowTakeType));
+    const sqlite3_int64 first = sqlite3_value_int64(argv[1]);
+    const int values = argc - 2;
+    if (!take || first < 0 || static_cast<std::size_t>(first) + static_cast<std::size_t>(values) > take->count) {
+        sqlite3_result_error(context, "dao_take_row: no row to take into", -1);
+        return;
+    }
+    try {   // nothing may be thrown through SQLite's own frames
+        for (int i = 0; i < values; ++i) {
+            const auto field = static_cast<std::size_t>(first) + static_cast<std::size_t>(i);
+            TakeStoredValue(argv[i + 2], take->kinds[field], take->row[field], *take->bytes);
+        }
+    } catch (...) {
+        sqlite3_result_error_nomem(context);
+        return;
+    }
+    sqlite3_result_null(context);
+}
+
 } // namespace
 
-void TakeStoredRow(sqlite3_stmt* stmt, const std::vector<FieldKind>& kinds, StoredValue* row, std::string& bytes) {
-    const std::size_t count = kinds.size();
-    for (std::size_t i = 0; i < count; ++i) TakeStoredValue(stmt, static_cast<int>(i) + 1, kinds[i], row[i], bytes);
+void RegisterTakeRow(sqlite3* db) {
+    const int rc = sqlite3_create_function_v2(db, kTakeRowFunction, -1, SQLITE_UTF8 | SQLITE_DIRECTONLY, nullptr,
+                                              &TakeRow, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) RaiseSqlite(db, rc, kTakeRowFunction);
 }
 
 // Money as whole ten-thousandths; past the Currency range it is an overflow,

@@ -11,6 +11,7 @@
 
 #include "dbengine/values/variant.h"
 
+struct sqlite3;
 struct sqlite3_stmt;
 
 namespace dao {
@@ -111,9 +112,24 @@ struct StoredValue {
     std::string_view BytesIn(std::string_view bytes) const { return {bytes.data() + bytesAt, byteCount}; }
 };
 static_assert(sizeof(StoredValue) == 16);
-// Takes the current result row from its column 1 on, a value for each kind in
-// kinds, into row; texts and blobs are appended to bytes.
-void TakeStoredRow(sqlite3_stmt* stmt, const std::vector<FieldKind>& kinds, StoredValue* row, std::string& bytes);
+// Where a read puts the values of its current row: the SQL function
+// kTakeRowFunction(?, first, value, value...) called in the read's SELECT takes
+// its values straight from the row as stored, into row[first] on, a value for
+// each kind (texts and blobs appended to bytes), so that a row costs one call
+// rather than one per field. The first argument is this, bound as a pointer of
+// type kRowTakeType.
+struct RowTake {
+    const FieldKind* kinds = nullptr;
+    std::size_t count = 0;
+    StoredValue* row = nullptr;
+    std::string* bytes = nullptr;
+};
+inline constexpr const char* kTakeRowFunction = "dao_take_row";
+inline constexpr const char* kRowTakeType = "dao_row_take";
+// Arguments of one call at most, beside the place and the first field.
+inline constexpr int kTakeRowFields = 100;
+// Registers the function on a connection; raises when SQLite refuses it.
+void RegisterTakeRow(sqlite3* db);
 
 // Money as whole ten-thousandths; past the Currency range 6 (overflow), never
 // a wrapped sign.

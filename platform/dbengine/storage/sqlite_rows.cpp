@@ -169,11 +169,18 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         if (onward && !narrowed && !widened) NarrowToAsked();
         if (!cursor) {
             std::string columns = "_rowid_";
-            for (const int field : readFields) columns += ", " + table->columns[static_cast<std::size_t>(field)].quoted;
+            for (std::size_t first = 0; first < readFields.size(); first += kTakeRowFields) {
+                columns += std::string(", ") + kTakeRowFunction + "(?2, " + std::to_string(first);
+                for (std::size_t i = first; i < std::min(readFields.size(), first + kTakeRowFields); ++i)
+                    columns += ", " + table->columns[static_cast<std::size_t>(readFields[i])].quoted;
+                columns += ")";
+            }
             cursor = Statement(db(), "SELECT " + columns + " FROM " + table->quoted + " WHERE _rowid_ >= ?1 ORDER BY _rowid_");
         }
         ResetGuard reset{cursor.get()};
         sqlite3_bind_int64(cursor.get(), 1, rowids[static_cast<std::size_t>(pos)]);
+        RowTake take{readKinds.data(), readKinds.size(), nullptr, &aheadBytes};
+        sqlite3_bind_pointer(cursor.get(), 2, &take, kRowTakeType, nullptr);
         const std::size_t fields = readKinds.size();
         const std::int64_t most = std::max<std::int64_t>(kReadAhead, kReadAheadValues / std::max<std::size_t>(fields, 1));
         aheadSize = onward ? std::min(aheadSize * 2, most) : kReadAhead;
@@ -185,12 +192,21 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         aheadGeneration = connection->Generation();
         std::int64_t read = 0;
         int rc = SQLITE_ROW;
-        while (read < wanted && (rc = sqlite3_step(cursor.get())) == SQLITE_ROW) {
+        std::size_t kept = 0;   // the bytes of the rows kept
+        while (read < wanted) {
+            take.row = ahead.data() + static_cast<std::size_t>(read) * fields;   // the row stepped to lands here
+            if ((rc = sqlite3_step(cursor.get())) != SQLITE_ROW) break;
             const std::int64_t rowid = sqlite3_column_int64(cursor.get(), 0);
             const std::int64_t expected = rowids[static_cast<std::size_t>(pos + read)];
-            if (rowid < expected) continue;   // added by another program since the binding: not ours
-            if (rowid > expected) break;      // ours, deleted since
-            TakeStoredRow(cursor.get(), readKinds, &ahead[static_cast<std::size_t>(read) * fields], aheadBytes);
+            if (rowid < expected) {   // added by another program since the binding: not ours
+                aheadBytes.resize(kept);
+                continue;
+            }
+            if (rowid > expected) {   // ours, deleted since
+                aheadBytes.resize(kept);
+                break;
+            }
+            kept = aheadBytes.size();
             ++read;
         }
         if (rc != SQLITE_ROW && rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
