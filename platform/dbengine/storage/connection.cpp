@@ -66,7 +66,6 @@ Connection::Connection(sqlite3* db, std::filesystem::path path, bool readOnly)
     : db_(db), path_(std::move(path)), readOnly_(readOnly) {
     SetLockWait(kLockWait);
     sqlite3_extended_result_codes(db_, 1);
-    RegisterTakeRow(db_);
     struct stat st {};
     if (::stat(path_.c_str(), &st) == 0) {
         device_ = st.st_dev;
@@ -125,6 +124,7 @@ std::shared_ptr<Connection> Connection::Open(const std::filesystem::path& path, 
         Raise(kReservedError, path.string() + ": " + sqlite3_errstr(rc));
     }
     std::shared_ptr<Connection> connection(new Connection(db, path, readOnly));
+    RegisterTakeRow(db);   // once the connection owns the handle, which closes it if this fails
     // First read: the schema. A damaged file fails here.
     connection->LoadSchema();
     return connection;
@@ -142,6 +142,7 @@ std::shared_ptr<Connection> Connection::Create(const std::filesystem::path& path
         Raise(rc == SQLITE_CANTOPEN ? kInvalidPath : kReservedError, path.string());
     }
     std::shared_ptr<Connection> connection(new Connection(db, path, false));
+    RegisterTakeRow(db);
     // Writes the header page, so that the new file is a database from the start.
     connection->Exec("PRAGMA application_id=1448359735");
     connection->LoadSchema();
