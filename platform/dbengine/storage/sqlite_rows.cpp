@@ -62,8 +62,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     std::vector<FieldKind> readKinds;      // their kinds
     std::vector<int> readSlot;             // each field's place among them; -1: not read
     std::vector<char> asked;               // field asked since the fields read were chosen
-    bool narrowed = false;
-    bool widened = false;
+    bool fieldsChosen = false;             // narrowed to those asked, or widened for good
     Statement cursor;                      // rowid and the fields read, from ?1 on, in storage order
     // The rows read ahead, field after field, as stored: each value takes its
     // field's type when it is read, so that one that does not convert is
@@ -130,7 +129,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
 
     // A walk going on past its first read: only the fields asked so far.
     void NarrowToAsked() {
-        narrowed = true;
+        fieldsChosen = true;
         if (std::find(asked.begin(), asked.end(), 0) == asked.end()) return;   // every one asked
         ReadFields([this](std::size_t i) { return asked[i] != 0; });
     }
@@ -166,7 +165,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
     void ReadAhead() {
         connection->SyncWithWriter();   // the writer of the file may have written since
         const bool onward = pos == aheadEnd;
-        if (onward && !narrowed && !widened) NarrowToAsked();
+        if (onward && !fieldsChosen) NarrowToAsked();
         if (!cursor) {
             std::string columns = "_rowid_";
             for (std::size_t first = 0; first < readFields.size(); first += kTakeRowFields) {
@@ -179,6 +178,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         }
         ResetGuard reset{cursor.get()};
         sqlite3_bind_int64(cursor.get(), 1, rowids[static_cast<std::size_t>(pos)]);
+        // Bound again at every read: the place lives only while this one runs.
         RowTake take{readKinds.data(), readKinds.size(), nullptr, &aheadBytes};
         sqlite3_bind_pointer(cursor.get(), 2, &take, kRowTakeType, nullptr);
         const std::size_t fields = readKinds.size();
@@ -192,21 +192,15 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         aheadGeneration = connection->Generation();
         std::int64_t read = 0;
         int rc = SQLITE_ROW;
-        std::size_t kept = 0;   // the bytes of the rows kept
+        // A row dropped by its rowid leaves its bytes behind, unused: each value
+        // kept knows where its own bytes are.
         while (read < wanted) {
             take.row = ahead.data() + static_cast<std::size_t>(read) * fields;   // the row stepped to lands here
             if ((rc = sqlite3_step(cursor.get())) != SQLITE_ROW) break;
             const std::int64_t rowid = sqlite3_column_int64(cursor.get(), 0);
             const std::int64_t expected = rowids[static_cast<std::size_t>(pos + read)];
-            if (rowid < expected) {   // added by another program since the binding: not ours
-                aheadBytes.resize(kept);
-                continue;
-            }
-            if (rowid > expected) {   // ours, deleted since
-                aheadBytes.resize(kept);
-                break;
-            }
-            kept = aheadBytes.size();
+            if (rowid < expected) continue;   // added by another program since the binding: not ours
+            if (rowid > expected) break;      // ours, deleted since
             ++read;
         }
         if (rc != SQLITE_ROW && rc != SQLITE_DONE) RaiseSqlite(db(), rc, table->name);
@@ -254,7 +248,7 @@ struct SqliteRows final : RecordsetBackend, CursorHolder {
         }
         if (!HasCurrent()) Raise(kNoCurrentRow);
         if (readSlot[i] < 0) {   // a field the reads left out: every field from now on
-            widened = true;
+            fieldsChosen = true;
             ReadFields([](std::size_t) { return true; });
         }
         ReadAhead();
